@@ -1,0 +1,92 @@
+#pragma once
+// The command-line front end: shared plumbing of the subcommands.
+//
+// Exit codes: 0 success; 2 a usage error or a validation message (the text
+// the window would show in its notice box, on stderr); 1 any other error
+// (its message on stderr).
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/notice.h"
+
+namespace vantrel::cli {
+
+// A call whose words are off: exit 2 with the message and the usage.
+class UsageError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A validation message of the program: exit 2 with the message alone.
+class NoticeError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+struct Context {
+  std::ostream& out;
+  std::ostream& err;
+  std::istream& in;
+  bool gbk = false;  // --encoding gbk: output (and input) in GBK
+
+  // Writes one line (a line break is added) in the chosen encoding.
+  void Out(std::string_view line) const;
+  void Err(std::string_view line) const;
+  // Converts an input text to UTF-8.
+  std::string Input(std::string_view raw) const;
+};
+
+// Shows notices by raising NoticeError, so a command stops at the first
+// validation message as the window's action would.
+class ThrowingNotifier : public Notifier {
+ public:
+  void ShowNotice(std::string_view text) override { throw NoticeError(std::string(text)); }
+};
+
+using Handler = std::function<int(Context&, const std::vector<std::string>&)>;
+
+struct Command {
+  std::string name;
+  std::string summary;  // one line for the program's --help
+  std::string usage;    // the subcommand's --help text
+  Handler run;
+};
+
+// Registers a subcommand; used by the static registrations of each command file.
+bool Register(Command command);
+const std::map<std::string, Command>& Commands();
+
+// Runs a command that takes one input of `fields` words. With the single
+// argument "-" it reads one input per line from standard input (the words
+// separated by blanks) and prints one result line per input, in order; an
+// input that fails prints an empty line and its message on stderr, and the
+// exit code is the worst one seen. Otherwise the arguments are the input.
+int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t fields,
+                 const std::function<std::vector<std::string>(const std::vector<std::string>&)>& fn);
+
+// Options of the form --name value (or --name=value). Unknown names and a
+// missing value are usage errors; positional words are kept in order.
+struct Options {
+  std::map<std::string, std::string> values;
+  std::vector<std::string> positional;
+  bool Has(const std::string& name) const { return values.count(name) > 0; }
+  std::string Get(const std::string& name, const std::string& fallback) const;
+};
+Options ParseOptions(const Context& ctx, const std::vector<std::string>& args,
+                     const std::vector<std::string>& allowed);
+
+// Splits a line into words at blanks and tabs.
+std::vector<std::string> SplitWords(std::string_view line);
+
+}  // namespace vantrel::cli
+
+#define VANTREL_CLI_CONCAT2(a, b) a##b
+#define VANTREL_CLI_CONCAT(a, b) VANTREL_CLI_CONCAT2(a, b)
+// Registers a subcommand at start-up: VANTREL_CLI_COMMAND({"name", "summary", "usage", handler});
+#define VANTREL_CLI_COMMAND(...) \
+  static const bool VANTREL_CLI_CONCAT(vantrel_cli_registered_, __LINE__) = ::vantrel::cli::Register(__VA_ARGS__)

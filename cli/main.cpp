@@ -1,0 +1,92 @@
+// vantrel-cli: the command-line front end over the same core as the window.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "common/errors.h"
+
+namespace {
+
+void PrintHelp(std::ostream& os) {
+  os << "Usage: vantrel-cli [--encoding utf-8|gbk] COMMAND [ARGS...]\n"
+        "       vantrel-cli COMMAND --help\n\n"
+        "Commands:\n";
+  for (const auto& [name, command] : vantrel::cli::Commands()) {
+    os << "  " << name;
+    for (std::size_t i = name.size(); i < 16; ++i) os << ' ';
+    os << command.summary << '\n';
+  }
+  os << "\nWhere a command takes one input, the argument \"-\" reads one input per line\n"
+        "from standard input and prints one result per line.\n"
+        "Exit codes: 0 success, 2 usage error or validation message, 1 error.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace vantrel::cli;
+  std::vector<std::string> args(argv + 1, argv + argc);
+  Context ctx{std::cout, std::cerr, std::cin};
+
+  std::size_t i = 0;
+  while (i < args.size() && args[i].rfind("--", 0) == 0) {
+    if (args[i] == "--help" || args[i] == "-h") {
+      PrintHelp(std::cout);
+      return 0;
+    }
+    std::string value;
+    if (args[i] == "--encoding" && i + 1 < args.size()) {
+      value = args[i + 1];
+      i += 2;
+    } else if (args[i].rfind("--encoding=", 0) == 0) {
+      value = args[i].substr(11);
+      i += 1;
+    } else {
+      std::cerr << "vantrel-cli: unknown option " << args[i] << "\n";
+      PrintHelp(std::cerr);
+      return 2;
+    }
+    if (value == "gbk" || value == "GBK") {
+      ctx.gbk = true;
+    } else if (value == "utf-8" || value == "utf8" || value == "UTF-8") {
+      ctx.gbk = false;
+    } else {
+      std::cerr << "vantrel-cli: unknown encoding " << value << "\n";
+      return 2;
+    }
+  }
+  if (i >= args.size()) {
+    PrintHelp(std::cerr);
+    return 2;
+  }
+  const auto& commands = Commands();
+  const auto it = commands.find(args[i]);
+  if (it == commands.end()) {
+    std::cerr << "vantrel-cli: unknown command " << args[i] << "\n";
+    PrintHelp(std::cerr);
+    return 2;
+  }
+  const Command& command = it->second;
+  std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
+  for (const auto& a : rest) {
+    if (a == "--help" || a == "-h") {
+      std::cout << command.usage << '\n';
+      return 0;
+    }
+  }
+  try {
+    return command.run(ctx, rest);
+  } catch (const UsageError& e) {
+    std::cerr << "vantrel-cli " << command.name << ": " << e.what() << "\n" << command.usage << '\n';
+    return 2;
+  } catch (const NoticeError& e) {
+    ctx.Err(e.what());
+    return 2;
+  } catch (const vantrel::SilentCancel&) {
+    return 1;
+  } catch (const std::exception& e) {
+    ctx.Err(e.what());
+    return 1;
+  }
+}
