@@ -1,0 +1,22 @@
+#pragma once
+// The two database files that ship beside the program. They are SQLite
+// files that keep the names under which the program has always looked for
+// them; they are opened read-only and never written.
+#include <string>
+
+namespace vantrel::data {
+
+enum class Database {
+  Main,    // KelFile.dll: texts, weights and almanac days
+  Second,  // Tgcode.dll: elements, ten gods, nayin, life gua, jie instants
+};
+
+// "KelFile.dll" or "Tgcode.dll".
+const char* DatabaseFileName(Database db);
+// The full path of the file in the program's folder, built afresh each time.
+std::string DatabasePath(Database db);
+// The connection text of a window query: the provider, the file's path and
+// the security flag, as the query objects have always carried it.
+std::string ConnectionString(Database db);
+
+}  // namespace vantrel::data

@@ -1,0 +1,148 @@
+#include "data/query.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/errors.h"
+#include "data/lookups.h"
+#include "tests/support/fixture.h"
+
+namespace vantrel::data {
+namespace {
+
+using vantrel::testing::FixtureDir;
+
+constexpr const char* kSecond =
+    "create table hzwh (hz text, wh text);"
+    "insert into hzwh values ('甲乙寅卯', ' 木 ');"
+    "insert into hzwh values ('寅', '火');"
+    "create table Shishen (jiazi text, ShiShen text);"
+    "insert into Shishen values ('甲丙', '食神');"
+    "create table jiazi (jiazi text, layin text);"
+    "insert into jiazi values ('甲子', '海中金');";
+
+TEST(Query, ReadsTheFirstRowByPositionAndName) {
+  FixtureDir dir;
+  dir.WriteDatabase("KelFile.dll",
+                    "create table t (a text, weight real, SJ datetime, n integer);"
+                    "insert into t values ('  x\r\n', 1.2, '2000-02-04 20:40:00', 7);"
+                    "insert into t values ('y', 2.5, null, 8);");
+  Query q(Database::Main);
+  q.SetSql("select * from t");
+  q.Open();
+  EXPECT_EQ(q.RecordCount(), 2);
+  EXPECT_EQ(q.Text(0), "x");
+  EXPECT_EQ(q.Text("A"), "x");  // names compare without regard to case
+  EXPECT_DOUBLE_EQ(q.Number("weight"), 1.2);
+  EXPECT_EQ(q.Text("weight"), "1.2");
+  EXPECT_EQ(FormatDateTime(q.DateTimeValue("SJ")), "2000-02-04 20:40:00");
+  EXPECT_EQ(q.Number(3), 7);
+  EXPECT_THROW(q.Text("missing"), DatabaseError);
+  EXPECT_THROW(q.Text(9), DatabaseError);
+}
+
+TEST(Query, AnEmptyResultReadsAsEmptyTextAndZero) {
+  FixtureDir dir;
+  dir.WriteDatabase("KelFile.dll", "create table t (a text, w real);");
+  Query q(Database::Main);
+  q.SetSql("select a, w from t where a = ?");
+  q.AddParam("none");
+  q.Open();
+  EXPECT_TRUE(q.IsEmpty());
+  EXPECT_EQ(q.Text(0), "");
+  EXPECT_EQ(q.Number("w"), 0);
+}
+
+TEST(Query, BoundValuesAreNeverPartOfTheStatement) {
+  FixtureDir dir;
+  dir.WriteDatabase("KelFile.dll",
+                    "create table t (title text, content text);"
+                    "insert into t values ('it''s', 'one quote');"
+                    "insert into t values ('other', 'secret');");
+  Query q(Database::Main);
+  q.SetSql("select content from t where title = ?");
+  q.AddParam("it's");
+  q.Open();
+  EXPECT_EQ(q.Text(0), "one quote");
+  q.SetSql("select content from t where title = ?");
+  q.AddParam("x' or '1'='1");
+  q.Open();
+  EXPECT_TRUE(q.IsEmpty());
+}
+
+TEST(Query, EveryFailureShowsWhenItOpens) {
+  FixtureDir dir;
+  Query q(Database::Main);
+  q.SetSql("select 1");
+  EXPECT_THROW(q.Open(), DatabaseError);  // the file is absent
+  EXPECT_FALSE(std::filesystem::exists(dir.File("KelFile.dll")));  // and is not created
+  dir.WriteFile("KelFile.dll", "this is not a database file at all, just some text......");
+  q.SetSql("select * from t");
+  EXPECT_THROW(q.Open(), DatabaseError);
+  dir.WriteFile("KelFile.dll", "");
+  EXPECT_THROW(q.Open(), DatabaseError);  // an empty file has no tables
+  dir.WriteDatabase("KelFile.dll", "create table t (a text);");
+  q.SetSql("select b from t");
+  EXPECT_THROW(q.Open(), DatabaseError);
+  q.SetSql("select a from t where a = ?");
+  EXPECT_THROW(q.Open(), DatabaseError);  // a parameter is missing
+}
+
+TEST(Query, LeavesNothingBesideTheFileAndNeverWritesIt) {
+  FixtureDir dir;
+  dir.WriteDatabase("Tgcode.dll", kSecond);
+  const auto before = std::filesystem::file_size(dir.File("Tgcode.dll"));
+  const auto stamp = std::filesystem::last_write_time(dir.File("Tgcode.dll"));
+  Query q(Database::Second);
+  q.SetSql("insert into jiazi values ('乙丑', '海中金')");
+  EXPECT_THROW(q.Open(), DatabaseError);  // read-only
+  q.SetSql("select * from jiazi");
+  q.Open();
+  int files = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+  EXPECT_EQ(files, 1);
+  EXPECT_EQ(std::filesystem::file_size(dir.File("Tgcode.dll")), before);
+  EXPECT_EQ(std::filesystem::last_write_time(dir.File("Tgcode.dll")), stamp);
+}
+
+TEST(Lookups, SecondFileLookupsMatchAndSwallowErrors) {
+  FixtureDir dir;
+  dir.WriteDatabase("Tgcode.dll", kSecond);
+  EXPECT_EQ(CharacterElement("寅"), "木");  // the first row that contains it
+  EXPECT_EQ(CharacterElement(" 卯 "), "木");
+  EXPECT_EQ(CharacterElement("庚"), "");
+  EXPECT_EQ(TenGodOf("甲丙"), "食神");
+  EXPECT_EQ(TenGodOf("甲甲"), "");
+  EXPECT_EQ(NayinOf("甲子"), "海中金");
+  std::string kept = "before";
+  NayinOf("乙丑", kept);
+  EXPECT_EQ(kept, "");  // no row is not an error: the result is empty
+
+  std::filesystem::remove(dir.File("Tgcode.dll"));
+  kept = "before";
+  NayinOf("甲子", kept);
+  EXPECT_EQ(kept, "before");
+  TenGodOf("甲丙", kept);
+  CharacterElement("甲", kept);
+  EXPECT_EQ(kept, "before");
+}
+
+TEST(Lookups, TopicTextStripsTagsAndCancelsSilentlyOnErrors) {
+  FixtureDir dir;
+  dir.WriteDatabase("KelFile.dll",
+                    "create table ndeq (title text, content text);"
+                    "create table aiqing (title text, content text);"
+                    "insert into ndeq values ('金牛座 ', '<p>甲</p><p>乙</p>');"
+                    "insert into ndeq values ('白羊座', '<P>丙</P>');"
+                    "insert into aiqing values ('it''s', ' 一 ');");
+  EXPECT_EQ(TopicText("金牛座 ", 0), "甲乙");
+  EXPECT_EQ(TopicText("金牛座", 0), "");  // the trailing blank is part of the title
+  EXPECT_EQ(TopicText("白羊座", 0), "<P>丙</P>");
+  EXPECT_EQ(TopicText("it's", 1), "一");
+  EXPECT_THROW(TopicText("白羊座", 2), SilentCancel);  // no mingren table
+  EXPECT_EQ(StripParagraphTags("<p>a\nb</p>"), "a\nb");
+}
+
+}  // namespace
+}  // namespace vantrel::data
