@@ -1,0 +1,33 @@
+#include "app/dialogs/unt_nannv.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "app/panes.h"
+#include "common/text.h"
+#include "reports/reference_charts.h"
+
+namespace vantrel::app {
+
+TFrm_NanNv::TFrm_NanNv(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::WindowSystemMenuHint) {
+  setObjectName(QStringLiteral("Frm_NanNv"));
+  setWindowTitle(QStringLiteral("生男生女"));
+  setFixedSize(594, 561);
+  CenterOnFirstShow(this);
+
+  // The chart's columns line up only in the pane font, and only unwrapped.
+  memo_ = MakePane(this, "Memo1", Wrap::None);
+  memo_->setReadOnly(false);
+  memo_->setTextInteractionFlags(Qt::TextEditorInteraction);
+  memo_->setGeometry(8, 8, 578, 496);
+  memo_->setPlainText(QString::fromStdString(text::Join(BoyGirlChartLines(), "\n")));
+
+  auto* note = new QLabel(QString::fromUtf8(BoyGirlChartNote()), this);
+  note->setObjectName(QStringLiteral("Label1"));
+  note->setWordWrap(true);
+  note->setGeometry(8, 510, 578, 44);
+}
+
+}  // namespace vantrel::app

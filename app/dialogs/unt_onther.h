@@ -1,0 +1,28 @@
+#pragma once
+// The folk-omen window TFormOnther: seven pages of omens read by the double
+// hour, of which one is shown, and a note naming the clock hours of every
+// double hour. It is modeless: every request opens a new, independent window.
+#include <QWidget>
+
+class QStackedWidget;
+
+namespace vantrel::app {
+
+class TFormOnther : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TFormOnther(QWidget* parent = nullptr);
+
+  void SetPage(int page);
+  int Page() const;
+
+ private:
+  QStackedWidget* pages_;
+};
+
+// Opens a new omen window beside `owner` with this caption on page 0..6 and
+// returns it; it destroys itself when closed.
+TFormOnther* ShowFolkOmen(QWidget* owner, const QString& title, int page);
+
+}  // namespace vantrel::app

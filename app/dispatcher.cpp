@@ -1,0 +1,57 @@
+#include "app/dispatcher.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <exception>
+
+#include "common/errors.h"
+
+namespace vantrel::app {
+namespace {
+
+MessageBoxHook& Hook() {
+  static MessageBoxHook hook;
+  return hook;
+}
+
+}  // namespace
+
+void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
+
+void ShowMessageBox(QWidget* parent, BoxKind kind, const QString& text) {
+  const QString caption = kind == BoxKind::Notice ? QStringLiteral("提示") : QString::fromUtf8(kAppTitle);
+  if (Hook()) {
+    Hook()(kind, caption, text);
+    return;
+  }
+  if (kind == BoxKind::Notice) {
+    QMessageBox::information(parent, caption, text, QMessageBox::Ok);
+  } else {
+    QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
+  }
+}
+
+void WindowNotifier::ShowNotice(std::string_view text) {
+  ShowMessageBox(parent_, BoxKind::Notice, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+Outcome RunAction(QWidget* parent, const std::function<void()>& action) {
+  try {
+    action();
+    return Outcome::Done;
+  } catch (const SilentCancel&) {
+    return Outcome::Cancelled;
+  } catch (const std::exception& e) {
+    ShowMessageBox(parent, BoxKind::Error, QString::fromUtf8(e.what()));
+  } catch (...) {
+    ShowMessageBox(parent, BoxKind::Error, QStringLiteral("Unknown error"));
+  }
+  return Outcome::Failed;
+}
+
+void OnClick(QAbstractButton* button, QWidget* parent, std::function<void()> action) {
+  QObject::connect(button, &QAbstractButton::clicked, parent,
+                   [parent, action = std::move(action)] { RunAction(parent, action); });
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,211 @@
+#include "app/panes.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <cmath>
+
+#include "app/artwork.h"
+#include "app/dispatcher.h"
+#include "common/text.h"
+
+namespace vantrel::app {
+namespace {
+
+constexpr int kFontPixels = 12;
+
+QString ToQt(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QFont PixelFont(const QString& family) {
+  QFont font(family);
+  font.setPixelSize(kFontPixels);
+  font.setStyleHint(QFont::TypeWriter);
+  return font;
+}
+
+// The family the font database really gives for the request, so that a
+// missing family is not mistaken for a fitting one.
+bool Resolves(const QFont& font, const QString& family) {
+  return QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0;
+}
+
+QFont ChoosePaneFont() {
+  for (const QString& family : {QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("Noto Sans Mono CJK SC")}) {
+    const QFont font = PixelFont(family);
+    if (Resolves(font, family) && IsDoubleWidth(font)) return font;
+  }
+  const QStringList families = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
+  for (const QString& family : families) {
+    if (!QFontDatabase::isFixedPitch(family)) continue;
+    const QFont font = PixelFont(family);
+    if (IsDoubleWidth(font)) return font;
+  }
+  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  fixed.setPixelSize(kFontPixels);
+  return fixed;
+}
+
+}  // namespace
+
+QFont ProgramFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Zen Hei"),
+                    QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans SC")});
+  font.setPixelSize(kFontPixels);
+  return font;
+}
+
+bool IsDoubleWidth(const QFont& font) {
+  const QFontMetricsF m(font);
+  const qreal latin = m.horizontalAdvance(QLatin1Char('a'));
+  const qreal wide = m.horizontalAdvance(QStringLiteral("中"));
+  return latin > 0 && std::abs(wide - 2 * latin) < 0.01 &&
+         std::abs(m.horizontalAdvance(QStringLiteral("WWii")) - 4 * latin) < 0.01;
+}
+
+QFont PaneFont() {
+  static const QFont font = ChoosePaneFont();
+  return font;
+}
+
+void SetUpApplication(QApplication& app) {
+  QApplication::setApplicationName(QStringLiteral("vantrel"));
+  QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
+  QGuiApplication::setDesktopFileName(QStringLiteral("vantrel"));
+  QApplication::setFont(ProgramFont());
+  QApplication::setWindowIcon(AppIcon());
+}
+
+QPlainTextEdit* MakePane(QWidget* parent, const char* name, Wrap wrap) {
+  auto* edit = new QPlainTextEdit(parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setReadOnly(true);
+  edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  edit->setLineWrapMode(wrap == Wrap::None ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  edit->setFont(PaneFont());
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Base, Qt::white);
+  palette.setColor(QPalette::Text, Qt::black);
+  edit->setPalette(palette);
+  return edit;
+}
+
+void CenterOnScreen(QWidget* window) {
+  QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  QRect frame = window->frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window->move(frame.topLeft());
+}
+
+namespace {
+
+// Centres its window once, at the window's first showing, then leaves.
+class FirstShowCentering : public QObject {
+ public:
+  explicit FirstShowCentering(QWidget* window) : QObject(window) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) {
+      CenterOnScreen(static_cast<QWidget*>(watched));
+      watched->removeEventFilter(this);
+      deleteLater();
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void CenterOnFirstShow(QWidget* window) { window->installEventFilter(new FirstShowCentering(window)); }
+
+void PlainTextPane::Clear() {
+  edit_->clear();
+  empty_ = true;
+}
+
+void PlainTextPane::Add(std::string_view text) {
+  QTextCursor cursor(edit_->document());
+  cursor.movePosition(QTextCursor::End);
+  // insertText turns each line break into a new line of the document.
+  cursor.insertText((empty_ ? QString() : QStringLiteral("\n")) + ToQt(text::Join(text::SplitLines(text), "\n")));
+  empty_ = false;
+  ShowPosition(cursor.position());
+}
+
+std::string PlainTextPane::Text() const {
+  std::string out;
+  if (empty_) return out;
+  for (QTextBlock block = edit_->document()->begin(); block.isValid(); block = block.next()) {
+    out += block.text().toStdString();
+    out.push_back('\n');
+  }
+  return out;
+}
+
+void PlainTextPane::SetText(std::string_view text) {
+  std::vector<std::string> lines = text.empty() ? std::vector<std::string>() : text::SplitLines(text);
+  if (!lines.empty() && lines.back().empty()) lines.pop_back();
+  edit_->setPlainText(ToQt(text::Join(lines, "\n")));
+  empty_ = lines.empty();
+}
+
+int PlainTextPane::LineCount() const { return empty_ ? 0 : edit_->document()->blockCount(); }
+
+std::string PlainTextPane::Line(int index) const {
+  if (index < 0 || index >= LineCount()) return {};
+  return edit_->document()->findBlockByNumber(index).text().toStdString();
+}
+
+void PlainTextPane::DeleteLine(int index) {
+  const int count = LineCount();
+  if (index < 0 || index >= count) return;
+  if (count == 1) {
+    Clear();
+    return;
+  }
+  QTextDocument* doc = edit_->document();
+  const QTextBlock block = doc->findBlockByNumber(index);
+  QTextCursor cursor(doc);
+  if (index < count - 1) {
+    // The line and the break after it.
+    cursor.setPosition(block.position());
+    cursor.setPosition(block.next().position(), QTextCursor::KeepAnchor);
+  } else {
+    // The last line and the break before it.
+    cursor.setPosition(block.position() - 1);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+  }
+  cursor.removeSelectedText();
+}
+
+void PlainTextPane::InsertLine(int index, std::string_view text) {
+  const int count = LineCount();
+  if (index < 0) index = 0;
+  if (index >= count) {
+    Add(text);
+    return;
+  }
+  QTextCursor cursor(edit_->document());
+  cursor.setPosition(edit_->document()->findBlockByNumber(index).position());
+  const int position = cursor.position();
+  cursor.insertText(ToQt(text) + QStringLiteral("\n"));
+  ShowPosition(position);
+}
+
+void PlainTextPane::ShowPosition(int position) {
+  QTextCursor cursor = edit_->textCursor();
+  cursor.setPosition(position);
+  edit_->setTextCursor(cursor);
+  edit_->ensureCursorVisible();
+  if (position == 0) edit_->verticalScrollBar()->setValue(0);
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,76 @@
+#pragma once
+// Text panes of the window and the fonts they use.
+//
+// The reports line their columns up with blanks, counting a Chinese
+// character as two columns; a pane shows them in a font whose Chinese
+// characters are exactly twice as wide as its Latin ones, and report panes
+// never wrap their lines.
+#include <QFont>
+#include <QPlainTextEdit>
+
+#include "common/pane.h"
+
+class QApplication;
+class QWidget;
+
+namespace vantrel::app {
+
+// The window's default font: a Song-style Chinese font 12 pixels high.
+QFont ProgramFont();
+
+// Whether the font's Chinese characters are exactly two Latin columns wide.
+bool IsDoubleWidth(const QFont& font);
+
+// The font of the text panes (12 pixels): the first of "WenQuanYi Zen Hei
+// Mono" and "Noto Sans Mono CJK SC" that passes IsDoubleWidth, else any
+// installed fixed-pitch family that does, else the system's fixed font.
+QFont PaneFont();
+
+// Title, font and icon of the application; called once, before the window
+// is created.
+void SetUpApplication(QApplication& app);
+
+enum class Wrap {
+  None,        // report panes: a line stays one line, the pane scrolls sideways
+  PaneWidth,   // reading texts: long lines wrap at the pane's edge
+};
+
+// A read-only pane with a vertical scroll bar, selectable and copyable text
+// and the pane font.
+QPlainTextEdit* MakePane(QWidget* parent, const char* name, Wrap wrap);
+
+// Places a window in the centre of the screen it is on.
+void CenterOnScreen(QWidget* window);
+// Centres the window on its screen when it is shown for the first time.
+void CenterOnFirstShow(QWidget* window);
+
+// The Pane of the reports over a window's pane. It works on the widget's
+// document, so what it reads is what the user sees. Appending a line brings
+// the view to the new last line and inserting one brings it to the inserted
+// line, so ScrollToTop (which puts the first line back) leaves the view on
+// the first line.
+class PlainTextPane : public Pane {
+ public:
+  explicit PlainTextPane(QPlainTextEdit* edit) : edit_(edit) {}
+
+  void Clear() override;
+  void Add(std::string_view text) override;
+  std::string Text() const override;
+  void SetText(std::string_view text) override;
+  int LineCount() const override;
+  std::string Line(int index) const override;
+  void DeleteLine(int index) override;
+  void InsertLine(int index, std::string_view text) override;
+
+  QPlainTextEdit* widget() const { return edit_; }
+
+ private:
+  void ShowPosition(int position);
+
+  QPlainTextEdit* edit_;
+  // A document always holds one block; an empty pane is told apart from a
+  // pane with one empty line by this flag.
+  bool empty_ = true;
+};
+
+}  // namespace vantrel::app

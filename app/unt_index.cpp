@@ -1,0 +1,550 @@
+#include "app/unt_index.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QWindow>
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/artwork.h"
+#include "app/dialogs/unt_nannv.h"
+#include "app/dialogs/unt_onther.h"
+#include "app/dispatcher.h"
+#include "common/datetime.h"
+#include "common/paths.h"
+#include "common/text.h"
+#include "reports/encyclopedia.h"
+
+namespace vantrel::app {
+namespace {
+
+constexpr int kRowHeight = 21;
+constexpr int kGap = 3;
+constexpr int kPageWidth = 790;
+constexpr int kPageHeight = 456;
+
+// The almanac glossary beside the almanac's result, shown as it is.
+const char* const kAlmanacGlossary[] = {
+    "嫁娶 ：男娶女嫁，举行结婚大典的吉日 ",
+    "祭祀 ：指祠堂之祭祀、即拜祭祖先或庙寺的祭拜、神明等事 ",
+    "安葬 ：举行埋葬等仪式 ",
+    "出行 ：指外出旅行、观光游览 ",
+    "祈福 ：祈求神明降福或设醮还愿之事 ",
+    "动土 ：建筑时、第一次动起锄头挖土 ",
+    "安床 ：指安置睡床卧铺之意 ",
+    "开光 ：佛像塑成后、供奉上位之事 ",
+    "纳采 ：缔结婚姻的仪式、受授聘金 ",
+    "入殓 ：将尸体放入棺材之意 ",
+    "移徙 ：指搬家迁移住所之意 ",
+    "破土 ：仅指埋葬用的破土、与一般建筑房屋的“动土”不同，即",
+    "“破土”属阴宅，“动土”属阳宅也。现",
+    "今社会上多已滥用属阴宅择日时属阴宅须辨别之。 ",
+    "解除 ：指冲洗清扫宅舍、解除灾厄等事 ",
+    "入宅 ：即迁入新宅、所谓“新居落成典礼”也 ",
+    "修造 ：指阳宅之造与修理 ",
+    "栽种 ：种植物“接果”“种田禾”同 ",
+    "开市 ：“开业”之意，如“开幕典礼”“开工”。",
+    "移柩 ：行葬仪时、将棺木移出屋外之事 ",
+    "订盟 ：订婚仪式的一种，俗称小聘(订) ",
+    "拆卸 ：拆掉建筑物 ",
+    "立卷 ：订立各种契约互相买卖之事 ",
+    "交易 ：订立各种契约互相买卖之事 ",
+    "求嗣 ：指向神明祈求后嗣(子孙)之意 ",
+    "上梁 ：装上建筑物屋顶的梁，同架马 ",
+    "纳财 ：购屋产业、进货、收帐、收租、讨债、贷款、五谷入仓等 ",
+    "起基 ：建筑时、第一次动起锄头挖土 ",
+    "斋醮 ：庙宇建醮前需举行的斋戒仪式 ",
+    "赴任 ：走马上任 ",
+    "冠笄 ：男女年满二十岁所举行的成年礼仪式 ",
+    "安门 ：放置正门门框 ",
+    "修坟 ：修理坟墓 ",
+    "挂匾 ：指悬挂招牌或各种匾额",
+};
+
+// The folk-omen buttons of the catalogue: caption, window title, the sign on
+// the icon. The page of the omen window is the button's position.
+struct OmenButton {
+  const char* caption;
+  const char* title;
+  const char* sign;
+};
+constexpr OmenButton kOmenButtons[] = {
+    {"喷嚏预测", "打喷嚏占卜吉凶", "嚏"}, {"面热预测", "面热测吉凶", "面"}, {"心惊预测", "心惊测吉凶", "心"},
+    {"犬吠预测", "犬吠测吉凶", "犬"},     {"眼跳预测", "眼跳测吉凶", "眼"}, {"耳热预测", "耳热测吉凶", "耳"},
+    {"耳鸣预测", "耳鸣测吉凶", "鸣"},
+};
+
+// The encyclopedia topics: caption and the code of the topic's row.
+constexpr std::pair<const char*, const char*> kTopics[] = {
+    {"什么是八字", "hh01"}, {"八字合婚来源", "hh02"},     {"合婚方法", "hh03"}, {"小五婚", "hh04"},
+    {"合婚其他外界因素", "hh05"}, {"六冲", "hh06"}, {"六害", "hh07"}, {"相刑", "hh08"},
+    {"六合三合", "hh09"}, {"周太常斗临经合婚法", "hh10"},
+};
+
+QString Qt8(const char* text) { return QString::fromUtf8(text); }
+
+QStringList Numbers(int first, int last, int digits) {
+  QStringList items;
+  for (int n = first; n <= last; ++n) items << QStringLiteral("%1").arg(n, digits, 10, QLatin1Char('0'));
+  return items;
+}
+
+// "子 0", "丑 1", "丑 2", ... "亥 22", "子 23": the branch of the double hour,
+// a blank and the clock hour.
+QStringList HourItems() {
+  static const char* const kBranches[] = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
+  QStringList items;
+  for (int hour = 0; hour < 24; ++hour) items << Qt8(kBranches[((hour + 1) / 2) % 12]) + QStringLiteral(" %1").arg(hour);
+  return items;
+}
+
+QComboBox* MakeList(QWidget* parent, const char* name, const QStringList& items, bool editable) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setEditable(editable);
+  // Typed text stays typed text; it never becomes an item of the list.
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->addItems(items);
+  return box;
+}
+
+// Shows a text in a list: its item when it has one, else the typed text.
+void SetListText(QComboBox* box, const QString& text) {
+  const int index = box->findText(text);
+  box->setCurrentIndex(index);
+  if (index < 0 && box->isEditable()) box->setEditText(text);
+}
+
+QString ResourceText(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(file.readAll());
+}
+
+void SetPaneText(QPlainTextEdit* edit, const QString& text) { PlainTextPane(edit).SetText(text.toStdString()); }
+
+// Places controls from left to right on one row.
+class RowPlacer {
+ public:
+  RowPlacer(QWidget* parent, int x, int y) : parent_(parent), x_(x), y_(y) {}
+
+  template <typename W>
+  W* Put(W* widget, int width) {
+    widget->setGeometry(x_, y_, width, kRowHeight);
+    x_ += width + kGap;
+    return widget;
+  }
+  QLabel* Label(const QString& text) {
+    auto* label = new QLabel(text, parent_);
+    return Put(label, label->fontMetrics().horizontalAdvance(text) + 1);
+  }
+  QWidget* parent() const { return parent_; }
+  int x() const { return x_; }
+
+ private:
+  QWidget* parent_;
+  int x_;
+  int y_;
+};
+
+struct BirthFieldNames {
+  const char* year;
+  const char* month;
+  const char* day;
+  const char* hour;
+  const char* minute;
+};
+
+// Year, month, day, hour and minute with their labels; the label after the
+// minute is the caller's.
+void AddBirthFields(RowPlacer& row, PersonEntry& entry, const BirthFieldNames& names) {
+  entry.year = row.Put(MakeList(row.parent(), names.year, Numbers(1900, 2019, 0), true), 56);
+  entry.year->setMaxVisibleItems(30);
+  SetListText(entry.year, QStringLiteral("1980"));
+  row.Label(Qt8("年"));
+  entry.month = row.Put(MakeList(row.parent(), names.month, Numbers(1, 12, 0), true), 42);
+  row.Label(Qt8("月"));
+  entry.day = row.Put(MakeList(row.parent(), names.day, Numbers(1, 31, 0), true), 42);
+  row.Label(Qt8("日"));
+  entry.hour = row.Put(MakeList(row.parent(), names.hour, HourItems(), true), 60);
+  entry.hour->setMaxVisibleItems(24);
+  row.Label(Qt8("时"));
+  entry.minute = row.Put(MakeList(row.parent(), names.minute, Numbers(0, 59, 0), true), 42);
+}
+
+QLineEdit* MakeNameEntry(QWidget* parent, const char* name) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setMaxLength(20);
+  return edit;
+}
+
+void DeleteLockFile(const char* name) {
+  std::error_code ignored;
+  std::filesystem::remove(ProgramFile(name), ignored);
+}
+
+// The strip that moves the window as a title bar would. The window system
+// moves the window where it can (X11 and Wayland alike); elsewhere the strip
+// follows the mouse itself.
+class TitleStrip : public QWidget {
+ public:
+  explicit TitleStrip(QWidget* parent) : QWidget(parent) { setObjectName(QStringLiteral("TitleStrip")); }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (event->button() != Qt::LeftButton) return;
+    QWindow* handle = window()->windowHandle();
+    dragging_ = !(handle && handle->startSystemMove());
+    grab_ = event->globalPosition().toPoint() - window()->frameGeometry().topLeft();
+  }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) window()->move(event->globalPosition().toPoint() - grab_);
+  }
+  void mouseReleaseEvent(QMouseEvent*) override { dragging_ = false; }
+
+ private:
+  bool dragging_ = false;
+  QPoint grab_;
+};
+
+}  // namespace
+
+TFrmIndex::TFrmIndex(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      adoquery1_(data::Database::Main),
+      adoquery2_(data::Database::Second),
+      exit_([](int code) { std::_Exit(code); }) {
+  setObjectName(QStringLiteral("FrmIndex"));
+  setWindowTitle(Qt8(kAppTitle));
+  setFixedSize(800, 590);
+  CenterOnFirstShow(this);
+  // Date texts follow one convention throughout ("-" between the parts,
+  // "yyyy-mm-dd"); the core's date functions always use it, so nothing has to
+  // be switched when the window first shows.
+  BuildChrome();
+
+  auto* panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("RzPanel1"));
+  panel->setGeometry(5, 106, kPageWidth, kPageHeight);
+  pages_ = new QStackedWidget(panel);
+  pages_->setObjectName(QStringLiteral("RzPageControl1"));
+  pages_->setGeometry(0, 0, kPageWidth, kPageHeight);
+  const std::pair<const char*, QWidget*> pages[] = {
+      {"合婚", BuildMarriagePage()},     {"八字及星座", BuildChartPage()}, {"本日黄历", BuildAlmanacPage()},
+      {"百科", BuildEncyclopediaPage()}, {"功能大全", BuildCataloguePage()}, {"关于我们", BuildAboutPage()},
+  };
+  for (const auto& [caption, page] : pages) {
+    page->setProperty("caption", Qt8(caption));
+    pages_->addWidget(page);
+  }
+
+  // The almanac pickers show today: a four-digit year, a two-digit month and day.
+  const CivilDate today = DecodeDate(Today());
+  SetListText(sl_year_, QStringLiteral("%1").arg(today.year, 4, 10, QLatin1Char('0')));
+  SetListText(sl_month_, QStringLiteral("%1").arg(today.month, 2, 10, QLatin1Char('0')));
+  SetListText(sl_day_, QStringLiteral("%1").arg(today.day, 2, 10, QLatin1Char('0')));
+  SelectPage(Page::Marriage);
+}
+
+TFrmIndex::~TFrmIndex() = default;
+
+void TFrmIndex::BuildChrome() {
+  auto* strip = new TitleStrip(this);
+  strip->setGeometry(2, 1, 663, 18);
+
+  struct ToolButton {
+    const char* name;
+    const char* hint;
+    void (TFrmIndex::*action)();
+  };
+  const ToolButton toolbar[kToolbarButtonCount] = {
+      {"RzToolButton2", "八字合婚", &TFrmIndex::RzToolButton2Click},
+      {"RzToolButton1", "生辰八字详细分析", &TFrmIndex::RzToolButton1Click},
+      {"RzToolButton3", "星座分析", &TFrmIndex::RzToolButton3Click},
+      {"RzToolButton5", "黄道吉日", &TFrmIndex::RzToolButton5Click},
+      {"RzToolButton7", "合婚知识及方法参考", &TFrmIndex::RzToolButton7Click},
+      {"RzToolButton8", "缘分测试、民俗预测及吉祥数字等功能", &TFrmIndex::RzToolButton8Click},
+  };
+  for (int i = 0; i < kToolbarButtonCount; ++i) {
+    auto* button = new PaintedButton(this, PaintToolbarHighlight);
+    button->setObjectName(QString::fromLatin1(toolbar[i].name));
+    button->setText(ToolbarCaption(i));
+    button->setToolTip(Qt8(toolbar[i].hint));
+    button->setGeometry(ToolbarButtonLeft(i), 23, 75, 77);
+    OnClick(button, this, [this, action = toolbar[i].action] { (this->*action)(); });
+  }
+
+  struct SmallButton {
+    const char* name;
+    const char* hint;
+    int x;
+    WindowButton look;
+    void (TFrmIndex::*action)();
+  };
+  const SmallButton corner[] = {
+      {"RzToolButton10", "关于我们", 697, WindowButton::About, &TFrmIndex::RzToolButton10Click},
+      {"RzToolButton11", "最小化", 724, WindowButton::Minimize, &TFrmIndex::RzToolButton11Click},
+      {"RzToolButton12", "关闭", 752, WindowButton::Close, &TFrmIndex::RzToolButton12Click},
+  };
+  for (const SmallButton& b : corner) {
+    auto* button = new PaintedButton(this, [look = b.look](QPainter& p, const QRectF& r, const ButtonLook& state) {
+      PaintWindowButton(p, r, state, look);
+    });
+    button->setObjectName(QString::fromLatin1(b.name));
+    button->setToolTip(Qt8(b.hint));
+    button->setGeometry(b.x, 1, 27, 19);
+    OnClick(button, this, [this, action = b.action] { (this->*action)(); });
+  }
+}
+
+PersonEntry TFrmIndex::BuildPersonRow(QWidget* parent, int y, const char* const names[], bool two_person) {
+  PersonEntry entry;
+  RowPlacer row(parent, 6, y);
+  if (two_person) {
+    // names: heading, name, calendar, year, month, day, hour, minute, blood type
+    QLabel* heading = row.Label(Qt8(names[0]));
+    heading->setStyleSheet(QStringLiteral("color: #8b1a1a; font-weight: bold;"));
+    row.Label(Qt8("姓名"));
+    entry.name = row.Put(MakeNameEntry(parent, names[1]), 80);
+    entry.calendar = row.Put(MakeList(parent, names[2], {Qt8("公历(阳历)"), Qt8("农历(阴历)")}, false), 84);
+    AddBirthFields(row, entry, {names[3], names[4], names[5], names[6], names[7]});
+    row.Label(Qt8("分 血型"));
+    entry.blood = row.Put(
+        MakeList(parent, names[8], {QString(), Qt8("A型"), Qt8("B型"), Qt8("O型"), Qt8("AB型")}, false), 54);
+    entry.blood->setCurrentIndex(-1);
+  } else {
+    // names: name, sex, calendar, year, month, day, hour, minute
+    row.Label(Qt8("姓名"));
+    entry.name = row.Put(MakeNameEntry(parent, names[0]), 90);
+    row.Label(Qt8("姓别"));
+    entry.sex = row.Put(MakeList(parent, names[1], {Qt8("男"), Qt8("女")}, false), 44);
+    entry.calendar = row.Put(MakeList(parent, names[2], {Qt8("公历"), Qt8("农历")}, false), 56);
+    AddBirthFields(row, entry, {names[3], names[4], names[5], names[6], names[7]});
+    row.Label(Qt8("分"));
+  }
+  return entry;
+}
+
+QWidget* TFrmIndex::BuildMarriagePage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TabSheet1"));
+  auto* entry = new QWidget(page);
+  entry->setObjectName(QStringLiteral("RzPanel2"));
+  entry->setGeometry(1, 0, 788, 58);
+  static const char* const kMan[] = {"男方基本信息", "Xing", "ComDate", "SYear", "SMonth",
+                                     "Sday", "Shour", "CBFen", "ComboBoxDL"};
+  static const char* const kWoman[] = {"女方基本信息", "Xing3", "ComDate3", "SYear3", "SMonth3",
+                                       "Sday3", "Shour3", "CBFen3", "ComboBoxXX"};
+  man_ = BuildPersonRow(entry, 6, kMan, true);
+  woman_ = BuildPersonRow(entry, 33, kWoman, true);
+
+  auto* compute = new QPushButton(Qt8("测算"), entry);
+  compute->setObjectName(QStringLiteral("RzBitBtn2"));
+  compute->setGeometry(716, 6, 64, 48);
+
+  QPlainTextEdit* pane = MakePane(page, "MemoSuccess", Wrap::None);
+  pane->setGeometry(0, 60, kPageWidth, kPageHeight - 60);
+  memo_success_ = std::make_unique<PlainTextPane>(pane);
+  return page;
+}
+
+QWidget* TFrmIndex::BuildChartPage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TabSheet2"));
+  static const char* const kNames[] = {"Xing2", "CBsex2", "ComDate2", "SYear2", "SMonth2", "Sday2", "Shour2", "CBFen2"};
+  single_ = BuildPersonRow(page, 8, kNames, false);
+  name_b2_ = MakeNameEntry(page, "NameB2");
+  name_b2_->hide();
+
+  rz_button2_ = new QPushButton(Qt8("八字分析"), page);
+  rz_button2_->setObjectName(QStringLiteral("RzButton2"));
+  rz_button2_->setGeometry(640, 6, 90, 25);
+
+  QPlainTextEdit* pane = MakePane(page, "Memo1", Wrap::None);
+  pane->setGeometry(0, 38, kPageWidth, kPageHeight - 38);
+  memo1_ = std::make_unique<PlainTextPane>(pane);
+  return page;
+}
+
+QWidget* TFrmIndex::BuildAlmanacPage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TabSheet3"));
+  RowPlacer row(page, 4, 8);
+  row.Label(Qt8("选择黄历："));
+  sl_year_ = row.Put(MakeList(page, "SlYear", Numbers(2008, 2019, 4), true), 62);
+  row.Label(Qt8("年"));
+  sl_month_ = row.Put(MakeList(page, "SlMonth", Numbers(1, 12, 2), true), 46);
+  row.Label(Qt8("月"));
+  sl_day_ = row.Put(MakeList(page, "Slday", Numbers(1, 31, 2), true), 46);
+  row.Label(Qt8("日"));
+  auto* show = row.Put(new QPushButton(Qt8("查看"), page), 56);
+  show->setObjectName(QStringLiteral("BtnHuangli"));
+
+  constexpr int kHalf = kPageWidth / 2;
+  auto* result = new QLabel(Qt8("测算结果："), page);
+  result->setGeometry(4, 36, 200, 16);
+  QPlainTextEdit* pane = MakePane(page, "MemoHuangli", Wrap::None);
+  pane->setGeometry(0, 54, kHalf - 3, kPageHeight - 54);
+  memo_huangli_ = std::make_unique<PlainTextPane>(pane);
+
+  auto* glossary_label = new QLabel(Qt8("黄历名词解释："), page);
+  glossary_label->setGeometry(kHalf + 4, 36, 200, 16);
+  QPlainTextEdit* glossary = MakePane(page, "MemoGlossary", Wrap::PaneWidth);
+  glossary->setGeometry(kHalf + 3, 54, kHalf - 3, kPageHeight - 54);
+  QStringList lines;
+  for (const char* line : kAlmanacGlossary) lines << Qt8(line);
+  glossary->setPlainText(lines.join(QLatin1Char('\n')));
+  return page;
+}
+
+QWidget* TFrmIndex::BuildEncyclopediaPage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TabSheet4"));
+  int y = 3;
+  for (const auto& [caption, code] : kTopics) {
+    auto* button = new QPushButton(Qt8(caption), page);
+    button->setObjectName(QStringLiteral("Topic_%1").arg(QString::fromLatin1(code)));
+    // The code is the key of the topic's row; it is kept, never shown.
+    button->setProperty("topicCode", QString::fromLatin1(code));
+    button->setGeometry(4, y, 153, 22);
+    OnClick(button, this, [this, button] { ShowTopicOf(button->property("topicCode").toString()); });
+    y += 32;
+  }
+  QPlainTextEdit* pane = MakePane(page, "MemoBk", Wrap::PaneWidth);
+  pane->setGeometry(162, 0, kPageWidth - 162, kPageHeight);
+  memo_bk_ = std::make_unique<PlainTextPane>(pane);
+  memo_bk_->SetText(ResourceText(QStringLiteral(":/texts/encyclopedia_intro.txt")).toStdString());
+  return page;
+}
+
+QWidget* TFrmIndex::BuildCataloguePage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TabSheet5"));
+  constexpr int kStep = 71 + 16;
+  const auto heading = [page](const QString& text, int y) {
+    auto* label = new QLabel(text, page);
+    label->setStyleSheet(QStringLiteral("color: #8b1a1a; font-weight: bold; font-size: 14px;"));
+    label->setGeometry(20, y, 300, 20);
+  };
+  const auto button = [page](int group, int index, const QString& caption, const QString& sign) {
+    auto* b = new PaintedButton(page, [group, sign, caption](QPainter& p, const QRectF& r, const ButtonLook& look) {
+      PaintCatalogueButton(p, r, look, group, sign, caption);
+    });
+    b->setText(caption);
+    b->setToolTip(caption);
+    b->setGeometry(24 + index * kStep, group == 0 ? 44 : 190, 71, 71);
+    return b;
+  };
+
+  heading(Qt8("民俗预测"), 16);
+  for (int i = 0; i < static_cast<int>(std::size(kOmenButtons)); ++i) {
+    PaintedButton* b = button(0, i, Qt8(kOmenButtons[i].caption), Qt8(kOmenButtons[i].sign));
+    b->setObjectName(QStringLiteral("OmenButton%1").arg(i));
+    OnClick(b, this, [this, i] { OpenFolkOmen(i); });
+  }
+
+  heading(Qt8("数字吉祥"), 162);
+  struct Tool {
+    const char* name;
+    const char* caption;
+    const char* sign;
+    void (TFrmIndex::*open)();
+  };
+  const Tool tools[] = {
+      {"BtnNanNv", "生男生女", "孕", &TFrmIndex::OpenBoyGirlChart},
+  };
+  for (int i = 0; i < static_cast<int>(std::size(tools)); ++i) {
+    PaintedButton* b = button(1, i, Qt8(tools[i].caption), Qt8(tools[i].sign));
+    b->setObjectName(QString::fromLatin1(tools[i].name));
+    OnClick(b, this, [this, open = tools[i].open] { (this->*open)(); });
+  }
+  return page;
+}
+
+QWidget* TFrmIndex::BuildAboutPage() {
+  auto* page = new QWidget;
+  page->setObjectName(QStringLiteral("TabSheet6"));
+  QPlainTextEdit* pane = MakePane(page, "MemoAbout", Wrap::PaneWidth);
+  pane->setGeometry(0, 0, kPageWidth, kPageHeight);
+  SetPaneText(pane, ResourceText(QStringLiteral(":/texts/about.txt")));
+  return page;
+}
+
+Page TFrmIndex::CurrentPage() const { return static_cast<Page>(pages_->currentIndex()); }
+
+void TFrmIndex::SelectPage(Page page) { pages_->setCurrentIndex(static_cast<int>(page)); }
+
+void TFrmIndex::RzToolButton2Click() { SelectPage(Page::Marriage); }
+
+void TFrmIndex::RzToolButton1Click() {
+  SelectPage(Page::Chart);
+  rz_button2_->setText(Qt8("八字分析"));
+  memo1_->Clear();
+}
+
+void TFrmIndex::RzToolButton3Click() {
+  SelectPage(Page::Chart);
+  rz_button2_->setText(Qt8("星座分析"));
+  memo1_->Clear();
+}
+
+void TFrmIndex::RzToolButton5Click() { SelectPage(Page::Almanac); }
+
+void TFrmIndex::RzToolButton7Click() { SelectPage(Page::Encyclopedia); }
+
+void TFrmIndex::RzToolButton8Click() { SelectPage(Page::Catalogue); }
+
+void TFrmIndex::RzToolButton10Click() { SelectPage(Page::About); }
+
+void TFrmIndex::RzToolButton11Click() { showMinimized(); }
+
+void TFrmIndex::RzToolButton12Click() {
+  CloseQueries();
+  DeleteLockFile("Tgcode.ldb");
+  DeleteLockFile("KelFile.ldb");
+  QCoreApplication::quit();
+  DeleteLockFile("KelFile.ldb");
+  DeleteLockFile("Tgcode.ldb");
+  DeleteLockFile("KelFile.ldb");
+  exit_(0);
+}
+
+void TFrmIndex::ShowTopicOf(const QString& code) { ShowTopic(code.toStdString(), *memo_bk_); }
+
+void TFrmIndex::OpenFolkOmen(int page) {
+  if (page < 0 || page >= static_cast<int>(std::size(kOmenButtons))) return;
+  ShowFolkOmen(this, Qt8(kOmenButtons[page].title), page);
+}
+
+void TFrmIndex::OpenBoyGirlChart() {
+  TFrm_NanNv dialog(this);
+  dialog.exec();
+}
+
+void TFrmIndex::CloseQueries() {
+  adoquery1_.Close();
+  adoquery2_.Close();
+}
+
+void TFrmIndex::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  PaintMainBackground(p, size());
+}
+
+void TFrmIndex::closeEvent(QCloseEvent* event) {
+  // The window system's close: the queries are closed and the window goes
+  // the normal way; the lock files are left alone.
+  CloseQueries();
+  QWidget::closeEvent(event);
+}
+
+}  // namespace vantrel::app

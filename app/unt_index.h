@@ -1,0 +1,138 @@
+#pragma once
+// The main window TFrmIndex: a borderless 800 x 590 window with a title strip,
+// a toolbar of six buttons and six pages that only the toolbar switches.
+//
+//   page 0 合婚        the two-person entry and the marriage report pane
+//   page 1 八字及星座  the one-person entry and the chart/constellation pane
+//   page 2 本日黄历    the almanac pickers, result pane and glossary
+//   page 3 百科        the encyclopedia topics and their pane
+//   page 4 功能大全    the catalogue of dialogs
+//   page 5 关于我们    the about text
+//
+// Every handler runs through RunAction (app/dispatcher.h). Controls carry
+// their designer names as object names ("Xing", "SYear", "MemoSuccess").
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "app/panes.h"
+#include "common/pane.h"
+#include "data/query.h"
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+
+namespace vantrel::app {
+
+class PaintedButton;
+
+enum class Page { Marriage = 0, Chart = 1, Almanac = 2, Encyclopedia = 3, Catalogue = 4, About = 5 };
+
+// One person's entry row.
+struct PersonEntry {
+  QLineEdit* name = nullptr;
+  QComboBox* sex = nullptr;  // page 1 only
+  QComboBox* calendar = nullptr;
+  QComboBox* year = nullptr;
+  QComboBox* month = nullptr;
+  QComboBox* day = nullptr;
+  QComboBox* hour = nullptr;
+  QComboBox* minute = nullptr;
+  QComboBox* blood = nullptr;  // page 0 only
+};
+
+class TFrmIndex : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit TFrmIndex(QWidget* parent = nullptr);
+  ~TFrmIndex() override;
+
+  Page CurrentPage() const;
+
+  // The toolbar and the window buttons.
+  void RzToolButton2Click();   // 八字合婚: page 0
+  void RzToolButton1Click();   // 生辰八字: page 1 for the chart report, Memo1 cleared
+  void RzToolButton3Click();   // 星座大全: page 1 for the constellation report, Memo1 cleared
+  void RzToolButton5Click();   // 本日黄历: page 2, and the almanac of the picked day at once
+  void RzToolButton7Click();   // 合婚百科: page 3
+  void RzToolButton8Click();   // 功能大全: page 4
+  void RzToolButton10Click();  // 关于我们: page 5
+  void RzToolButton11Click();  // 最小化
+  // 关闭: closes the window queries, deletes the lock files beside the
+  // database files and ends the process at once with exit code 0.
+  void RzToolButton12Click();
+
+  // The ten topic buttons share this action; it reads the pressed button's code.
+  void ShowTopicOf(const QString& code);
+
+  // The catalogue's dialogs. The omen windows are modeless and independent;
+  // the others are modal, made afresh for each request and destroyed when
+  // they close.
+  void OpenFolkOmen(int page);
+  void OpenBoyGirlChart();
+
+  // How the close button ends the process; tests replace it.
+  using ExitFunction = std::function<void(int)>;
+  void SetExitFunction(ExitFunction exit) { exit_ = std::move(exit); }
+
+  // The visible panes, as the reports write them.
+  Pane& MemoSuccess() { return *memo_success_; }
+  Pane& Memo1() { return *memo1_; }
+  Pane& MemoHuangli() { return *memo_huangli_; }
+  Pane& MemoBk() { return *memo_bk_; }
+
+  const PersonEntry& Man() const { return man_; }
+  const PersonEntry& Woman() const { return woman_; }
+  const PersonEntry& Single() const { return single_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void SelectPage(Page page);
+  void BuildChrome();
+  QWidget* BuildMarriagePage();
+  QWidget* BuildChartPage();
+  QWidget* BuildAlmanacPage();
+  QWidget* BuildEncyclopediaPage();
+  QWidget* BuildCataloguePage();
+  QWidget* BuildAboutPage();
+  PersonEntry BuildPersonRow(QWidget* parent, int y, const char* const names[], bool two_person);
+  void CloseQueries();
+
+  QStackedWidget* pages_ = nullptr;
+  PersonEntry man_;
+  PersonEntry woman_;
+  PersonEntry single_;
+  QLineEdit* name_b2_ = nullptr;  // NameB2: a second name entry, never shown
+  QPushButton* rz_button2_ = nullptr;
+  QComboBox* sl_year_ = nullptr;
+  QComboBox* sl_month_ = nullptr;
+  QComboBox* sl_day_ = nullptr;
+
+  std::unique_ptr<PlainTextPane> memo_success_;
+  std::unique_ptr<PlainTextPane> memo1_;
+  std::unique_ptr<PlainTextPane> memo_huangli_;
+  std::unique_ptr<PlainTextPane> memo_bk_;
+
+  // The scratch panes of the reports, never shown.
+  TextPane re_bazi_;
+  TextPane memo_cg_nan_, memo_cg_nv_;
+  TextPane memo_xg_nan_, memo_xg_nv_;
+  TextPane memo_shensha_nan_, memo_shensha_nv_;
+  TextPane memo_sum_;
+  TextPane memo_shensha_;
+
+  // ADOQuery1 on the main file (the almanac) and ADOQuery2 on the second file
+  // (the marriage report); bound at creation, opened only when used.
+  data::Query adoquery1_;
+  data::Query adoquery2_;
+
+  ExitFunction exit_;
+};
+
+}  // namespace vantrel::app

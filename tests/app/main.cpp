@@ -1,0 +1,66 @@
+// Runs the window's test classes: `vantrel_app_tests CLASS [QtTest options]`
+// runs one class, no arguments runs them all. `--close-child FOLDER` is the
+// child process of the shutdown test.
+#include <QApplication>
+#include <QTest>
+#include <cstring>
+#include <iostream>
+
+#include "app/panes.h"
+#include "app_test.h"
+
+namespace vantrel::app::testing {
+
+int RunCloseChild(int argc, char** argv);
+
+namespace {
+
+std::map<std::string, Factory>& Registry() {
+  static std::map<std::string, Factory> registry;
+  return registry;
+}
+
+}  // namespace
+
+bool RegisterTestClass(const char* name, Factory factory) {
+  Registry()[name] = std::move(factory);
+  return true;
+}
+
+BoxRecorder::BoxRecorder() {
+  SetMessageBoxHook([this](BoxKind kind, const QString& caption, const QString& text) {
+    boxes.push_back({kind, caption, text});
+  });
+}
+
+BoxRecorder::~BoxRecorder() { SetMessageBoxHook(nullptr); }
+
+}  // namespace vantrel::app::testing
+
+int main(int argc, char** argv) {
+  using namespace vantrel::app::testing;
+  if (argc >= 3 && std::strcmp(argv[1], "--close-child") == 0) return RunCloseChild(argc, argv);
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  vantrel::app::SetUpApplication(app);
+
+  std::vector<char*> args = {argv[0]};
+  std::vector<std::string> chosen;
+  if (argc >= 2 && argv[1][0] != '-') {
+    if (!Registry().count(argv[1])) {
+      std::cerr << "no test class " << argv[1] << "\n";
+      return 2;
+    }
+    chosen.push_back(argv[1]);
+    for (int i = 2; i < argc; ++i) args.push_back(argv[i]);
+  } else {
+    for (const auto& [name, factory] : Registry()) chosen.push_back(name);
+    for (int i = 1; i < argc; ++i) args.push_back(argv[i]);
+  }
+  int failures = 0;
+  for (const std::string& name : chosen) {
+    std::unique_ptr<QObject> test = Registry()[name]();
+    failures += QTest::qExec(test.get(), static_cast<int>(args.size()), args.data());
+  }
+  return failures == 0 ? 0 : 1;
+}

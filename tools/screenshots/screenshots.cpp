@@ -1,0 +1,145 @@
+// Renders every page of the main window after a sample action, and every
+// dialog, to PNG files: `vantrel_screenshots FOLDER`. It runs on the
+// offscreen platform, so it needs no display. The program's data files are
+// read from the tool's own folder, as the program reads them.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <cstdio>
+#include <functional>
+
+#include "app/dialogs/unt_nannv.h"
+#include "app/dialogs/unt_onther.h"
+#include "app/dispatcher.h"
+#include "app/panes.h"
+#include "app/unt_index.h"
+
+namespace {
+
+using vantrel::app::TFrmIndex;
+
+QString g_folder;
+int g_failures = 0;
+
+void Save(QWidget* widget, const QString& name, qreal scale = 1) {
+  QPixmap pixmap(widget->size() * scale);
+  pixmap.setDevicePixelRatio(scale);
+  pixmap.fill(Qt::white);
+  widget->render(&pixmap);
+  const QString path = g_folder + QLatin1Char('/') + name + QStringLiteral(".png");
+  if (!pixmap.save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    ++g_failures;
+    return;
+  }
+  std::printf("%s\n", qPrintable(path));
+}
+
+void Click(QWidget& window, const char* name) {
+  auto* button = window.findChild<QAbstractButton*>(QString::fromLatin1(name));
+  if (!button) {
+    std::fprintf(stderr, "no button %s\n", name);
+    ++g_failures;
+    return;
+  }
+  button->click();
+  QCoreApplication::processEvents();
+}
+
+void Type(QWidget& window, const char* name, const QString& text) {
+  if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(name))) {
+    edit->setText(text);
+  } else if (auto* box = window.findChild<QComboBox*>(QString::fromLatin1(name))) {
+    const int index = box->findText(text);
+    if (index >= 0) box->setCurrentIndex(index);
+    else box->setEditText(text);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: vantrel_screenshots FOLDER\n");
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  vantrel::app::SetUpApplication(app);
+  g_folder = QString::fromLocal8Bit(argv[1]);
+  QDir().mkpath(g_folder);
+  // A message box would wait for a click nobody gives: its text goes to the
+  // console instead.
+  vantrel::app::SetMessageBoxHook([](vantrel::app::BoxKind, const QString& caption, const QString& text) {
+    std::fprintf(stderr, "[%s] %s\n", qPrintable(caption), qPrintable(text));
+  });
+
+  TFrmIndex window;
+  window.show();
+  QCoreApplication::processEvents();
+
+  // The marriage page with two sample people.
+  Type(window, "Xing", QStringLiteral("张伟"));
+  Type(window, "SYear", QStringLiteral("1985"));
+  Type(window, "SMonth", QStringLiteral("6"));
+  Type(window, "Sday", QStringLiteral("18"));
+  Type(window, "Shour", QStringLiteral("辰 8"));
+  Type(window, "Xing3", QStringLiteral("李娜"));
+  Type(window, "SYear3", QStringLiteral("1987"));
+  Type(window, "SMonth3", QStringLiteral("10"));
+  Type(window, "Sday3", QStringLiteral("3"));
+  Type(window, "Shour3", QStringLiteral("酉 18"));
+  Click(window, "RzBitBtn2");
+  Save(&window, QStringLiteral("main_marriage"));
+  Save(&window, QStringLiteral("main_marriage@2x"), 2);
+
+  Click(window, "RzToolButton1");
+  Type(window, "Xing2", QStringLiteral("王芳"));
+  Type(window, "CBsex2", QStringLiteral("女"));
+  Type(window, "SYear2", QStringLiteral("1990"));
+  Type(window, "SMonth2", QStringLiteral("3"));
+  Type(window, "Sday2", QStringLiteral("12"));
+  Click(window, "RzButton2");
+  Save(&window, QStringLiteral("main_chart"));
+
+  Click(window, "RzToolButton3");
+  Click(window, "RzButton2");
+  Save(&window, QStringLiteral("main_constellation"));
+
+  Click(window, "RzToolButton5");
+  Type(window, "SlYear", QStringLiteral("2013"));
+  Type(window, "SlMonth", QStringLiteral("09"));
+  Type(window, "Slday", QStringLiteral("21"));
+  Click(window, "BtnHuangli");
+  Save(&window, QStringLiteral("main_almanac"));
+
+  Click(window, "RzToolButton7");
+  Save(&window, QStringLiteral("main_encyclopedia_intro"));
+  Click(window, "Topic_hh06");
+  Save(&window, QStringLiteral("main_encyclopedia"));
+
+  Click(window, "RzToolButton8");
+  Save(&window, QStringLiteral("main_catalogue"));
+
+  Click(window, "RzToolButton10");
+  Save(&window, QStringLiteral("main_about"));
+
+  // The dialogs, shown without their modal loops.
+  {
+    vantrel::app::TFormOnther* omen = vantrel::app::ShowFolkOmen(&window, QStringLiteral("眼跳测吉凶"), 4);
+    QCoreApplication::processEvents();
+    Save(omen, QStringLiteral("dialog_omen"));
+    omen->close();
+  }
+  {
+    vantrel::app::TFrm_NanNv dialog(&window);
+    dialog.show();
+    QCoreApplication::processEvents();
+    Save(&dialog, QStringLiteral("dialog_boy_girl"));
+  }
+  return g_failures == 0 ? 0 : 1;
+}
