@@ -1,6 +1,7 @@
 #include "app/panes.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QScreen>
@@ -125,6 +126,15 @@ class FirstShowCentering : public QObject {
 }  // namespace
 
 void CenterOnFirstShow(QWidget* window) { window->installEventFilter(new FirstShowCentering(window)); }
+
+void SetUpDialogWindow(QWidget* window, const QString& caption, QSize size) {
+  const Qt::WindowFlags kind = qobject_cast<QDialog*>(window) ? Qt::Dialog : Qt::Window;
+  window->setWindowFlags(kind | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                         Qt::WindowSystemMenuHint);
+  window->setWindowTitle(caption);
+  window->setFixedSize(size);
+  CenterOnFirstShow(window);
+}
 
 void PlainTextPane::Clear() {
   edit_->clear();

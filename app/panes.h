@@ -44,6 +44,10 @@ void CenterOnScreen(QWidget* window);
 // Centres the window on its screen when it is shown for the first time.
 void CenterOnFirstShow(QWidget* window);
 
+// A dialog window of a fixed client size with only a close box in its title
+// bar, centred on the screen when it first shows.
+void SetUpDialogWindow(QWidget* window, const QString& caption, QSize size);
+
 // The Pane of the reports over a window's pane. It works on the widget's
 // document, so what it reads is what the user sees. Appending a line brings
 // the view to the new last line and inserting one brings it to the inserted

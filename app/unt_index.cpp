@@ -15,8 +15,11 @@
 #include <filesystem>
 
 #include "app/artwork.h"
+#include "app/dialogs/date_win.h"
 #include "app/dialogs/unt_nannv.h"
+#include "app/dialogs/unt_numbers.h"
 #include "app/dialogs/unt_onther.h"
+#include "app/dialogs/unt_wangm.h"
 #include "app/dispatcher.h"
 #include "common/datetime.h"
 #include "common/paths.h"
@@ -460,6 +463,11 @@ QWidget* TFrmIndex::BuildCataloguePage() {
     void (TFrmIndex::*open)();
   };
   const Tool tools[] = {
+      {"BtnShouji", "手机号码", "机", &TFrmIndex::OpenMobileNumber},
+      {"BtnQQ", "QQ号分析", "QQ", &TFrmIndex::OpenQQNumber},
+      {"BtnNumber", "更多数字", "数", &TFrmIndex::OpenAnyNumber},
+      {"BtnWangming", "网名分析", "网", &TFrmIndex::OpenNetName},
+      {"BtnCalendar", "万年历法", "历", &TFrmIndex::OpenMonthCalendar},
       {"BtnNanNv", "生男生女", "孕", &TFrmIndex::OpenBoyGirlChart},
   };
   for (int i = 0; i < static_cast<int>(std::size(tools)); ++i) {
@@ -525,10 +533,17 @@ void TFrmIndex::OpenFolkOmen(int page) {
   ShowFolkOmen(this, Qt8(kOmenButtons[page].title), page);
 }
 
-void TFrmIndex::OpenBoyGirlChart() {
-  TFrm_NanNv dialog(this);
-  dialog.exec();
-}
+void TFrmIndex::OpenMobileNumber() { OpenModal<TFrm_SJcs>(); }
+
+void TFrmIndex::OpenQQNumber() { OpenModal<TFrmQQhm>(); }
+
+void TFrmIndex::OpenAnyNumber() { OpenModal<TFrm_onther>(); }
+
+void TFrmIndex::OpenNetName() { OpenModal<TFrmWangming>(); }
+
+void TFrmIndex::OpenMonthCalendar() { OpenModal<TFRM_Date>(); }
+
+void TFrmIndex::OpenBoyGirlChart() { OpenModal<TFrm_NanNv>(); }
 
 void TFrmIndex::CloseQueries() {
   adoquery1_.Close();

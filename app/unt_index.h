@@ -72,6 +72,11 @@ class TFrmIndex : public QWidget {
   // the others are modal, made afresh for each request and destroyed when
   // they close.
   void OpenFolkOmen(int page);
+  void OpenMobileNumber();
+  void OpenQQNumber();
+  void OpenAnyNumber();
+  void OpenNetName();
+  void OpenMonthCalendar();
   void OpenBoyGirlChart();
 
   // How the close button ends the process; tests replace it.
@@ -103,6 +108,12 @@ class TFrmIndex : public QWidget {
   QWidget* BuildAboutPage();
   PersonEntry BuildPersonRow(QWidget* parent, int y, const char* const names[], bool two_person);
   void CloseQueries();
+  // Creates the dialog, shows it modally and destroys it when it closes.
+  template <typename Dialog>
+  void OpenModal() {
+    Dialog dialog(this);
+    dialog.exec();
+  }
 
   QStackedWidget* pages_ = nullptr;
   PersonEntry man_;

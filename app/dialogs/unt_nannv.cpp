@@ -9,13 +9,9 @@
 
 namespace vantrel::app {
 
-TFrm_NanNv::TFrm_NanNv(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowSystemMenuHint) {
+TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Frm_NanNv"));
-  setWindowTitle(QStringLiteral("生男生女"));
-  setFixedSize(594, 561);
-  CenterOnFirstShow(this);
+  SetUpDialogWindow(this, QStringLiteral("生男生女"), QSize(594, 561));
 
   // The chart's columns line up only in the pane font, and only unwrapped.
   memo_ = MakePane(this, "Memo1", Wrap::None);

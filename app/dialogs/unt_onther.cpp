@@ -8,13 +8,9 @@
 
 namespace vantrel::app {
 
-TFormOnther::TFormOnther(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowSystemMenuHint),
-      pages_(new QStackedWidget(this)) {
+TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent), pages_(new QStackedWidget(this)) {
   setObjectName(QStringLiteral("FormOnther"));
-  setFixedSize(388, 283);
-  CenterOnFirstShow(this);
+  SetUpDialogWindow(this, QString(), QSize(388, 283));
   pages_->setObjectName(QStringLiteral("PageControl1"));
   pages_->setGeometry(6, 6, 376, 200);
   for (int page = 0; page < kFolkOmenPageCount; ++page) {

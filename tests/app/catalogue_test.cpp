@@ -3,16 +3,21 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTimer>
 
+#include "app/dialogs/date_win.h"
 #include "app/dialogs/unt_nannv.h"
+#include "app/dialogs/unt_numbers.h"
 #include "app/dialogs/unt_onther.h"
+#include "app/dialogs/unt_wangm.h"
 #include "app/unt_index.h"
 #include "app_test.h"
+#include "common/datetime.h"
 
 namespace vantrel::app {
 
@@ -45,6 +50,24 @@ void WithModal(QAbstractButton* button, const std::function<void(Dialog*)>& insp
   });
   button->click();
   QVERIFY(seen);
+}
+
+// Opens the dialog of a catalogue button twice: the first time text is typed
+// into its entry and the dialog closed; the second time it must be a new
+// dialog with an empty entry.
+template <typename Dialog>
+void OpensAFreshDialog(TFrmIndex& w, const char* button_name, const QString& caption) {
+  auto* button = w.findChild<QAbstractButton*>(QString::fromLatin1(button_name));
+  QVERIFY2(button, button_name);
+  QCOMPARE(button->text(), caption);
+  QPointer<Dialog> first;
+  WithModal<Dialog>(button, [&](Dialog* dialog) {
+    first = dialog;
+    QVERIFY(dialog->isModal());
+    dialog->Entry()->setText(QStringLiteral("1234"));
+  });
+  QVERIFY(first.isNull());
+  WithModal<Dialog>(button, [&](Dialog* dialog) { QCOMPARE(dialog->Entry()->text(), QString()); });
 }
 
 }  // namespace
@@ -104,6 +127,29 @@ class CatalogueTest : public QObject {
     QVERIFY(closed.isNull());  // a closed omen window is gone
     QCOMPARE(OmenWindows().size(), 1);
     QCOMPARE(OmenWindows()[0], open[1]);
+  }
+
+  void TheNumberAndNameDialogsAreFreshEveryTime() {
+    TFrmIndex w;
+    OpensAFreshDialog<TFrm_SJcs>(w, "BtnShouji", QStringLiteral("手机号码"));
+    OpensAFreshDialog<TFrmQQhm>(w, "BtnQQ", QStringLiteral("QQ号分析"));
+    OpensAFreshDialog<TFrm_onther>(w, "BtnNumber", QStringLiteral("更多数字"));
+    OpensAFreshDialog<TFrmWangming>(w, "BtnWangming", QStringLiteral("网名分析"));
+  }
+
+  void TheMonthCalendarOpensOnToday() {
+    TFrmIndex w;
+    auto* button = w.findChild<QAbstractButton*>(QStringLiteral("BtnCalendar"));
+    QCOMPARE(button->text(), QStringLiteral("万年历法"));
+    QPointer<TFRM_Date> first;
+    WithModal<TFRM_Date>(button, [&](TFRM_Date* dialog) {
+      first = dialog;
+      QVERIFY(dialog->isModal());
+      QCOMPARE(dialog->DialogDate(), Today());
+      dialog->MonthSpinner()->Down();
+    });
+    QVERIFY(first.isNull());
+    WithModal<TFRM_Date>(button, [&](TFRM_Date* dialog) { QCOMPARE(dialog->ShownMonth(), DecodeDate(Today()).month); });
   }
 
   void TheBoyGirlChartIsFreshEveryTime() {

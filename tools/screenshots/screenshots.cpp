@@ -12,8 +12,11 @@
 #include <cstdio>
 #include <functional>
 
+#include "app/dialogs/date_win.h"
 #include "app/dialogs/unt_nannv.h"
+#include "app/dialogs/unt_numbers.h"
 #include "app/dialogs/unt_onther.h"
+#include "app/dialogs/unt_wangm.h"
 #include "app/dispatcher.h"
 #include "app/panes.h"
 #include "app/unt_index.h"
@@ -37,6 +40,17 @@ void Save(QWidget* widget, const QString& name, qreal scale = 1) {
     return;
   }
   std::printf("%s\n", qPrintable(path));
+}
+
+// Shows a dialog without its modal loop, lets `act` fill it and saves it.
+template <typename Dialog>
+void SaveDialog(QWidget* owner, const QString& name, const std::function<void(Dialog&)>& act = {}) {
+  Dialog dialog(owner);
+  dialog.show();
+  QCoreApplication::processEvents();
+  if (act) vantrel::app::RunAction(&dialog, [&] { act(dialog); });
+  QCoreApplication::processEvents();
+  Save(&dialog, name);
 }
 
 void Click(QWidget& window, const char* name) {
@@ -135,11 +149,24 @@ int main(int argc, char** argv) {
     Save(omen, QStringLiteral("dialog_omen"));
     omen->close();
   }
-  {
-    vantrel::app::TFrm_NanNv dialog(&window);
-    dialog.show();
-    QCoreApplication::processEvents();
-    Save(&dialog, QStringLiteral("dialog_boy_girl"));
-  }
+  using namespace vantrel::app;
+  SaveDialog<TFrm_NanNv>(&window, QStringLiteral("dialog_boy_girl"));
+  SaveDialog<TFrm_SJcs>(&window, QStringLiteral("dialog_mobile"), [](TFrm_SJcs& d) {
+    d.Entry()->setText(QStringLiteral("13912340023"));
+    d.RzBitBtn1Click();
+  });
+  SaveDialog<TFrmQQhm>(&window, QStringLiteral("dialog_qq"), [](TFrmQQhm& d) {
+    d.Entry()->setText(QStringLiteral("123456789"));
+    d.RzBitBtn1Click();
+  });
+  SaveDialog<TFrm_onther>(&window, QStringLiteral("dialog_any_number"), [](TFrm_onther& d) {
+    d.Entry()->setText(QStringLiteral("20130921"));
+    d.RzBitBtn1Click();
+  });
+  SaveDialog<TFrmWangming>(&window, QStringLiteral("dialog_net_name"), [](TFrmWangming& d) {
+    d.Entry()->setText(QStringLiteral("小明"));
+    d.RzBitBtn1Click();
+  });
+  SaveDialog<TFRM_Date>(&window, QStringLiteral("dialog_calendar"));
   return g_failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,52 @@
+#pragma once
+// The input group of the divination dialogs: a label, the entry `edtmun`,
+// "测算" and "关闭". The entry shows and keeps ASCII letters in upper case;
+// "关闭" closes the dialog. Enter in the entry and "测算" both run the dialog's
+// action through the dispatcher.
+#include <QRect>
+#include <QString>
+#include <functional>
+
+#include "app/dispatcher.h"
+#include "divination/outcome.h"
+
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace vantrel::app {
+
+struct EntryGroup {
+  QGroupBox* box = nullptr;
+  QLineEdit* entry = nullptr;
+  QPushButton* compute = nullptr;
+  QPushButton* close = nullptr;
+};
+
+EntryGroup MakeEntryGroup(QDialog* dialog, const QRect& geometry, const QString& label, int max_length,
+                          std::function<void()> measure);
+
+// A value field of a result group.
+QLabel* MakeValueField(QWidget* parent, const char* name, const QRect& geometry, const QString& colour = {});
+
+// Applies what a dialog's "测算" asks: new field texts, a notice, or nothing.
+template <typename Fields, typename SetFields>
+void ApplyOutcome(const DialogOutcome<Fields>& outcome, QWidget* dialog, SetFields set_fields) {
+  using Kind = typename DialogOutcome<Fields>::Kind;
+  switch (outcome.kind) {
+    case Kind::SetFields:
+      set_fields(outcome.fields);
+      break;
+    case Kind::ShowNotice:
+      WindowNotifier(dialog).ShowNotice(outcome.notice);
+      break;
+    case Kind::NoChange:
+      break;
+  }
+}
+
+inline QString Qt8(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace vantrel::app

@@ -1,0 +1,126 @@
+#include "app/dialogs/unt_numbers.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app/dialogs/entry_group.h"
+#include "app/panes.h"
+
+namespace vantrel::app {
+namespace {
+
+struct Layout {
+  const char* caption;
+  QSize size;
+  const char* input_label;
+  int entry_length;
+  const char* result_labels[4];
+};
+
+const Layout& LayoutOf(NumberDialog kind) {
+  static const Layout kMobile = {"手机号码测算", {437, 300}, "输入号码：", 11,
+                                 {"手机号码是：", "状态：", "吉凶：", "具体表现："}};
+  static const Layout kQQ = {"QQ号码测试", {388, 270}, "QQ号码：", 18, {"qq号码是：", "状态：", "吉凶：", "具体表现："}};
+  static const Layout kAny = {"任意号码分析", {388, 271}, "任意号码：", 18,
+                              {"输入号码是：", "状态：", "吉凶：", "具体表现："}};
+  return kind == NumberDialog::Mobile ? kMobile : kind == NumberDialog::QQ ? kQQ : kAny;
+}
+
+// The entry's key filter: a typed character passes only when it is a digit,
+// Backspace or Enter; every other character, the control characters of the
+// copy and paste shortcuts included, is dropped. Keys that type nothing (the
+// arrows, Home, End, Delete) and Tab, which moves the focus, work as usual.
+class DigitKeys : public QObject {
+ public:
+  using QObject::QObject;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    char32_t typed = 0;
+    switch (key->key()) {
+      case Qt::Key_Backspace: typed = 8; break;
+      case Qt::Key_Return:
+      case Qt::Key_Enter: typed = 13; break;
+      case Qt::Key_Tab:
+      case Qt::Key_Backtab:
+      case Qt::Key_Delete:
+      case Qt::Key_Left:
+      case Qt::Key_Right:
+      case Qt::Key_Home:
+      case Qt::Key_End: return false;
+      default:
+        if (key->matches(QKeySequence::Paste)) {
+          typed = 22;
+        } else if (!key->text().isEmpty()) {
+          typed = key->text().toUcs4().value(0);
+        } else {
+          return false;
+        }
+    }
+    return !NumberKeyAccepted(typed);
+  }
+};
+
+}  // namespace
+
+TFrmNumber::TFrmNumber(QWidget* parent, NumberDialog kind) : QDialog(parent), kind_(kind) {
+  const Layout& layout = LayoutOf(kind);
+  const bool mobile = kind == NumberDialog::Mobile;
+  SetUpDialogWindow(this, QString::fromUtf8(layout.caption), layout.size);
+  const int width = layout.size.width() - 16;
+
+  const int input_height = mobile ? 76 : 56;
+  const EntryGroup input = MakeEntryGroup(this, QRect(8, 4, width, input_height), QString::fromUtf8(layout.input_label),
+                                          layout.entry_length, [this] { RzBitBtn1Click(); });
+  entry_ = input.entry;
+  entry_->installEventFilter(new DigitKeys(entry_));
+  if (mobile) {
+    auto* hint = new QLabel(QStringLiteral("请注意：手机号码是11位，请正确输入。"), input.box);
+    hint->setGeometry(10, 50, width - 20, 16);
+    hint->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+  }
+
+  const int result_top = 4 + input_height + 6;
+  const int result_height = mobile ? 150 : layout.size.height() - result_top - 8;
+  auto* result = new QGroupBox(QStringLiteral("测算结果"), this);
+  result->setGeometry(8, result_top, width, result_height);
+  const int value_left = 90;
+  QLabel* fields[4] = {};
+  const char* const names[] = {"ValueNumber", "ValueState", "ValueLuck", "ValueDescription"};
+  for (int i = 0; i < 4; ++i) {
+    const int y = 22 + i * 24;
+    auto* label = new QLabel(QString::fromUtf8(layout.result_labels[i]), result);
+    label->setGeometry(10, y, value_left - 12, 18);
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    const int height = i == 3 ? result_height - y - 8 : 18;
+    fields[i] = MakeValueField(result, names[i], QRect(value_left, y, width - value_left - 10, height),
+                               i == 2 ? QStringLiteral("red") : QString());
+  }
+  number_ = fields[0];
+  state_ = fields[1];
+  luck_ = fields[2];
+  description_ = fields[3];
+  description_->setWordWrap(true);
+
+  if (mobile) {
+    auto* note = new QLabel(
+        QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的意义是一样的。"
+                       "虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！"),
+        this);
+    note->setWordWrap(true);
+    note->setGeometry(10, result_top + result_height + 4, width - 4, layout.size.height() - result_top - result_height - 8);
+  }
+}
+
+void TFrmNumber::RzBitBtn1Click() {
+  ApplyOutcome(MeasureNumber(kind_, entry_->text().toStdString()), this, [this](const NumberFields& f) {
+    number_->setText(Qt8(f.number));
+    state_->setText(Qt8(f.state));
+    luck_->setText(Qt8(f.luck));
+    description_->setText(Qt8(f.description));
+  });
+}
+
+}  // namespace vantrel::app
