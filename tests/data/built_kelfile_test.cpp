@@ -1,0 +1,191 @@
+// The main database file as the build makes it: every key a statement can
+// send has its row, and the texts keep to their lengths.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "calendar/ganzhi.h"
+#include "common/text.h"
+#include "data/lookups.h"
+#include "data/query.h"
+#include "tests/support/database_rows.h"
+
+namespace vantrel::data {
+namespace {
+
+using vantrel::testing::AllRows;
+using vantrel::testing::BuiltFile;
+using vantrel::testing::FirstColumn;
+
+const std::string kKelFile = BuiltFile("KelFile.dll");
+
+std::vector<std::string> Numbers(int first, int last) {
+  std::vector<std::string> keys;
+  for (int n = first; n <= last; ++n) keys.push_back(std::to_string(n));
+  return keys;
+}
+
+double Weight(const char* table, const char* key, const std::string& value) {
+  Query q(Database::Main);
+  q.SetSql(std::string("select weight from ") + table + " where " + key + " = ?");
+  q.AddParam(value);
+  q.Open();
+  EXPECT_EQ(q.RecordCount(), 1) << table << " " << value;
+  return q.Number(0);
+}
+
+// The code of a total weight: its shortest decimal text of at most 15
+// significant digits, the first and the third character, or the one digit
+// and "0".
+std::string WeightCode(double total) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15g", total);
+  const std::string t = buf;
+  if (t.size() == 1) return t + "0";
+  return {t[0], t.size() > 2 ? t[2] : '?'};
+}
+
+// All texts of one column differ, and each has a length within the bounds
+// (in characters, paragraph tags not counted).
+void ExpectTexts(const std::string& table, const std::string& column, std::size_t min, std::size_t max) {
+  const std::vector<std::string> texts = FirstColumn(kKelFile, "select " + column + " from " + table);
+  ASSERT_FALSE(texts.empty()) << table;
+  EXPECT_EQ(std::set<std::string>(texts.begin(), texts.end()).size(), texts.size()) << table << "." << column;
+  for (const std::string& t : texts) {
+    const std::size_t length = text::CharCount(text::Trim(StripParagraphTags(t)));
+    EXPECT_GE(length, min) << table << ": " << t;
+    EXPECT_LE(length, max) << table << ": " << t;
+  }
+}
+
+TEST(BuiltKelFile, WeightTablesHoldEveryKeyExactlyAsItIsSent) {
+  struct Keys {
+    const char* table;
+    const char* column;
+    std::vector<std::string> keys;
+  };
+  const Keys all[] = {{"chenggu1", "year", Numbers(1864, 2100)},
+                      {"chenggu2", "month2", Numbers(1, 12)},
+                      {"chenggu3", "day2", Numbers(1, 30)},
+                      {"chenggu4", "time", Numbers(0, 23)}};
+  for (const Keys& k : all) {
+    const std::string from = std::string(" from ") + k.table;
+    EXPECT_EQ(FirstColumn(kKelFile, std::string("select ") + k.column + from + " order by rowid"), k.keys) << k.table;
+    // Weights are numbers of 两 with one decimal for 钱.
+    for (const auto& row : AllRows(kKelFile, "select typeof(weight), weight" + from)) {
+      EXPECT_EQ(row[0], "real") << k.table;
+      EXPECT_TRUE(row[1].size() == 3 && row[1][1] == '.') << k.table << " " << row[1];
+    }
+  }
+}
+
+TEST(BuiltKelFile, WeightsFollowTheTraditionalFigures) {
+  // Years by their pillar: 1984 甲子 1.2, 1980 庚申 0.8, 2000 庚辰 1.2, 1978 戊午 1.9, 2013 癸巳 0.7.
+  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "1984"), 1.2);
+  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "1864"), 1.2);
+  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "1980"), 0.8);
+  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "2000"), 1.2);
+  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "1978"), 1.9);
+  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "2013"), 0.7);
+  for (int year = 1864; year + 60 <= 2100; ++year) {
+    EXPECT_EQ(Weight("chenggu1", "year", std::to_string(year)), Weight("chenggu1", "year", std::to_string(year + 60)))
+        << year;
+  }
+  EXPECT_DOUBLE_EQ(Weight("chenggu2", "month2", "3"), 1.8);
+  EXPECT_DOUBLE_EQ(Weight("chenggu2", "month2", "12"), 0.5);
+  EXPECT_DOUBLE_EQ(Weight("chenggu3", "day2", "1"), 0.5);
+  EXPECT_DOUBLE_EQ(Weight("chenggu3", "day2", "18"), 1.8);
+  EXPECT_DOUBLE_EQ(Weight("chenggu3", "day2", "30"), 0.6);
+  // Hours by their double hour: 23 and 0 are 子 (1.6), 1 and 2 丑 (0.6), 11 and 12 午 (1.0), 21 and 22 亥 (0.6).
+  EXPECT_DOUBLE_EQ(Weight("chenggu4", "time", "23"), 1.6);
+  EXPECT_DOUBLE_EQ(Weight("chenggu4", "time", "0"), 1.6);
+  EXPECT_DOUBLE_EQ(Weight("chenggu4", "time", "1"), 0.6);
+  EXPECT_DOUBLE_EQ(Weight("chenggu4", "time", "12"), 1.0);
+  EXPECT_DOUBLE_EQ(Weight("chenggu4", "time", "10"), 1.6);  // 巳
+  for (int hour = 1; hour < 23; hour += 2) {
+    EXPECT_EQ(Weight("chenggu4", "time", std::to_string(hour)), Weight("chenggu4", "time", std::to_string(hour + 1)))
+        << hour;
+  }
+  // Keys the statements never send have no row.
+  Query q(Database::Main);
+  q.SetSql("select weight from chenggu2 where month2 = ?");
+  q.AddParam("01");
+  q.Open();
+  EXPECT_TRUE(q.IsEmpty());
+}
+
+TEST(BuiltKelFile, EveryReachableWeightCodeHasItsVerse) {
+  std::set<double> sums = {0};
+  for (const char* table : {"chenggu1", "chenggu2", "chenggu3", "chenggu4"}) {
+    std::set<double> next;
+    for (const std::string& w : FirstColumn(kKelFile, std::string("select distinct weight from ") + table)) {
+      for (double s : sums) next.insert(s + std::stod(w));
+    }
+    sums = next;
+  }
+  std::set<std::string> codes;
+  for (double s : sums) codes.insert(WeightCode(s));
+  EXPECT_TRUE(codes.count("21"));  // the lightest, 0.5 + 0.5 + 0.5 + 0.6
+  EXPECT_TRUE(codes.count("71"));  // the heaviest, 1.9 + 1.8 + 1.8 + 1.6
+  for (const std::string& code : codes) {
+    ASSERT_EQ(code.size(), 2u) << code;
+    Query q(Database::Main);
+    q.SetSql("select MM, content, content2 from chenggu where weight = ?");
+    q.AddParam(code);
+    q.Open();
+    ASSERT_EQ(q.RecordCount(), 1) << code;
+    for (int column = 0; column < 3; ++column) EXPECT_FALSE(q.Text(column).empty()) << code;
+  }
+  // 1.2 + 0.9 + 1.6 + 0.6 is not exactly 4.3 in floating point, yet its code is 43.
+  EXPECT_EQ(WeightCode(Weight("chenggu1", "year", "1984") + Weight("chenggu2", "month2", "4") +
+                       Weight("chenggu3", "day2", "5") + Weight("chenggu4", "time", "1")),
+            "43");
+  for (const char* column : {"MM", "content", "content2"}) ExpectTexts("chenggu", column, 4, 200);
+}
+
+TEST(BuiltKelFile, MobileNumberRowsForEveryRemainder) {
+  EXPECT_EQ(FirstColumn(kKelFile, "select num from shouji order by rowid"), Numbers(1, 79));
+  const std::set<std::string> words = {"吉", "凶", "吉带凶", "凶带吉"};
+  for (const std::string& jx : FirstColumn(kKelFile, "select jx from shouji")) EXPECT_TRUE(words.count(jx)) << jx;
+  ExpectTexts("shouji", "content", 60, 160);
+  ExpectTexts("shouji", "title", 4, 40);
+}
+
+TEST(BuiltKelFile, ConstellationTextsForEverySign) {
+  const std::set<std::string> signs = {"摩羯座", "水瓶座", "双鱼座", "白羊座", "金牛座 ", "双子座",
+                                       "巨蟹座", "狮子座", "处女座", "天秤座", "天蝎座", "射手座"};
+  const char* const tables[] = {"ndeq", "aiqing", "mingren"};
+  for (int topic = 0; topic < 3; ++topic) {
+    const std::vector<std::string> titles = FirstColumn(kKelFile, std::string("select title from ") + tables[topic]);
+    EXPECT_EQ(std::set<std::string>(titles.begin(), titles.end()), signs) << tables[topic];
+    EXPECT_EQ(titles.size(), 12u);
+    for (const std::string& sign : signs) {
+      const std::string shown = TopicText(sign, topic);
+      EXPECT_GE(text::CharCount(shown), 150u) << tables[topic] << " " << sign;
+      EXPECT_LE(text::CharCount(shown), 600u) << tables[topic] << " " << sign;
+      EXPECT_EQ(shown.find_first_of("<>"), std::string::npos) << tables[topic] << " " << sign;
+    }
+    ExpectTexts(tables[topic], "content", 150, 600);
+    EXPECT_EQ(TopicText("金牛座", topic), "");  // the key keeps its blank
+  }
+}
+
+TEST(BuiltKelFile, EncyclopediaTopicsHh01ToHh10) {
+  std::vector<std::string> codes;
+  for (int n = 1; n <= 10; ++n) codes.push_back(n < 10 ? "hh0" + std::to_string(n) : "hh10");
+  EXPECT_EQ(FirstColumn(kKelFile, "select Cid from Noter order by rowid"), codes);
+  ExpectTexts("Noter", "content", 400, 1500);
+}
+
+TEST(BuiltKelFile, AlmanacDaysAreKeyedByTheirDate) {
+  // The days come from the almanac generator; whatever is there is keyed yyyy-mm-dd.
+  for (const std::string& gn : FirstColumn(kKelFile, "select gn from huangdao")) {
+    ASSERT_EQ(gn.size(), 10u) << gn;
+    EXPECT_TRUE(gn[4] == '-' && gn[7] == '-') << gn;
+  }
+}
+
+}  // namespace
+}  // namespace vantrel::data
