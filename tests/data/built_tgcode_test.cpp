@@ -7,10 +7,13 @@
 #include <string>
 
 #include "calendar/ganzhi.h"
+#include "calendar/lunar.h"
+#include "common/datetime.h"
 #include "common/text.h"
 #include "data/lookups.h"
 #include "data/query.h"
 #include "tests/support/database_rows.h"
+#include "tools/lib/solar_terms.h"
 
 namespace vantrel::data {
 namespace {
@@ -255,6 +258,55 @@ TEST(BuiltTgcode, EveryAnimalHasItsZodiacRow) {
       EXPECT_FALSE(q.Text(column).empty()) << animal << " " << column;
     }
   }
+}
+
+TEST(BuiltTgcode, TwelveJieInstantsOfEveryYear) {
+  const Rows rows = AllRows(kTgcode, "select YearA, JQ, SJ from JQ order by rowid");
+  ASSERT_EQ(rows.size(), 201u * 12u);
+  std::size_t i = 0;
+  for (int year = 1900; year <= 2100; ++year) {
+    for (int term = 0; term < 24; term += 2, ++i) {
+      EXPECT_EQ(rows[i], (std::vector<std::string>{std::to_string(year), std::string(SolarTermNames[term]),
+                                                   FormatDateTime(tools::SolarTermInstantCst(year, term))}))
+          << year << " " << term;
+    }
+  }
+  // Published instants (China Standard Time), to the minute.
+  const struct {
+    int year;
+    const char* term;
+    const char* instant;
+  } published[] = {{2000, "立春", "2000-02-04 20:40:00"},
+                   {2013, "立春", "2013-02-04 00:13:00"},
+                   {2021, "立春", "2021-02-03 22:59:00"},
+                   {2000, "小寒", "2000-01-06 09:01:00"}};
+  for (const auto& p : published) {
+    Query q(Database::Second);
+    q.SetSql("select SJ from JQ where YearA = ? and JQ = ?");
+    q.AddParam(std::int64_t{p.year});
+    q.AddParam(p.term);
+    q.Open();
+    ASSERT_EQ(q.RecordCount(), 1) << p.year << p.term;
+    EXPECT_NEAR(q.DateTimeValue("SJ"), StrToDateTime(p.instant), 1.0 / 1440) << p.year << p.term << " " << q.Text(0);
+  }
+}
+
+TEST(BuiltTgcode, TheJieOfADateIsFoundByItsDay) {
+  // The chart asks for the jie recorded on the birth date, by the date part of SJ.
+  Query q(Database::Second);
+  const auto jieOn = [&q](int year, const char* date) {
+    q.SetSql(
+        "select SJ from JQ where YearA = ? and JQ in ('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露',"
+        "'立冬','大雪','小寒') and substr(SJ, 1, 10) = ? limit 1");
+    q.AddParam(std::int64_t{year});
+    q.AddParam(date);
+    q.Open();
+    return q.IsEmpty() ? std::string() : q.Text(0);
+  };
+  EXPECT_EQ(jieOn(2013, "2013-02-04").substr(0, 16), "2013-02-04 00:13");
+  EXPECT_EQ(jieOn(2013, "2013-02-05"), "");
+  EXPECT_EQ(jieOn(2012, "2013-02-04"), "");
+  EXPECT_EQ(jieOn(1999, "1999-12-07").substr(0, 10), "1999-12-07");
 }
 
 }  // namespace

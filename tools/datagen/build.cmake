@@ -3,10 +3,7 @@
 # provides them).
 file(GLOB VANTREL_DATAGEN_SOURCES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 add_executable(vantrel-datagen ${VANTREL_DATAGEN_SOURCES})
-target_link_libraries(vantrel-datagen PRIVATE vantrel_core SQLite::SQLite3)
-if(TARGET vantrel_tools_lib)
-  target_link_libraries(vantrel-datagen PRIVATE vantrel_tools_lib)
-endif()
+target_link_libraries(vantrel-datagen PRIVATE vantrel_tools_lib vantrel_core SQLite::SQLite3)
 
 file(GLOB VANTREL_DATAGEN_TGCODE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/tgcode/*.tsv)
 file(GLOB VANTREL_DATAGEN_KELFILE_INPUTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/kelfile/*.tsv)

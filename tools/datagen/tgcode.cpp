@@ -1,13 +1,15 @@
 // Tgcode.dll, the second file.
 #include <array>
-#include <set>
 #include <stdexcept>
 #include <string_view>
 
 #include "calendar/ganzhi.h"
+#include "calendar/lunar.h"
+#include "common/datetime.h"
 #include "common/text.h"
 #include "tools/datagen/database_writer.h"
 #include "tools/datagen/datagen.h"
+#include "tools/lib/solar_terms.h"
 
 namespace vantrel::tools {
 namespace {
@@ -162,6 +164,24 @@ void WriteMghp(DatabaseWriter& w) {
   }
 }
 
+// ---- Jie instants ----
+
+// The twelve jie that open the months are the terms of even number, 小寒,
+// 立春, ..., 大雪; each falls in the Gregorian year it is counted in.
+void WriteJq(DatabaseWriter& w) {
+  w.Create(schema::kJq);
+  for (int year = 1900; year <= 2100; ++year) {
+    for (int term = 0; term < 24; term += 2) {
+      const DateTime instant = SolarTermInstantCst(year, term);
+      if (DecodeDate(instant).year != year) {
+        throw std::runtime_error(std::string(SolarTermNames[term]) + " of " + std::to_string(year) +
+                                 " falls outside its year");
+      }
+      w.Insert(schema::kJq, {std::to_string(year), std::string(SolarTermNames[term]), FormatDateTime(instant)});
+    }
+  }
+}
+
 }  // namespace
 
 void BuildTgcode(const std::string& resources, const std::string& out) {
@@ -175,7 +195,7 @@ void BuildTgcode(const std::string& resources, const std::string& out) {
                       {{schema::kMgfx, "tgcode/mgfx.tsv"},
                        {schema::kMgwx, "tgcode/mgwx.tsv"},
                        {schema::kShengxiao, "tgcode/shengxiao.tsv"}});
-  w.Create(schema::kJq);
+  WriteJq(w);
   w.Finish();
 }
 
