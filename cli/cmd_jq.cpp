@@ -24,7 +24,8 @@ int Jq(Context& ctx, const std::vector<std::string>& args) {
     q.AddParam(std::int64_t{year});
     q.AddParam(SolarTermNames[n]);
     q.Open();
-    if (!q.IsEmpty()) rows.emplace_back(FormatDateTime(q.DateTimeValue("SJ")), std::string(SolarTermNames[n]));
+    if (!q.IsEmpty())
+      rows.emplace_back(FormatDateTime(q.DateTimeValue("SJ")), std::string(SolarTermNames[n]));
   }
   std::sort(rows.begin(), rows.end());  // by instant: calendar order
   for (const auto& [instant, name] : rows) ctx.Out(name + "\t" + instant);

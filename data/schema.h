@@ -40,7 +40,8 @@ inline constexpr Table kChenggu4{"chenggu4", "create table chenggu4 (time TEXT, 
                                  "create unique index chenggu4_time on chenggu4 (time)"};
 // The verdict, poem and meaning of a total weight: `weight` the two-digit
 // code, 两 digit then 钱 digit ('43' for 4 两 3 钱, '50' for 5 两).
-inline constexpr Table kChenggu{"chenggu", "create table chenggu (weight TEXT, MM TEXT, content TEXT, content2 TEXT)",
+inline constexpr Table kChenggu{"chenggu",
+                                "create table chenggu (weight TEXT, MM TEXT, content TEXT, content2 TEXT)",
                                 "create unique index chenggu_weight on chenggu (weight)"};
 // The fortune of a mobile number: `num` the remainder of its last four
 // digits by 80, '1'..'79'; `jx` one of 吉 凶 吉带凶 凶带吉.
@@ -66,8 +67,9 @@ inline constexpr Table kHuangdao{
     "jsyq TEXT, yi TEXT, xsyq TEXT, ji TEXT)",
     "create unique index huangdao_gn on huangdao (gn)"};
 
-inline constexpr std::array<Table, 11> kMainTables = {kChenggu1, kChenggu2, kChenggu3, kChenggu4, kChenggu, kShouji,
-                                                      kNdeq,     kAiqing,   kMingren,  kNoter,    kHuangdao};
+inline constexpr std::array<Table, 11> kMainTables = {kChenggu1, kChenggu2, kChenggu3, kChenggu4,
+                                                      kChenggu,  kShouji,   kNdeq,     kAiqing,
+                                                      kMingren,  kNoter,    kHuangdao};
 
 // ---- Tgcode.dll, the second file ----
 
@@ -87,8 +89,9 @@ inline constexpr Table kJiazi{"jiazi", "create table jiazi (jiazi TEXT, layin TE
 // woman, `wuhang` the element of the year's nayin, `sxwuhang` the element of
 // the year's animal, one character each; the report reads their
 // concatenation by character position.
-inline constexpr Table kMg{"mg", "create table mg (Year INTEGER, mg TEXT, nan TEXT, nv TEXT, wuhang TEXT, sxwuhang TEXT)",
-                           "create unique index mg_Year on mg (Year)"};
+inline constexpr Table kMg{
+    "mg", "create table mg (Year INTEGER, mg TEXT, nan TEXT, nv TEXT, wuhang TEXT, sxwuhang TEXT)",
+    "create unique index mg_Year on mg (Year)"};
 // The couple's life-gua pair: `nan`, `nv` numerals 一二三四六七八九 (a 五 has
 // been replaced before the lookup), `dj` the grade code '1', '2' or '3', `mc`
 // the pair's name (生气 天医 延年 伏位 绝命 五鬼 六煞 祸害).
@@ -109,13 +112,12 @@ inline constexpr Table kMgwx{"mgwx", "create table mgwx (nan TEXT, nv TEXT, fs T
 inline constexpr Table kJq{"JQ", "create table JQ (YearA INTEGER, JQ TEXT, SJ DATETIME)",
                            "create unique index JQ_year_term on JQ (YearA, JQ)"};
 // The zodiac animals: `shuxing` the animal character (鼠 .. 猪).
-inline constexpr Table kShengxiao{
-    "shengxiao",
-    "create table shengxiao (shuxing TEXT, Tedian TEXT, shouhushen TEXT, yanshe TEXT, fangwei TEXT, hua TEXT, "
-    "shuzi TEXT)",
-    "create unique index shengxiao_shuxing on shengxiao (shuxing)"};
+inline constexpr Table kShengxiao{"shengxiao",
+                                  "create table shengxiao (shuxing TEXT, Tedian TEXT, shouhushen TEXT, "
+                                  "yanshe TEXT, fangwei TEXT, hua TEXT, shuzi TEXT)",
+                                  "create unique index shengxiao_shuxing on shengxiao (shuxing)"};
 
-inline constexpr std::array<Table, 9> kSecondTables = {kHzwh, kShishen, kJiazi, kMg, kMghp,
+inline constexpr std::array<Table, 9> kSecondTables = {kHzwh, kShishen, kJiazi, kMg,       kMghp,
                                                        kMgfx, kMgwx,    kJq,    kShengxiao};
 
 // The tables of one file.

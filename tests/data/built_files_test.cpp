@@ -2,11 +2,8 @@
 // reading them never changes them.
 #include <gtest/gtest.h>
 
-#include <sqlite3.h>
-
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "calendar/ganzhi.h"
 #include "data/lookups.h"
@@ -14,6 +11,7 @@
 #include "data/store.h"
 #include "tests/support/database_rows.h"
 #include "tests/support/fixture.h"
+#include "tools/resource_format.h"
 
 namespace vantrel::data {
 namespace {
@@ -61,34 +59,30 @@ TEST(BuiltFiles, KeyLookupsUseTheirIndex) {
       {Database::Second, "select * from mg where Year = 1980 limit 1"},
       {Database::Second, "select * from mghp where nan = '一' and nv = '九'"},
       {Database::Second,
-       "select SJ from JQ where YearA = 2013 and JQ in ('立春', '惊蛰') and substr(SJ, 1, 10) = '2013-02-04' limit 1"},
+       "select SJ from JQ where YearA = 2013 and JQ in ('立春', '惊蛰') and substr(SJ, 1, 10) = '2013-02-04' "
+       "limit 1"},
   };
   for (const auto& l : lookups) {
     std::string plan;
-    for (const auto& row : AllRows(BuiltFile(DatabaseFileName(l.db)), std::string("explain query plan ") + l.sql)) {
+    for (const auto& row :
+         AllRows(BuiltFile(DatabaseFileName(l.db)), std::string("explain query plan ") + l.sql)) {
       plan += row.back() + "\n";
     }
     EXPECT_NE(plan.find("USING INDEX"), std::string::npos) << l.sql << "\n" << plan;
   }
 }
 
-std::string Bytes(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 std::vector<std::string> Listing(const std::string& dir) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) names.push_back(entry.path().string());
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(dir))
+    names.push_back(entry.path().string());
   std::sort(names.begin(), names.end());
   return names;
 }
 
 TEST(BuiltFiles, LookupsLeaveTheFilesAndTheirFolderAsTheyWere) {
-  const std::string main = Bytes(BuiltFile("KelFile.dll"));
-  const std::string second = Bytes(BuiltFile("Tgcode.dll"));
+  const std::string main = tools::ReadWholeFile(BuiltFile("KelFile.dll"));
+  const std::string second = tools::ReadWholeFile(BuiltFile("Tgcode.dll"));
   const std::vector<std::string> before = Listing(BuiltDataDir());
   ASSERT_FALSE(main.empty());
   ASSERT_FALSE(second.empty());
@@ -99,8 +93,8 @@ TEST(BuiltFiles, LookupsLeaveTheFilesAndTheirFolderAsTheyWere) {
     EXPECT_FALSE(CharacterElement(p.BranchText()).empty());
   }
   EXPECT_FALSE(TopicText("金牛座 ", 1).empty());
-  EXPECT_EQ(Bytes(BuiltFile("KelFile.dll")), main);
-  EXPECT_EQ(Bytes(BuiltFile("Tgcode.dll")), second);
+  EXPECT_EQ(tools::ReadWholeFile(BuiltFile("KelFile.dll")), main);
+  EXPECT_EQ(tools::ReadWholeFile(BuiltFile("Tgcode.dll")), second);
   EXPECT_EQ(Listing(BuiltDataDir()), before);
 }
 

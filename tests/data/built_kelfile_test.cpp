@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "calendar/ganzhi.h"
 #include "common/text.h"
@@ -27,12 +29,17 @@ std::vector<std::string> Numbers(int first, int last) {
   return keys;
 }
 
-double Weight(const char* table, const char* key, const std::string& value) {
+// The key column of each weight table.
+const std::map<std::string, std::string> kWeightKey = {
+    {"chenggu1", "year"}, {"chenggu2", "month2"}, {"chenggu3", "day2"}, {"chenggu4", "time"}};
+
+// The weight of one key of a weight table, by the statement the bone-weight rule sends.
+double Weight(const std::string& table, const std::string& key) {
   Query q(Database::Main);
-  q.SetSql(std::string("select weight from ") + table + " where " + key + " = ?");
-  q.AddParam(value);
+  q.SetSql("select weight from " + table + " where " + kWeightKey.at(table) + " = ?");
+  q.AddParam(key);
   q.Open();
-  EXPECT_EQ(q.RecordCount(), 1) << table << " " << value;
+  EXPECT_EQ(q.RecordCount(), 1) << table << " " << key;
   return q.Number(0);
 }
 
@@ -61,59 +68,65 @@ void ExpectTexts(const std::string& table, const std::string& column, std::size_
 }
 
 TEST(BuiltKelFile, WeightTablesHoldEveryKeyExactlyAsItIsSent) {
-  struct Keys {
-    const char* table;
-    const char* column;
-    std::vector<std::string> keys;
-  };
-  const Keys all[] = {{"chenggu1", "year", Numbers(1864, 2100)},
-                      {"chenggu2", "month2", Numbers(1, 12)},
-                      {"chenggu3", "day2", Numbers(1, 30)},
-                      {"chenggu4", "time", Numbers(0, 23)}};
-  for (const Keys& k : all) {
-    const std::string from = std::string(" from ") + k.table;
-    EXPECT_EQ(FirstColumn(kKelFile, std::string("select ") + k.column + from + " order by rowid"), k.keys) << k.table;
+  const std::pair<std::string, std::vector<std::string>> all[] = {{"chenggu1", Numbers(1864, 2100)},
+                                                                  {"chenggu2", Numbers(1, 12)},
+                                                                  {"chenggu3", Numbers(1, 30)},
+                                                                  {"chenggu4", Numbers(0, 23)}};
+  for (const auto& [table, keys] : all) {
+    EXPECT_EQ(FirstColumn(kKelFile, "select " + kWeightKey.at(table) + " from " + table + " order by rowid"),
+              keys)
+        << table;
     // Weights are numbers of 两 with one decimal for 钱.
-    for (const auto& row : AllRows(kKelFile, "select typeof(weight), weight" + from)) {
-      EXPECT_EQ(row[0], "real") << k.table;
-      EXPECT_TRUE(row[1].size() == 3 && row[1][1] == '.') << k.table << " " << row[1];
+    for (const auto& row : AllRows(kKelFile, "select typeof(weight), weight from " + table)) {
+      EXPECT_EQ(row[0], "real") << table;
+      EXPECT_TRUE(row[1].size() == 3 && row[1][1] == '.') << table << " " << row[1];
     }
   }
 }
 
 TEST(BuiltKelFile, WeightsFollowTheTraditionalFigures) {
-  // Years by their pillar: 1984 甲子 1.2, 1980 庚申 0.8, 2000 庚辰 1.2, 1978 戊午 1.9, 2013 癸巳 0.7.
-  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "1984"), 1.2);
-  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "1864"), 1.2);
-  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "1980"), 0.8);
-  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "2000"), 1.2);
-  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "1978"), 1.9);
-  EXPECT_DOUBLE_EQ(Weight("chenggu1", "year", "2013"), 0.7);
+  const struct {
+    const char* table;
+    const char* key;
+    double weight;
+  } known[] = {
+      // Years by their pillar: 1864 and 1984 甲子, 1980 庚申, 2000 庚辰, 1978 戊午, 2013 癸巳.
+      {"chenggu1", "1864", 1.2},
+      {"chenggu1", "1984", 1.2},
+      {"chenggu1", "1980", 0.8},
+      {"chenggu1", "2000", 1.2},
+      {"chenggu1", "1978", 1.9},
+      {"chenggu1", "2013", 0.7},
+      {"chenggu2", "3", 1.8},
+      {"chenggu2", "12", 0.5},
+      {"chenggu3", "1", 0.5},
+      {"chenggu3", "18", 1.8},
+      {"chenggu3", "30", 0.6},
+      // Hours by their double hour: 23 and 0 子, 1 丑, 10 巳, 12 午.
+      {"chenggu4", "23", 1.6},
+      {"chenggu4", "0", 1.6},
+      {"chenggu4", "1", 0.6},
+      {"chenggu4", "10", 1.6},
+      {"chenggu4", "12", 1.0},
+  };
+  for (const auto& k : known) EXPECT_DOUBLE_EQ(Weight(k.table, k.key), k.weight) << k.table << " " << k.key;
+  // A year weighs as its pillar, so the weights repeat every sixty years;
+  // the two clock hours of a double hour weigh the same.
   for (int year = 1864; year + 60 <= 2100; ++year) {
-    EXPECT_EQ(Weight("chenggu1", "year", std::to_string(year)), Weight("chenggu1", "year", std::to_string(year + 60)))
+    EXPECT_EQ(Weight("chenggu1", std::to_string(year)), Weight("chenggu1", std::to_string(year + 60)))
         << year;
   }
-  EXPECT_DOUBLE_EQ(Weight("chenggu2", "month2", "3"), 1.8);
-  EXPECT_DOUBLE_EQ(Weight("chenggu2", "month2", "12"), 0.5);
-  EXPECT_DOUBLE_EQ(Weight("chenggu3", "day2", "1"), 0.5);
-  EXPECT_DOUBLE_EQ(Weight("chenggu3", "day2", "18"), 1.8);
-  EXPECT_DOUBLE_EQ(Weight("chenggu3", "day2", "30"), 0.6);
-  // Hours by their double hour: 23 and 0 are 子 (1.6), 1 and 2 丑 (0.6), 11 and 12 午 (1.0), 21 and 22 亥 (0.6).
-  EXPECT_DOUBLE_EQ(Weight("chenggu4", "time", "23"), 1.6);
-  EXPECT_DOUBLE_EQ(Weight("chenggu4", "time", "0"), 1.6);
-  EXPECT_DOUBLE_EQ(Weight("chenggu4", "time", "1"), 0.6);
-  EXPECT_DOUBLE_EQ(Weight("chenggu4", "time", "12"), 1.0);
-  EXPECT_DOUBLE_EQ(Weight("chenggu4", "time", "10"), 1.6);  // 巳
   for (int hour = 1; hour < 23; hour += 2) {
-    EXPECT_EQ(Weight("chenggu4", "time", std::to_string(hour)), Weight("chenggu4", "time", std::to_string(hour + 1)))
-        << hour;
+    EXPECT_EQ(Weight("chenggu4", std::to_string(hour)), Weight("chenggu4", std::to_string(hour + 1))) << hour;
   }
   // Keys the statements never send have no row.
-  Query q(Database::Main);
-  q.SetSql("select weight from chenggu2 where month2 = ?");
-  q.AddParam("01");
-  q.Open();
-  EXPECT_TRUE(q.IsEmpty());
+  const std::pair<std::string, std::string> unsent[] = {
+      {"chenggu1", "1863"}, {"chenggu2", "01"}, {"chenggu3", "31"}, {"chenggu4", "24"}};
+  for (const auto& [table, key] : unsent) {
+    const std::string sql =
+        "select weight from " + table + " where " + kWeightKey.at(table) + " = '" + key + "'";
+    EXPECT_TRUE(AllRows(kKelFile, sql).empty()) << sql;
+  }
 }
 
 TEST(BuiltKelFile, EveryReachableWeightCodeHasItsVerse) {
@@ -139,8 +152,8 @@ TEST(BuiltKelFile, EveryReachableWeightCodeHasItsVerse) {
     for (int column = 0; column < 3; ++column) EXPECT_FALSE(q.Text(column).empty()) << code;
   }
   // 1.2 + 0.9 + 1.6 + 0.6 is not exactly 4.3 in floating point, yet its code is 43.
-  EXPECT_EQ(WeightCode(Weight("chenggu1", "year", "1984") + Weight("chenggu2", "month2", "4") +
-                       Weight("chenggu3", "day2", "5") + Weight("chenggu4", "time", "1")),
+  EXPECT_EQ(WeightCode(Weight("chenggu1", "1984") + Weight("chenggu2", "4") + Weight("chenggu3", "5") +
+                       Weight("chenggu4", "1")),
             "43");
   for (const char* column : {"MM", "content", "content2"}) ExpectTexts("chenggu", column, 4, 200);
 }
@@ -148,17 +161,19 @@ TEST(BuiltKelFile, EveryReachableWeightCodeHasItsVerse) {
 TEST(BuiltKelFile, MobileNumberRowsForEveryRemainder) {
   EXPECT_EQ(FirstColumn(kKelFile, "select num from shouji order by rowid"), Numbers(1, 79));
   const std::set<std::string> words = {"吉", "凶", "吉带凶", "凶带吉"};
-  for (const std::string& jx : FirstColumn(kKelFile, "select jx from shouji")) EXPECT_TRUE(words.count(jx)) << jx;
+  for (const std::string& jx : FirstColumn(kKelFile, "select jx from shouji"))
+    EXPECT_TRUE(words.count(jx)) << jx;
   ExpectTexts("shouji", "content", 60, 160);
   ExpectTexts("shouji", "title", 4, 40);
 }
 
 TEST(BuiltKelFile, ConstellationTextsForEverySign) {
   const std::set<std::string> signs = {"摩羯座", "水瓶座", "双鱼座", "白羊座", "金牛座 ", "双子座",
-                                       "巨蟹座", "狮子座", "处女座", "天秤座", "天蝎座", "射手座"};
+                                       "巨蟹座", "狮子座", "处女座", "天秤座", "天蝎座",  "射手座"};
   const char* const tables[] = {"ndeq", "aiqing", "mingren"};
   for (int topic = 0; topic < 3; ++topic) {
-    const std::vector<std::string> titles = FirstColumn(kKelFile, std::string("select title from ") + tables[topic]);
+    const std::vector<std::string> titles =
+        FirstColumn(kKelFile, std::string("select title from ") + tables[topic]);
     EXPECT_EQ(std::set<std::string>(titles.begin(), titles.end()), signs) << tables[topic];
     EXPECT_EQ(titles.size(), 12u);
     for (const std::string& sign : signs) {

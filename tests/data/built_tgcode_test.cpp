@@ -68,9 +68,9 @@ TEST(BuiltTgcode, TenGodsOfAllHundredStemPairs) {
                                   "印枭劫比伤食财才官杀", "杀官枭印比劫食伤才财", "官杀印枭劫比伤食财才",
                                   "才财杀官枭印比劫食伤", "财才官杀印枭劫比伤食", "食伤才财杀官枭印比劫",
                                   "伤食财才官杀印枭劫比"};
-  const std::map<std::string, std::string> kNames = {{"比", "比肩"}, {"劫", "劫财"}, {"食", "食神"}, {"伤", "伤官"},
-                                                     {"才", "偏财"}, {"财", "正财"}, {"杀", "七杀"}, {"官", "正官"},
-                                                     {"枭", "偏印"}, {"印", "正印"}};
+  const std::map<std::string, std::string> kNames = {
+      {"比", "比肩"}, {"劫", "劫财"}, {"食", "食神"}, {"伤", "伤官"}, {"才", "偏财"},
+      {"财", "正财"}, {"杀", "七杀"}, {"官", "正官"}, {"枭", "偏印"}, {"印", "正印"}};
   for (int day = 0; day < 10; ++day) {
     const std::vector<std::string> row = Chars(kTable[day]);
     for (int other = 0; other < 10; ++other) {
@@ -146,8 +146,9 @@ TEST(BuiltTgcode, EveryLunarYearHasItsLifeGuaRow) {
   }
   // Known values, and 2100 carrying the nine-year cycle on from 2099 (九, 六).
   const std::map<int, std::pair<std::string, std::string>> known = {
-      {1900, {"一", "五"}}, {1980, {"二", "四"}}, {1985, {"六", "九"}}, {1990, {"一", "五"}}, {1999, {"一", "五"}},
-      {2000, {"九", "六"}}, {2013, {"五", "一"}}, {2099, {"九", "六"}}, {2100, {"八", "七"}}};
+      {1900, {"一", "五"}}, {1980, {"二", "四"}}, {1985, {"六", "九"}},
+      {1990, {"一", "五"}}, {1999, {"一", "五"}}, {2000, {"九", "六"}},
+      {2013, {"五", "一"}}, {2099, {"九", "六"}}, {2100, {"八", "七"}}};
   for (const auto& [year, pair] : known) {
     const Rows rows = AllRows(kTgcode, "select nan, nv, mg from mg where Year = " + std::to_string(year));
     ASSERT_EQ(rows.size(), 1u);
@@ -162,8 +163,9 @@ TEST(BuiltTgcode, EveryLunarYearHasItsLifeGuaRow) {
 // after the trigram itself and going round.
 const std::vector<std::string> kRhymeOrder = Chars("乾坎艮震巽离坤兑");
 // 大游年: each trigram's relations to the seven others.
-const char* const kRhyme[8] = {"乾六天五祸绝延生", "坎五天生延绝祸六", "艮六绝祸生延天五", "震延生祸绝五天六",
-                               "巽天五六祸生绝延", "离六五绝延祸生天", "坤天延绝生祸五六", "兑生祸延绝六五天"};
+const char* const kRhyme[8] = {"乾六天五祸绝延生", "坎五天生延绝祸六", "艮六绝祸生延天五",
+                               "震延生祸绝五天六", "巽天五六祸生绝延", "离六五绝延祸生天",
+                               "坤天延绝生祸五六", "兑生祸延绝六五天"};
 
 std::string RhymeRelation(const std::string& a, const std::string& b) {
   static const std::map<std::string, std::string> kWords = {{"生", "生气"}, {"天", "天医"}, {"延", "延年"},
@@ -181,10 +183,12 @@ std::string RhymeRelation(const std::string& a, const std::string& b) {
 }
 
 TEST(BuiltTgcode, EveryLifeGuaPairHasItsTraditionalRelationAndGrade) {
-  const std::map<std::string, std::string> trigramOf = {{"一", "坎"}, {"二", "坤"}, {"三", "震"}, {"四", "巽"},
-                                                        {"六", "乾"}, {"七", "兑"}, {"八", "艮"}, {"九", "离"}};
-  const std::map<std::string, std::string> grade = {{"生气", "1"}, {"延年", "1"}, {"天医", "1"}, {"伏位", "2"},
-                                                    {"六煞", "2"}, {"祸害", "3"}, {"五鬼", "3"}, {"绝命", "3"}};
+  const std::map<std::string, std::string> trigramOf = {{"一", "坎"}, {"二", "坤"}, {"三", "震"},
+                                                        {"四", "巽"}, {"六", "乾"}, {"七", "兑"},
+                                                        {"八", "艮"}, {"九", "离"}};
+  const std::map<std::string, std::string> grade = {{"生气", "1"}, {"延年", "1"}, {"天医", "1"},
+                                                    {"伏位", "2"}, {"六煞", "2"}, {"祸害", "3"},
+                                                    {"五鬼", "3"}, {"绝命", "3"}};
   int pairs = 0;
   for (const auto& [man, manTrigram] : trigramOf) {
     for (const auto& [woman, womanTrigram] : trigramOf) {
@@ -287,7 +291,8 @@ TEST(BuiltTgcode, TwelveJieInstantsOfEveryYear) {
     q.AddParam(p.term);
     q.Open();
     ASSERT_EQ(q.RecordCount(), 1) << p.year << p.term;
-    EXPECT_NEAR(q.DateTimeValue("SJ"), StrToDateTime(p.instant), 1.0 / 1440) << p.year << p.term << " " << q.Text(0);
+    EXPECT_NEAR(q.DateTimeValue("SJ"), StrToDateTime(p.instant), 1.0 / 1440)
+        << p.year << p.term << " " << q.Text(0);
   }
 }
 
@@ -296,7 +301,8 @@ TEST(BuiltTgcode, TheJieOfADateIsFoundByItsDay) {
   Query q(Database::Second);
   const auto jieOn = [&q](int year, const char* date) {
     q.SetSql(
-        "select SJ from JQ where YearA = ? and JQ in ('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露',"
+        "select SJ from JQ where YearA = ? and JQ in "
+        "('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露',"
         "'立冬','大雪','小寒') and substr(SJ, 1, 10) = ? limit 1");
     q.AddParam(std::int64_t{year});
     q.AddParam(date);

@@ -27,7 +27,8 @@ Rows AllRows(const std::string& file, const std::string& sql) {
     std::vector<std::string> row;
     for (int k = 0; k < sqlite3_column_count(stmt); ++k) {
       const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt, k));
-      row.emplace_back(p ? std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(stmt, k))) : std::string());
+      row.emplace_back(p ? std::string(p, static_cast<std::size_t>(sqlite3_column_bytes(stmt, k)))
+                         : std::string());
     }
     rows.push_back(std::move(row));
   }

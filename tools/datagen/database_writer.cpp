@@ -11,8 +11,10 @@ DatabaseWriter::DatabaseWriter(std::string target) : target_(std::move(target)),
   std::error_code ec;
   std::filesystem::remove(temp_, ec);  // left by a run that was killed
   try {
-    if (sqlite3_open_v2(temp_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
-      throw std::runtime_error("cannot create " + temp_ + ": " + (db_ ? sqlite3_errmsg(db_) : "out of memory"));
+    if (sqlite3_open_v2(temp_.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK) {
+      throw std::runtime_error("cannot create " + temp_ + ": " +
+                               (db_ ? sqlite3_errmsg(db_) : "out of memory"));
     }
     // The file is private until it is renamed, so it needs no journal.
     Exec("pragma journal_mode = off");
@@ -95,8 +97,8 @@ void DatabaseWriter::Insert(const data::schema::Table& table, const std::vector<
 void DatabaseWriter::Load(const data::schema::Table& table, const ResourceTable& resource) {
   const std::vector<std::string> columns = Columns(table);
   if (resource.columns.size() != columns.size()) {
-    throw std::runtime_error(resource.file + ": expected the " + std::to_string(columns.size()) + " columns of " +
-                             table.name);
+    throw std::runtime_error(resource.file + ": expected the " + std::to_string(columns.size()) +
+                             " columns of " + table.name);
   }
   std::vector<int> from;
   for (const std::string& c : columns) from.push_back(resource.Column(c));

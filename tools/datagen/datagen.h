@@ -24,8 +24,8 @@ ResourceTable ReadResource(const std::string& resources, const std::string& name
 
 // The value column of a resource table keyed by `key`, in the order of
 // `keys`: every key must stand in exactly one record, and no other key.
-std::vector<std::string> ValuesByKey(const ResourceTable& table, const std::string& key, const std::string& value,
-                                     const std::vector<std::string>& keys);
+std::vector<std::string> ValuesByKey(const ResourceTable& table, const std::string& key,
+                                     const std::string& value, const std::vector<std::string>& keys);
 
 // A table whose rows are written in resources/ as they are stored.
 struct ResourceFile {
@@ -33,7 +33,8 @@ struct ResourceFile {
   const char* name;  // under resources/
 };
 // Creates each table and fills it from its resource table.
-void WriteResourceTables(DatabaseWriter& w, const std::string& resources, std::initializer_list<ResourceFile> files);
+void WriteResourceTables(DatabaseWriter& w, const std::string& resources,
+                         std::initializer_list<ResourceFile> files);
 
 // The sixty pillars 甲子 .. 癸亥 in cycle order.
 std::vector<std::string> PillarTexts();

@@ -17,15 +17,18 @@ namespace schema = data::schema;
 constexpr int kFirstWeightYear = 1864;
 constexpr int kLastWeightYear = 2100;
 
-// A bone weight is written as 两 and one decimal for 钱 ("1.2", "0.5"); the
-// total of four of them must keep one digit before the point.
+// A bone weight is written as 两 and one decimal for 钱 ("1.2", "0.5"). Each
+// one stays below 2 两 5 钱, so that the total of four keeps one digit before
+// the point, as the weight code needs.
 std::vector<std::string> Weights(const ResourceTable& table, const std::string& key,
                                  const std::vector<std::string>& keys) {
   std::vector<std::string> weights = ValuesByKey(table, key, "weight", keys);
   for (const std::string& w : weights) {
     const bool shape = w.size() == 3 && std::isdigit(static_cast<unsigned char>(w[0])) && w[1] == '.' &&
-                       std::isdigit(static_cast<unsigned char>(w[2])) && w[0] <= '2';
-    if (!shape || w == "0.0") throw std::runtime_error(table.file + ": '" + w + "' is not a bone weight");
+                       std::isdigit(static_cast<unsigned char>(w[2]));
+    if (!shape || w < "0.1" || w > "2.4") {
+      throw std::runtime_error(table.file + ": '" + w + "' is not a bone weight");
+    }
   }
   return weights;
 }
@@ -50,9 +53,11 @@ void WriteWeights(DatabaseWriter& w, const std::string& resources) {
     const char* key;
     int last;
   };
-  for (const Numbered& n : {Numbered{schema::kChenggu2, "month", 12}, Numbered{schema::kChenggu3, "day", 30}}) {
+  for (const Numbered& n :
+       {Numbered{schema::kChenggu2, "month", 12}, Numbered{schema::kChenggu3, "day", 30}}) {
     const std::vector<std::string> keys = NumberTexts(1, n.last);
-    const auto weights = Weights(ReadResource(resources, std::string("kelfile/chenggu_") + n.key + ".tsv"), n.key, keys);
+    const auto weights =
+        Weights(ReadResource(resources, std::string("kelfile/chenggu_") + n.key + ".tsv"), n.key, keys);
     w.Create(n.table);
     for (std::size_t i = 0; i < keys.size(); ++i) w.Insert(n.table, {keys[i], weights[i]});
   }

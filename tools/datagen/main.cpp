@@ -31,12 +31,14 @@ int main(int argc, char** argv) {
   std::map<std::string, std::string> options;
   for (int i = 2; i < argc; i += 2) {
     const std::string name = argv[i];
-    const bool known = name == "--resources" || name == "--out" || (mode == "kelfile" && name == "--huangdao");
+    const bool known =
+        name == "--resources" || name == "--out" || (mode == "kelfile" && name == "--huangdao");
     if (!known) return Usage("unknown option " + name);
     if (i + 1 >= argc) return Usage("no value for " + name);
     options[name] = argv[i + 1];
   }
-  if (!options.count("--resources") || !options.count("--out")) return Usage("--resources and --out are required");
+  if (!options.count("--resources") || !options.count("--out"))
+    return Usage("--resources and --out are required");
   try {
     if (mode == "tgcode") {
       vantrel::tools::BuildTgcode(options["--resources"], options["--out"]);

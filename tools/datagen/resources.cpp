@@ -10,8 +10,8 @@ ResourceTable ReadResource(const std::string& resources, const std::string& name
   return ReadResourceTable(resources + "/" + name);
 }
 
-std::vector<std::string> ValuesByKey(const ResourceTable& table, const std::string& key, const std::string& value,
-                                     const std::vector<std::string>& keys) {
+std::vector<std::string> ValuesByKey(const ResourceTable& table, const std::string& key,
+                                     const std::string& value, const std::vector<std::string>& keys) {
   const int k = table.Column(key);
   const int v = table.Column(value);
   std::map<std::string, std::string> found;
@@ -23,7 +23,8 @@ std::vector<std::string> ValuesByKey(const ResourceTable& table, const std::stri
   std::vector<std::string> values;
   for (const std::string& wanted : keys) {
     const auto it = found.find(wanted);
-    if (it == found.end()) throw std::runtime_error(table.file + ": no record for " + key + " '" + wanted + "'");
+    if (it == found.end())
+      throw std::runtime_error(table.file + ": no record for " + key + " '" + wanted + "'");
     values.push_back(it->second);
     found.erase(it);
   }
@@ -33,7 +34,8 @@ std::vector<std::string> ValuesByKey(const ResourceTable& table, const std::stri
   return values;
 }
 
-void WriteResourceTables(DatabaseWriter& w, const std::string& resources, std::initializer_list<ResourceFile> files) {
+void WriteResourceTables(DatabaseWriter& w, const std::string& resources,
+                         std::initializer_list<ResourceFile> files) {
   for (const ResourceFile& f : files) {
     w.Create(f.table);
     w.Load(f.table, ReadResource(resources, f.name));

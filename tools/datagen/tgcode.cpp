@@ -68,7 +68,8 @@ void WriteShishen(DatabaseWriter& w) {
   w.Create(schema::kShishen);
   for (Stem day = 0; day < 10; ++day) {
     for (Stem other = 0; other < 10; ++other) {
-      w.Insert(schema::kShishen, {std::string(StemNames[day]) + std::string(StemNames[other]), TenGod(day, other)});
+      w.Insert(schema::kShishen,
+               {std::string(StemNames[day]) + std::string(StemNames[other]), TenGod(day, other)});
     }
   }
 }
@@ -94,11 +95,13 @@ std::vector<std::string> WriteJiazi(DatabaseWriter& w, const std::string& resour
 
 // ---- Life gua (Eight Mansions) ----
 
-constexpr std::array<std::string_view, 10> kNumerals = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+constexpr std::array<std::string_view, 10> kNumerals = {"",   "一", "二", "三", "四",
+                                                        "五", "六", "七", "八", "九"};
 
 // The trigram of each life-gua number: 坎一 坤二 震三 巽四 乾六 兑七 艮八 离九.
 // 五 has no trigram of its own: a man's 五 counts as 坤, a woman's as 艮.
-constexpr std::array<std::string_view, 10> kTrigrams = {"", "坎", "坤", "震", "巽", "", "乾", "兑", "艮", "离"};
+constexpr std::array<std::string_view, 10> kTrigrams = {"", "坎", "坤", "震", "巽",
+                                                        "", "乾", "兑", "艮", "离"};
 
 // The three lines of each trigram, bottom line in bit 0, top line in bit 2,
 // a set bit for a yang line: 乾 ☰ 7, 兑 ☱ 3, 离 ☲ 5, 震 ☳ 1, 巽 ☴ 6, 坎 ☵ 2,
@@ -177,7 +180,8 @@ void WriteJq(DatabaseWriter& w) {
         throw std::runtime_error(std::string(SolarTermNames[term]) + " of " + std::to_string(year) +
                                  " falls outside its year");
       }
-      w.Insert(schema::kJq, {std::to_string(year), std::string(SolarTermNames[term]), FormatDateTime(instant)});
+      w.Insert(schema::kJq,
+               {std::to_string(year), std::string(SolarTermNames[term]), FormatDateTime(instant)});
     }
   }
 }
