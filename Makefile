@@ -4,8 +4,11 @@ PRESET ?= default
 BUILD_DIR = build/$(PRESET)
 
 FUZZ_SECONDS ?= 60
+# Where `make install` puts the program: $(PREFIX)/lib/vantrel, with
+# launchers in $(PREFIX)/bin.
+PREFIX ?= /usr/local
 
-.PHONY: deps configure build test test-asan run bench fuzz clean
+.PHONY: deps configure build test test-asan run bench fuzz install package screenshots clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -22,13 +25,27 @@ test: build
 test-asan:
 	@$(MAKE) --no-print-directory test PRESET=asan
 
+# The window when there is a display; otherwise how to use the command line.
 run: build
 	@if [ -x $(BUILD_DIR)/bin/vantrel ] && { [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; }; then \
 	  exec $(BUILD_DIR)/bin/vantrel; \
 	else \
+	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set), so the window cannot open."; \
+	  echo "The command-line program runs the same core:"; \
+	  echo "  $(BUILD_DIR)/bin/vantrel-cli --help"; \
+	  echo ""; \
 	  echo "Sample lunar conversion (vantrel-cli lunar 2013-09-21):"; \
 	  $(BUILD_DIR)/bin/vantrel-cli lunar 2013-09-21; \
 	fi
+
+install: build
+	@cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
+
+screenshots: build
+	@cmake --build --preset $(PRESET) -j 2 --target screenshots
 
 bench: build
 	@$(BUILD_DIR)/bin/vantrel_bench

@@ -208,6 +208,67 @@ void PaintSeal(QPainter& p, const QPointF& centre, qreal radius) {
   p.drawPath(CenteredGlyph(QStringLiteral("囍"), radius * 1.15, centre));
 }
 
+// The SVG writer of the icon: every layer one filled path.
+QString Number(qreal value) { return QString::number(value, 'f', 2); }
+
+// The path as SVG path data; every curve of a QPainterPath is cubic.
+QString PathData(const QPainterPath& path) {
+  QString d;
+  for (int i = 0; i < path.elementCount(); ++i) {
+    const QPainterPath::Element e = path.elementAt(i);
+    if (e.isMoveTo()) {
+      d += QStringLiteral("M%1 %2").arg(Number(e.x), Number(e.y));
+    } else if (e.isLineTo()) {
+      d += QStringLiteral("L%1 %2").arg(Number(e.x), Number(e.y));
+    } else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+      const QPainterPath::Element c2 = path.elementAt(i + 1);
+      const QPainterPath::Element end = path.elementAt(i + 2);
+      d += QStringLiteral("C%1 %2 %3 %4 %5 %6")
+               .arg(Number(e.x), Number(e.y), Number(c2.x), Number(c2.y), Number(end.x), Number(end.y));
+      i += 2;
+    }
+  }
+  return d;
+}
+
+QString Colour(const QColor& c) { return c.name(QColor::HexRgb); }
+
+QString SvgOf(const std::vector<IconLayer>& layers, int size) {
+  QString defs;
+  QString body;
+  int gradients = 0;
+  for (const IconLayer& layer : layers) {
+    QString fill;
+    const QBrush& brush = layer.brush;
+    if (brush.style() == Qt::LinearGradientPattern) {
+      const auto* g = static_cast<const QLinearGradient*>(brush.gradient());
+      const QString id = QStringLiteral("g%1").arg(++gradients);
+      defs += QStringLiteral("    <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" x1=\"%2\" y1=\"%3\" "
+                             "x2=\"%4\" y2=\"%5\">\n")
+                  .arg(id, Number(g->start().x()), Number(g->start().y()), Number(g->finalStop().x()),
+                       Number(g->finalStop().y()));
+      for (const QGradientStop& stop : g->stops()) {
+        defs += QStringLiteral("      <stop offset=\"%1\" stop-color=\"%2\"/>\n").arg(Number(stop.first), Colour(stop.second));
+      }
+      defs += QStringLiteral("    </linearGradient>\n");
+      fill = QStringLiteral("url(#%1)").arg(id);
+    } else {
+      fill = Colour(brush.color());
+      if (brush.color().alpha() < 255) {
+        fill += QStringLiteral("\" fill-opacity=\"%1").arg(Number(brush.color().alphaF()));
+      }
+    }
+    body += QStringLiteral("  <path fill=\"%1\" fill-rule=\"%2\" d=\"%3\"/>\n")
+                .arg(fill, layer.path.fillRule() == Qt::OddEvenFill ? QStringLiteral("evenodd") : QStringLiteral("nonzero"),
+                     PathData(layer.path));
+  }
+  return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
+                        "  <defs>\n%2  </defs>\n%3</svg>\n")
+      .arg(size)
+      .arg(defs, body);
+}
+
 }  // namespace
 
 int ToolbarButtonLeft(int index) { return 16 + index * 84; }
@@ -396,6 +457,8 @@ void PaintAppIcon(QPainter& p, qreal size) {
     p.drawPath(layer.path);
   }
 }
+
+QString AppIconSvg(int size) { return SvgOf(AppIconLayers(size), size); }
 
 QIcon AppIcon() {
   QIcon icon;

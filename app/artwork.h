@@ -67,6 +67,9 @@ struct IconLayer {
 };
 std::vector<IconLayer> AppIconLayers(qreal size);
 void PaintAppIcon(QPainter& p, qreal size);
+// The icon as an SVG document of `size` x `size` units: one filled path per
+// layer, gradients as linear gradients in user space.
+QString AppIconSvg(int size = 256);
 // The icon in the common sizes, for the window and the task bar.
 QIcon AppIcon();
 
