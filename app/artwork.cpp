@@ -133,18 +133,14 @@ void PaintAlmanacIcon(QPainter& p) {
 }
 
 void PaintEncyclopediaIcon(QPainter& p) {
+  // The left page; the right one is its mirror image about the spine (x = 24).
   QPainterPath left;
   left.moveTo(24, 15);
   left.cubicTo(18, 11, 11, 11, 6, 13);
   left.lineTo(6, 37);
   left.cubicTo(11, 35, 18, 35, 24, 39);
   left.closeSubpath();
-  QPainterPath right;
-  right.moveTo(24, 15);
-  right.cubicTo(30, 11, 37, 11, 42, 13);
-  right.lineTo(42, 37);
-  right.cubicTo(37, 35, 30, 35, 24, 39);
-  right.closeSubpath();
+  const QPainterPath right = QTransform(-1, 0, 0, 1, 48, 0).map(left);
   p.setPen(QPen(QColor(0x1b, 0x5e, 0x20), 1.2));
   p.setBrush(Vertical(11, 39, QColor(0x66, 0xbb, 0x6a), QColor(0x2e, 0x7d, 0x32)));
   p.drawPath(left);

@@ -134,6 +134,13 @@ QString ResourceText(const QString& path) {
 
 void SetPaneText(QPlainTextEdit* edit, const QString& text) { PlainTextPane(edit).SetText(text.toStdString()); }
 
+// A pane of a page at its place, with the Pane the reports write through.
+std::unique_ptr<PlainTextPane> PlacePane(QWidget* page, const char* name, Wrap wrap, const QRect& geometry) {
+  QPlainTextEdit* edit = MakePane(page, name, wrap);
+  edit->setGeometry(geometry);
+  return std::make_unique<PlainTextPane>(edit);
+}
+
 // Places controls from left to right on one row.
 class RowPlacer {
  public:
@@ -354,9 +361,7 @@ QWidget* TFrmIndex::BuildMarriagePage() {
   compute->setObjectName(QStringLiteral("RzBitBtn2"));
   compute->setGeometry(716, 6, 64, 48);
 
-  QPlainTextEdit* pane = MakePane(page, "MemoSuccess", Wrap::None);
-  pane->setGeometry(0, 60, kPageWidth, kPageHeight - 60);
-  memo_success_ = std::make_unique<PlainTextPane>(pane);
+  memo_success_ = PlacePane(page, "MemoSuccess", Wrap::None, QRect(0, 60, kPageWidth, kPageHeight - 60));
   return page;
 }
 
@@ -372,9 +377,7 @@ QWidget* TFrmIndex::BuildChartPage() {
   rz_button2_->setObjectName(QStringLiteral("RzButton2"));
   rz_button2_->setGeometry(640, 6, 90, 25);
 
-  QPlainTextEdit* pane = MakePane(page, "Memo1", Wrap::None);
-  pane->setGeometry(0, 38, kPageWidth, kPageHeight - 38);
-  memo1_ = std::make_unique<PlainTextPane>(pane);
+  memo1_ = PlacePane(page, "Memo1", Wrap::None, QRect(0, 38, kPageWidth, kPageHeight - 38));
   return page;
 }
 
@@ -395,9 +398,7 @@ QWidget* TFrmIndex::BuildAlmanacPage() {
   constexpr int kHalf = kPageWidth / 2;
   auto* result = new QLabel(Qt8("测算结果："), page);
   result->setGeometry(4, 36, 200, 16);
-  QPlainTextEdit* pane = MakePane(page, "MemoHuangli", Wrap::None);
-  pane->setGeometry(0, 54, kHalf - 3, kPageHeight - 54);
-  memo_huangli_ = std::make_unique<PlainTextPane>(pane);
+  memo_huangli_ = PlacePane(page, "MemoHuangli", Wrap::None, QRect(0, 54, kHalf - 3, kPageHeight - 54));
 
   auto* glossary_label = new QLabel(Qt8("黄历名词解释："), page);
   glossary_label->setGeometry(kHalf + 4, 36, 200, 16);
@@ -422,9 +423,7 @@ QWidget* TFrmIndex::BuildEncyclopediaPage() {
     OnClick(button, this, [this, button] { ShowTopicOf(button->property("topicCode").toString()); });
     y += 32;
   }
-  QPlainTextEdit* pane = MakePane(page, "MemoBk", Wrap::PaneWidth);
-  pane->setGeometry(162, 0, kPageWidth - 162, kPageHeight);
-  memo_bk_ = std::make_unique<PlainTextPane>(pane);
+  memo_bk_ = PlacePane(page, "MemoBk", Wrap::PaneWidth, QRect(162, 0, kPageWidth - 162, kPageHeight));
   memo_bk_->SetText(ResourceText(QStringLiteral(":/texts/encyclopedia_intro.txt")).toStdString());
   return page;
 }

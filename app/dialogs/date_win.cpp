@@ -122,42 +122,16 @@ TFRM_Date::TFRM_Date(QWidget* parent, DateTime date) : QDialog(parent), date_(da
   shape2_->setStyleSheet(QStringLiteral("background-color: #7EE281;"));
   shape2_->resize(kMarkerWidth, kMarkerHeight);
 
-  // The year and the month with their spinners.
-  label1_ = MakeClickable(this, QString(), QStringLiteral("单击改变年份"), [this] {
-    up_down1_->show();
-    up_down2_->hide();
-  });
-  label1_->setObjectName(QStringLiteral("Label1"));
-  label1_->setFont(Font(kArialBlack, 29, QFont::Black));
+  // The year and the month with their spinners; a click on either number
+  // shows its own spinner and hides the other one.
+  label1_ = AddDatePart({"Label1", "UpDown1", Font(kArialBlack, 29, QFont::Black), QRect(4, 2, 88, 38), "年", 92, 106,
+                         1901, 2050, "单击改变年份"},
+                        &TFRM_Date::year_, up_down1_);
   SetColour(label1_, Qt::blue);
-  label1_->setGeometry(4, 2, 88, 38);
-  auto* year_unit = new QLabel(QStringLiteral("年"), this);
-  year_unit->setGeometry(92, 18, 14, 16);
-  up_down1_ = new UpDown(this, 1901, 2050);
-  up_down1_->setObjectName(QStringLiteral("UpDown1"));
-  up_down1_->move(106, 8);
-  up_down1_->on_click = [this] {
-    year_ = up_down1_->value();
-    ShowMonth(ClampedDate(year_, month_, day_));
-  };
-
-  label17_ = MakeClickable(this, QString(), QStringLiteral("单击改变月份"), [this] {
-    up_down2_->show();
-    up_down1_->hide();
-  });
-  label17_->setObjectName(QStringLiteral("Label17"));
-  label17_->setFont(Font(kArial, 32, QFont::Bold));
+  label17_ = AddDatePart({"Label17", "UpDown2", Font(kArial, 32, QFont::Bold), QRect(124, 2, 42, 38), "月", 167, 182, 1,
+                          12, "单击改变月份"},
+                         &TFRM_Date::month_, up_down2_);
   label17_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  label17_->setGeometry(124, 2, 42, 38);
-  auto* month_unit = new QLabel(QStringLiteral("月"), this);
-  month_unit->setGeometry(167, 18, 14, 16);
-  up_down2_ = new UpDown(this, 1, 12);
-  up_down2_->setObjectName(QStringLiteral("UpDown2"));
-  up_down2_->move(182, 8);
-  up_down2_->on_click = [this] {
-    month_ = up_down2_->value();
-    ShowMonth(ClampedDate(year_, month_, day_));
-  };
 
   label21_ = new QLabel(this);
   label21_->setObjectName(QStringLiteral("Label21"));
@@ -211,6 +185,25 @@ TFRM_Date::TFRM_Date(QWidget* parent, DateTime date) : QDialog(parent), date_(da
   today->setFrameStyle(QFrame::Box | QFrame::Plain);
   today->setAlignment(Qt::AlignCenter);
   today->setGeometry(282, 265, 40, 17);
+}
+
+QLabel* TFRM_Date::AddDatePart(const DatePart& part, int TFRM_Date::*value, UpDown*& spinner) {
+  spinner = new UpDown(this, part.minimum, part.maximum);
+  spinner->setObjectName(QString::fromLatin1(part.spinner_name));
+  spinner->move(part.spinner_left, 8);
+  spinner->on_click = [this, value, spinner] {
+    this->*value = spinner->value();
+    ShowMonth(ClampedDate(year_, month_, day_));
+  };
+  QLabel* label = MakeClickable(this, QString(), QString::fromUtf8(part.hint), [this, spinner] {
+    for (UpDown* each : {up_down1_, up_down2_}) each->setVisible(each == spinner);
+  });
+  label->setObjectName(QString::fromLatin1(part.label_name));
+  label->setFont(part.font);
+  label->setGeometry(part.label);
+  auto* unit = new QLabel(QString::fromUtf8(part.unit), this);
+  unit->setGeometry(part.unit_left, 18, 14, 16);
+  return label;
 }
 
 void TFRM_Date::showEvent(QShowEvent* event) {

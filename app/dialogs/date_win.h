@@ -6,6 +6,8 @@
 // to today and selects a day. It is a viewer: the date is returned to no one.
 // When the focus leaves it, it closes.
 #include <QDialog>
+#include <QFont>
+#include <QRect>
 #include <array>
 #include <functional>
 
@@ -57,6 +59,21 @@ class TFRM_Date : public QDialog {
   void changeEvent(QEvent* event) override;
 
  private:
+  // One of the two numbers at the top (the year, the month): the clickable
+  // number, its unit and its spinner, which sets `value` and redraws.
+  struct DatePart {
+    const char* label_name;
+    const char* spinner_name;
+    QFont font;
+    QRect label;
+    const char* unit;
+    int unit_left;
+    int spinner_left;
+    int minimum;
+    int maximum;
+    const char* hint;
+  };
+  QLabel* AddDatePart(const DatePart& part, int TFRM_Date::*value, UpDown*& spinner);
   void FormShow();
   void ShowMonth(DateTime date);
   void SelectCell(int cell);

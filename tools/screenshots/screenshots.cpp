@@ -64,13 +64,23 @@ void Click(QWidget& window, const char* name) {
   QCoreApplication::processEvents();
 }
 
-void Type(QWidget& window, const char* name, const QString& text) {
-  if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(name))) {
-    edit->setText(text);
-  } else if (auto* box = window.findChild<QComboBox*>(QString::fromLatin1(name))) {
-    const int index = box->findText(text);
-    if (index >= 0) box->setCurrentIndex(index);
-    else box->setEditText(text);
+// Fills the named entries and lists with the texts, as a user would.
+void Fill(QWidget& window, std::initializer_list<std::pair<const char*, const char*>> entries) {
+  for (const auto& [name, text] : entries) {
+    const QString value = QString::fromUtf8(text);
+    if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(name))) {
+      edit->setText(value);
+    } else if (auto* box = window.findChild<QComboBox*>(QString::fromLatin1(name))) {
+      const int index = box->findText(value);
+      if (index >= 0) {
+        box->setCurrentIndex(index);
+      } else {
+        box->setEditText(value);
+      }
+    } else {
+      std::fprintf(stderr, "no entry %s\n", name);
+      ++g_failures;
+    }
   }
 }
 
@@ -97,26 +107,14 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();
 
   // The marriage page with two sample people.
-  Type(window, "Xing", QStringLiteral("张伟"));
-  Type(window, "SYear", QStringLiteral("1985"));
-  Type(window, "SMonth", QStringLiteral("6"));
-  Type(window, "Sday", QStringLiteral("18"));
-  Type(window, "Shour", QStringLiteral("辰 8"));
-  Type(window, "Xing3", QStringLiteral("李娜"));
-  Type(window, "SYear3", QStringLiteral("1987"));
-  Type(window, "SMonth3", QStringLiteral("10"));
-  Type(window, "Sday3", QStringLiteral("3"));
-  Type(window, "Shour3", QStringLiteral("酉 18"));
+  Fill(window, {{"Xing", "张伟"}, {"SYear", "1985"}, {"SMonth", "6"}, {"Sday", "18"}, {"Shour", "辰 8"},
+                {"Xing3", "李娜"}, {"SYear3", "1987"}, {"SMonth3", "10"}, {"Sday3", "3"}, {"Shour3", "酉 18"}});
   Click(window, "RzBitBtn2");
   Save(&window, QStringLiteral("main_marriage"));
   Save(&window, QStringLiteral("main_marriage@2x"), 2);
 
   Click(window, "RzToolButton1");
-  Type(window, "Xing2", QStringLiteral("王芳"));
-  Type(window, "CBsex2", QStringLiteral("女"));
-  Type(window, "SYear2", QStringLiteral("1990"));
-  Type(window, "SMonth2", QStringLiteral("3"));
-  Type(window, "Sday2", QStringLiteral("12"));
+  Fill(window, {{"Xing2", "王芳"}, {"CBsex2", "女"}, {"SYear2", "1990"}, {"SMonth2", "3"}, {"Sday2", "12"}});
   Click(window, "RzButton2");
   Save(&window, QStringLiteral("main_chart"));
 
@@ -125,9 +123,7 @@ int main(int argc, char** argv) {
   Save(&window, QStringLiteral("main_constellation"));
 
   Click(window, "RzToolButton5");
-  Type(window, "SlYear", QStringLiteral("2013"));
-  Type(window, "SlMonth", QStringLiteral("09"));
-  Type(window, "Slday", QStringLiteral("21"));
+  Fill(window, {{"SlYear", "2013"}, {"SlMonth", "09"}, {"Slday", "21"}});
   Click(window, "BtnHuangli");
   Save(&window, QStringLiteral("main_almanac"));
 
