@@ -24,7 +24,9 @@
 #include "common/datetime.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "reports/chart_report.h"
 #include "reports/encyclopedia.h"
+#include "reports/person_entry.h"
 
 namespace vantrel::app {
 namespace {
@@ -103,10 +105,22 @@ QStringList Numbers(int first, int last, int digits) {
 // "子 0", "丑 1", "丑 2", ... "亥 22", "子 23": the branch of the double hour,
 // a blank and the clock hour.
 QStringList HourItems() {
-  static const char* const kBranches[] = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
   QStringList items;
-  for (int hour = 0; hour < 24; ++hour) items << Qt8(kBranches[((hour + 1) / 2) % 12]) + QStringLiteral(" %1").arg(hour);
+  for (const char* item : kHourItems) items << Qt8(item);
   return items;
+}
+
+// The texts of an entry row as the reports read them.
+PersonEntry ReadEntry(const EntryRow& row) {
+  PersonEntry entry;
+  entry.name = row.name->text().toStdString();
+  entry.calendarIndex = row.calendar->currentIndex();
+  entry.year = row.year->currentText().toStdString();
+  entry.month = row.month->currentText().toStdString();
+  entry.day = row.day->currentText().toStdString();
+  entry.hour = row.hour->currentText().toStdString();
+  entry.minute = row.minute->currentText().toStdString();
+  return entry;
 }
 
 QComboBox* MakeList(QWidget* parent, const char* name, const QStringList& items, bool editable) {
@@ -175,7 +189,7 @@ struct BirthFieldNames {
 
 // Year, month, day, hour and minute with their labels; the label after the
 // minute is the caller's.
-void AddBirthFields(RowPlacer& row, PersonEntry& entry, const BirthFieldNames& names) {
+void AddBirthFields(RowPlacer& row, EntryRow& entry, const BirthFieldNames& names) {
   entry.year = row.Put(MakeList(row.parent(), names.year, Numbers(1900, 2019, 0), true), 56);
   entry.year->setMaxVisibleItems(30);
   SetListText(entry.year, QStringLiteral("1980"));
@@ -316,8 +330,8 @@ void TFrmIndex::BuildChrome() {
   }
 }
 
-PersonEntry TFrmIndex::BuildPersonRow(QWidget* parent, int y, const char* const names[], bool two_person) {
-  PersonEntry entry;
+EntryRow TFrmIndex::BuildPersonRow(QWidget* parent, int y, const char* const names[], bool two_person) {
+  EntryRow entry;
   RowPlacer row(parent, 6, y);
   if (two_person) {
     // names: heading, name, calendar, year, month, day, hour, minute, blood type
@@ -360,8 +374,10 @@ QWidget* TFrmIndex::BuildMarriagePage() {
   auto* compute = new QPushButton(Qt8("测算"), entry);
   compute->setObjectName(QStringLiteral("RzBitBtn2"));
   compute->setGeometry(716, 6, 64, 48);
+  OnClick(compute, this, [this] { RzBitBtn2Click(); });
 
   memo_success_ = PlacePane(page, "MemoSuccess", Wrap::None, QRect(0, 60, kPageWidth, kPageHeight - 60));
+  marriage_panes_ = std::make_unique<MarriagePanes>(*memo_success_);
   return page;
 }
 
@@ -376,6 +392,7 @@ QWidget* TFrmIndex::BuildChartPage() {
   rz_button2_ = new QPushButton(Qt8("八字分析"), page);
   rz_button2_->setObjectName(QStringLiteral("RzButton2"));
   rz_button2_->setGeometry(640, 6, 90, 25);
+  OnClick(rz_button2_, this, [this] { RzButton2Click(); });
 
   memo1_ = PlacePane(page, "Memo1", Wrap::None, QRect(0, 38, kPageWidth, kPageHeight - 38));
   return page;
@@ -523,6 +540,25 @@ void TFrmIndex::RzToolButton12Click() {
   DeleteLockFile("Tgcode.ldb");
   DeleteLockFile("KelFile.ldb");
   exit_(0);
+}
+
+void TFrmIndex::RzBitBtn2Click() {
+  WindowNotifier notifier(this);
+  const MarriageEntry entry{ReadEntry(man_), ReadEntry(woman_)};
+  RunMarriageReport(entry, *marriage_panes_, notifier, adoquery2_, [this](EntryFocus focus) {
+    if (focus == EntryFocus::ManName) man_.name->setFocus();
+    if (focus == EntryFocus::WomanName) woman_.name->setFocus();
+  });
+}
+
+void TFrmIndex::RzButton2Click() {
+  WindowNotifier notifier(this);
+  ChartEntry entry;
+  entry.person = ReadEntry(single_);
+  entry.hiddenName = name_b2_->text().toStdString();
+  entry.sex = single_.sex->currentText().toStdString();
+  entry.buttonCaption = rz_button2_->text().toStdString();
+  RunChartReport(entry, *memo1_, re_bazi_, notifier);
 }
 
 void TFrmIndex::ShowTopicOf(const QString& code) { ShowTopic(code.toStdString(), *memo_bk_); }

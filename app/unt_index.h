@@ -18,6 +18,7 @@
 #include "app/panes.h"
 #include "common/pane.h"
 #include "data/query.h"
+#include "reports/marriage_report.h"
 
 class QComboBox;
 class QLineEdit;
@@ -30,8 +31,8 @@ class PaintedButton;
 
 enum class Page { Marriage = 0, Chart = 1, Almanac = 2, Encyclopedia = 3, Catalogue = 4, About = 5 };
 
-// One person's entry row.
-struct PersonEntry {
+// One person's entry row of page 0 or 1.
+struct EntryRow {
   QLineEdit* name = nullptr;
   QComboBox* sex = nullptr;  // page 1 only
   QComboBox* calendar = nullptr;
@@ -65,6 +66,12 @@ class TFrmIndex : public QWidget {
   // database files and ends the process at once with exit code 0.
   void RzToolButton12Click();
 
+  // "测算" of page 0: the marriage report in MemoSuccess.
+  void RzBitBtn2Click();
+  // The compute button of page 1: the chart report, or the constellation
+  // report when the toolbar set the caption "星座分析", in Memo1.
+  void RzButton2Click();
+
   // The ten topic buttons share this action; it reads the pressed button's code.
   void ShowTopicOf(const QString& code);
 
@@ -89,9 +96,9 @@ class TFrmIndex : public QWidget {
   Pane& MemoHuangli() { return *memo_huangli_; }
   Pane& MemoBk() { return *memo_bk_; }
 
-  const PersonEntry& Man() const { return man_; }
-  const PersonEntry& Woman() const { return woman_; }
-  const PersonEntry& Single() const { return single_; }
+  const EntryRow& Man() const { return man_; }
+  const EntryRow& Woman() const { return woman_; }
+  const EntryRow& Single() const { return single_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -106,7 +113,7 @@ class TFrmIndex : public QWidget {
   QWidget* BuildEncyclopediaPage();
   QWidget* BuildCataloguePage();
   QWidget* BuildAboutPage();
-  PersonEntry BuildPersonRow(QWidget* parent, int y, const char* const names[], bool two_person);
+  EntryRow BuildPersonRow(QWidget* parent, int y, const char* const names[], bool two_person);
   void CloseQueries();
   // Creates the dialog, shows it modally and destroys it when it closes.
   template <typename Dialog>
@@ -116,9 +123,9 @@ class TFrmIndex : public QWidget {
   }
 
   QStackedWidget* pages_ = nullptr;
-  PersonEntry man_;
-  PersonEntry woman_;
-  PersonEntry single_;
+  EntryRow man_;
+  EntryRow woman_;
+  EntryRow single_;
   QLineEdit* name_b2_ = nullptr;  // NameB2: a second name entry, never shown
   QPushButton* rz_button2_ = nullptr;
   QComboBox* sl_year_ = nullptr;
@@ -130,13 +137,11 @@ class TFrmIndex : public QWidget {
   std::unique_ptr<PlainTextPane> memo_huangli_;
   std::unique_ptr<PlainTextPane> memo_bk_;
 
-  // The scratch panes of the reports, never shown.
+  // The scratch panes of the reports, never shown: the marriage report's
+  // (shensha, bone weight, personality and sum of each person) beside its
+  // report pane, and REbazi, in which the single-person report is built.
+  std::unique_ptr<MarriagePanes> marriage_panes_;
   TextPane re_bazi_;
-  TextPane memo_cg_nan_, memo_cg_nv_;
-  TextPane memo_xg_nan_, memo_xg_nv_;
-  TextPane memo_shensha_nan_, memo_shensha_nv_;
-  TextPane memo_sum_;
-  TextPane memo_shensha_;
 
   // ADOQuery1 on the main file (the almanac) and ADOQuery2 on the second file
   // (the marriage report); bound at creation, opened only when used.

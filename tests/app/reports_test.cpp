@@ -1,0 +1,171 @@
+// The report pages wired to the reports: what the window shows must be what
+// the report writes for the same entry, and the entry checks must speak
+// through the notice box.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <filesystem>
+
+#include "app/unt_index.h"
+#include "app_test.h"
+#include "common/paths.h"
+#include "reports/chart_report.h"
+#include "reports/marriage_report.h"
+#include "tests/support/fixture.h"
+
+namespace vantrel::app {
+
+using testing::BoxRecorder;
+
+namespace {
+
+void Set(QWidget& w, const char* name, const QString& text) {
+  if (auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(name))) {
+    edit->setText(text);
+  } else if (auto* box = w.findChild<QComboBox*>(QString::fromLatin1(name))) {
+    const int index = box->findText(text);
+    box->setCurrentIndex(index);
+    if (index < 0) box->setEditText(text);
+  } else {
+    qFatal("no entry %s", name);
+  }
+}
+
+void Click(QWidget& w, const char* name) { w.findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); }
+
+PersonEntry Person(const char* name, const char* year, const char* month, const char* day, const char* hour) {
+  return PersonEntry{name, 0, year, month, day, hour, "0"};
+}
+
+}  // namespace
+
+class ReportsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    const std::string built = vantrel::testing::BuiltDataDir();
+    if (!std::filesystem::exists(built + "/Tgcode.dll") || !std::filesystem::exists(built + "/shensha")) {
+      QSKIP("the data files are not built");
+    }
+    SetProgramDirForTesting(built);
+  }
+  void cleanupTestCase() { SetProgramDirForTesting(""); }
+
+  void TheMarriagePageShowsTheMarriageReport() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    w.show();
+    Set(w, "Xing", QStringLiteral("张伟"));
+    Set(w, "SYear", QStringLiteral("1985"));
+    Set(w, "SMonth", QStringLiteral("6"));
+    Set(w, "Sday", QStringLiteral("18"));
+    Set(w, "Shour", QStringLiteral("辰 8"));
+    Set(w, "Xing3", QStringLiteral("李娜"));
+    Set(w, "ComDate3", QStringLiteral("农历(阴历)"));
+    Set(w, "SYear3", QStringLiteral("1987"));
+    Set(w, "SMonth3", QStringLiteral("10"));
+    Set(w, "Sday3", QStringLiteral("3"));
+    Set(w, "Shour3", QStringLiteral("酉 18"));
+    Set(w, "CBFen3", QStringLiteral("30"));
+    Click(w, "RzBitBtn2");
+    QCoreApplication::processEvents();
+    QVERIFY2(recorder.boxes.empty(), recorder.boxes.empty() ? "" : qPrintable(recorder.boxes[0].text));
+
+    MarriageEntry entry{Person("张伟", "1985", "6", "18", "辰 8"), Person("李娜", "1987", "10", "3", "酉 18")};
+    entry.woman.calendarIndex = 1;
+    entry.woman.minute = "30";
+    TextPane expected;
+    MarriagePanes panes(expected);
+    RecordingNotifier notices;
+    data::Query zodiac(data::Database::Second);
+    RunMarriageReport(entry, panes, notices, zodiac);
+    QVERIFY(expected.LineCount() > 50);
+    QCOMPARE(w.MemoSuccess().Text(), expected.Text());
+    auto* pane = w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
+    QCOMPARE(pane->verticalScrollBar()->value(), 0);  // the report opens at its first line
+
+    // A second run replaces the report.
+    Set(w, "SYear", QStringLiteral("1986"));
+    Click(w, "RzBitBtn2");
+    QVERIFY(w.MemoSuccess().Text() != expected.Text());
+  }
+
+  void AMissingNameIsAskedForAtItsEntry() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.MemoSuccess().Add("earlier report");
+    Click(w, "RzBitBtn2");
+    QCOMPARE(recorder.boxes.size(), size_t(1));
+    QCOMPARE(recorder.boxes[0].caption, QStringLiteral("提示"));
+    QCOMPARE(recorder.boxes[0].text, QStringLiteral("男方姓名不能为空!"));
+    QCOMPARE(QApplication::focusWidget(), w.findChild<QWidget*>(QStringLiteral("Xing")));
+    QCOMPARE(w.MemoSuccess().Text(), std::string("earlier report\n"));
+    // The woman's row is checked after the man's section was written; that
+    // section stays.
+    Set(w, "Xing", QStringLiteral("张伟"));
+    Click(w, "RzBitBtn2");
+    QCOMPARE(recorder.boxes.back().text, QStringLiteral("女方姓名不能为空!"));
+    QCOMPARE(QApplication::focusWidget(), w.findChild<QWidget*>(QStringLiteral("Xing3")));
+    QCOMPARE(w.MemoSuccess().Line(0), std::string("男方基本信息："));
+  }
+
+  void TheChartPageShowsTheChartOrTheConstellationReport() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    Click(w, "RzToolButton1");
+    Set(w, "Xing2", QStringLiteral("王芳"));
+    Set(w, "CBsex2", QStringLiteral("女"));
+    Set(w, "SYear2", QStringLiteral("1990"));
+    Set(w, "SMonth2", QStringLiteral("3"));
+    Set(w, "Sday2", QStringLiteral("12"));
+    Click(w, "RzButton2");
+    QVERIFY(recorder.boxes.empty());
+
+    ChartEntry entry;
+    entry.person = Person("王芳", "1990", "3", "12", "子 0");
+    entry.sex = "女";
+    TextPane expected;
+    TextPane scratch;
+    RecordingNotifier notices;
+    RunChartReport(entry, expected, scratch, notices);
+    QVERIFY(expected.LineCount() > 20);
+    QCOMPARE(w.Memo1().Text(), expected.Text());
+
+    Click(w, "RzToolButton3");
+    Click(w, "RzButton2");
+    entry.buttonCaption = "星座分析";
+    RunChartReport(entry, expected, scratch, notices);
+    QCOMPARE(w.Memo1().Text(), expected.Text());
+    QVERIFY(w.Memo1().Text().find("星座") != std::string::npos);
+  }
+
+  void ADateThatDoesNotExistReachesTheErrorBoxAndKeepsTheReport() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    w.Memo1().Add("earlier report");
+    Set(w, "SMonth2", QStringLiteral("2"));
+    Set(w, "Sday2", QStringLiteral("30"));
+    Click(w, "RzButton2");
+    QCOMPARE(recorder.boxes.size(), size_t(1));
+    QCOMPARE(recorder.boxes[0].kind, BoxKind::Error);
+    QCOMPARE(recorder.boxes[0].caption, QStringLiteral("Vantrel"));
+    QCOMPARE(w.Memo1().Text(), std::string("earlier report\n"));
+    Set(w, "SYear2", QString());
+    Click(w, "RzButton2");
+    QCOMPARE(recorder.boxes.back().kind, BoxKind::Notice);
+    QCOMPARE(recorder.boxes.back().text, QStringLiteral("请选择出生年!"));
+  }
+};
+
+VANTREL_APP_TEST(ReportsTest);
+
+}  // namespace vantrel::app
+
+#include "reports_test.moc"
