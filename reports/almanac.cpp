@@ -83,9 +83,9 @@ void ShowAlmanac(std::string_view yearText, std::string_view monthText, std::str
     const char* label;
     const char* column;
   };
-  static constexpr Line kLines[] = {{"岁次:", "suici"},      {"每日胎神占方:", "tszf"}, {"五行:", "wuhang"},
-                                    {"冲:", "cong"},          {"彭祖百忌:", "pzbj"},     {"吉神宜趋:", "jsyq"},
-                                    {"宜:", "yi"},            {"凶神宜忌:", "xsyq"},     {"忌:", "ji"}};
+  static constexpr Line kLines[] = {{"岁次:", "suici"}, {"每日胎神占方:", "tszf"}, {"五行:", "wuhang"},
+                                    {"冲:", "cong"},    {"彭祖百忌:", "pzbj"},     {"吉神宜趋:", "jsyq"},
+                                    {"宜:", "yi"},      {"凶神宜忌:", "xsyq"},     {"忌:", "ji"}};
   for (const Line& line : kLines) {
     pane.Add("");
     pane.Add(std::string(line.label) + query.Text(line.column));

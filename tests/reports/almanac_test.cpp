@@ -15,8 +15,8 @@ namespace {
 using vantrel::testing::FixtureDir;
 
 constexpr const char* kColumns =
-    "gn TEXT, nn TEXT, suici TEXT, tszf TEXT, wuhang TEXT, cong TEXT, pzbj TEXT, jsyq TEXT, yi TEXT, xsyq TEXT, "
-    "ji TEXT";
+    "gn TEXT, nn TEXT, suici TEXT, tszf TEXT, wuhang TEXT, cong TEXT, pzbj TEXT, jsyq TEXT, yi TEXT, "
+    "xsyq TEXT, ji TEXT";
 
 // Two days; the values carry blanks and a line break at their ends, which
 // the page trims.
@@ -86,8 +86,8 @@ TEST_F(AlmanacPage, ChecksThePickersInOrder) {
   const struct {
     const char *y, *m, *d, *message;
   } cases[] = {
-      {"", "", "", "请选择年!"},          // the year first, even with all three empty
-      {"  ", "09", "21", "请选择年!"},    // blanks alone are empty
+      {"", "", "", "请选择年!"},        // the year first, even with all three empty
+      {"  ", "09", "21", "请选择年!"},  // blanks alone are empty
       {"2013", "", "", "请选择月!"},
       {"2013", "09", " ", "请选择日!"},
       {"2013", "02", "30", "请选择有效的日期!"},  // a day the month does not have
@@ -122,7 +122,8 @@ TEST_F(AlmanacPage, ADatabaseErrorLeavesThePaneUntouched) {
 TEST_F(AlmanacPage, AMissingColumnStopsAfterTheLinesBeforeIt) {
   // Without pzbj the pane was already cleared and holds the lines up to 冲.
   dir_.WriteDatabase("KelFile.dll",
-                     "create table huangdao (gn TEXT, nn TEXT, suici TEXT, tszf TEXT, wuhang TEXT, cong TEXT);"
+                     "create table huangdao (gn TEXT, nn TEXT, suici TEXT, tszf TEXT, wuhang TEXT, "
+                     "cong TEXT);"
                      "insert into huangdao values ('2013-09-21', 'n', 's', 't', 'w', 'c');");
   EXPECT_THROW(Show("2013", "09", "21"), DatabaseError);
   EXPECT_EQ(pane_.lines(), (std::vector<std::string>{"当日统览:2013-09-21  n", "", "岁次:s", "", "每日胎神占方:t",

@@ -52,7 +52,9 @@ Pillar P(std::string_view text) {
 
 Branch B(std::string_view text) { return StemBranchIndex(text, true); }
 
-std::string Suici(AlmanacEngine& engine, int y, int m, int d) { return engine.Row(EncodeDate(y, m, d)).suici; }
+std::string Suici(AlmanacEngine& engine, int y, int m, int d) {
+  return engine.Row(EncodeDate(y, m, d)).suici;
+}
 
 std::string Officer(AlmanacEngine& engine, int y, int m, int d) {
   return std::string(OfficerNames[static_cast<std::size_t>(engine.Day(EncodeDate(y, m, d)).officer)]);
@@ -88,7 +90,8 @@ TEST(AlmanacPillarTexts, TheTablesKeepTheirTraditionalShape) {
   const std::string elements = "金火木土金火水土金木水土火木水";
   const std::vector<std::string> e = text::Characters(elements + elements);
   for (int i = 0; i < 60; i += 2) {
-    EXPECT_EQ(text::Characters(NayinName(Pillar::FromIndex(i))).back(), e[static_cast<std::size_t>(i / 2)]) << i;
+    const std::string nayin = NayinName(Pillar::FromIndex(i));
+    EXPECT_EQ(text::Characters(nayin).back(), e[static_cast<std::size_t>(i / 2)]) << i;
     EXPECT_EQ(NayinName(Pillar::FromIndex(i)), NayinName(Pillar::FromIndex(i + 1)));
   }
   // The fetal god's place (three characters) repeats every thirty days; its
@@ -191,7 +194,8 @@ TEST(AlmanacEngineTest, FactsCountedFromTheJie) {
   // 2013-09-25 is the 18th day of the 酉 month counting 白露 (9-8) as the first: 气往亡.
   const AlmanacDay d = engine.Day(EncodeDate(2013, 9, 25));
   EXPECT_EQ(d.facts.daysIntoMonth, 17);
-  EXPECT_NE(std::find(d.verdict.badSpirits.begin(), d.verdict.badSpirits.end(), "气往亡"), d.verdict.badSpirits.end());
+  const auto& bad = d.verdict.badSpirits;
+  EXPECT_NE(std::find(bad.begin(), bad.end(), "气往亡"), bad.end());
   // 9-22 is the eve of 秋分 (9-23): 四离, and nothing is suited.
   const AlmanacDay eve = engine.Day(EncodeDate(2013, 9, 22));
   EXPECT_TRUE(eve.facts.eveOfFenZhi);
@@ -226,7 +230,8 @@ void ExpectSpirits(const std::vector<SpiritCase>& cases) {
     f.day = P(c.day);
     f.yearBranch = B("子");
     f.daysIntoMonth = 2;
-    EXPECT_EQ(HasSpirit(JudgeDay(f), c.spirit), c.inForce) << c.spirit << " " << c.month << "月 " << c.day << "日";
+    EXPECT_EQ(HasSpirit(JudgeDay(f), c.spirit), c.inForce)
+        << c.spirit << " " << c.month << "月 " << c.day << "日";
   }
 }
 
@@ -636,8 +641,8 @@ TEST_F(RealAlmanac, TheTableWritesOneEscapedRowPerDay) {
   std::ostringstream out;
   WriteAlmanacTable(engine_, EncodeDate(2013, 9, 20), EncodeDate(2013, 9, 22), out);
   const ResourceTable t = ParseResourceTable(out.str(), "huangdao.tsv");
-  EXPECT_EQ(t.columns, (std::vector<std::string>{"gn", "nn", "suici", "tszf", "wuhang", "cong", "pzbj", "jsyq",
-                                                 "yi", "xsyq", "ji"}));
+  EXPECT_EQ(t.columns, (std::vector<std::string>{"gn", "nn", "suici", "tszf", "wuhang", "cong", "pzbj",
+                                                 "jsyq", "yi", "xsyq", "ji"}));
   ASSERT_EQ(t.rows.size(), 3u);
   EXPECT_EQ(t.rows[1], Row(2013, 9, 21).Fields());
   EXPECT_EQ(t.rows[2][t.Column("gn")], "2013-09-22");

@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
       out.flush();
       if (!out) throw std::runtime_error("cannot write " + partial);
     }
-    if (std::rename(partial.c_str(), output.c_str()) != 0) throw std::runtime_error("cannot rename " + partial);
+    if (std::rename(partial.c_str(), output.c_str()) != 0)
+      throw std::runtime_error("cannot rename " + partial);
   } catch (const std::exception& e) {
     std::remove(partial.c_str());
     std::cerr << "vantrel-almanac-gen: " << e.what() << "\n";

@@ -25,8 +25,8 @@ const std::vector<std::string_view> ActivityNames = {
     "破土", "解除", "入宅", "修造", "栽种", "开市", "移柩", "订盟", "拆卸", "立券", "交易",
     "求嗣", "上梁", "纳财", "起基", "斋醮", "赴任", "冠笄", "安门", "修坟", "挂匾", "开仓"};
 
-const std::array<std::string_view, 11> AlmanacColumns = {"gn",  "nn", "suici", "tszf", "wuhang", "cong",
-                                                         "pzbj", "jsyq", "yi",  "xsyq", "ji"};
+const std::array<std::string_view, 11> AlmanacColumns = {"gn",   "nn",   "suici", "tszf", "wuhang", "cong",
+                                                         "pzbj", "jsyq", "yi",    "xsyq", "ji"};
 
 namespace {
 
@@ -43,17 +43,17 @@ constexpr std::array<std::string_view, 30> kNayin = {
 // the quarter it lies in, from 甲子. The place runs in a thirty-day round;
 // the quarter goes round the outside of the house and then through its rooms.
 constexpr std::array<std::string_view, 60> kFetalGod = {
-    "占门碓外东南", "碓磨厕外东南", "厨灶炉外正南", "仓库门外正南", "房床栖外正南",  // 甲子..戊辰
-    "占门床外正南", "占碓磨外正南", "厨灶厕外西南", "仓库炉外西南", "房床门外西南",  // 己巳..癸酉
-    "门鸡栖外西南", "碓磨床外西南", "厨灶碓外西南", "仓库厕外正西", "房床炉外正西",  // 甲戌..戊寅
-    "占大门外正西", "碓磨栖外正西", "厨灶床外正西", "仓库碓外西北", "房床厕外西北",  // 己卯..癸未
-    "占门炉外西北", "碓磨门外西北", "厨灶栖外西北", "仓库床外西北", "房床碓外正北",  // 甲申..戊子
-    "占门厕外正北", "碓磨炉外正北", "厨灶门外正北", "仓库栖外正北", "占房床房内北",  // 己丑..癸巳
-    "占门碓房内北", "碓磨厕房内北", "厨灶炉房内北", "仓库门房内北", "房床栖房内中",  // 甲午..戊戌
-    "占门床房内中", "占碓磨房内南", "厨灶厕房内南", "仓库炉房内南", "房床门房内南",  // 己亥..癸卯
-    "门鸡栖房内东", "碓磨床房内东", "厨灶碓房内东", "仓库厕房内东", "房床炉房内东",  // 甲辰..戊申
-    "占大门外东北", "碓磨栖外东北", "厨灶床外东北", "仓库碓外东北", "房床厕外东北",  // 己酉..癸丑
-    "占门炉外东北", "碓磨门外正东", "厨灶栖外正东", "仓库床外正东", "房床碓外正东",  // 甲寅..戊午
+    "占门碓外东南", "碓磨厕外东南", "厨灶炉外正南", "仓库门外正南", "房床栖外正南",   // 甲子..戊辰
+    "占门床外正南", "占碓磨外正南", "厨灶厕外西南", "仓库炉外西南", "房床门外西南",   // 己巳..癸酉
+    "门鸡栖外西南", "碓磨床外西南", "厨灶碓外西南", "仓库厕外正西", "房床炉外正西",   // 甲戌..戊寅
+    "占大门外正西", "碓磨栖外正西", "厨灶床外正西", "仓库碓外西北", "房床厕外西北",   // 己卯..癸未
+    "占门炉外西北", "碓磨门外西北", "厨灶栖外西北", "仓库床外西北", "房床碓外正北",   // 甲申..戊子
+    "占门厕外正北", "碓磨炉外正北", "厨灶门外正北", "仓库栖外正北", "占房床房内北",   // 己丑..癸巳
+    "占门碓房内北", "碓磨厕房内北", "厨灶炉房内北", "仓库门房内北", "房床栖房内中",   // 甲午..戊戌
+    "占门床房内中", "占碓磨房内南", "厨灶厕房内南", "仓库炉房内南", "房床门房内南",   // 己亥..癸卯
+    "门鸡栖房内东", "碓磨床房内东", "厨灶碓房内东", "仓库厕房内东", "房床炉房内东",   // 甲辰..戊申
+    "占大门外东北", "碓磨栖外东北", "厨灶床外东北", "仓库碓外东北", "房床厕外东北",   // 己酉..癸丑
+    "占门炉外东北", "碓磨门外正东", "厨灶栖外正东", "仓库床外正东", "房床碓外正东",   // 甲寅..戊午
     "占门厕外正东", "碓磨炉外东南", "厨灶门外东南", "仓库栖外东南", "占房床外东南"};  // 己未..癸亥
 
 // 彭祖百忌: the saying of each day stem and of each day branch.
@@ -158,7 +158,8 @@ using Predicate = std::function<bool(const RuleInput&)>;
 Predicate Keyed(Key key, std::string_view table, bool pillars) {
   const std::vector<std::string> words = Words(table);
   const std::size_t expected = key == Key::Month ? 12 : key == Key::Season ? 4 : 1;
-  if (words.size() != expected) throw std::logic_error("almanac rules: wrong entry count in " + std::string(table));
+  if (words.size() != expected)
+    throw std::logic_error("almanac rules: wrong entry count in " + std::string(table));
   std::vector<DayMatch> entries;
   for (const auto& w : words) entries.push_back(ParseEntry(w, pillars));
   return [key, entries](const RuleInput& in) {
@@ -199,6 +200,13 @@ SpiritRule Bad(std::string_view name, Predicate p, std::string_view forbids, boo
 // first: 立春 7, 惊蛰 14, 清明 21, 立夏 8, 芒种 16, 小暑 24, 立秋 9, 白露 18,
 // 寒露 27, 立冬 10, 大雪 20, 小寒 30.
 constexpr std::array<int, 12> kQiWangwang = {7, 14, 21, 8, 16, 24, 9, 18, 27, 10, 20, 30};
+
+bool IsQiWangwang(const RuleInput& in) {
+  return in.f.daysIntoMonth + 1 == kQiWangwang[static_cast<std::size_t>(in.monthIndex)];
+}
+bool ClashesTheYear(const RuleInput& in) { return in.f.day.branch == Mod(in.f.yearBranch + 6, 12); }
+bool IsEveOfFenZhi(const RuleInput& in) { return in.f.eveOfFenZhi; }
+bool IsEveOfLi(const RuleInput& in) { return in.f.eveOfLi; }
 
 // The auspicious spirits (吉神), each with what it favours. Month tables run
 // from 正月 (the 寅 month) to 十二月; season tables from 春 to 冬.
@@ -263,14 +271,14 @@ const std::vector<SpiritRule>& GoodSpirits() {
       // 玉宇: the branch before 金堂.
       Good("玉宇", ByMonth("卯 酉 辰 戌 巳 亥 午 子 未 丑 申 寅"), "入宅 修造 安门"),
       // 鸣吠: the fifteen days on which the dead are buried with the cock's crow and the dog's bark.
-      Good("鸣吠",
-           OnPillars("庚午 壬申 癸酉 壬午 甲申 乙酉 己酉 丙申 丁酉 壬寅 丙午 己卯 庚寅 庚申 辛酉"),
+      Good("鸣吠", OnPillars("庚午 壬申 癸酉 壬午 甲申 乙酉 己酉 丙申 丁酉 壬寅 丙午 己卯 庚寅 庚申 辛酉"),
            "安葬 入殓 破土 移柩 修坟"),
       // 鸣吠对: the ten days that answer them.
       Good("鸣吠对", OnPillars("丙寅 丁卯 丙子 辛卯 甲午 庚子 癸卯 壬子 甲寅 乙卯"), "安葬 入殓 破土"),
       // 除神: the 申 and 酉 days, when metal sweeps away.
       Good("除神", OnDays("申酉"), "解除 拆卸"),
-      // 五合: the 寅 and 卯 days (甲寅乙卯 日月合, 丙寅丁卯 阴阳合, 戊寅己卯 人民合, 庚寅辛卯 金石合, 壬寅癸卯 江河合).
+      // 五合: the 寅 and 卯 days (甲寅乙卯 日月合, 丙寅丁卯 阴阳合, 戊寅己卯 人民合, 庚寅辛卯 金石合,
+      // 壬寅癸卯 江河合).
       Good("五合", OnDays("寅卯"), "订盟 纳采 立券 交易"),
   };
   return rules;
@@ -280,8 +288,7 @@ const std::vector<SpiritRule>& GoodSpirits() {
 const std::vector<SpiritRule>& BadSpirits() {
   static const std::vector<SpiritRule> rules = {
       // 岁破: the branch that clashes the year's.
-      Bad("岁破", [](const RuleInput& in) { return in.f.day.branch == Mod(in.f.yearBranch + 6, 12); },
-          "嫁娶 出行 动土 修造 安葬 入宅 移徙 开市"),
+      Bad("岁破", ClashesTheYear, "嫁娶 出行 动土 修造 安葬 入宅 移徙 开市"),
       // 月破: the branch that clashes the month's; it is always the officer 破,
       // whose rule forbids the great matters.
       Bad("月破", ByMonth("申 酉 戌 亥 子 丑 寅 卯 辰 巳 午 未"), ""),
@@ -316,11 +323,7 @@ const std::vector<SpiritRule>& BadSpirits() {
       // 往亡: 正寅 二巳 三申 四亥 五卯 六午 七酉 八子 九辰 十未 十一戌 十二丑.
       Bad("往亡", ByMonth("寅 巳 申 亥 卯 午 酉 子 辰 未 戌 丑"), "出行 嫁娶 移徙 赴任 入宅"),
       // 气往亡: counted in days from the month's jie (kQiWangwang).
-      Bad("气往亡",
-          [](const RuleInput& in) {
-            return in.f.daysIntoMonth + 1 == kQiWangwang[static_cast<std::size_t>(in.monthIndex)];
-          },
-          "出行 嫁娶 移徙 赴任 入宅"),
+      Bad("气往亡", IsQiWangwang, "出行 嫁娶 移徙 赴任 入宅"),
       // 归忌: 孟月丑 仲月寅 季月子.
       Bad("归忌", ByMonth("丑 寅 子 丑 寅 子 丑 寅 子 丑 寅 子"), "出行 嫁娶 移徙 入宅"),
       // 血支: 正月丑, forward; 血忌: 正丑 二未 三寅 四申 ... They forbid the
@@ -350,8 +353,8 @@ const std::vector<SpiritRule>& BadSpirits() {
           "嫁娶 出行 动土 修造 安葬 入宅 移徙 开市 赴任", true),
       // 四离: the eve of 春分 夏至 秋分 冬至; 四绝: the eve of 立春 立夏 立秋
       // 立冬. The great matters are not undertaken on them.
-      Bad("四离", [](const RuleInput& in) { return in.f.eveOfFenZhi; }, "嫁娶 出行 赴任 移徙 开市", true),
-      Bad("四绝", [](const RuleInput& in) { return in.f.eveOfLi; }, "嫁娶 出行 赴任 移徙 开市", true),
+      Bad("四离", IsEveOfFenZhi, "嫁娶 出行 赴任 移徙 开市", true),
+      Bad("四绝", IsEveOfLi, "嫁娶 出行 赴任 移徙 开市", true),
   };
   return rules;
 }
@@ -377,16 +380,19 @@ const std::array<OfficerRule, 12>& OfficerRules() {
       // 执: hold on; nothing moves out.
       {Activities("祭祀 祈福 栽种 立券 求嗣"), Activities("出行 移徙 入宅 开市 开仓")},
       // 破: the day clashes the month: nothing is begun.
-      {Activities(""), Activities("嫁娶 出行 动土 开光 纳采 移徙 入宅 修造 开市 订盟 立券 交易 上梁 赴任 安葬")},
+      {Activities(""),
+       Activities("嫁娶 出行 动土 开光 纳采 移徙 入宅 修造 开市 订盟 立券 交易 上梁 赴任 安葬")},
       // 危: take care; no journeys and no building high.
       {Activities("祭祀 祈福 安床"), Activities("出行 移徙 修造 开市 上梁")},
       // 成: everything comes to completion.
-      {Activities("嫁娶 出行 祈福 动土 安床 开光 纳采 移徙 入宅 修造 开市 订盟 立券 交易 求嗣 上梁 起基 挂匾"),
+      {Activities(
+           "嫁娶 出行 祈福 动土 安床 开光 纳采 移徙 入宅 修造 开市 订盟 立券 交易 求嗣 上梁 起基 挂匾"),
        Activities("")},
       // 收: gather in; nothing is sent away.
       {Activities("纳采 栽种 立券 交易 纳财"), Activities("安葬 出行 开市 移柩")},
       // 开: open up; no grave is opened or closed.
-      {Activities("嫁娶 祭祀 出行 祈福 开光 移徙 入宅 栽种 开市 求嗣 上梁 赴任 挂匾"), Activities("安葬 破土")},
+      {Activities("嫁娶 祭祀 出行 祈福 开光 移徙 入宅 栽种 开市 求嗣 上梁 赴任 挂匾"),
+       Activities("安葬 破土")},
       // 闭: close and store away.
       {Activities("安葬 纳财 修坟"), Activities("嫁娶 出行 开光 移徙 开市 赴任")},
   }};
@@ -425,9 +431,13 @@ Pillar MonthPillar(Stem yearStem, Branch month) {
 
 }  // namespace
 
-std::string NayinName(const Pillar& p) { return std::string(kNayin[static_cast<std::size_t>(p.Index() / 2)]); }
+std::string NayinName(const Pillar& p) {
+  return std::string(kNayin[static_cast<std::size_t>(p.Index() / 2)]);
+}
 
-std::string FetalGodPosition(const Pillar& day) { return std::string(kFetalGod[static_cast<std::size_t>(day.Index())]); }
+std::string FetalGodPosition(const Pillar& day) {
+  return std::string(kFetalGod[static_cast<std::size_t>(day.Index())]);
+}
 
 std::string ClashText(const Pillar& day) {
   // The clashed pillar is six days back in the cycle: its branch six places
@@ -471,7 +481,7 @@ int RoadSpiritOf(Branch month, Branch day) {
 }
 
 bool IsYellowRoad(int roadSpirit) {
-  static constexpr std::array<bool, 12> kYellow = {true,  true, false, false, true,  true,
+  static constexpr std::array<bool, 12> kYellow = {true,  true, false, false, true, true,
                                                    false, true, false, false, true, false};
   return kYellow[static_cast<std::size_t>(Mod(roadSpirit, 12))];
 }
@@ -538,7 +548,8 @@ AlmanacDay AlmanacEngine::Day(DateTime date) {
   f.daysIntoMonth = today - jieDay;
   // Every 分, 至 and 立 falls between early February and late December, so
   // its eve lies in the same Gregorian year.
-  for (const int t : {5, 11, 17, 23}) f.eveOfFenZhi = f.eveOfFenZhi || terms[static_cast<std::size_t>(t)] == today + 1;
+  for (const int t : {5, 11, 17, 23})
+    f.eveOfFenZhi = f.eveOfFenZhi || terms[static_cast<std::size_t>(t)] == today + 1;
   for (const int t : {2, 8, 14, 20}) f.eveOfLi = f.eveOfLi || terms[static_cast<std::size_t>(t)] == today + 1;
   d.verdict = JudgeDay(f);
   return d;
@@ -551,10 +562,12 @@ AlmanacRow AlmanacEngine::Row(DateTime date) {
   row.gn = FormatDate(d.date);
   row.nn = LunarMonthName(lunar.month, lunar.isLeap) + LunarDayName(lunar.day) + " " +
            std::string(kWeekdays[static_cast<std::size_t>(DayOfWeek(d.date) - 1)]) + " " +
-           std::string(RoadSpiritNames[static_cast<std::size_t>(d.roadSpirit)]) + (IsYellowRoad(d.roadSpirit) ? "黄道日" : "黑道日");
+           std::string(RoadSpiritNames[static_cast<std::size_t>(d.roadSpirit)]) +
+           (IsYellowRoad(d.roadSpirit) ? "黄道日" : "黑道日");
   row.suici = d.year.Text() + "年 " + d.month.Text() + "月 " + d.day.Text() + "日";
   row.tszf = FetalGodPosition(d.day);
-  row.wuhang = NayinName(d.day) + " " + std::string(OfficerNames[static_cast<std::size_t>(d.officer)]) + "执位";
+  row.wuhang =
+      NayinName(d.day) + " " + std::string(OfficerNames[static_cast<std::size_t>(d.officer)]) + "执位";
   row.cong = ClashText(d.day);
   row.pzbj = PengzuTaboos(d.day);
   row.jsyq = JoinOr(d.verdict.goodSpirits, "无");

@@ -35,8 +35,8 @@ extern const std::vector<std::string_view> ActivityNames;
 // What the rules of the officers and the day spirits look at.
 struct DayFacts {
   Pillar day;
-  Branch month = 2;       // the month branch (寅 for 正月)
-  Branch yearBranch = 0;  // of the year that began at 立春
+  Branch month = 2;          // the month branch (寅 for 正月)
+  Branch yearBranch = 0;     // of the year that began at 立春
   long daysIntoMonth = 0;    // days since the month's jie, 0 on the jie day itself
   bool eveOfFenZhi = false;  // the day before 春分, 夏至, 秋分 or 冬至
   bool eveOfLi = false;      // the day before 立春, 立夏, 立秋 or 立冬
@@ -75,16 +75,18 @@ struct AlmanacDay {
 // One row of the almanac table, in the order of AlmanacColumns.
 struct AlmanacRow {
   std::string gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji;
-  std::vector<std::string> Fields() const { return {gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji}; }
+  std::vector<std::string> Fields() const {
+    return {gn, nn, suici, tszf, wuhang, cong, pzbj, jsyq, yi, xsyq, ji};
+  }
 };
 
 extern const std::array<std::string_view, 11> AlmanacColumns;
 
 // The texts of the pillar alone.
-std::string NayinName(const Pillar& p);            // "海中金"
-std::string FetalGodPosition(const Pillar& day);   // "占门碓外东南"
-std::string ClashText(const Pillar& day);          // "冲虎(戊寅)煞南"
-std::string PengzuTaboos(const Pillar& day);       // "甲不开仓财物耗散 子不问卜自惹祸殃"
+std::string NayinName(const Pillar& p);           // "海中金"
+std::string FetalGodPosition(const Pillar& day);  // "占门碓外东南"
+std::string ClashText(const Pillar& day);         // "冲虎(戊寅)煞南"
+std::string PengzuTaboos(const Pillar& day);      // "甲不开仓财物耗散 子不问卜自惹祸殃"
 
 class AlmanacEngine {
  public:
