@@ -3,7 +3,9 @@
 PRESET ?= default
 BUILD_DIR = build/$(PRESET)
 
-.PHONY: deps configure build test test-asan run bench clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps configure build test test-asan run bench fuzz clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -30,6 +32,11 @@ run: build
 
 bench: build
 	@$(BUILD_DIR)/bin/vantrel_bench
+
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j 2
+	@bash tools/run-fuzz.sh build/fuzz/bin $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

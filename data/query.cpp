@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <strings.h>
+#include <sys/stat.h>
 
 #include "common/errors.h"
 #include "common/text.h"
@@ -29,12 +30,100 @@ std::string ReadOnlyUri(const std::string& path) {
   return uri + "?mode=ro&immutable=1";
 }
 
-struct Connection {
-  sqlite3* db = nullptr;
+// What identifies the contents of a file: a connection opened on it stays
+// valid only while none of these change.
+struct FileStamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  long long modified_ns = 0;
+  long long changed_ns = 0;
+  friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
+bool StampOf(const std::string& path, FileStamp& stamp) {
+  struct stat st;
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+  stamp.device = st.st_dev;
+  stamp.inode = st.st_ino;
+  stamp.size = st.st_size;
+  stamp.modified_ns = st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+  stamp.changed_ns = st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
+  return true;
+}
+
+// Opening a database file and reading its schema costs far more than a
+// lookup itself, and a report makes a hundred lookups. So the connections
+// of the files in use are kept open, like a driver's connection pool, but a
+// connection serves a query only while its file is exactly the one it was
+// opened on: every query looks at the file again, so a replaced, changed or
+// removed file is noticed at once and nothing stale is ever read. No row is
+// kept between queries.
+class ConnectionPool {
+ public:
+  ~ConnectionPool() {
+    for (auto& e : entries_) sqlite3_close_v2(e.db);
+  }
+
+  // The connection for the file; throws DatabaseError when it cannot be opened.
+  sqlite3* Get(const std::string& path) {
+    FileStamp stamp;
+    const bool exists = StampOf(path, stamp);
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+      if (it->path != path) continue;
+      if (exists && it->stamp == stamp) return it->db;
+      sqlite3_close_v2(it->db);
+      entries_.erase(it);
+      break;
+    }
+    if (!exists) throw DatabaseError("Cannot open database \"" + path + "\": no such file");
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(ReadOnlyUri(path).c_str(), &db,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+      const std::string message = db ? sqlite3_errmsg(db) : "out of memory";
+      sqlite3_close_v2(db);
+      throw DatabaseError("Cannot open database \"" + path + "\": " + message);
+    }
+    if (entries_.size() >= kMaxFiles) {
+      sqlite3_close_v2(entries_.front().db);
+      entries_.erase(entries_.begin());
+    }
+    entries_.push_back({path, stamp, db});
+    return db;
+  }
+
+  // Drops the connection of a file after a failure, so the next query
+  // starts afresh.
+  void Drop(sqlite3* db) {
+    for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+      if (it->db == db) {
+        sqlite3_close_v2(it->db);
+        entries_.erase(it);
+        return;
+      }
+    }
+  }
+
+ private:
+  static constexpr std::size_t kMaxFiles = 4;
+  struct Entry {
+    std::string path;
+    FileStamp stamp;
+    sqlite3* db;
+  };
+  std::vector<Entry> entries_;
+};
+
+ConnectionPool& Pool() {
+  thread_local ConnectionPool pool;
+  return pool;
+}
+
+struct Statement {
   sqlite3_stmt* stmt = nullptr;
-  ~Connection() {
+  ~Statement() {
     if (stmt) sqlite3_finalize(stmt);
-    if (db) sqlite3_close(db);
   }
 };
 
@@ -72,13 +161,16 @@ void Query::AddDateParam(DateTime date) { params_.emplace_back(FormatDate(date))
 void Query::Open() {
   Close();
   if (path_.empty()) throw DatabaseError("No database file given");
-  Connection c;
-  const int rc = sqlite3_open_v2(ReadOnlyUri(path_).c_str(), &c.db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
-  if (rc != SQLITE_OK) {
-    Fail("Cannot open database \"" + path_ + "\"", c.db);
-  }
-  if (sqlite3_prepare_v2(c.db, sql_.c_str(), static_cast<int>(sql_.size()), &c.stmt, nullptr) != SQLITE_OK) {
-    Fail("Cannot run the statement on \"" + path_ + "\"", c.db);
+  sqlite3* db = Pool().Get(path_);
+  Statement c;
+  try {
+    if (sqlite3_prepare_v2(db, sql_.c_str(), static_cast<int>(sql_.size()), &c.stmt, nullptr) != SQLITE_OK) {
+      Fail("Cannot run the statement on \"" + path_ + "\"", db);
+    }
+  } catch (const DatabaseError&) {
+    // A file that is not a database, or a damaged one: the next query opens afresh.
+    Pool().Drop(db);
+    throw;
   }
   if (!c.stmt) throw DatabaseError("Empty statement");
   if (sqlite3_bind_parameter_count(c.stmt) != static_cast<int>(params_.size())) {
@@ -97,7 +189,7 @@ void Query::Open() {
     } else {
       bound = sqlite3_bind_null(c.stmt, at);
     }
-    if (bound != SQLITE_OK) Fail("Cannot bind a parameter", c.db);
+    if (bound != SQLITE_OK) Fail("Cannot bind a parameter", db);
   }
   const int columns = sqlite3_column_count(c.stmt);
   std::vector<std::string> names;
@@ -110,7 +202,13 @@ void Query::Open() {
   while (true) {
     const int step = sqlite3_step(c.stmt);
     if (step == SQLITE_DONE) break;
-    if (step != SQLITE_ROW) Fail("Cannot read from \"" + path_ + "\"", c.db);
+    if (step != SQLITE_ROW) {
+      const std::string message = sqlite3_errmsg(db);
+      sqlite3_finalize(c.stmt);
+      c.stmt = nullptr;
+      Pool().Drop(db);
+      throw DatabaseError("Cannot read from \"" + path_ + "\": " + message);
+    }
     if (count == 0) {
       for (int k = 0; k < columns; ++k) {
         switch (sqlite3_column_type(c.stmt, k)) {

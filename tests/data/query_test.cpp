@@ -146,3 +146,34 @@ TEST(Lookups, TopicTextStripsTagsAndCancelsSilentlyOnErrors) {
 
 }  // namespace
 }  // namespace vantrel::data
+
+namespace vantrel::data {
+namespace {
+
+std::string FirstTitle() {
+  Query q(Database::Main);
+  q.SetSql("select title from t limit 1");
+  q.Open();
+  return q.Text(0);
+}
+
+// Connections are kept open between queries, but every query sees the file
+// as it is now: replaced, changed in place, spoiled or removed.
+TEST(Query, EveryQuerySeesTheFileAsItIsNow) {
+  testing::FixtureDir dir;
+  dir.WriteDatabase("KelFile.dll", "create table t (title text); insert into t values ('first');");
+  EXPECT_EQ(FirstTitle(), "first");
+  dir.WriteDatabase("KelFile.dll", "create table t (title text); insert into t values ('second');");
+  EXPECT_EQ(FirstTitle(), "second");
+  dir.Execute("KelFile.dll", "update t set title = 'third';");
+  EXPECT_EQ(FirstTitle(), "third");
+  dir.WriteFile("KelFile.dll", std::string(4096, 'x'));
+  EXPECT_THROW(FirstTitle(), DatabaseError);
+  std::filesystem::remove(dir.File("KelFile.dll"));
+  EXPECT_THROW(FirstTitle(), DatabaseError);
+  dir.WriteDatabase("KelFile.dll", "create table t (title text); insert into t values ('back');");
+  EXPECT_EQ(FirstTitle(), "back");
+}
+
+}  // namespace
+}  // namespace vantrel::data

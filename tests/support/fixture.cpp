@@ -27,8 +27,21 @@ FixtureDir::~FixtureDir() {
 }
 
 void FixtureDir::WriteDatabase(const std::string& name, const std::string& sql) const {
+  std::filesystem::remove(File(name));
+  Execute(name, sql);
+}
+
+void FixtureDir::CopyBuiltData() const {
+  namespace fs = std::filesystem;
+  const fs::path from = BuiltDataDir();
+  for (const char* name : {"KelFile.dll", "Tgcode.dll"}) {
+    fs::copy_file(from / name, File(name), fs::copy_options::overwrite_existing);
+  }
+  fs::copy(from / "shensha", File("shensha"), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+void FixtureDir::Execute(const std::string& name, const std::string& sql) const {
   const std::string file = File(name);
-  std::filesystem::remove(file);
   sqlite3* db = nullptr;
   if (sqlite3_open(file.c_str(), &db) != SQLITE_OK) throw std::runtime_error("cannot create " + file);
   char* error = nullptr;

@@ -19,6 +19,11 @@ class FixtureDir {
   void WriteDatabase(const std::string& name, const std::string& sql) const;
   // Writes a file with exactly these bytes, creating folders on the way.
   void WriteFile(const std::string& name, const std::string& bytes) const;
+  // Copies the real built data (both database files and the shensha
+  // folder) into the fixture folder, to be spoiled by a test.
+  void CopyBuiltData() const;
+  // Runs a script on a database file of the folder, which must exist.
+  void Execute(const std::string& name, const std::string& sql) const;
 
  private:
   std::string path_;

@@ -1,0 +1,31 @@
+#include <benchmark/benchmark.h>
+
+#include "chart/chart.h"
+#include "data/shensha.h"
+
+namespace {
+
+// One chart as a report casts it, with the data files beside the program.
+void BM_CastChart(benchmark::State& state) {
+  vantrel::RecordingNotifier notifier;
+  for (auto _ : state) {
+    auto chart = vantrel::CastChart(2000, 1, 1, 0, 0, "男", notifier);
+    benchmark::DoNotOptimize(chart);
+  }
+}
+BENCHMARK(BM_CastChart)->Unit(benchmark::kMillisecond);
+
+// The four shensha lines of one person: 27 evaluator calls, each reading its
+// rule file afresh.
+void BM_PillarShenshaLines(benchmark::State& state) {
+  const vantrel::data::ChartPillars pillars = {vantrel::Pillar{5, 3}, vantrel::Pillar{2, 0},
+                                               vantrel::Pillar{4, 6}, vantrel::Pillar{8, 0}};
+  for (auto _ : state) {
+    std::size_t size = 0;
+    for (int which = 0; which < 4; ++which) size += vantrel::data::PillarShenshaLine(which, pillars, 1).size();
+    benchmark::DoNotOptimize(size);
+  }
+}
+BENCHMARK(BM_PillarShenshaLines)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,63 @@
+// The two person reports end to end with the real data files: every database
+// and rule-file read included, as a user's click runs them.
+#include <benchmark/benchmark.h>
+
+#include "common/notice.h"
+#include "common/pane.h"
+#include "data/query.h"
+#include "reports/chart_report.h"
+#include "reports/marriage_report.h"
+
+namespace {
+
+using namespace vantrel;
+
+PersonEntry Person(const char* name, const char* year, const char* month, const char* day, const char* hour) {
+  PersonEntry e;
+  e.name = name;
+  e.year = year;
+  e.month = month;
+  e.day = day;
+  e.hour = hour;
+  e.minute = "30";
+  return e;
+}
+
+void BM_MarriageReport(benchmark::State& state) {
+  const MarriageEntry entry{Person("张三", "1985", "6", "15", "巳 10"), Person("李四", "1987", "3", "8", "子 23")};
+  RecordingNotifier notifier;
+  data::Query zodiac(data::Database::Second);
+  for (auto _ : state) {
+    TextPane report;
+    MarriagePanes panes(report);
+    RunMarriageReport(entry, panes, notifier, zodiac, {}, 2024);
+    benchmark::DoNotOptimize(report.LineCount());
+  }
+}
+BENCHMARK(BM_MarriageReport)->Unit(benchmark::kMillisecond);
+
+void BM_ChartReport(benchmark::State& state) {
+  ChartEntry entry;
+  entry.person = Person("王五", "1990", "6", "7", "辰 8");
+  RecordingNotifier notifier;
+  for (auto _ : state) {
+    TextPane visible, scratch;
+    RunChartReport(entry, visible, scratch, notifier, 2024);
+    benchmark::DoNotOptimize(visible.LineCount());
+  }
+}
+BENCHMARK(BM_ChartReport)->Unit(benchmark::kMillisecond);
+
+void BM_ConstellationReport(benchmark::State& state) {
+  ChartEntry entry;
+  entry.buttonCaption = "星座分析";
+  RecordingNotifier notifier;
+  for (auto _ : state) {
+    TextPane visible, scratch;
+    RunChartReport(entry, visible, scratch, notifier, 2024);
+    benchmark::DoNotOptimize(visible.LineCount());
+  }
+}
+BENCHMARK(BM_ConstellationReport)->Unit(benchmark::kMillisecond);
+
+}  // namespace

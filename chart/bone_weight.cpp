@@ -1,0 +1,67 @@
+#include "chart/bone_weight.h"
+
+#include <cstdio>
+
+#include "common/errors.h"
+#include "data/query.h"
+
+namespace vantrel {
+namespace {
+
+// The weight of one key in one of the four weight tables; 0 without a row.
+double Weight(data::Query& q, const char* sql, const std::string& key) {
+  q.SetSql(sql);
+  q.AddParam(key);
+  q.Open();
+  const double weight = q.Number(0);
+  q.Close();
+  return weight;
+}
+
+// The two-digit code of a total: the 两 digit and the 钱 digit. The weights
+// carry one decimal and stay below 10 两, so the total reads "4.3" or "5";
+// "5" becomes "50". Any other shape gives a code that names no row.
+std::string WeightCode(double total) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15g", total);
+  const std::string digits = buf;
+  if (digits.size() == 1) return digits + "0";
+  return digits.substr(0, 1) + (digits.size() >= 3 ? digits.substr(2, 1) : std::string());
+}
+
+}  // namespace
+
+std::string BoneWeightLine(const std::string& yearKey, const std::string& monthKey, const std::string& dayKey,
+                           const std::string& hourKey, int part) {
+  try {
+    data::Query q(data::Database::Main);
+    double total = 0;
+    total += Weight(q, "select weight from chenggu1 where year = ?", yearKey);
+    total += Weight(q, "select weight from chenggu2 where month2 = ?", monthKey);
+    total += Weight(q, "select weight from chenggu3 where day2 = ?", dayKey);
+    total += Weight(q, "select weight from chenggu4 where time = ?", hourKey);
+    const std::string code = WeightCode(total);
+
+    q.SetSql("select MM, content, content2 from chenggu where weight = ?");
+    q.AddParam(code);
+    q.Open();
+    if (q.IsEmpty()) return {};
+    const std::string liang = code.substr(0, 1);
+    const std::string qian = code.size() >= 2 ? code.substr(1, 1) : std::string();
+    switch (part) {
+      case 0:
+        if (qian == "0") return "你的骨重为：" + liang + "两 " + q.Text(0);
+        return "你的骨重为：" + liang + "两" + qian + "钱 " + q.Text(0);
+      case 1:
+        return "诗评：" + q.Text(1);
+      case 2:
+        return "诗意：" + q.Text(2);
+      default:
+        return {};
+    }
+  } catch (const DatabaseError&) {
+    throw SilentCancel();
+  }
+}
+
+}  // namespace vantrel

@@ -1,0 +1,19 @@
+#pragma once
+// Bone-weight fortune (称骨): the weights of the lunar year, month, day and
+// clock hour of birth add up to a total in 两 and 钱 that names a verdict, a
+// poem and the poem's meaning in the main file (KelFile.dll).
+#include <string>
+
+namespace vantrel {
+
+// One of the three lines of a person's bone weight: part 0 the weight and
+// verdict ("你的骨重为：4两3钱 " + verdict), part 1 "诗评：" + poem, part 2
+// "诗意：" + meaning. The keys are decimal texts: lunar year, lunar month,
+// lunar day and clock hour 0..23. A key without a row weighs nothing; a
+// total whose code has no verdict row gives the empty text, as does a part
+// other than 0..2. Any database error ends the calling action silently
+// (SilentCancel).
+std::string BoneWeightLine(const std::string& yearKey, const std::string& monthKey, const std::string& dayKey,
+                           const std::string& hourKey, int part);
+
+}  // namespace vantrel

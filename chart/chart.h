@@ -1,0 +1,73 @@
+#pragma once
+// The Four Pillars chart of one person: the year, month, day and hour
+// pillars of a Gregorian birth moment, the fetal origin, the direction and
+// start age of the luck pillars, the ten luck pillars with their nayin and
+// ten gods, the hidden stems of the four branches and the personality text.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calendar/ganzhi.h"
+#include "common/datetime.h"
+#include "common/notice.h"
+
+namespace vantrel {
+
+// The twelve jie terms, the solar terms that open a month, from 立春.
+extern const std::array<std::string_view, 12> JieTermNames;
+
+// The hidden stems (遁藏) of each branch by Branch index; the order of the
+// characters matters, the chart block prints them by position.
+extern const std::array<std::string_view, 12> HiddenStems;
+
+struct ChartResult {
+  Pillar yearPillar;
+  Pillar monthPillar;
+  Pillar dayPillar;
+  Pillar hourPillar;
+  // The birth falls on the date of a jie term recorded in table JQ and
+  // before that term's instant.
+  bool beforeJie = false;
+  // The luck pillars run backward through the cycle.
+  bool backward = false;
+  // The age 1..10 at which the first luck pillar after the month pillar
+  // begins, and the same in digits.
+  int startAge = 0;
+  std::string startAgeText;
+  Pillar fetalOrigin;
+  // Element 0 is the month pillar itself.
+  std::array<Pillar, 10> luckPillars{};
+  // The ten pillars separated by three blanks.
+  std::string luckPillarsText;
+  // "纳音：" + the nayin of each luck pillar followed by one blank.
+  std::string luckNayinLine;
+  // "十神：" + the ten god of each luck pillar's stem seen from the day stem,
+  // each followed by three blanks.
+  std::string luckTenGodLine;
+  std::string yearHidden;
+  std::string monthHidden;
+  std::string dayHidden;
+  std::string hourHidden;
+  std::string personalityText;
+};
+
+// True when the name is one of the twelve jie terms.
+bool IsJieTerm(std::string_view name);
+
+// True when table JQ of the second file dates a jie term of `year` on the
+// day of `birthInstant` and the birth lies strictly before that term's
+// instant. A database error counts as false.
+bool BeforeJieInstant(int year, DateTime birthInstant);
+
+// Casts the chart of a birth on the Gregorian date year-month-day at
+// hour:minute; "男" is a man, any other text a woman.
+//
+// A date that does not exist, or one outside the lunar calendar's range
+// (1900-01-31 .. 2100-12-31), shows "请检查输入数据是否出错！" and gives no
+// chart. An hour outside 0..23 or a minute outside 0..59 raises ConvertError.
+// Both happen before anything is read.
+std::optional<ChartResult> CastChart(int year, int month, int day, int hour, int minute, const std::string& sex,
+                                     Notifier& notifier);
+
+}  // namespace vantrel

@@ -1,0 +1,119 @@
+// bazi, shensha and block: the Four Pillars chart on the command line.
+#include <string>
+#include <vector>
+
+#include "calendar/lunar.h"
+#include "chart/chart.h"
+#include "chart/chart_block.h"
+#include "cli/cli.h"
+#include "common/datetime.h"
+#include "common/errors.h"
+#include "common/pane.h"
+#include "common/text.h"
+
+namespace vantrel::cli {
+namespace {
+
+struct Birth {
+  CivilDate date;
+  int hour = 0;
+  int minute = 0;
+  std::string sex;
+};
+
+// DATE HOUR MINUTE SEX. The date is read as three numbers, as the window's
+// pickers deliver them; whether that date exists is the chart's own check.
+Birth ParseBirth(const std::vector<std::string>& in) {
+  Birth b;
+  const std::string& date = in[0];
+  const std::size_t first = date.find('-');
+  const std::size_t second = first == std::string::npos ? first : date.find('-', first + 1);
+  if (second == std::string::npos || !TryStrToInt(date.substr(0, first), b.date.year) ||
+      !TryStrToInt(date.substr(first + 1, second - first - 1), b.date.month) ||
+      !TryStrToInt(date.substr(second + 1), b.date.day)) {
+    throw ConvertError("'" + date + "' is not a valid date");
+  }
+  b.hour = StrToInt(in[1]);
+  b.minute = StrToInt(in[2]);
+  b.sex = in[3];
+  return b;
+}
+
+// The chart, or the notice the window would show (exit 2).
+ChartResult Cast(const Birth& b) {
+  ThrowingNotifier notifier;
+  std::optional<ChartResult> chart =
+      CastChart(b.date.year, b.date.month, b.date.day, b.hour, b.minute, b.sex, notifier);
+  if (!chart) throw NoticeError("no chart");
+  return *chart;
+}
+
+std::vector<std::string> Bazi(const std::vector<std::string>& in) {
+  const ChartResult c = Cast(ParseBirth(in));
+  std::vector<std::string> luck;
+  for (const Pillar& p : c.luckPillars) luck.push_back(p.Text());
+  const std::vector<std::string> fields = {
+      c.yearPillar.Text(), c.monthPillar.Text(), c.dayPillar.Text(), c.hourPillar.Text(),
+      c.beforeJie ? "1" : "0", c.backward ? "1" : "0", c.startAgeText, c.fetalOrigin.Text(),
+      text::Join(luck, " "), text::Join({c.yearHidden, c.monthHidden, c.dayHidden, c.hourHidden}, "|"),
+  };
+  return {text::Join(fields, "\t")};
+}
+
+std::vector<std::string> Shensha(const std::vector<std::string>& in) {
+  TextPane pane;
+  WriteShenshaBlock(pane, Cast(ParseBirth(in)), "");
+  std::vector<std::string> lines = pane.lines();
+  lines.erase(lines.begin());  // the header line
+  return lines;
+}
+
+std::vector<std::string> Block(const std::vector<std::string>& in) {
+  const Birth b = ParseBirth(in);
+  ChartBlockInput input;
+  input.chart = Cast(b);
+  input.solarYearText = std::to_string(b.date.year);
+  const LunarDate lunar = SolarToLunar(EncodeDate(b.date.year, b.date.month, b.date.day));
+  input.lunarYear = lunar.year;
+  input.lunarMonth = lunar.month;
+  input.lunarDay = lunar.day;
+  input.hourText = std::to_string(b.hour);
+  TextPane pane;
+  WriteChartBlock(pane, input);
+  return pane.lines();
+}
+
+// A command over one birth: DATE HOUR MINUTE SEX, or "-" for one birth per
+// line of standard input.
+Command BirthCommand(const std::string& name, const std::string& summary, const std::string& prints,
+                     std::vector<std::string> (*fn)(const std::vector<std::string>&)) {
+  return {name, summary,
+          "Usage: vantrel-cli " + name +
+              " DATE HOUR MINUTE SEX|-\n"
+              "  DATE is the Gregorian birth date (year-month-day), HOUR 0..23, MINUTE 0..59,\n"
+              "  SEX 男 for a man (any other text is a woman). With \"-\" each line of standard\n"
+              "  input holds the four fields separated by blanks. A date that does not exist,\n"
+              "  or lies outside 1900-01-31..2100-12-31, gives the program's notice (exit 2).\n" +
+              prints,
+          [fn](Context& ctx, const std::vector<std::string>& args) { return ForEachInput(ctx, args, 4, fn); }};
+}
+
+VANTREL_CLI_COMMAND(BirthCommand("bazi", "the Four Pillars chart of a birth",
+                                 "  Prints one tab-separated line: the year, month, day and hour pillars,\n"
+                                 "  beforeJie (0/1), backward (0/1), the start age, the fetal origin, the ten luck\n"
+                                 "  pillars separated by blanks and the four hidden-stem texts separated by \"|\".",
+                                 Bazi));
+
+VANTREL_CLI_COMMAND(BirthCommand("shensha", "the shensha lines of a birth's four pillars",
+                                 "  Prints the four lines 年柱 月柱 日柱 时柱 of the chart's shensha (with \"-\"\n"
+                                 "  the four lines of one input are joined by tabs).",
+                                 Shensha));
+
+VANTREL_CLI_COMMAND(BirthCommand("block", "the chart text block of a birth",
+                                 "  Prints the chart's main text block as the reports show it, from the fetal\n"
+                                 "  origin down to the small-luck grid (with \"-\" the lines of one input are\n"
+                                 "  joined by tabs).",
+                                 Block));
+
+}  // namespace
+}  // namespace vantrel::cli

@@ -1,0 +1,43 @@
+// jq: the jie instants stored in table JQ of Tgcode.dll.
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "calendar/lunar.h"
+#include "cli/cli.h"
+#include "common/datetime.h"
+#include "data/query.h"
+
+namespace vantrel::cli {
+namespace {
+
+int Jq(Context& ctx, const std::vector<std::string>& args) {
+  if (args.size() != 1) throw UsageError("expected one year");
+  int year = 0;
+  if (!TryStrToInt(args[0], year)) throw UsageError("'" + args[0] + "' is not a year");
+  // The twelve jie are the terms of even number, 小寒 to 大雪.
+  std::vector<std::pair<std::string, std::string>> rows;
+  data::Query q(data::Database::Second);
+  for (std::size_t n = 0; n < SolarTermNames.size(); n += 2) {
+    q.SetSql("select SJ from JQ where YearA = ? and JQ = ?");
+    q.AddParam(std::int64_t{year});
+    q.AddParam(SolarTermNames[n]);
+    q.Open();
+    if (!q.IsEmpty())
+      rows.emplace_back(FormatDateTime(q.DateTimeValue("SJ")), std::string(SolarTermNames[n]));
+  }
+  std::sort(rows.begin(), rows.end());  // by instant: calendar order
+  for (const auto& [instant, name] : rows) ctx.Out(name + "\t" + instant);
+  return 0;
+}
+
+VANTREL_CLI_COMMAND({"jq", "the stored jie instants of a year",
+                     "Usage: vantrel-cli jq YEAR\n"
+                     "  Prints the jie terms of YEAR stored in Tgcode.dll, in calendar order (小寒\n"
+                     "  first), one per line: the name and the instant (China Standard Time) as\n"
+                     "  yyyy-mm-dd hh:mm:ss, tab-separated. A year without rows prints nothing.",
+                     Jq});
+
+}  // namespace
+}  // namespace vantrel::cli

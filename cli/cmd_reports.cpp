@@ -1,0 +1,118 @@
+// marriage, chart and constellation: the two person reports on the command line.
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+#include "common/pane.h"
+#include "data/query.h"
+#include "reports/chart_report.h"
+#include "reports/marriage_report.h"
+
+namespace vantrel::cli {
+namespace {
+
+const char* const kPersonFields[] = {"name", "calendar", "year", "month", "day", "hour", "minute"};
+
+int CalendarIndex(const std::string& value) {
+  if (value == "solar" || value == "0") return 0;
+  if (value == "lunar" || value == "1") return 1;
+  throw UsageError("the calendar is solar or lunar, not " + value);
+}
+
+// One person's entry from the options with the given prefix ("man-",
+// "woman-" or ""); left-out options keep the window's defaults.
+PersonEntry EntryFromOptions(const Options& o, const std::string& prefix) {
+  PersonEntry e;
+  e.name = o.Get(prefix + "name", e.name);
+  e.calendarIndex = CalendarIndex(o.Get(prefix + "calendar", "solar"));
+  e.year = o.Get(prefix + "year", e.year);
+  e.month = o.Get(prefix + "month", e.month);
+  e.day = o.Get(prefix + "day", e.day);
+  if (o.Has(prefix + "hour")) e.hour = HourItemFor(o.Get(prefix + "hour", ""));
+  e.minute = o.Get(prefix + "minute", e.minute);
+  return e;
+}
+
+std::vector<std::string> OptionNames(const std::vector<std::string>& prefixes, std::vector<std::string> extra) {
+  for (const auto& p : prefixes) {
+    for (const char* f : kPersonFields) extra.push_back(p + f);
+  }
+  return extra;
+}
+
+void PrintPane(const Context& ctx, const Pane& pane) {
+  for (int i = 0; i < pane.LineCount(); ++i) ctx.Out(pane.Line(i));
+}
+
+// Runs a report; on an error the pane's lines so far are printed first.
+template <typename Run>
+int RunPrinting(const Context& ctx, const Pane& pane, Run run) {
+  try {
+    run();
+  } catch (const NoticeError&) {
+    throw;
+  } catch (...) {
+    PrintPane(ctx, pane);
+    throw;
+  }
+  PrintPane(ctx, pane);
+  return 0;
+}
+
+int Marriage(Context& ctx, const std::vector<std::string>& args) {
+  const Options o = ParseOptions(ctx, args, OptionNames({"man-", "woman-"}, {}));
+  if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
+  MarriageEntry entry{EntryFromOptions(o, "man-"), EntryFromOptions(o, "woman-")};
+  TextPane report;
+  MarriagePanes panes(report);
+  ThrowingNotifier notifier;
+  data::Query zodiac(data::Database::Second);
+  return RunPrinting(ctx, report, [&] { RunMarriageReport(entry, panes, notifier, zodiac); });
+}
+
+int PersonReport(Context& ctx, const std::vector<std::string>& args, const char* caption) {
+  const Options o = ParseOptions(ctx, args, OptionNames({""}, {"sex"}));
+  if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
+  ChartEntry entry;
+  entry.person = EntryFromOptions(o, "");
+  entry.sex = o.Get("sex", entry.sex);
+  entry.buttonCaption = caption;
+  TextPane visible, scratch;
+  ThrowingNotifier notifier;
+  return RunPrinting(ctx, visible, [&] { RunChartReport(entry, visible, scratch, notifier); });
+}
+
+const char* const kPersonOptions =
+    "  --name TEXT        the name (default empty)\n"
+    "  --calendar KIND    solar (default) or lunar\n"
+    "  --year --month --day TEXT   the birth date as typed (default 1980, 1, 1)\n"
+    "  --hour H           the clock hour 0..23, or a whole hour item such as \"子 23\" (default 子 0)\n"
+    "  --minute TEXT      the minute (default 0)\n";
+
+VANTREL_CLI_COMMAND({"marriage", "the marriage-matching report",
+                     std::string("Usage: vantrel-cli marriage [--man-OPTION VALUE]... [--woman-OPTION VALUE]...\n"
+                                 "  Writes the marriage report for a man and a woman. Options (prefix each with\n"
+                                 "  man- or woman-):\n") +
+                         kPersonOptions,
+                     Marriage});
+
+VANTREL_CLI_COMMAND({"chart", "the single-person chart report",
+                     std::string("Usage: vantrel-cli chart [--OPTION VALUE]...\n"
+                                 "  Writes the chart report of one person. Options:\n"
+                                 "  --sex 男|女          the sex (default 男)\n") +
+                         kPersonOptions,
+                     [](Context& ctx, const std::vector<std::string>& args) {
+                       return PersonReport(ctx, args, "八字分析");
+                     }});
+
+VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
+                     std::string("Usage: vantrel-cli constellation [--OPTION VALUE]...\n"
+                                 "  Writes the constellation report of one person; the options are those of\n"
+                                 "  the chart command.\n") +
+                         kPersonOptions,
+                     [](Context& ctx, const std::vector<std::string>& args) {
+                       return PersonReport(ctx, args, "星座分析");
+                     }});
+
+}  // namespace
+}  // namespace vantrel::cli

@@ -1,0 +1,195 @@
+#include "data/shensha.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <optional>
+
+#include "common/errors.h"
+#include "common/paths.h"
+#include "common/text.h"
+
+namespace vantrel::data {
+namespace {
+
+constexpr std::size_t kNameChars = 5;
+constexpr std::size_t kMaxItems = 21;
+constexpr int kValueBytes = 10;
+// nianzhi.txt is read up to line 13, rizhi.txt up to line 6, and the first
+// five lines of rizhu.txt test whole pillars.
+constexpr int kNianzhiLines = 14;
+constexpr int kRizhiLines = 7;
+constexpr int kRizhuPillarLines = 5;
+// The two nianzhi lines that hold one rule for each direction of the chart.
+constexpr int kForwardLine = 2;
+constexpr int kBackwardLine = 3;
+
+std::string ReadWholeFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw FileError(path, std::strerror(errno));
+  std::string bytes;
+  char buf[8192];
+  while (true) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int error = errno;
+      ::close(fd);
+      throw FileError(path, std::strerror(error));
+    }
+    if (n == 0) break;
+    bytes.append(buf, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return bytes;
+}
+
+// A substring test; an empty text occurs nowhere. The texts are UTF-8, so a
+// match always starts on a character.
+bool Occurs(const std::string& needle, const std::string& haystack) {
+  return !needle.empty() && haystack.find(needle) != std::string::npos;
+}
+
+// The common procedure of every evaluator: the names of all items that
+// match, each after one blank, in file order. No lines at all gives nothing,
+// not even the names counted in code.
+template <typename Considered, typename Matches>
+std::optional<std::string> Collect(const char* file, Considered considered, Matches matches) {
+  const std::vector<std::string> lines = LoadShenshaFile(file);
+  if (lines.empty()) return std::nullopt;
+  std::string acc;
+  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+    if (!considered(i)) continue;
+    const ShenshaRule rule = ParseShenshaLine(lines[static_cast<std::size_t>(i)]);
+    for (const ShenshaItem& item : rule.items) {
+      if (matches(i, item)) acc += " " + rule.name;
+    }
+  }
+  return acc;
+}
+
+// 披麻 two branches before the year (or day) branch, 吊客 two after it, 丧门
+// three after it.
+void AddMourningStars(std::string& acc, const std::string& b, int aIndex) {
+  if (b == BranchNames[static_cast<std::size_t>(Mod(aIndex + 10, 12))]) acc += " 披麻";
+  if (b == BranchNames[static_cast<std::size_t>(Mod(aIndex + 2, 12))]) acc += " 吊客";
+  if (b == BranchNames[static_cast<std::size_t>(Mod(aIndex + 3, 12))]) acc += " 丧门";
+}
+
+std::string Result(const std::optional<std::string>& acc) { return acc ? text::Trim(*acc) : std::string(); }
+
+bool AllLines(int) { return true; }
+
+// A key holds `a` and the value holds `b`: the test of the stem and branch files.
+std::string KeyAndValue(const char* file, const std::string& a, const std::string& b) {
+  return Result(Collect(file, AllLines,
+                        [&](int, const ShenshaItem& item) { return Occurs(a, item.key) && Occurs(b, item.value); }));
+}
+
+}  // namespace
+
+std::vector<std::string> LoadShenshaFile(const std::string& name) {
+  const std::string text = text::FromGbk(ReadWholeFile(ProgramFile("shensha/" + name)));
+  if (text.empty()) return {};
+  std::vector<std::string> lines = text::SplitLines(text);
+  // The break after the last line does not open another one.
+  if (text.back() == '\n' || text.back() == '\r') lines.pop_back();
+  return lines;
+}
+
+ShenshaRule ParseShenshaLine(const std::string& line) {
+  ShenshaRule rule;
+  const std::string field = text::FirstChars(line, kNameChars);
+  rule.name = text::Trim(field);
+  const std::string body = text::Trim(text::ReplaceAll(line, field, ""));
+
+  std::size_t start = 0;
+  for (std::size_t count = 0; count < kMaxItems && start <= body.size(); ++count) {
+    const std::size_t comma = body.find(',', start);
+    std::string piece = body.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+    start = comma == std::string::npos ? body.size() + 1 : comma + 1;
+    // The blanks after a comma are dropped.
+    if (count > 0) piece.erase(0, std::min(piece.find_first_not_of(' '), piece.size()));
+    if (text::Trim(piece).empty()) continue;
+    const std::size_t colon = piece.find(':');
+    if (colon == std::string::npos) {
+      rule.items.push_back({std::string(), text::GbkCopy(piece, 1, kValueBytes)});
+    } else {
+      rule.items.push_back({piece.substr(0, colon), text::Trim(text::GbkCopy(piece.substr(colon + 1), 1, kValueBytes))});
+    }
+  }
+  return rule;
+}
+
+std::string ShenshaNiangan(const std::string& a, const std::string& b) { return KeyAndValue("niangan.txt", a, b); }
+
+std::string ShenshaNianzhi(const std::string& a, const std::string& b, int aIndex, int direction) {
+  auto acc = Collect(
+      "nianzhi.txt",
+      [&](int line) {
+        if (line >= kNianzhiLines) return false;
+        if (line == kForwardLine) return direction == kForward;
+        if (line == kBackwardLine) return direction == kBackward;
+        return true;
+      },
+      [&](int, const ShenshaItem& item) { return Occurs(a, item.key) && Occurs(b, item.value); });
+  if (acc) AddMourningStars(*acc, b, aIndex);
+  return Result(acc);
+}
+
+std::string ShenshaYuezhi(const std::string& a, const std::string& b, const std::string& c) {
+  return Result(Collect("yuezhi.txt", AllLines, [&](int, const ShenshaItem& item) {
+    return Occurs(a, item.key) && (Occurs(b, item.value) || Occurs(c, item.value));
+  }));
+}
+
+std::string ShenshaRigan(const std::string& a, const std::string& b) { return KeyAndValue("rigan.txt", a, b); }
+
+std::string ShenshaRizhi(const std::string& a, const std::string& b, int aIndex) {
+  auto acc = Collect(
+      "rizhi.txt", [](int line) { return line < kRizhiLines; },
+      [&](int, const ShenshaItem& item) { return Occurs(a, item.key) && Occurs(b, item.value); });
+  if (acc) AddMourningStars(*acc, b, aIndex);
+  return Result(acc);
+}
+
+std::string ShenshaRizhu(const std::string& a, const std::string& b) {
+  const std::vector<std::string> chars = text::Characters(a);
+  const std::string branch = chars.empty() ? std::string() : chars.back();
+  return Result(Collect("rizhu.txt", AllLines, [&](int line, const ShenshaItem& item) {
+    if (line < kRizhuPillarLines) return Occurs(a, item.key) && (Occurs(b, item.value) || item.value.empty());
+    return Occurs(branch, item.key) && Occurs(b, item.value);
+  }));
+}
+
+std::string ShenshaRizhus(const std::string& a, const std::string& b) {
+  return Result(Collect("rizhus.txt", AllLines, [&](int, const ShenshaItem& item) {
+    return (Occurs(a, item.key) || item.key.empty()) && Occurs(b, item.value);
+  }));
+}
+
+std::string PillarShenshaLine(int which, const ChartPillars& pillars, int direction) {
+  static const char* const kHeadings[] = {"年柱：", "月柱：", "日柱：", "时柱："};
+  if (which < 0 || which > 3) return {};
+  const Pillar& year = pillars[0];
+  const Pillar& month = pillars[1];
+  const Pillar& day = pillars[2];
+  const Pillar& hour = pillars[3];
+  const Pillar& p = pillars[static_cast<std::size_t>(which)];
+  std::vector<std::string> results = {
+      ShenshaNiangan(year.StemText(), p.BranchText()),
+      ShenshaNianzhi(year.BranchText(), p.BranchText(), year.branch, direction),
+      ShenshaYuezhi(month.BranchText(), p.StemText(), p.BranchText()),
+      ShenshaRigan(day.StemText(), p.BranchText()),
+      ShenshaRizhi(day.BranchText(), p.BranchText(), day.branch),
+      ShenshaRizhu(p.Text(), day.Text()),
+  };
+  // The day-and-hour rules are printed on the year, month and day lines.
+  if (which < 3) results.push_back(ShenshaRizhus(day.Text(), hour.Text()));
+  return std::string(kHeadings[which]) + text::Trim(text::Join(results, " "));
+}
+
+}  // namespace vantrel::data

@@ -1,0 +1,102 @@
+#include "reports/chart_report.h"
+
+#include <optional>
+
+#include "chart/chart.h"
+#include "chart/chart_block.h"
+#include "common/text.h"
+#include "data/lookups.h"
+
+namespace vantrel {
+
+const char* const kChartSeparator = "<-----------------------批八字内容分隔线----------------------------->";
+const char* const kConstellationSeparator =
+    "<-----------------------星座分析内容分隔线--------------------------->";
+const char* const kChartClosingLine = "<-----------------------以上内容只作参考----------------------------->";
+
+namespace {
+
+// Writes the chart part; false when the chart engine refused the birth.
+bool WriteChart(const ChartEntry& entry, const PersonFacts& f, Pane& pane, Notifier& notifier) {
+  pane.Add(kChartSeparator);
+  const std::optional<ChartResult> chart =
+      CastChart(StrToInt(f.yearText), StrToInt(f.monthText), StrToInt(f.dayText), StrToInt(f.hourNumber),
+                StrToInt(text::Trim(f.minuteText)), text::Trim(entry.sex), notifier);
+  if (!chart) return false;
+  ChartBlockInput input;
+  input.chart = *chart;
+  input.solarYearText = f.yearText;
+  input.lunarYear = f.lunar.year;
+  input.lunarMonth = f.lunar.month;
+  input.lunarDay = f.lunar.day;
+  input.hourText = f.hourNumber;
+  WriteChartBlock(pane, input);
+  WriteShenshaBlock(pane, *chart, "四柱神煞：");
+  pane.Add("");
+  pane.Add(kChartSeparator);
+  pane.Add("");
+  WriteBoneWeightBlock(pane, input, "袁天罡称骨算命：");
+  pane.Add("");
+  pane.Add(kChartSeparator);
+  pane.Add("");
+  WritePersonalityBlock(pane, *chart, "性格简评：");
+  pane.Add("");
+  pane.Add(kChartSeparator);
+  pane.Add("");
+  pane.Add(kChartClosingLine);
+  return true;
+}
+
+void WriteConstellation(const PersonFacts& f, Pane& pane) {
+  pane.Add("");
+  pane.Add(kConstellationSeparator);
+  const struct {
+    const char* heading;
+    const char* indent;
+  } topics[] = {{"【情商解析】:", ""}, {"【星座实力】:", "    "}, {"【星座名人】:", "    "}};
+  for (int topic = 0; topic < 3; ++topic) {
+    pane.Add(topics[topic].heading);
+    pane.Add(std::string(topics[topic].indent) + data::TopicText(f.constellation, topic));
+    pane.Add("");
+    pane.Add(kConstellationSeparator);
+    pane.Add("");
+  }
+  pane.Add(kChartClosingLine);
+}
+
+}  // namespace
+
+void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notifier& notifier, int currentYear) {
+  if (currentYear == 0) currentYear = CurrentYear();
+  const std::string name = text::Trim(entry.person.name) + text::Trim(entry.hiddenName);
+  const std::pair<const std::string*, const char*> checks[] = {{&entry.person.year, "请选择出生年!"},
+                                                               {&entry.person.month, "请选择出生月!"},
+                                                               {&entry.person.day, "请选择出生日!"},
+                                                               {&entry.person.hour, "请选择出生小时!"}};
+  for (const auto& [value, message] : checks) {
+    if (text::Trim(*value).empty()) {
+      notifier.ShowNotice(message);
+      return;
+    }
+  }
+  const std::optional<PersonFacts> facts = DerivePersonFacts(entry.person, true, currentYear, notifier);
+  if (!facts) return;
+
+  scratch.Clear();
+  scratch.Add("");
+  scratch.Add("姓名：" + name);
+  scratch.Add("年龄：" + std::to_string(facts->age) + "岁");
+  scratch.Add(BirthLine(*facts));
+  scratch.Add("农历：" + facts->lunarText);
+  scratch.Add("属相：" + facts->animal);
+  scratch.Add("星座：" + facts->constellation);
+
+  if (entry.buttonCaption == "八字分析") {
+    if (!WriteChart(entry, *facts, scratch, notifier)) return;
+  } else {
+    WriteConstellation(*facts, scratch);
+  }
+  visible.SetText(scratch.Text());
+}
+
+}  // namespace vantrel

@@ -1,0 +1,82 @@
+// Arbitrary texts in every entry field of both person reports, with the real
+// data files: each run completes, shows a notice or raises one of the
+// program's own errors, and a run that stops leaves the visible pane of the
+// single-person report as it was.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "common/errors.h"
+#include "common/notice.h"
+#include "common/pane.h"
+#include "data/query.h"
+#include "reports/chart_report.h"
+#include "reports/marriage_report.h"
+
+namespace {
+
+// The input's fields, separated by line breaks; missing ones stay empty.
+std::vector<std::string> Fields(const std::uint8_t* data, std::size_t size, std::size_t count) {
+  std::vector<std::string> fields(count);
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < size && k < count; ++i) {
+    if (data[i] == '\n') {
+      ++k;
+    } else {
+      fields[k].push_back(static_cast<char>(data[i]));
+    }
+  }
+  return fields;
+}
+
+vantrel::PersonEntry Person(const std::vector<std::string>& f, std::size_t at) {
+  vantrel::PersonEntry e;
+  e.name = f[at];
+  e.calendarIndex = f[at + 1].empty() ? 0 : static_cast<unsigned char>(f[at + 1][0]) % 2;
+  e.year = f[at + 2];
+  e.month = f[at + 3];
+  e.day = f[at + 4];
+  e.hour = f[at + 5];
+  e.minute = f[at + 6];
+  return e;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace vantrel;
+  const std::vector<std::string> f = Fields(data, size, 16);
+  RecordingNotifier notifier;
+
+  const MarriageEntry couple{Person(f, 0), Person(f, 7)};
+  TextPane report;
+  MarriagePanes panes(report);
+  data::Query zodiac(data::Database::Second);
+  try {
+    RunMarriageReport(couple, panes, notifier, zodiac, {}, 2024);
+  } catch (const Error&) {
+  } catch (const SilentCancel&) {
+  }
+
+  ChartEntry single;
+  single.person = Person(f, 0);
+  single.hiddenName = f[14];
+  single.sex = f[15];
+  for (const char* caption : {"八字分析", "星座分析"}) {
+    single.buttonCaption = caption;
+    TextPane visible, scratch;
+    visible.Add("before");
+    bool completed = false;
+    notifier.messages.clear();
+    try {
+      RunChartReport(single, visible, scratch, notifier, 2024);
+      completed = notifier.messages.empty();
+    } catch (const Error&) {
+    } catch (const SilentCancel&) {
+    }
+    if (!completed && visible.Text() != "before\n") std::abort();
+  }
+  return 0;
+}

@@ -1,0 +1,42 @@
+// Writes the shensha rule files beside the program:
+//
+//   vantrel_gen_shensha SOURCE_DIR OUTPUT_DIR NAME...
+//
+// reads SOURCE_DIR/NAME (UTF-8) and writes OUTPUT_DIR/NAME (GBK, CR LF)
+// for every NAME.
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+
+#include "tools/shensha/rule_source.h"
+
+int main(int argc, char** argv) {
+  if (argc < 4) {
+    std::cerr << "usage: vantrel_gen_shensha SOURCE_DIR OUTPUT_DIR NAME...\n";
+    return 2;
+  }
+  try {
+    const std::filesystem::path sources = argv[1];
+    const std::filesystem::path output = argv[2];
+    std::filesystem::create_directories(output);
+    for (int i = 3; i < argc; ++i) {
+      const std::filesystem::path source = sources / argv[i];
+      std::ifstream in(source, std::ios::binary);
+      if (!in) throw std::runtime_error("cannot read " + source.string());
+      std::ostringstream content;
+      content << in.rdbuf();
+      const std::string bytes = vantrel::tools::RuleFileFromSource(content.str(), source.string());
+      const std::filesystem::path target = output / argv[i];
+      std::ofstream out(target, std::ios::binary | std::ios::trunc);
+      out << bytes;
+      if (!out) throw std::runtime_error("cannot write " + target.string());
+    }
+  } catch (const std::exception& e) {
+    std::cerr << "vantrel_gen_shensha: " << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
