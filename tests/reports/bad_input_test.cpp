@@ -1,0 +1,205 @@
+// Everything a user can type into the entry rows of both person reports:
+// each text gives its message or its error, and nothing else happens (no
+// crash, no other exception, no half-written pane where the pane must stay).
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "common/errors.h"
+#include "reports/chart_report.h"
+#include "reports/marriage_report.h"
+
+namespace vantrel {
+namespace {
+
+// Texts a user can type into an editable list or a name edit.
+const std::vector<std::string> kTypedTexts = {
+    "", " ", "\t", "abc", "-1", "-5", "0", "1899", "1900", "2101", "9999", "12345678901234567890", "24",
+    "60", "13", "32", "30", "29", "2013-2-30", "子 24", "子 -1", "子", "子 ", "子 abc", "１９８０", "'",
+    "' or '1'='1", "'; drop table mg; --", "\x01\x02\x7f", "😀", "ㄱ한", "\r\n", "1e3", "+7", "007"};
+
+enum class Outcome { Completed, Notice, Error, Cancelled };
+
+struct MarriageResult {
+  Outcome outcome;
+  std::string message;
+  TextPane report;
+};
+
+MarriageResult RunCouple(const MarriageEntry& entry) {
+  MarriageResult r;
+  r.report.Add("previous report");
+  MarriagePanes panes(r.report);
+  RecordingNotifier notifier;
+  data::Query zodiac(data::Database::Second);
+  try {
+    RunMarriageReport(entry, panes, notifier, zodiac, {}, 2024);
+    r.outcome = notifier.messages.empty() ? Outcome::Completed : Outcome::Notice;
+    if (!notifier.messages.empty()) r.message = notifier.messages.front();
+    EXPECT_LE(notifier.messages.size(), 1u);
+  } catch (const Error& e) {
+    r.outcome = Outcome::Error;
+    r.message = e.what();
+  } catch (const SilentCancel&) {
+    r.outcome = Outcome::Cancelled;
+  }
+  return r;
+}
+
+PersonEntry Valid(const char* name) {
+  PersonEntry e;
+  e.name = name;
+  e.year = "1985";
+  e.month = "6";
+  e.day = "15";
+  e.hour = "巳 10";
+  e.minute = "30";
+  return e;
+}
+
+using Field = std::string PersonEntry::*;
+const std::pair<Field, const char*> kFields[] = {{&PersonEntry::name, "name"},   {&PersonEntry::year, "year"},
+                                                 {&PersonEntry::month, "month"}, {&PersonEntry::day, "day"},
+                                                 {&PersonEntry::hour, "hour"},   {&PersonEntry::minute, "minute"}};
+
+// The man's row: whatever is typed, the pane is either untouched or holds a
+// report that starts with his heading, and only the program's own messages
+// and errors come out.
+TEST(BadInput, EveryTextInEveryFieldOfTheMarriageEntry) {
+  for (int calendar = 0; calendar < 2; ++calendar) {
+    for (const auto& [field, label] : kFields) {
+      for (const auto& text : kTypedTexts) {
+        for (bool woman : {false, true}) {
+          MarriageEntry entry{Valid("张三"), Valid("李四")};
+          PersonEntry& p = woman ? entry.woman : entry.man;
+          p.calendarIndex = calendar;
+          p.*field = text;
+          const MarriageResult r = RunCouple(entry);
+          const std::string where = std::string(woman ? "woman " : "man ") + label + " = '" + text + "'";
+          if (r.report.Text() != "previous report\n") {
+            EXPECT_EQ(r.report.Line(0), "男方基本信息：") << where;
+          }
+          if (r.outcome == Outcome::Notice && !woman) {
+            // Every notice about the man comes before his section is written.
+            EXPECT_EQ(r.report.Text(), "previous report\n") << where << ": " << r.message;
+          }
+          if (r.outcome == Outcome::Completed) {
+            EXPECT_EQ(r.report.lines().back(),
+                      "特别声明：以上分析只做参考，即使分析不佳世上也有欢喜冤家或旷世奇缘的情感。")
+                << where;
+          }
+          EXPECT_NE(r.outcome, Outcome::Cancelled) << where;
+        }
+      }
+    }
+  }
+}
+
+// The exact outcome of the texts a user is likely to type into the man's row.
+TEST(BadInput, TheMansFieldsGiveTheirMessagesOrErrors) {
+  struct Case {
+    Field field;
+    std::string text;
+    int calendar;
+    Outcome outcome;
+    std::string message;
+    bool paneUnchanged;
+  };
+  const Case cases[] = {
+      {&PersonEntry::name, " ", 0, Outcome::Notice, "男方姓名不能为空!", true},
+      {&PersonEntry::year, "", 0, Outcome::Notice, "请选择男方出生年!", true},
+      {&PersonEntry::month, " ", 0, Outcome::Notice, "请选择男方出生月!", true},
+      {&PersonEntry::day, "\t", 0, Outcome::Notice, "请选择男方出生日!", true},
+      {&PersonEntry::hour, "", 0, Outcome::Notice, "请选择男方出生小时!", true},
+      {&PersonEntry::year, "abc", 0, Outcome::Error, "'abc-6-15' is not a valid date", true},
+      {&PersonEntry::year, "abc", 1, Outcome::Error, "'abc' is not a valid integer value", true},
+      {&PersonEntry::year, "0", 0, Outcome::Error, "'0-6-15' is not a valid date", true},
+      {&PersonEntry::year, "12345678901234567890", 0, Outcome::Error,
+       "'12345678901234567890-6-15' is not a valid date", true},
+      {&PersonEntry::year, "-1", 0, Outcome::Error, "'-1-6-15' is not a valid date", true},
+      {&PersonEntry::day, "31", 0, Outcome::Error, "'1985-6-31' is not a valid date", true},
+      // Dates the lunar calendar cannot place.
+      {&PersonEntry::year, "1899", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
+      {&PersonEntry::year, "2101", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
+      {&PersonEntry::year, "9999", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
+      {&PersonEntry::year, "1900", 1, Outcome::Notice, "请检查输入数据是否出错！", true},
+      {&PersonEntry::day, "30", 1, Outcome::Notice, "请检查输入数据是否出错！", true},  // lunar 1985-6 has 29 days
+      // The hour and minute are read after his heading lines.
+      {&PersonEntry::hour, "子 24", 0, Outcome::Error, "", false},
+      {&PersonEntry::hour, "子 -1", 0, Outcome::Error, "", false},
+      {&PersonEntry::hour, "24", 0, Outcome::Error, "'' is not a valid integer value", false},
+      {&PersonEntry::minute, "60", 0, Outcome::Error, "", false},
+      {&PersonEntry::minute, "", 0, Outcome::Error, "'' is not a valid integer value", false},
+      {&PersonEntry::minute, "abc", 0, Outcome::Error, "'abc' is not a valid integer value", false},
+  };
+  for (const Case& c : cases) {
+    MarriageEntry entry{Valid("张三"), Valid("李四")};
+    entry.man.calendarIndex = c.calendar;
+    entry.man.*c.field = c.text;
+    const MarriageResult r = RunCouple(entry);
+    const std::string where = "'" + c.text + "' calendar " + std::to_string(c.calendar);
+    EXPECT_EQ(r.outcome, c.outcome) << where << ": " << r.message;
+    if (!c.message.empty()) EXPECT_EQ(r.message, c.message) << where;
+    EXPECT_EQ(r.report.Text() == "previous report\n", c.paneUnchanged) << where;
+    if (!c.paneUnchanged) EXPECT_EQ(r.report.LineCount(), 5) << where;  // his heading lines
+  }
+}
+
+TEST(BadInput, NamesOfEveryKindAreShownAsTyped) {
+  for (const std::string name : {"😀", "ㄱ한", "a\x01" "b", "O'Brien", "'; drop table mg; --"}) {
+    MarriageEntry entry{Valid(""), Valid("李四")};
+    entry.man.name = name;
+    const MarriageResult r = RunCouple(entry);
+    ASSERT_EQ(r.outcome, Outcome::Completed) << name << ": " << r.message;
+    EXPECT_EQ(r.report.Line(2).rfind("姓名：" + name + " 年龄：", 0), 0u) << name;
+  }
+}
+
+// The single-person report builds off-screen: a run that does not complete
+// never changes the visible pane.
+TEST(BadInput, EveryTextInEveryFieldOfTheChartEntry) {
+  for (const char* caption : {"八字分析", "星座分析"}) {
+    for (int calendar = 0; calendar < 2; ++calendar) {
+      for (const auto& [field, label] : kFields) {
+        for (const auto& text : kTypedTexts) {
+          ChartEntry entry;
+          entry.person = Valid("王五");
+          entry.person.calendarIndex = calendar;
+          entry.person.*field = text;
+          entry.buttonCaption = caption;
+          TextPane visible, scratch;
+          visible.Add("before");
+          RecordingNotifier notifier;
+          bool completed = false;
+          try {
+            RunChartReport(entry, visible, scratch, notifier, 2024);
+            completed = notifier.messages.empty();
+          } catch (const Error&) {
+          }
+          const std::string where = std::string(caption) + " " + label + " = '" + text + "'";
+          if (completed) {
+            EXPECT_EQ(visible.lines().back(), kChartClosingLine) << where;
+          } else {
+            EXPECT_EQ(visible.Text(), "before\n") << where;
+          }
+        }
+      }
+    }
+  }
+}
+
+TEST(BadInput, SexAndHiddenNameTextsNeverFail) {
+  for (const auto& text : kTypedTexts) {
+    ChartEntry entry;
+    entry.sex = text;
+    entry.hiddenName = text;
+    TextPane visible, scratch;
+    RecordingNotifier notifier;
+    RunChartReport(entry, visible, scratch, notifier, 2024);
+    EXPECT_TRUE(notifier.messages.empty()) << text;
+    EXPECT_EQ(visible.lines().back(), kChartClosingLine) << text;
+  }
+}
+
+}  // namespace
+}  // namespace vantrel
