@@ -130,6 +130,29 @@ TEST_F(AlmanacPage, AMissingColumnStopsAfterTheLinesBeforeIt) {
                                                       "", "五行:w", "", "冲:c", ""}));
 }
 
+// The page over the KelFile.dll the build wrote, whose days come from the
+// almanac rules.
+TEST(AlmanacPageBuilt, ShowsTheComputedDays) {
+  data::Query query(data::Database::Main);
+  TextPane pane;
+  RecordingNotifier notices;
+  ShowAlmanac("2013", "9", "21", query, pane, notices);
+  ASSERT_EQ(pane.LineCount(), 19);
+  EXPECT_EQ(pane.Line(0), "当日统览:2013-9-21  八月十七 星期六 青龙黄道日");
+  EXPECT_EQ(pane.Line(2), "岁次:癸巳年 辛酉月 庚寅日");
+  EXPECT_EQ(pane.Line(18), "忌:嫁娶 出行 移徙 入宅 修造 开市 立券 交易 纳财 赴任 开仓");
+  // The first and the last day of the table; the days around them are silent.
+  ShowAlmanac("1901", "01", "01", query, pane, notices);
+  EXPECT_EQ(pane.Line(2), "岁次:庚子年 戊子月 己卯日");
+  ShowAlmanac("1900", "12", "31", query, pane, notices);
+  EXPECT_EQ(pane.Line(0).substr(0, 23), "当日统览:1901-01-01");
+  ShowAlmanac("2100", "12", "31", query, pane, notices);
+  EXPECT_EQ(pane.Line(2), "岁次:庚申年 戊子月 丁未日");
+  ShowAlmanac("2101", "1", "1", query, pane, notices);
+  EXPECT_EQ(pane.Line(2), "岁次:庚申年 戊子月 丁未日");
+  EXPECT_TRUE(notices.messages.empty());
+}
+
 TEST(AlmanacGlossaryText, ThirtyFourLinesAsShown) {
   const std::vector<std::string>& g = AlmanacGlossary();
   ASSERT_EQ(g.size(), 34u);
