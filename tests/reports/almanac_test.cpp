@@ -22,10 +22,12 @@ constexpr const char* kColumns =
 // the page trims.
 std::string TwoDays() {
   return std::string("create table huangdao (") + kColumns + ");" +
-         "insert into huangdao values ('2013-09-21', ' 八月十七 星期六 青龙黄道日 ', '癸巳年 辛酉月 庚寅日 ', "
-         "'碓磨炉外正北', '松柏木 执执位', '冲猴(甲申)煞北', '庚不经络织机虚张 寅不祭祀神鬼不尝', '天德 月德', "
-         "'祭祀 祈福', '小耗 劫煞', '嫁娶 出行' || char(13) || char(10));"
-         "insert into huangdao values ('2013-09-22', '八月十八', 's', 't', 'w', 'c', 'p', 'j', 'y', 'x', 'i');";
+         "insert into huangdao values ('2013-09-21', ' 八月十七 星期六 青龙黄道日 ', "
+         "'癸巳年 辛酉月 庚寅日 ', '碓磨炉外正北', '松柏木 执执位', '冲猴(甲申)煞北', "
+         "'庚不经络织机虚张 寅不祭祀神鬼不尝', '天德 月德', '祭祀 祈福', '小耗 劫煞', "
+         "'嫁娶 出行' || char(13) || char(10));"
+         "insert into huangdao values "
+         "('2013-09-22', '八月十八', 's', 't', 'w', 'c', 'p', 'j', 'y', 'x', 'i');";
 }
 
 const std::vector<std::string> kLinesOf21 = {
@@ -126,8 +128,8 @@ TEST_F(AlmanacPage, AMissingColumnStopsAfterTheLinesBeforeIt) {
                      "cong TEXT);"
                      "insert into huangdao values ('2013-09-21', 'n', 's', 't', 'w', 'c');");
   EXPECT_THROW(Show("2013", "09", "21"), DatabaseError);
-  EXPECT_EQ(pane_.lines(), (std::vector<std::string>{"当日统览:2013-09-21  n", "", "岁次:s", "", "每日胎神占方:t",
-                                                      "", "五行:w", "", "冲:c", ""}));
+  EXPECT_EQ(pane_.lines(), (std::vector<std::string>{"当日统览:2013-09-21  n", "", "岁次:s", "",
+                                                     "每日胎神占方:t", "", "五行:w", "", "冲:c", ""}));
 }
 
 // The page over the KelFile.dll the build wrote, whose days come from the
