@@ -53,6 +53,25 @@ inline std::string UnescapeResourceField(const std::string& raw) {
   return out;
 }
 
+// The reverse of UnescapeResourceField, for generators that write tables:
+// a backslash, a tab and a line break are written as "\\", "\t" and "\n".
+inline std::string EscapeResourceField(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    if (c == '\\') {
+      out += "\\\\";
+    } else if (c == '\t') {
+      out += "\\t";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else {
+      out.push_back(c);
+    }
+  }
+  return out;
+}
+
 inline std::vector<std::string> SplitResourceLine(const std::string& line) {
   std::vector<std::string> fields;
   std::size_t start = 0;

@@ -22,5 +22,13 @@ TEST(ResourceFormat, RejectsRecordsWithTheWrongFieldCount) {
   EXPECT_THROW(ParseResourceTable("# only a comment\n", "empty.tsv"), std::runtime_error);
 }
 
+TEST(ResourceFormat, EscapedFieldsReadBackAsWritten) {
+  const std::string field = "一\t二\n三\\n四\\";
+  EXPECT_EQ(EscapeResourceField(field), "一\\t二\\n三\\\\n四\\\\");
+  EXPECT_EQ(UnescapeResourceField(EscapeResourceField(field)), field);
+  const ResourceTable t = ParseResourceTable("a\tb\n" + EscapeResourceField(field) + "\tx\n", "t.tsv");
+  EXPECT_EQ(t.rows.at(0).at(0), field);
+}
+
 }  // namespace
 }  // namespace vantrel::tools

@@ -1,0 +1,41 @@
+# almanac: the checks of the page's pickers, in their order.
+expect_fail 2 "请选择年!" almanac "" "" ""
+expect_fail 2 "请选择年!" almanac " " 09 21
+expect_fail 2 "请选择月!" almanac 2013 "" 21
+expect_fail 2 "请选择日!" almanac 2013 09 ""
+expect_fail 2 "请选择有效的日期!" almanac 2013 02 30
+expect_fail 2 "请选择有效的日期!" almanac 2013 x 1
+# The notice alone goes to stderr, and nothing to stdout.
+got=$("$CLI" almanac 2013 02 30 2>/dev/null)
+check "a notice prints nothing" "$([ -z "$got" ]; echo $?)"
+err=$("$CLI" --encoding gbk almanac 2013 "" 21 2>&1 >/dev/null | iconv -f GBK -t UTF-8)
+check "the notice in GBK" "$([ "$err" = "请选择月!" ]; echo $?)"
+# The three picker texts are required.
+expect_fail 2 "" almanac 2013 09
+expect_fail 2 "" almanac 2013 09 21 1
+check "almanac --help" "$("$CLI" almanac --help | grep -q "YEAR MONTH DAY"; echo $?)"
+# A day of the built almanac table, the month typed with one digit.
+expect_out "当日统览:2013-9-21  八月十七 星期六 青龙黄道日
+
+岁次:癸巳年 辛酉月 庚寅日
+
+每日胎神占方:碓磨炉外正北
+
+五行:松柏木 执执位
+
+冲:冲猴(甲申)煞北
+
+彭祖百忌:庚不经络织机虚张 寅不祭祀神鬼不尝
+
+吉神宜趋:天德 月德 鸣吠 五合
+
+宜:祭祀 安葬 祈福 纳采 入殓 破土 栽种 移柩 订盟 求嗣 修坟
+
+凶神宜忌:小耗 劫煞 归忌
+
+忌:嫁娶 出行 移徙 入宅 修造 开市 立券 交易 纳财 赴任 开仓" almanac 2013 9 21
+got=$("$CLI" almanac 2000 01 01 | sed -n 3p)
+check "2000-01-01 in the built table" "$([ "$got" = "岁次:己卯年 丙子月 戊午日" ]; echo $?)"
+# A day outside the table prints nothing and succeeds.
+expect_out "" almanac 2101 01 01
+expect_out "" almanac 1900 12 31

@@ -1,0 +1,169 @@
+#include "reports/almanac.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "common/errors.h"
+#include "tests/support/fixture.h"
+
+namespace vantrel {
+namespace {
+
+using vantrel::testing::FixtureDir;
+
+constexpr const char* kColumns =
+    "gn TEXT, nn TEXT, suici TEXT, tszf TEXT, wuhang TEXT, cong TEXT, pzbj TEXT, jsyq TEXT, yi TEXT, "
+    "xsyq TEXT, ji TEXT";
+
+// Two days; the values carry blanks and a line break at their ends, which
+// the page trims.
+std::string TwoDays() {
+  return std::string("create table huangdao (") + kColumns + ");" +
+         "insert into huangdao values ('2013-09-21', ' 八月十七 星期六 青龙黄道日 ', "
+         "'癸巳年 辛酉月 庚寅日 ', '碓磨炉外正北', '松柏木 执执位', '冲猴(甲申)煞北', "
+         "'庚不经络织机虚张 寅不祭祀神鬼不尝', '天德 月德', '祭祀 祈福', '小耗 劫煞', "
+         "'嫁娶 出行' || char(13) || char(10));"
+         "insert into huangdao values "
+         "('2013-09-22', '八月十八', 's', 't', 'w', 'c', 'p', 'j', 'y', 'x', 'i');";
+}
+
+const std::vector<std::string> kLinesOf21 = {
+    "当日统览:2013-09-21  八月十七 星期六 青龙黄道日",
+    "",
+    "岁次:癸巳年 辛酉月 庚寅日",
+    "",
+    "每日胎神占方:碓磨炉外正北",
+    "",
+    "五行:松柏木 执执位",
+    "",
+    "冲:冲猴(甲申)煞北",
+    "",
+    "彭祖百忌:庚不经络织机虚张 寅不祭祀神鬼不尝",
+    "",
+    "吉神宜趋:天德 月德",
+    "",
+    "宜:祭祀 祈福",
+    "",
+    "凶神宜忌:小耗 劫煞",
+    "",
+    "忌:嫁娶 出行",
+};
+
+class AlmanacPage : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_.WriteDatabase("KelFile.dll", TwoDays());
+    pane_.Add("earlier text");
+  }
+  void Show(const char* y, const char* m, const char* d) { ShowAlmanac(y, m, d, query_, pane_, notices_); }
+
+  FixtureDir dir_;
+  data::Query query_{data::Database::Main};
+  TextPane pane_;
+  RecordingNotifier notices_;
+};
+
+TEST_F(AlmanacPage, WritesTheTenLinesOfTheDay) {
+  Show("2013", "09", "21");
+  EXPECT_TRUE(notices_.messages.empty());
+  EXPECT_EQ(pane_.lines(), kLinesOf21);  // the last line is 忌, with no empty line after it
+  EXPECT_FALSE(query_.IsOpen());
+}
+
+TEST_F(AlmanacPage, TheDateTextStaysAsTyped) {
+  // "9" and "09" find the same row; the first line shows what was typed, trimmed.
+  Show(" 2013 ", "9", "21\t");
+  std::vector<std::string> expected = kLinesOf21;
+  expected[0] = "当日统览:2013-9-21  八月十七 星期六 青龙黄道日";
+  EXPECT_EQ(pane_.lines(), expected);
+  Show("2013", "09", "22");
+  EXPECT_EQ(pane_.Line(0), "当日统览:2013-09-22  八月十八");
+  EXPECT_EQ(pane_.LineCount(), 19);
+}
+
+TEST_F(AlmanacPage, ChecksThePickersInOrder) {
+  const struct {
+    const char *y, *m, *d, *message;
+  } cases[] = {
+      {"", "", "", "请选择年!"},        // the year first, even with all three empty
+      {"  ", "09", "21", "请选择年!"},  // blanks alone are empty
+      {"2013", "", "", "请选择月!"},
+      {"2013", "09", " ", "请选择日!"},
+      {"2013", "02", "30", "请选择有效的日期!"},  // a day the month does not have
+      {"2013", "13", "1", "请选择有效的日期!"},
+      {"2013", "x", "1", "请选择有效的日期!"},
+      {"2013/09", "09", "21", "请选择有效的日期!"},
+  };
+  for (const auto& c : cases) {
+    notices_.messages.clear();
+    Show(c.y, c.m, c.d);
+    EXPECT_EQ(notices_.messages, std::vector<std::string>{c.message}) << c.y << "-" << c.m << "-" << c.d;
+    EXPECT_EQ(pane_.lines(), std::vector<std::string>{"earlier text"});
+  }
+}
+
+TEST_F(AlmanacPage, ADayWithoutARowIsSilent) {
+  Show("2013", "09", "21");
+  Show("2013", "09", "23");
+  EXPECT_TRUE(notices_.messages.empty());
+  EXPECT_EQ(pane_.lines(), kLinesOf21);  // the previous day stays
+}
+
+TEST_F(AlmanacPage, ADatabaseErrorLeavesThePaneUntouched) {
+  dir_.WriteDatabase("KelFile.dll", "create table other (a text);");
+  EXPECT_THROW(Show("2013", "09", "21"), DatabaseError);
+  EXPECT_EQ(pane_.lines(), std::vector<std::string>{"earlier text"});
+  std::remove(dir_.File("KelFile.dll").c_str());
+  EXPECT_THROW(Show("2013", "09", "21"), DatabaseError);
+  EXPECT_EQ(pane_.lines(), std::vector<std::string>{"earlier text"});
+}
+
+TEST_F(AlmanacPage, AMissingColumnStopsAfterTheLinesBeforeIt) {
+  // Without pzbj the pane was already cleared and holds the lines up to 冲.
+  dir_.WriteDatabase("KelFile.dll",
+                     "create table huangdao (gn TEXT, nn TEXT, suici TEXT, tszf TEXT, wuhang TEXT, "
+                     "cong TEXT);"
+                     "insert into huangdao values ('2013-09-21', 'n', 's', 't', 'w', 'c');");
+  EXPECT_THROW(Show("2013", "09", "21"), DatabaseError);
+  EXPECT_EQ(pane_.lines(), (std::vector<std::string>{"当日统览:2013-09-21  n", "", "岁次:s", "",
+                                                     "每日胎神占方:t", "", "五行:w", "", "冲:c", ""}));
+}
+
+// The page over the KelFile.dll the build wrote, whose days come from the
+// almanac rules.
+TEST(AlmanacPageBuilt, ShowsTheComputedDays) {
+  data::Query query(data::Database::Main);
+  TextPane pane;
+  RecordingNotifier notices;
+  ShowAlmanac("2013", "9", "21", query, pane, notices);
+  ASSERT_EQ(pane.LineCount(), 19);
+  EXPECT_EQ(pane.Line(0), "当日统览:2013-9-21  八月十七 星期六 青龙黄道日");
+  EXPECT_EQ(pane.Line(2), "岁次:癸巳年 辛酉月 庚寅日");
+  EXPECT_EQ(pane.Line(18), "忌:嫁娶 出行 移徙 入宅 修造 开市 立券 交易 纳财 赴任 开仓");
+  // The first and the last day of the table; the days around them are silent.
+  ShowAlmanac("1901", "01", "01", query, pane, notices);
+  EXPECT_EQ(pane.Line(2), "岁次:庚子年 戊子月 己卯日");
+  ShowAlmanac("1900", "12", "31", query, pane, notices);
+  EXPECT_EQ(pane.Line(0).substr(0, 23), "当日统览:1901-01-01");
+  ShowAlmanac("2100", "12", "31", query, pane, notices);
+  EXPECT_EQ(pane.Line(2), "岁次:庚申年 戊子月 丁未日");
+  ShowAlmanac("2101", "1", "1", query, pane, notices);
+  EXPECT_EQ(pane.Line(2), "岁次:庚申年 戊子月 丁未日");
+  EXPECT_TRUE(notices.messages.empty());
+}
+
+TEST(AlmanacGlossaryText, ThirtyFourLinesAsShown) {
+  const std::vector<std::string>& g = AlmanacGlossary();
+  ASSERT_EQ(g.size(), 34u);
+  EXPECT_EQ(g[0], "嫁娶 ：男娶女嫁，举行结婚大典的吉日 ");  // the trailing blank is part of the line
+  EXPECT_EQ(g[11], "破土 ：仅指埋葬用的破土、与一般建筑房屋的“动土”不同，即");
+  EXPECT_EQ(g[12], "“破土”属阴宅，“动土”属阳宅也。现");
+  EXPECT_EQ(g[22], "立卷 ：订立各种契约互相买卖之事 ");
+  EXPECT_EQ(g[33], "挂匾 ：指悬挂招牌或各种匾额");
+}
+
+}  // namespace
+}  // namespace vantrel

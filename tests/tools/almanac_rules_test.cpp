@@ -1,0 +1,557 @@
+#include "tools/lib/almanac_rules.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <tuple>
+#include <utility>
+
+#include "common/datetime.h"
+#include "common/text.h"
+#include "reports/almanac.h"
+#include "tests/support/fixture.h"
+#include "tools/lib/solar_terms.h"
+#include "tools/resource_format.h"
+
+namespace vantrel::tools {
+namespace {
+
+// Terms on fixed calendar dates near the true ones, at noon, with single
+// terms moved where a test needs it. The engine must take only the date.
+class FixedTerms {
+ public:
+  static constexpr int kMonthDay[24][2] = {{1, 6},  {1, 20},  {2, 4},  {2, 19},  {3, 6},  {3, 21},
+                                           {4, 5},  {4, 20},  {5, 6},  {5, 21},  {6, 6},  {6, 21},
+                                           {7, 7},  {7, 23},  {8, 8},  {8, 23},  {9, 8},  {9, 23},
+                                           {10, 8}, {10, 23}, {11, 7}, {11, 22}, {12, 7}, {12, 22}};
+
+  FixedTerms& Move(int year, int term, DateTime instant) {
+    moved_[{year, term}] = instant;
+    return *this;
+  }
+
+  TermInstantSource Source() const {
+    return [moved = moved_](int year, int term) {
+      const auto it = moved.find({year, term});
+      if (it != moved.end()) return it->second;
+      return EncodeDate(year, kMonthDay[term][0], kMonthDay[term][1]) + 0.5;
+    };
+  }
+
+ private:
+  std::map<std::pair<int, int>, DateTime> moved_;
+};
+
+Pillar P(std::string_view text) {
+  return {StemBranchIndex(text.substr(0, 3), false), StemBranchIndex(text.substr(3, 3), true)};
+}
+
+Branch B(std::string_view text) { return StemBranchIndex(text, true); }
+
+std::string Suici(AlmanacEngine& engine, int y, int m, int d) {
+  return engine.Row(EncodeDate(y, m, d)).suici;
+}
+
+std::string Officer(AlmanacEngine& engine, int y, int m, int d) {
+  return std::string(OfficerNames[static_cast<std::size_t>(engine.Day(EncodeDate(y, m, d)).officer)]);
+}
+
+TEST(AlmanacPillarTexts, NayinFetalGodClashAndPengzu) {
+  EXPECT_EQ(NayinName(P("甲子")), "海中金");
+  EXPECT_EQ(NayinName(P("乙丑")), "海中金");  // the nayin goes by pairs
+  EXPECT_EQ(NayinName(P("庚寅")), "松柏木");
+  EXPECT_EQ(NayinName(P("戊午")), "天上火");
+  EXPECT_EQ(NayinName(P("癸亥")), "大海水");
+
+  EXPECT_EQ(FetalGodPosition(P("甲子")), "占门碓外东南");
+  EXPECT_EQ(FetalGodPosition(P("庚寅")), "碓磨炉外正北");
+  EXPECT_EQ(FetalGodPosition(P("癸巳")), "占房床房内北");  // the first day inside the house
+  EXPECT_EQ(FetalGodPosition(P("戊戌")), "房床栖房内中");
+  EXPECT_EQ(FetalGodPosition(P("己酉")), "占大门外东北");  // back outside
+  EXPECT_EQ(FetalGodPosition(P("癸亥")), "占房床外东南");
+
+  // 甲申: 申 + 6 = 寅 (the tiger), 甲 + 4 = 戊; 申 belongs to 申子辰, whose sha is in the south.
+  EXPECT_EQ(ClashText(P("甲申")), "冲虎(戊寅)煞南");
+  EXPECT_EQ(ClashText(P("庚寅")), "冲猴(甲申)煞北");  // 寅午戌: north
+  EXPECT_EQ(ClashText(P("丁未")), "冲牛(辛丑)煞西");  // 亥卯未: west
+  EXPECT_EQ(ClashText(P("乙酉")), "冲兔(己卯)煞东");  // 巳酉丑: east
+  EXPECT_EQ(ClashText(P("壬子")), "冲马(丙午)煞南");
+
+  EXPECT_EQ(PengzuTaboos(P("甲子")), "甲不开仓财物耗散 子不问卜自惹祸殃");
+  EXPECT_EQ(PengzuTaboos(P("癸亥")), "癸不词讼理弱敌强 亥不嫁娶不利新郎");
+}
+
+TEST(AlmanacPillarTexts, TheTablesKeepTheirTraditionalShape) {
+  // The nayin elements of the thirty pairs run 金火木土金 火水土金木 水土火木水, twice.
+  const std::string elements = "金火木土金火水土金木水土火木水";
+  const std::vector<std::string> e = text::Characters(elements + elements);
+  for (int i = 0; i < 60; i += 2) {
+    const std::string nayin = NayinName(Pillar::FromIndex(i));
+    EXPECT_EQ(text::Characters(nayin).back(), e[static_cast<std::size_t>(i / 2)]) << i;
+    EXPECT_EQ(NayinName(Pillar::FromIndex(i)), NayinName(Pillar::FromIndex(i + 1)));
+  }
+  // The fetal god's place (three characters) repeats every thirty days; its
+  // quarter goes round the outside from 庚申 (6 days 东南, 5 正南, 6 西南, ...),
+  // then through the rooms (5 北, 2 中, 4 南, 5 东) and out to 东北 and 正东.
+  for (int i = 0; i < 30; ++i) {
+    EXPECT_EQ(text::FirstChars(FetalGodPosition(Pillar::FromIndex(i)), 3),
+              text::FirstChars(FetalGodPosition(Pillar::FromIndex(i + 30)), 3))
+        << i;
+  }
+  std::string runs;
+  std::string last;
+  int count = 0;
+  for (int k = 0; k < 60; ++k) {
+    const auto chars = text::Characters(FetalGodPosition(Pillar::FromIndex(56 + k)));
+    const std::string quarter = chars[3] + chars[4] + chars[5];
+    if (quarter != last && count > 0) {
+      runs += last + std::to_string(count) + " ";
+      count = 0;
+    }
+    last = quarter;
+    ++count;
+  }
+  runs += last + std::to_string(count);
+  EXPECT_EQ(
+      runs,
+      "外东南6 外正南5 外西南6 外正西5 外西北6 外正北5 房内北5 房内中2 房内南4 房内东5 外东北6 外正东5");
+}
+
+TEST(AlmanacOfficers, CountFromTheMonthBranch) {
+  EXPECT_EQ(OfficerNames[OfficerOf(B("寅"), B("寅"))], "建");
+  EXPECT_EQ(OfficerNames[OfficerOf(B("寅"), B("丑"))], "闭");
+  EXPECT_EQ(OfficerNames[OfficerOf(B("酉"), B("寅"))], "执");
+  EXPECT_EQ(OfficerNames[OfficerOf(B("子"), B("午"))], "破");  // the clash is always 破
+  EXPECT_EQ(OfficerNames[OfficerOf(B("戌"), B("午"))], "成");
+}
+
+TEST(AlmanacRoad, QinglongStartsWhereTheMonthSays) {
+  // 青龙 at 子 in 寅申 months, 寅 in 卯酉, 辰 in 辰戌, 午 in 巳亥, 申 in 子午, 戌 in 丑未.
+  const std::pair<const char*, const char*> starts[] = {
+      {"寅", "子"}, {"申", "子"}, {"卯", "寅"}, {"酉", "寅"}, {"辰", "辰"}, {"戌", "辰"},
+      {"巳", "午"}, {"亥", "午"}, {"子", "申"}, {"午", "申"}, {"丑", "戌"}, {"未", "戌"}};
+  for (const auto& [month, day] : starts) {
+    EXPECT_EQ(RoadSpiritNames[RoadSpiritOf(B(month), B(day))], "青龙") << month << "月 " << day << "日";
+  }
+  // A whole round in the 寅 month, from the 子 day on.
+  std::string round;
+  for (int b = 0; b < 12; ++b) {
+    const int s = RoadSpiritOf(B("寅"), b);
+    round += std::string(RoadSpiritNames[s]) + (IsYellowRoad(s) ? "黄 " : "黑 ");
+  }
+  EXPECT_EQ(round, "青龙黄 明堂黄 天刑黑 朱雀黑 金匮黄 天德黄 白虎黑 玉堂黄 天牢黑 玄武黑 司命黄 勾陈黑 ");
+}
+
+TEST(AlmanacEngineTest, MonthAndYearChangeOnTheDayOfLichun) {
+  AlmanacEngine engine(FixedTerms().Source());
+  // 2013 is 癸巳 (2013 - 1864 = 149, 149 mod 60 = 29). Before 立春 (4 February)
+  // the year is still 2012 壬辰, and its 丑 month is 癸丑 (五虎遁: 壬 years
+  // open with 壬寅, 丑 is the eleventh month on). On 立春 the month is 甲寅
+  // (癸 years open with 甲寅). 2013-02-03 is 36 days into the cycle, 庚子.
+  EXPECT_EQ(Suici(engine, 2013, 2, 3), "壬辰年 癸丑月 庚子日");
+  EXPECT_EQ(Suici(engine, 2013, 2, 4), "癸巳年 甲寅月 辛丑日");
+  // 子 in a 丑 month and 丑 in a 寅 month are both 闭: the officer repeats.
+  EXPECT_EQ(Officer(engine, 2013, 2, 3), "闭");
+  EXPECT_EQ(Officer(engine, 2013, 2, 4), "闭");
+  // Before 小寒 the 子 month of the year before runs on: 2000-01-01 lies in
+  // 己卯's 丙子 month (己 years open with 丙寅; 子 is ten months on).
+  EXPECT_EQ(Suici(engine, 2000, 1, 1), "己卯年 丙子月 戊午日");
+  EXPECT_EQ(Suici(engine, 2000, 1, 6), "己卯年 丁丑月 癸亥日");  // 小寒
+  EXPECT_EQ(Suici(engine, 2013, 9, 21), "癸巳年 辛酉月 庚寅日");
+}
+
+TEST(AlmanacEngineTest, OfficersRunOnAndRepeatOnAJieDay) {
+  // 白露 on 8 September 2013 opens the 酉 month. From 9-5 (甲戌) the days are
+  // 戌 亥 子 in the 申 month (满 平 定), then 丑 寅 卯 in the 酉 month: 丑 - 酉
+  // is again 定, then 执 破.
+  AlmanacEngine engine(FixedTerms().Source());
+  std::string seq;
+  for (int d = 5; d <= 10; ++d) seq += Officer(engine, 2013, 9, d);
+  EXPECT_EQ(seq, "满平定定执破");
+  EXPECT_EQ(Suici(engine, 2013, 9, 7), "癸巳年 庚申月 丙子日");
+  EXPECT_EQ(Suici(engine, 2013, 9, 8), "癸巳年 辛酉月 丁丑日");
+}
+
+TEST(AlmanacEngineTest, OnlyTheDateOfTheInstantCounts) {
+  // 白露 late on the 7th opens the month on the 7th; just after midnight it opens on the 8th.
+  AlmanacEngine late(FixedTerms().Move(2013, 16, EncodeDate(2013, 9, 7) + 0.999).Source());
+  EXPECT_EQ(late.Day(EncodeDate(2013, 9, 7)).month, P("辛酉"));
+  AlmanacEngine early(FixedTerms().Move(2013, 16, EncodeDate(2013, 9, 8) + 0.001).Source());
+  EXPECT_EQ(early.Day(EncodeDate(2013, 9, 7)).month, P("庚申"));
+  // A time of day in the date asked for is ignored too.
+  EXPECT_EQ(early.Row(EncodeDate(2013, 9, 21) + 0.75).gn, "2013-09-21");
+}
+
+TEST(AlmanacEngineTest, TermsOutOfOrderAreRefused) {
+  AlmanacEngine engine(FixedTerms().Move(2013, 5, EncodeDate(2013, 3, 1)).Source());
+  EXPECT_THROW(engine.Day(EncodeDate(2013, 6, 1)), std::runtime_error);
+}
+
+TEST(AlmanacEngineTest, FactsCountedFromTheJie) {
+  AlmanacEngine engine(FixedTerms().Source());
+  // 2013-09-25 is the 18th day of the 酉 month counting 白露 (9-8) as the first: 气往亡.
+  const AlmanacDay d = engine.Day(EncodeDate(2013, 9, 25));
+  EXPECT_EQ(d.facts.daysIntoMonth, 17);
+  const auto& bad = d.verdict.badSpirits;
+  EXPECT_NE(std::find(bad.begin(), bad.end(), "气往亡"), bad.end());
+  // 9-22 is the eve of 秋分 (9-23): 四离, and nothing is suited.
+  const AlmanacDay eve = engine.Day(EncodeDate(2013, 9, 22));
+  EXPECT_TRUE(eve.facts.eveOfFenZhi);
+  EXPECT_FALSE(engine.Day(EncodeDate(2013, 9, 23)).facts.eveOfFenZhi);
+  EXPECT_EQ(engine.Row(EncodeDate(2013, 9, 22)).yi, "诸事不宜");
+  // 2-3 is the eve of 立春: 四绝. In January the 子 month counts from 大雪 of the year before.
+  EXPECT_TRUE(engine.Day(EncodeDate(2013, 2, 3)).facts.eveOfLi);
+  EXPECT_EQ(engine.Day(EncodeDate(2013, 1, 1)).facts.daysIntoMonth, 25);  // from 2012-12-07
+  // The year's branch is that of the year begun at 立春: 2013-01-01 still belongs to 辰.
+  EXPECT_EQ(engine.Day(EncodeDate(2013, 1, 1)).facts.yearBranch, B("辰"));
+}
+
+// ---------------------------------------------------------------------------
+// The spirit tables. One rule per line: days (month branch and day pillar)
+// it is in force on, and near misses it must not be in force on.
+struct SpiritCases {
+  const char* spirit;
+  const char* inForce;  // "寅丁卯 卯甲申": the 丁卯 day of a 寅 month, the 甲申 day of a 卯 month
+  const char* misses;
+};
+
+bool HasSpirit(const DayVerdict& v, std::string_view name) {
+  return std::find(v.goodSpirits.begin(), v.goodSpirits.end(), name) != v.goodSpirits.end() ||
+         std::find(v.badSpirits.begin(), v.badSpirits.end(), name) != v.badSpirits.end();
+}
+
+void ExpectSpirits(const std::vector<SpiritCases>& table) {
+  for (const SpiritCases& c : table) {
+    for (const bool inForce : {true, false}) {
+      std::istringstream days(inForce ? c.inForce : c.misses);
+      for (std::string day; days >> day;) {
+        DayFacts f;
+        f.month = B(day.substr(0, 3));
+        f.day = P(day.substr(3));
+        f.yearBranch = B("子");
+        f.daysIntoMonth = 2;
+        EXPECT_EQ(HasSpirit(JudgeDay(f), c.spirit), inForce) << c.spirit << " " << day;
+      }
+    }
+  }
+}
+
+TEST(AlmanacSpirits, VirtuesAndGraces) {
+  ExpectSpirits({
+      {"天德", "寅丁卯 卯甲申", "卯丁卯"},    // 正月丁; 二月申: a branch
+      {"天德合", "寅壬申 卯己巳", "寅丁卯"},  // 丁 combines with 壬; 申 combines with 巳
+      {"月德", "午丙子 子壬午 卯甲子 酉庚午", "午壬子"},  // 寅午戌月丙; 申子辰月壬; 亥卯未月甲; 巳酉丑月庚
+      {"月德合", "戌辛卯 辰丁卯 未己巳 丑乙丑", "戌丙寅"},
+      {"天恩", "午己卯 午癸丑", "午甲戌"},
+      {"天愿", "寅乙亥 子癸丑 丑甲子", "寅甲戌"},  // 十一月
+      {"月恩", "寅丙子 辰庚子", "寅丁丑"},         // 三月庚
+      {"月空", "寅壬子 巳甲子", "寅丙子"},
+  });
+}
+
+TEST(AlmanacSpirits, SeasonalSpirits) {
+  ExpectSpirits({
+      {"母仓", "卯乙亥 午甲寅 酉甲戌 子庚申", "卯庚申"},  // 春亥子; 夏寅卯; 秋辰戌丑未; 冬申酉
+      {"四相", "辰丙子 未戊子 戌壬子 丑甲子", "寅甲子"},  // 春丙丁; 夏戊己; 秋壬癸; 冬甲乙
+      {"时德", "寅甲午 巳甲辰 申甲子 亥甲寅", "寅甲子"},
+      {"王日", "寅甲寅 巳乙巳", "寅乙巳"},
+      {"官日", "卯乙卯", "卯乙酉"},
+      {"守日", "寅乙酉", "寅乙卯"},
+      {"相日", "寅乙巳", "寅甲申"},
+      {"民日", "寅甲午 巳乙酉", "寅乙酉"},
+      {"四击", "寅甲戌 午乙丑 申甲辰 子乙未", "寅乙丑"},  // 春戌; 夏丑; 秋辰; 冬未
+      {"五虚", "寅乙巳 寅乙酉 寅乙丑 巳甲申", "寅甲申"},  // 春巳酉丑; 夏申子辰
+      // 春庚申辛酉: the pillar, not the branch alone.
+      {"四废", "卯庚申 卯辛酉 午壬子 酉甲寅 子丁巳", "卯壬申"},
+  });
+}
+
+TEST(AlmanacSpirits, MonthBranchSpirits) {
+  ExpectSpirits({
+      {"驿马", "寅甲申 卯乙巳 辰甲寅 巳乙亥", "寅甲寅"},  // 寅午戌月申; 亥卯未月巳; 申子辰月寅; 巳酉丑月亥
+      {"天马", "寅甲午 卯甲申 未甲辰", "寅甲申"},
+      {"天喜", "寅甲戌 丑乙酉", "寅乙亥"},
+      {"天医", "寅乙丑 丑丙子", "寅甲子"},
+      {"生气", "寅甲子 卯乙丑", "寅乙丑"},
+      {"益后", "寅甲子 卯甲午 丑乙亥", "卯甲子"},
+      {"续世", "寅乙丑 卯乙未 丑甲子", "寅甲子"},
+      {"三合", "寅甲午 寅甲戌 酉乙巳", "寅甲寅"},  // the month's own branch is not its 三合
+      {"六合", "寅乙亥 子乙丑 午乙未", "寅甲寅"},
+      {"阳德", "寅甲戌 卯甲子 申甲戌", "寅甲子"},
+      {"阴德", "寅乙酉 卯乙未", "寅乙未"},
+      {"金堂", "寅甲辰 卯甲戌 丑乙卯", "寅甲戌"},
+      {"玉宇", "寅乙卯 卯乙酉 丑甲寅", "寅乙酉"},
+  });
+}
+
+TEST(AlmanacSpirits, DaysOfTheCycle) {
+  ExpectSpirits({
+      {"鸣吠", "午庚午 午辛酉", "午辛未"},
+      {"鸣吠对", "午丙寅 午乙卯", "午丙午"},
+      {"除神", "午甲申 午癸酉", "午甲戌"},
+      {"五离", "午甲申 午乙酉", "午丙戌"},
+      {"五合", "午甲寅 午癸卯", "午甲辰"},
+      {"重日", "午乙巳 午乙亥", "午甲午"},
+  });
+}
+
+TEST(AlmanacSpirits, BreakersAndShas) {
+  ExpectSpirits({
+      {"月破", "寅甲申 子甲午", "寅甲寅"},
+      {"大耗", "寅甲申", "寅乙未"},
+      {"小耗", "寅乙未 卯甲申", "寅甲申"},
+      // 劫煞 灾煞 月煞: 寅午戌 亥子丑, 亥卯未 申酉戌, 申子辰 巳午未, 巳酉丑 寅卯辰.
+      {"劫煞", "寅乙亥 卯甲申 辰乙巳 巳甲寅", "寅甲子"},
+      {"灾煞", "寅甲子 亥乙酉 子甲午", "寅乙丑"},
+      {"月煞", "寅乙丑 酉甲辰", "寅甲子"},
+      {"天火", "寅甲子 卯乙卯 辰甲午 巳乙酉", "寅乙卯"},
+      {"月厌", "寅甲戌 卯乙酉 子甲子", "寅乙酉"},
+      {"地火", "寅甲戌", "卯甲戌"},
+      {"厌对", "寅甲辰", "寅甲戌"},
+  });
+}
+
+TEST(AlmanacSpirits, TheRestOfTheMonthTables) {
+  ExpectSpirits({
+      // 正七月甲庚, 二八月乙辛, 三六九十二月戊己, 四十月丙壬, 五十一月丁癸.
+      {"复日", "寅甲子 寅庚午 卯乙丑 辰戊辰 巳丙寅 午丁卯", "寅乙丑"},
+      {"天罡", "寅乙巳 卯甲子", "寅乙亥"},
+      {"河魁", "寅乙亥 卯甲午", "寅乙巳"},
+      {"死神", "寅乙巳", "寅甲午"},
+      {"死气", "寅甲午", "寅乙巳"},
+      {"往亡", "寅甲寅 卯乙巳 丑乙丑", "卯甲寅"},
+      {"归忌", "寅乙丑 卯甲寅 辰甲子", "寅甲寅"},  // 孟月丑; 仲月寅; 季月子
+      {"血支", "寅乙丑", "寅甲寅"},
+      {"血忌", "卯乙未", "卯乙丑"},
+      {"天吏", "寅乙酉 卯甲午", "寅甲午"},
+      {"大时", "寅乙卯 卯甲子", "寅甲子"},
+      {"土符", "寅乙丑 卯乙巳 辰乙酉 巳甲寅", "寅乙巳"},
+      {"月刑", "寅乙巳 卯甲子 辰甲辰", "寅甲子"},  // 寅刑巳; 卯刑子; 辰自刑
+      {"月害", "寅乙巳 子乙未", "寅乙亥"},
+      {"天贼", "寅甲辰 卯乙酉", "寅乙酉"},
+      {"游祸", "寅乙巳 卯甲寅", "寅甲寅"},
+  });
+}
+
+TEST(AlmanacSpirits, RulesOfTheYearAndTheTerms) {
+  DayFacts f;
+  f.month = B("午");
+  f.day = P("乙亥");
+  f.yearBranch = B("巳");
+  f.daysIntoMonth = 3;
+  EXPECT_TRUE(HasSpirit(JudgeDay(f), "岁破"));  // 亥 clashes the 巳 year
+  f.yearBranch = B("亥");
+  EXPECT_FALSE(HasSpirit(JudgeDay(f), "岁破"));
+
+  // 气往亡: 立春 7, 芒种 16, 小寒 30 days, the jie day counted as the first.
+  const std::tuple<const char*, long> days[] = {{"寅", 6}, {"午", 15}, {"丑", 29}};
+  for (const auto& [month, into] : days) {
+    f.month = B(month);
+    f.daysIntoMonth = into;
+    EXPECT_TRUE(HasSpirit(JudgeDay(f), "气往亡")) << month;
+    f.daysIntoMonth = into + 1;
+    EXPECT_FALSE(HasSpirit(JudgeDay(f), "气往亡")) << month;
+  }
+
+  f.daysIntoMonth = 3;
+  EXPECT_FALSE(HasSpirit(JudgeDay(f), "四离"));
+  f.eveOfFenZhi = true;
+  EXPECT_TRUE(HasSpirit(JudgeDay(f), "四离"));
+  EXPECT_FALSE(HasSpirit(JudgeDay(f), "四绝"));
+  f.eveOfLi = true;
+  EXPECT_TRUE(HasSpirit(JudgeDay(f), "四绝"));
+}
+
+// ---------------------------------------------------------------------------
+// What the day suits and forbids.
+
+TEST(AlmanacVerdict, BreakAndEveDaysSuitNothing) {
+  DayFacts f;
+  f.month = B("寅");
+  f.day = P("甲申");  // 破
+  f.daysIntoMonth = 3;
+  EXPECT_TRUE(JudgeDay(f).suits.empty());
+  f.day = P("甲子");  // 开, with 天火 and 复日
+  EXPECT_FALSE(JudgeDay(f).suits.empty());
+  f.eveOfLi = true;
+  EXPECT_TRUE(JudgeDay(f).suits.empty());
+  f.eveOfLi = false;
+  f.month = B("卯");
+  f.day = P("庚申");  // 四废 in spring
+  EXPECT_TRUE(JudgeDay(f).suits.empty());
+}
+
+TEST(AlmanacVerdict, ADayWithoutBadSpiritsForbidsNothing) {
+  // A 甲午 day of the 戌 month in a 寅 year: 成, with 天喜 (九月午), 三合 (戌:
+  // 寅午) and 鸣吠对 (甲午); none of the bad tables names 戌 and 甲午.
+  DayFacts f;
+  f.month = B("戌");
+  f.day = P("甲午");
+  f.yearBranch = B("寅");
+  f.daysIntoMonth = 3;
+  const DayVerdict v = JudgeDay(f);
+  EXPECT_EQ(v.goodSpirits, (std::vector<std::string_view>{"天喜", "三合", "鸣吠对"}));
+  EXPECT_TRUE(v.badSpirits.empty());
+  EXPECT_TRUE(v.forbids.empty());
+  // 成 with 天喜, 三合 (marriage and contracts) and 鸣吠对 (burial), in glossary order.
+  EXPECT_EQ(v.suits, (std::vector<std::string_view>{"嫁娶", "安葬", "出行", "祈福", "动土", "安床", "开光",
+                                                    "纳采", "入殓", "移徙", "破土", "入宅", "修造", "开市",
+                                                    "订盟", "立券", "交易", "求嗣", "上梁", "起基", "挂匾"}));
+}
+
+TEST(AlmanacVerdict, ActivityWordsAreTheGlossarysWords) {
+  // Every word the glossary explains is an activity and the other way round,
+  // except that the contract is written 立券 (the glossary has 立卷) and 开仓,
+  // the granary the officer 建 keeps shut, has no glossary line.
+  std::vector<std::string> glossary;
+  for (const std::string& line : AlmanacGlossary()) {
+    const auto colon = line.find(" ：");
+    if (colon != std::string::npos) glossary.push_back(line.substr(0, colon));
+  }
+  std::vector<std::string> activities;
+  for (const auto& word : ActivityNames) {
+    if (word == "开仓") continue;
+    activities.emplace_back(word == "立券" ? "立卷" : word);
+  }
+  EXPECT_EQ(activities, glossary);
+}
+
+// ---------------------------------------------------------------------------
+// Whole rows of well-known days, with the astronomical terms.
+
+class RealAlmanac : public ::testing::Test {
+ protected:
+  AlmanacEngine engine_{SolarTermInstantCst};
+  AlmanacRow Row(int y, int m, int d) { return engine_.Row(EncodeDate(y, m, d)); }
+};
+
+TEST_F(RealAlmanac, MidAutumn2013) {
+  // 2013-09-21, a Saturday, lunar 八月十七; 白露 fell on 9-7, 秋分 on 9-23.
+  // 酉 month, 庚寅 day: 青龙 stands on 寅 in 卯酉 months; 寅 - 酉 is 执.
+  // Good: 天德 (八月寅), 月德 (巳酉丑月庚), 鸣吠 (庚寅), 五合 (寅).
+  // Bad: 小耗 (八月寅), 劫煞 (巳酉丑月寅), 归忌 (仲月寅).
+  // Suits: 执 (祭祀 祈福 栽种 立券 求嗣), the virtues (祭祀 祈福 求嗣 修造 赴任),
+  // 鸣吠 (安葬 入殓 破土 移柩 修坟), 五合 (订盟 纳采 立券 交易), less what is forbidden.
+  // Forbids: 执 (出行 移徙 入宅 开市 开仓), 小耗 (开仓 纳财 交易 立券),
+  // 劫煞 (嫁娶 出行 移徙 修造 赴任), 归忌 (出行 嫁娶 移徙 入宅).
+  const AlmanacRow r = Row(2013, 9, 21);
+  EXPECT_EQ(r.gn, "2013-09-21");
+  EXPECT_EQ(r.nn, "八月十七 星期六 青龙黄道日");
+  EXPECT_EQ(r.suici, "癸巳年 辛酉月 庚寅日");
+  EXPECT_EQ(r.tszf, "碓磨炉外正北");
+  EXPECT_EQ(r.wuhang, "松柏木 执执位");
+  EXPECT_EQ(r.cong, "冲猴(甲申)煞北");
+  EXPECT_EQ(r.pzbj, "庚不经络织机虚张 寅不祭祀神鬼不尝");
+  EXPECT_EQ(r.jsyq, "天德 月德 鸣吠 五合");
+  EXPECT_EQ(r.yi, "祭祀 安葬 祈福 纳采 入殓 破土 栽种 移柩 订盟 求嗣 修坟");
+  EXPECT_EQ(r.xsyq, "小耗 劫煞 归忌");
+  EXPECT_EQ(r.ji, "嫁娶 出行 移徙 入宅 修造 开市 立券 交易 纳财 赴任 开仓");
+}
+
+TEST_F(RealAlmanac, NewYearsDay2000) {
+  // Before 小寒 (2000-01-06): the 丙子 month of 己卯. 戊午 clashes 子: 破, so
+  // nothing is suited. 司命 stands on 午 in 子 months (青龙 on 申).
+  // Good: 守日 (冬午), 续世 (十一月午), 阳德 (十一月午).
+  // Bad: 月破 大耗 (午), 灾煞 (申子辰月午), 天火 (十一月午), 厌对 (十一月午),
+  // 血忌 (十一月午), 五虚 (冬寅午戌), 天贼 (十一月午).
+  const AlmanacRow r = Row(2000, 1, 1);
+  EXPECT_EQ(r.nn, "十一月廿五 星期六 司命黄道日");
+  EXPECT_EQ(r.suici, "己卯年 丙子月 戊午日");
+  EXPECT_EQ(r.tszf, "房床碓外正东");
+  EXPECT_EQ(r.wuhang, "天上火 破执位");
+  EXPECT_EQ(r.cong, "冲鼠(壬子)煞北");
+  EXPECT_EQ(r.pzbj, "戊不受田田主不祥 午不苫盖屋主更张");
+  EXPECT_EQ(r.jsyq, "守日 续世 阳德");
+  EXPECT_EQ(r.yi, "诸事不宜");
+  EXPECT_EQ(r.xsyq, "月破 大耗 灾煞 天火 厌对 血忌 五虚 天贼");
+  EXPECT_EQ(r.ji,
+            "嫁娶 安葬 出行 动土 开光 纳采 移徙 入宅 修造 栽种 开市 订盟 立券 交易 上梁 纳财 赴任 开仓");
+}
+
+TEST_F(RealAlmanac, LichunDay2013) {
+  // 立春 2013 fell at 00:13 on 2-4: year 癸巳 and month 甲寅 begin that day.
+  // 辛丑 in the 寅 month is 闭, as 庚子 in the 丑 month was the day before.
+  // Good: 月德合 (寅午戌月辛), 天医 (正月丑), 续世 (正月丑).
+  // Bad: 月煞 (寅午戌月丑), 归忌 (孟月丑), 血支 血忌 (正月丑), 五虚 (春丑), 土符 (正月丑).
+  const AlmanacRow r = Row(2013, 2, 4);
+  EXPECT_EQ(r.nn, "十二月廿四 星期一 明堂黄道日");
+  EXPECT_EQ(r.suici, "癸巳年 甲寅月 辛丑日");
+  EXPECT_EQ(r.tszf, "厨灶厕房内南");
+  EXPECT_EQ(r.wuhang, "壁上土 闭执位");
+  EXPECT_EQ(r.cong, "冲羊(乙未)煞东");
+  EXPECT_EQ(r.pzbj, "辛不合酱主人不尝 丑不冠带主不还乡");
+  EXPECT_EQ(r.jsyq, "月德合 天医 续世");
+  EXPECT_EQ(r.yi, "祭祀 安葬 祈福 求嗣 修坟");
+  EXPECT_EQ(r.xsyq, "月煞 归忌 血支 血忌 五虚 土符");
+  EXPECT_EQ(r.ji, "嫁娶 出行 动土 开光 移徙 破土 入宅 修造 栽种 开市 纳财 起基 赴任 开仓");
+  // The eve of 立春 is 四绝 and suits nothing.
+  const AlmanacRow eve = Row(2013, 2, 3);
+  EXPECT_EQ(eve.suici, "壬辰年 癸丑月 庚子日");
+  EXPECT_EQ(eve.wuhang, "壁上土 闭执位");
+  EXPECT_EQ(eve.yi, "诸事不宜");
+  EXPECT_NE(eve.xsyq.find("四绝"), std::string::npos);
+}
+
+TEST_F(RealAlmanac, BailuDay2013RepeatsTheOfficer) {
+  // 白露 2013 fell on 9-7: 乙亥 on 9-6 in the 申 month and 丙子 on 9-7 in the
+  // 酉 month are both 平. 司命 stands on 子 in 酉 months.
+  EXPECT_EQ(Row(2013, 9, 6).wuhang, "山头火 平执位");
+  const AlmanacRow r = Row(2013, 9, 7);
+  EXPECT_EQ(r.suici, "癸巳年 辛酉月 丙子日");
+  EXPECT_EQ(r.wuhang, "涧下水 平执位");
+  EXPECT_EQ(r.nn, "八月初三 星期六 司命黄道日");
+  EXPECT_EQ(r.cong, "冲马(庚午)煞南");
+  EXPECT_EQ(r.tszf, "厨灶碓外西南");
+}
+
+TEST_F(RealAlmanac, EveryJieOf2013ChangesTheMonthAndRepeatsTheOfficer) {
+  for (int j = 0; j < 12; ++j) {
+    const DateTime jie = std::floor(SolarTermInstantCst(2013, 2 * j));
+    const AlmanacDay before = engine_.Day(jie - 1);
+    const AlmanacDay on = engine_.Day(jie);
+    EXPECT_EQ(on.month.branch, Mod(j + 1, 12)) << FormatDate(jie);
+    EXPECT_EQ(Mod(on.month.Index() - before.month.Index(), 60), 1) << FormatDate(jie);
+    EXPECT_EQ(on.officer, before.officer) << FormatDate(jie);
+    EXPECT_EQ(on.facts.daysIntoMonth, 0);
+  }
+}
+
+TEST_F(RealAlmanac, TheTableWritesOneEscapedRowPerDay) {
+  std::ostringstream out;
+  WriteAlmanacTable(engine_, EncodeDate(2013, 9, 20), EncodeDate(2013, 9, 22), out);
+  const ResourceTable t = ParseResourceTable(out.str(), "huangdao.tsv");
+  EXPECT_EQ(t.columns, (std::vector<std::string>{"gn", "nn", "suici", "tszf", "wuhang", "cong", "pzbj",
+                                                 "jsyq", "yi", "xsyq", "ji"}));
+  ASSERT_EQ(t.rows.size(), 3u);
+  EXPECT_EQ(t.rows[1], Row(2013, 9, 21).Fields());
+  EXPECT_EQ(t.rows[2][t.Column("gn")], "2013-09-22");
+}
+
+// The table the build wrote: every day 1901-01-01 .. 2100-12-31 once, in
+// order, with every field filled.
+TEST(AlmanacTable, TheBuiltTableCoversEveryDay) {
+  std::ifstream in(vantrel::testing::BuiltDataDir() + "/../generated/huangdao.tsv");
+  ASSERT_TRUE(in);
+  std::string line;
+  ASSERT_TRUE(std::getline(in, line));
+  EXPECT_EQ(line, "gn\tnn\tsuici\ttszf\twuhang\tcong\tpzbj\tjsyq\tyi\txsyq\tji");
+  DateTime expected = EncodeDate(1901, 1, 1);
+  long rows = 0;
+  while (std::getline(in, line)) {
+    const std::vector<std::string> fields = SplitResourceLine(line);
+    ASSERT_EQ(fields.size(), 11u) << line;
+    ASSERT_EQ(fields[0], FormatDate(expected));
+    for (const auto& field : fields) ASSERT_FALSE(field.empty()) << line;
+    expected += 1;
+    ++rows;
+  }
+  EXPECT_EQ(rows, 73049);
+  EXPECT_EQ(expected, EncodeDate(2101, 1, 1));
+}
+
+}  // namespace
+}  // namespace vantrel::tools

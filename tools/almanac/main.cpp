@@ -1,0 +1,40 @@
+// vantrel-almanac-gen OUTPUT: computes the almanac row of every day from
+// 1901-01-01 to 2100-12-31 and writes them as a resource table.
+#include <cstdio>
+#include <exception>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "common/datetime.h"
+#include "tools/lib/almanac_rules.h"
+#include "tools/lib/solar_terms.h"
+
+int main(int argc, char** argv) {
+  using namespace vantrel;
+  if (argc != 2) {
+    std::cerr << "Usage: vantrel-almanac-gen OUTPUT.tsv\n";
+    return 2;
+  }
+  const std::string output = argv[1];
+  // Written beside the output and renamed at the end, so that a failed run
+  // never leaves a table that looks complete.
+  const std::string partial = output + ".partial";
+  try {
+    tools::AlmanacEngine engine(tools::SolarTermInstantCst);
+    {
+      std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+      if (!out) throw std::runtime_error("cannot write " + partial);
+      tools::WriteAlmanacTable(engine, EncodeDate(1901, 1, 1), EncodeDate(2100, 12, 31), out);
+      out.flush();
+      if (!out) throw std::runtime_error("cannot write " + partial);
+    }
+    if (std::rename(partial.c_str(), output.c_str()) != 0)
+      throw std::runtime_error("cannot rename " + partial);
+  } catch (const std::exception& e) {
+    std::remove(partial.c_str());
+    std::cerr << "vantrel-almanac-gen: " << e.what() << "\n";
+    return 1;
+  }
+  return 0;
+}
