@@ -24,6 +24,7 @@
 #include "common/datetime.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "reports/almanac.h"
 #include "reports/chart_report.h"
 #include "reports/encyclopedia.h"
 #include "reports/person_entry.h"
@@ -35,44 +36,6 @@ constexpr int kRowHeight = 21;
 constexpr int kGap = 3;
 constexpr int kPageWidth = 790;
 constexpr int kPageHeight = 456;
-
-// The almanac glossary beside the almanac's result, shown as it is.
-const char* const kAlmanacGlossary[] = {
-    "嫁娶 ：男娶女嫁，举行结婚大典的吉日 ",
-    "祭祀 ：指祠堂之祭祀、即拜祭祖先或庙寺的祭拜、神明等事 ",
-    "安葬 ：举行埋葬等仪式 ",
-    "出行 ：指外出旅行、观光游览 ",
-    "祈福 ：祈求神明降福或设醮还愿之事 ",
-    "动土 ：建筑时、第一次动起锄头挖土 ",
-    "安床 ：指安置睡床卧铺之意 ",
-    "开光 ：佛像塑成后、供奉上位之事 ",
-    "纳采 ：缔结婚姻的仪式、受授聘金 ",
-    "入殓 ：将尸体放入棺材之意 ",
-    "移徙 ：指搬家迁移住所之意 ",
-    "破土 ：仅指埋葬用的破土、与一般建筑房屋的“动土”不同，即",
-    "“破土”属阴宅，“动土”属阳宅也。现",
-    "今社会上多已滥用属阴宅择日时属阴宅须辨别之。 ",
-    "解除 ：指冲洗清扫宅舍、解除灾厄等事 ",
-    "入宅 ：即迁入新宅、所谓“新居落成典礼”也 ",
-    "修造 ：指阳宅之造与修理 ",
-    "栽种 ：种植物“接果”“种田禾”同 ",
-    "开市 ：“开业”之意，如“开幕典礼”“开工”。",
-    "移柩 ：行葬仪时、将棺木移出屋外之事 ",
-    "订盟 ：订婚仪式的一种，俗称小聘(订) ",
-    "拆卸 ：拆掉建筑物 ",
-    "立卷 ：订立各种契约互相买卖之事 ",
-    "交易 ：订立各种契约互相买卖之事 ",
-    "求嗣 ：指向神明祈求后嗣(子孙)之意 ",
-    "上梁 ：装上建筑物屋顶的梁，同架马 ",
-    "纳财 ：购屋产业、进货、收帐、收租、讨债、贷款、五谷入仓等 ",
-    "起基 ：建筑时、第一次动起锄头挖土 ",
-    "斋醮 ：庙宇建醮前需举行的斋戒仪式 ",
-    "赴任 ：走马上任 ",
-    "冠笄 ：男女年满二十岁所举行的成年礼仪式 ",
-    "安门 ：放置正门门框 ",
-    "修坟 ：修理坟墓 ",
-    "挂匾 ：指悬挂招牌或各种匾额",
-};
 
 // The folk-omen buttons of the catalogue: caption, window title, the sign on
 // the icon. The page of the omen window is the button's position.
@@ -411,6 +374,7 @@ QWidget* TFrmIndex::BuildAlmanacPage() {
   row.Label(Qt8("日"));
   auto* show = row.Put(new QPushButton(Qt8("查看"), page), 56);
   show->setObjectName(QStringLiteral("BtnHuangli"));
+  OnClick(show, this, [this] { BtnHuangliClick(); });
 
   constexpr int kHalf = kPageWidth / 2;
   auto* result = new QLabel(Qt8("测算结果："), page);
@@ -422,7 +386,7 @@ QWidget* TFrmIndex::BuildAlmanacPage() {
   QPlainTextEdit* glossary = MakePane(page, "MemoGlossary", Wrap::PaneWidth);
   glossary->setGeometry(kHalf + 3, 54, kHalf - 3, kPageHeight - 54);
   QStringList lines;
-  for (const char* line : kAlmanacGlossary) lines << Qt8(line);
+  for (const std::string& line : AlmanacGlossary()) lines << QString::fromStdString(line);
   glossary->setPlainText(lines.join(QLatin1Char('\n')));
   return page;
 }
@@ -521,7 +485,10 @@ void TFrmIndex::RzToolButton3Click() {
   memo1_->Clear();
 }
 
-void TFrmIndex::RzToolButton5Click() { SelectPage(Page::Almanac); }
+void TFrmIndex::RzToolButton5Click() {
+  SelectPage(Page::Almanac);
+  BtnHuangliClick();
+}
 
 void TFrmIndex::RzToolButton7Click() { SelectPage(Page::Encyclopedia); }
 
@@ -559,6 +526,12 @@ void TFrmIndex::RzButton2Click() {
   entry.sex = single_.sex->currentText().toStdString();
   entry.buttonCaption = rz_button2_->text().toStdString();
   RunChartReport(entry, *memo1_, re_bazi_, notifier);
+}
+
+void TFrmIndex::BtnHuangliClick() {
+  WindowNotifier notifier(this);
+  ShowAlmanac(sl_year_->currentText().toStdString(), sl_month_->currentText().toStdString(),
+              sl_day_->currentText().toStdString(), adoquery1_, *memo_huangli_, notifier);
 }
 
 void TFrmIndex::ShowTopicOf(const QString& code) { ShowTopic(code.toStdString(), *memo_bk_); }

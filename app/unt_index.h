@@ -71,6 +71,8 @@ class TFrmIndex : public QWidget {
   // The compute button of page 1: the chart report, or the constellation
   // report when the toolbar set the caption "星座分析", in Memo1.
   void RzButton2Click();
+  // "查看" of page 2: the almanac of the picked day in MemoHuangli.
+  void BtnHuangliClick();
 
   // The ten topic buttons share this action; it reads the pressed button's code.
   void ShowTopicOf(const QString& code);

@@ -271,6 +271,23 @@ class MainWindowTest : public QObject {
     QVERIFY(recorder.boxes.empty());
   }
 
+  void TheAlmanacGlossaryAndAnUnreadableAlmanac() {
+    FixtureDir dir;  // no database files: the almanac's query fails
+    BoxRecorder recorder;
+    TFrmIndex w;
+    const QStringList glossary = Child<QPlainTextEdit>(w, "MemoGlossary")->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(glossary.size(), 34);
+    QCOMPARE(glossary[0], QStringLiteral("嫁娶 ：男娶女嫁，举行结婚大典的吉日 "));
+    QCOMPARE(glossary[33], QStringLiteral("挂匾 ：指悬挂招牌或各种匾额"));
+    w.MemoHuangli().Add("earlier day");
+    Click(w, "RzToolButton5");
+    QCOMPARE(w.CurrentPage(), Page::Almanac);
+    QCOMPARE(recorder.boxes.size(), size_t(1));
+    QCOMPARE(recorder.boxes[0].kind, BoxKind::Error);
+    QCOMPARE(recorder.boxes[0].caption, QStringLiteral("Vantrel"));
+    QCOMPARE(w.MemoHuangli().Text(), std::string("earlier day\n"));
+  }
+
   void TheAboutPage() {
     TFrmIndex w;
     Click(w, "RzToolButton10");

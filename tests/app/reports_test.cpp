@@ -12,6 +12,8 @@
 #include "app/unt_index.h"
 #include "app_test.h"
 #include "common/paths.h"
+#include "common/datetime.h"
+#include "reports/almanac.h"
 #include "reports/chart_report.h"
 #include "reports/marriage_report.h"
 #include "tests/support/fixture.h"
@@ -144,6 +146,47 @@ class ReportsTest : public QObject {
     RunChartReport(entry, expected, scratch, notices);
     QCOMPARE(w.Memo1().Text(), expected.Text());
     QVERIFY(w.Memo1().Text().find("星座") != std::string::npos);
+  }
+
+  void TheAlmanacButtonShowsTodayAtOnce() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    QCOMPARE(w.MemoHuangli().LineCount(), 0);
+    Click(w, "RzToolButton5");
+    QCOMPARE(w.CurrentPage(), Page::Almanac);
+    QVERIFY(recorder.boxes.empty());
+    const CivilDate today = DecodeDate(Today());
+    TextPane expected;
+    RecordingNotifier notices;
+    data::Query query(data::Database::Main);
+    ShowAlmanac(std::to_string(today.year), QString::asprintf("%02d", today.month).toStdString(),
+                QString::asprintf("%02d", today.day).toStdString(), query, expected, notices);
+    QCOMPARE(expected.LineCount(), 19);  // ten lines, an empty line after each but the last
+    QCOMPARE(w.MemoHuangli().Text(), expected.Text());
+    QVERIFY(w.MemoHuangli().Line(0).starts_with("当日统览:" + FormatDate(Today())));
+    QVERIFY(w.MemoHuangli().Line(18).starts_with("忌:"));
+  }
+
+  void TheAlmanacOfAPickedDayAndItsChecks() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    Set(w, "SlYear", QStringLiteral("2013"));
+    Set(w, "SlMonth", QStringLiteral("9"));  // typed without its leading zero
+    Set(w, "Slday", QStringLiteral("21"));
+    Click(w, "BtnHuangli");
+    QVERIFY(recorder.boxes.empty());
+    QVERIFY(w.MemoHuangli().Line(0).starts_with("当日统览:2013-9-21  "));
+    const std::string shown = w.MemoHuangli().Text();
+
+    Set(w, "SlMonth", QStringLiteral("02"));
+    Set(w, "Slday", QStringLiteral("30"));
+    Click(w, "BtnHuangli");
+    QCOMPARE(recorder.boxes.size(), size_t(1));
+    QCOMPARE(recorder.boxes[0].text, QStringLiteral("请选择有效的日期!"));
+    Set(w, "SlYear", QString());
+    Click(w, "BtnHuangli");
+    QCOMPARE(recorder.boxes.back().text, QStringLiteral("请选择年!"));
+    QCOMPARE(w.MemoHuangli().Text(), shown);  // the checks leave the pane as it was
   }
 
   void ADateThatDoesNotExistReachesTheErrorBoxAndKeepsTheReport() {
