@@ -140,9 +140,13 @@ TEST(BadInput, TheMansFieldsGiveTheirMessagesOrErrors) {
     const MarriageResult r = RunCouple(entry);
     const std::string where = "'" + c.text + "' calendar " + std::to_string(c.calendar);
     EXPECT_EQ(r.outcome, c.outcome) << where << ": " << r.message;
-    if (!c.message.empty()) EXPECT_EQ(r.message, c.message) << where;
+    if (!c.message.empty()) {
+      EXPECT_EQ(r.message, c.message) << where;
+    }
     EXPECT_EQ(r.report.Text() == "previous report\n", c.paneUnchanged) << where;
-    if (!c.paneUnchanged) EXPECT_EQ(r.report.LineCount(), 5) << where;  // his heading lines
+    if (!c.paneUnchanged) {
+      EXPECT_EQ(r.report.LineCount(), 5) << where;  // his heading lines
+    }
   }
 }
 
