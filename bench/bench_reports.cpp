@@ -5,6 +5,7 @@
 #include "common/notice.h"
 #include "common/pane.h"
 #include "data/query.h"
+#include "reports/almanac.h"
 #include "reports/chart_report.h"
 #include "reports/marriage_report.h"
 
@@ -59,5 +60,17 @@ void BM_ConstellationReport(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ConstellationReport)->Unit(benchmark::kMillisecond);
+
+// The almanac page's lookup of one day among the 73,000 rows, and its lines.
+void BM_ShowAlmanac(benchmark::State& state) {
+  data::Query query(data::Database::Main);
+  RecordingNotifier notifier;
+  for (auto _ : state) {
+    TextPane pane;
+    ShowAlmanac("2013", "09", "21", query, pane, notifier);
+    benchmark::DoNotOptimize(pane.LineCount());
+  }
+}
+BENCHMARK(BM_ShowAlmanac)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

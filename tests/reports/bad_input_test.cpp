@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "common/errors.h"
+#include "reports/almanac.h"
 #include "reports/chart_report.h"
 #include "reports/marriage_report.h"
 
@@ -139,9 +140,13 @@ TEST(BadInput, TheMansFieldsGiveTheirMessagesOrErrors) {
     const MarriageResult r = RunCouple(entry);
     const std::string where = "'" + c.text + "' calendar " + std::to_string(c.calendar);
     EXPECT_EQ(r.outcome, c.outcome) << where << ": " << r.message;
-    if (!c.message.empty()) EXPECT_EQ(r.message, c.message) << where;
+    if (!c.message.empty()) {
+      EXPECT_EQ(r.message, c.message) << where;
+    }
     EXPECT_EQ(r.report.Text() == "previous report\n", c.paneUnchanged) << where;
-    if (!c.paneUnchanged) EXPECT_EQ(r.report.LineCount(), 5) << where;  // his heading lines
+    if (!c.paneUnchanged) {
+      EXPECT_EQ(r.report.LineCount(), 5) << where;  // his heading lines
+    }
   }
 }
 
@@ -198,6 +203,34 @@ TEST(BadInput, SexAndHiddenNameTextsNeverFail) {
     RunChartReport(entry, visible, scratch, notifier, 2024);
     EXPECT_TRUE(notifier.messages.empty()) << text;
     EXPECT_EQ(visible.lines().back(), kChartClosingLine) << text;
+  }
+}
+
+// The almanac pickers: a notice, a day's ten lines, or silence for a day
+// without a row; the pane changes only when a row was found.
+TEST(BadInput, EveryTextInEveryAlmanacPicker) {
+  data::Query query(data::Database::Main);
+  const std::string valid[] = {"2013", "09", "21"};
+  for (int picker = 0; picker < 3; ++picker) {
+    for (const auto& text : kTypedTexts) {
+      std::string parts[] = {valid[0], valid[1], valid[2]};
+      parts[picker] = text;
+      TextPane pane;
+      pane.Add("before");
+      RecordingNotifier notifier;
+      const std::string where = "picker " + std::to_string(picker) + " = '" + text + "'";
+      try {
+        ShowAlmanac(parts[0], parts[1], parts[2], query, pane, notifier);
+      } catch (const std::exception& e) {
+        ADD_FAILURE() << where << ": " << e.what();
+      }
+      if (!notifier.messages.empty()) {
+        EXPECT_EQ(pane.Text(), "before\n") << where;
+      } else if (pane.Text() != "before\n") {
+        EXPECT_EQ(pane.LineCount(), 19) << where;
+        EXPECT_EQ(pane.lines().back().rfind("忌:", 0), 0u) << where;
+      }
+    }
   }
 }
 

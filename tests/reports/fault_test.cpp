@@ -139,7 +139,9 @@ TEST(Faults, ADamagedMainFileCancelsTheReportsQuietly) {
         EXPECT_TRUE(o.cancelled);
         EXPECT_EQ(o.visible.Text(), "before\n");
       }
-      if (damage != Damage::Truncated) EXPECT_TRUE(o.cancelled) << caption;
+      if (damage != Damage::Truncated) {
+        EXPECT_TRUE(o.cancelled) << caption;
+      }
     }
     const MarriageOutcome m = RunMarriage();
     if (damage != Damage::Truncated) {
