@@ -61,18 +61,11 @@ class ReportsTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     w.show();
-    Set(w, "Xing", QStringLiteral("张伟"));
-    Set(w, "SYear", QStringLiteral("1985"));
-    Set(w, "SMonth", QStringLiteral("6"));
-    Set(w, "Sday", QStringLiteral("18"));
-    Set(w, "Shour", QStringLiteral("辰 8"));
-    Set(w, "Xing3", QStringLiteral("李娜"));
-    Set(w, "ComDate3", QStringLiteral("农历(阴历)"));
-    Set(w, "SYear3", QStringLiteral("1987"));
-    Set(w, "SMonth3", QStringLiteral("10"));
-    Set(w, "Sday3", QStringLiteral("3"));
-    Set(w, "Shour3", QStringLiteral("酉 18"));
-    Set(w, "CBFen3", QStringLiteral("30"));
+    for (const auto& [name, text] : {std::pair{"Xing", "张伟"}, {"SYear", "1985"}, {"SMonth", "6"}, {"Sday", "18"},
+                                     {"Shour", "辰 8"}, {"Xing3", "李娜"}, {"ComDate3", "农历(阴历)"}, {"SYear3", "1987"},
+                                     {"SMonth3", "10"}, {"Sday3", "3"}, {"Shour3", "酉 18"}, {"CBFen3", "30"}}) {
+      Set(w, name, QString::fromUtf8(text));
+    }
     Click(w, "RzBitBtn2");
     QCoreApplication::processEvents();
     QVERIFY2(recorder.boxes.empty(), recorder.boxes.empty() ? "" : qPrintable(recorder.boxes[0].text));
@@ -122,11 +115,10 @@ class ReportsTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     Click(w, "RzToolButton1");
-    Set(w, "Xing2", QStringLiteral("王芳"));
-    Set(w, "CBsex2", QStringLiteral("女"));
-    Set(w, "SYear2", QStringLiteral("1990"));
-    Set(w, "SMonth2", QStringLiteral("3"));
-    Set(w, "Sday2", QStringLiteral("12"));
+    for (const auto& [name, text] :
+         {std::pair{"Xing2", "王芳"}, {"CBsex2", "女"}, {"SYear2", "1990"}, {"SMonth2", "3"}, {"Sday2", "12"}}) {
+      Set(w, name, QString::fromUtf8(text));
+    }
     Click(w, "RzButton2");
     QVERIFY(recorder.boxes.empty());
 
