@@ -5,6 +5,7 @@
 // stands for a line break, "\t" for a tab and "\\" for a backslash.
 //
 // Header-only, so that every generator can use it without the core.
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -119,6 +120,25 @@ inline std::string ReadWholeFile(const std::string& path) {
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+// A C++ string literal holding exactly the bytes of the text, for the
+// generators that compile resource texts into the program.
+inline std::string CppStringLiteral(const std::string& text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20 || c == 0x7f) {
+      char buf[8];
+      std::snprintf(buf, sizeof buf, "\\%03o", c);
+      out += buf;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
 }
 
 inline ResourceTable ReadResourceTable(const std::string& path) { return ParseResourceTable(ReadWholeFile(path), path); }

@@ -17,24 +17,6 @@ namespace {
 
 constexpr int kTypeCount = 9;
 
-// A C++ string literal holding exactly the bytes of the text.
-std::string Literal(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out.push_back('\\');
-      out.push_back(static_cast<char>(c));
-    } else if (c < 0x20 || c == 0x7F) {
-      char octal[8];
-      std::snprintf(octal, sizeof octal, "\\%03o", c);
-      out += octal;
-    } else {
-      out.push_back(static_cast<char>(c));
-    }
-  }
-  return out + "\"";
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -65,7 +47,7 @@ int main(int argc, char** argv) {
            "#include \"divination/number_types.h\"\n\n"
            "namespace vantrel {\n\n"
            "const std::string_view kNumberTypeTexts[kNumberTypeCount] = {\n";
-    for (const auto& text : texts) out << "    " << Literal(text) << ",\n";
+    for (const auto& text : texts) out << "    " << vantrel::tools::CppStringLiteral(text) << ",\n";
     out << "};\n\n}  // namespace vantrel\n";
     if (!out) throw std::runtime_error(std::string("cannot write ") + argv[2]);
   } catch (const std::exception& e) {

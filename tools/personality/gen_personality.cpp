@@ -18,24 +18,6 @@ namespace {
 
 constexpr int kSlots = 2001;
 
-// A C++ string literal holding exactly the bytes of the text.
-std::string Literal(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || c == 0x7f) {
-      char buf[8];
-      std::snprintf(buf, sizeof buf, "\\%03o", c);
-      out += buf;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
 int ParseSlot(const std::string& field, const std::string& file) {
   std::size_t used = 0;
   int slot = -1;
@@ -85,7 +67,7 @@ int main(int argc, char** argv) {
              "  std::string_view text;\n"
              "};\n\n"
              "constexpr Entry kEntries[] = {\n";
-      for (const auto& [slot, text] : texts) out << "    {" << slot << ", " << Literal(text) << "},\n";
+      for (const auto& [slot, text] : texts) out << "    {" << slot << ", " << vantrel::tools::CppStringLiteral(text) << "},\n";
       out << "};\n\n"
              "constexpr std::array<std::string_view, "
           << kSlots
