@@ -49,6 +49,7 @@ screenshots: build
 
 bench: build
 	@$(BUILD_DIR)/bin/vantrel_bench
+	@if [ -x $(BUILD_DIR)/bin/vantrel_app_bench ]; then QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/vantrel_app_bench; fi
 
 fuzz: deps
 	@cmake --preset fuzz >/dev/null
