@@ -23,13 +23,7 @@ bool WriteChart(const ChartEntry& entry, const PersonFacts& f, Pane& pane, Notif
       CastChart(StrToInt(f.yearText), StrToInt(f.monthText), StrToInt(f.dayText), StrToInt(f.hourNumber),
                 StrToInt(text::Trim(f.minuteText)), text::Trim(entry.sex), notifier);
   if (!chart) return false;
-  ChartBlockInput input;
-  input.chart = *chart;
-  input.solarYearText = f.yearText;
-  input.lunarYear = f.lunar.year;
-  input.lunarMonth = f.lunar.month;
-  input.lunarDay = f.lunar.day;
-  input.hourText = f.hourNumber;
+  const ChartBlockInput input = BlockInputFor(*chart, f);
   WriteChartBlock(pane, input);
   WriteShenshaBlock(pane, *chart, "四柱神煞：");
   pane.Add("");

@@ -95,20 +95,28 @@ void WriteNameLines(Pane& pane, const Party& p) {
   pane.Add("农历：" + p.facts.lunarText);
 }
 
-ChartBlockInput BlockInput(const ChartResult& chart, const Party& p) {
-  ChartBlockInput input;
-  input.chart = chart;
-  input.solarYearText = p.facts.yearText;
-  input.lunarYear = p.facts.lunar.year;
-  input.lunarMonth = p.facts.lunar.month;
-  input.lunarDay = p.facts.lunar.day;
-  input.hourText = p.facts.hourNumber;
-  return input;
-}
-
-std::optional<ChartResult> Cast(const Party& p, const Side& side, Notifier& notifier) {
-  return CastChart(StrToInt(p.facts.yearText), StrToInt(p.facts.monthText), StrToInt(p.facts.dayText),
-                   StrToInt(p.facts.hourNumber), StrToInt(text::Trim(p.facts.minuteText)), side.sex, notifier);
+// Casts a person's chart and writes it: the main block into the report, the
+// shensha, bone-weight and personality blocks into that person's scratch
+// panes, each cleared first. `afterShensha` runs between the shensha and the
+// bone-weight blocks. No result when the chart engine refused the birth.
+std::optional<ChartResult> WritePersonChart(Pane& report, const Party& p, const Side& side, Notifier& notifier,
+                                            Pane& shensha, Pane& boneWeight, Pane& personality,
+                                            const std::function<void()>& afterShensha) {
+  std::optional<ChartResult> chart =
+      CastChart(StrToInt(p.facts.yearText), StrToInt(p.facts.monthText), StrToInt(p.facts.dayText),
+                StrToInt(p.facts.hourNumber), StrToInt(text::Trim(p.facts.minuteText)), side.sex, notifier);
+  if (!chart) return chart;
+  const ChartBlockInput input = BlockInputFor(*chart, p.facts);
+  const std::string title = side.title;
+  WriteChartBlock(report, input);
+  shensha.Clear();
+  WriteShenshaBlock(shensha, *chart, title + "四柱神煞：");
+  if (afterShensha) afterShensha();
+  boneWeight.Clear();
+  WriteBoneWeightBlock(boneWeight, input, title + "袁天罡称骨算命：");
+  personality.Clear();
+  WritePersonalityBlock(personality, *chart, title + "性格简评：");
+  return chart;
 }
 
 void WriteComparisonOfPanes(Pane& report, const char* heading, const Pane& man, const Pane& woman) {
@@ -159,16 +167,9 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   report.Add("男方基本信息：");
   report.Add("");
   WriteNameLines(report, *man);
-  const std::optional<ChartResult> manChart = Cast(*man, kMan, notifier);
+  const std::optional<ChartResult> manChart = WritePersonChart(
+      report, *man, kMan, notifier, panes.shenshaMan, panes.boneWeightMan, panes.personalityMan, {});
   if (!manChart) return;
-  const ChartBlockInput manInput = BlockInput(*manChart, *man);
-  WriteChartBlock(report, manInput);
-  panes.shenshaMan.Clear();
-  WriteShenshaBlock(panes.shenshaMan, *manChart, "男方四柱神煞：");
-  panes.boneWeightMan.Clear();
-  WriteBoneWeightBlock(panes.boneWeightMan, manInput, "男方袁天罡称骨算命：");
-  panes.personalityMan.Clear();
-  WritePersonalityBlock(panes.personalityMan, *manChart, "男方性格简评：");
   const std::string manMonthBranch = manChart->monthPillar.BranchText();
   const std::string manHourBranch = manChart->hourPillar.BranchText();
 
@@ -181,18 +182,14 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   report.Add("女方基本信息：");
   report.Add("");
   WriteNameLines(report, *woman);
-  const std::optional<ChartResult> womanChart = Cast(*woman, kWoman, notifier);
+  // Only her section has the separator between its shensha and bone-weight blocks.
+  const std::optional<ChartResult> womanChart =
+      WritePersonChart(report, *woman, kWoman, notifier, panes.shenshaWoman, panes.boneWeightWoman,
+                       panes.personalityWoman, [&report] {
+                         report.Add(kMarriageSeparator);
+                         report.Add("");
+                       });
   if (!womanChart) return;
-  const ChartBlockInput womanInput = BlockInput(*womanChart, *woman);
-  WriteChartBlock(report, womanInput);
-  panes.shenshaWoman.Clear();
-  WriteShenshaBlock(panes.shenshaWoman, *womanChart, "女方四柱神煞：");
-  report.Add(kMarriageSeparator);
-  report.Add("");
-  panes.boneWeightWoman.Clear();
-  WriteBoneWeightBlock(panes.boneWeightWoman, womanInput, "女方袁天罡称骨算命：");
-  panes.personalityWoman.Clear();
-  WritePersonalityBlock(panes.personalityWoman, *womanChart, "女方性格简评：");
   panes.sum.Clear();
 
   // Life palace and the life-gua grade.

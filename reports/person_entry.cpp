@@ -65,6 +65,17 @@ std::string BirthLine(const PersonFacts& facts) {
          "点" + facts.minuteText + "分";
 }
 
+ChartBlockInput BlockInputFor(const ChartResult& chart, const PersonFacts& facts) {
+  ChartBlockInput input;
+  input.chart = chart;
+  input.solarYearText = facts.yearText;
+  input.lunarYear = facts.lunar.year;
+  input.lunarMonth = facts.lunar.month;
+  input.lunarDay = facts.lunar.day;
+  input.hourText = facts.hourNumber;
+  return input;
+}
+
 int CurrentYear() { return DecodeDate(Today()).year; }
 
 }  // namespace vantrel

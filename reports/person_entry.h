@@ -6,6 +6,7 @@
 #include <string>
 
 #include "calendar/lunar.h"
+#include "chart/chart_block.h"
 #include "common/datetime.h"
 #include "common/notice.h"
 
@@ -60,6 +61,9 @@ std::string HourNumberOf(const std::string& hourItem);
 
 // The birth line: "您出生公历：" + yyyy年mm月dd日 + hour + "点" + minute + "分".
 std::string BirthLine(const PersonFacts& facts);
+
+// The input of the chart text block for a person's chart.
+ChartBlockInput BlockInputFor(const ChartResult& chart, const PersonFacts& facts);
 
 // The current calendar year, for the age.
 int CurrentYear();
