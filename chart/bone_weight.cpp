@@ -9,13 +9,15 @@ namespace vantrel {
 namespace {
 
 // The weight of one key in one of the four weight tables; 0 without a row.
+// No weight of the tables reaches 10 两 nor falls below 0, so a stored value
+// outside that range (or not a number at all) counts as no row.
 double Weight(data::Query& q, const char* sql, const std::string& key) {
   q.SetSql(sql);
   q.AddParam(key);
   q.Open();
   const double weight = q.Number(0);
   q.Close();
-  return weight;
+  return weight >= 0 && weight < 10 ? weight : 0;
 }
 
 // The two-digit code of a total: the 两 digit and the 钱 digit. The weights
@@ -59,8 +61,8 @@ std::string BoneWeightLine(const std::string& yearKey, const std::string& monthK
       default:
         return {};
     }
-  } catch (const DatabaseError&) {
-    throw SilentCancel();
+  } catch (const DatabaseError& e) {
+    throw SilentCancel(e.what());
   }
 }
 

@@ -1,19 +1,24 @@
 #include "cli/cli.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "common/errors.h"
 #include "common/text.h"
+#include "reports/person_entry.h"
 
 namespace vantrel::cli {
 
-void Context::Out(std::string_view line) const {
-  out << (gbk ? text::ToGbk(line) : std::string(line)) << '\n';
+namespace {
+void WriteLine(std::ostream& os, std::string_view line, bool gbk, bool safe) {
+  const std::string shown = safe ? text::TerminalSafe(line) : std::string(line);
+  os << (gbk ? text::ToGbk(shown) : shown) << '\n';
 }
+}  // namespace
 
-void Context::Err(std::string_view line) const {
-  err << (gbk ? text::ToGbk(line) : std::string(line)) << '\n';
-}
+void Context::Out(std::string_view line) const { WriteLine(out, line, gbk, safeOut); }
+
+void Context::Err(std::string_view line) const { WriteLine(err, line, gbk, safeErr); }
 
 std::string Context::Input(std::string_view raw) const { return gbk ? text::FromGbk(raw) : std::string(raw); }
 
@@ -30,6 +35,46 @@ bool Register(Command command) {
 }
 
 const std::map<std::string, Command>& Commands() { return Registry(); }
+
+namespace {
+
+// Reads one line without its line feed. A line longer than kMaxInputLine is
+// consumed up to its end but not kept: `tooLong` says so and `line` is empty.
+bool ReadBoundedLine(std::istream& in, std::string& line, bool& tooLong) {
+  line.clear();
+  tooLong = false;
+  std::streambuf* buf = in.rdbuf();
+  bool any = false;
+  while (true) {
+    const int c = buf->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in.setstate(std::ios::eofbit);
+      return any;
+    }
+    any = true;
+    if (c == '\n') return true;
+    if (tooLong) continue;
+    if (line.size() >= kMaxInputLine) {
+      tooLong = true;
+      line.clear();
+      line.shrink_to_fit();
+      continue;
+    }
+    line.push_back(static_cast<char>(c));
+  }
+}
+
+}  // namespace
+
+int StrictHour(const std::string& value) {
+  for (std::size_t h = 0; h < kHourItems.size(); ++h) {
+    if (value == kHourItems[h]) return static_cast<int>(h);
+  }
+  const bool digits = !value.empty() && value.size() <= 2 &&
+                      std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (digits && std::stoi(value) <= 23) return std::stoi(value);
+  throw UsageError("the hour is 0..23 or an hour item such as 子 23, not " + value);
+}
 
 std::vector<std::string> SplitWords(std::string_view line) {
   std::vector<std::string> words;
@@ -48,13 +93,21 @@ int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t
   if (args.size() == 1 && args[0] == "-") {
     int rc = 0;
     std::string raw;
+    bool tooLong = false;
     long number = 0;
-    while (std::getline(ctx.in, raw)) {
+    while (ReadBoundedLine(ctx.in, raw, tooLong)) {
       ++number;
-      std::string line = ctx.Input(raw);
+      std::string line = tooLong ? std::string() : ctx.Input(raw);
       if (!line.empty() && line.back() == '\r') line.pop_back();
       std::vector<std::string> words = fields == 1 ? std::vector<std::string>{text::Trim(line)} : SplitWords(line);
       try {
+        if (tooLong) {
+          throw UsageError("the line is longer than " + std::to_string(kMaxInputLine / 1024) + " KiB, not read");
+        }
+        if (raw.find('\0') != std::string::npos) {
+          throw UsageError("the line holds a NUL character: '" + text::ReplaceAll(line, std::string_view("\0", 1), "\\0") +
+                           "'");
+        }
         if (words.size() != fields) {
           throw UsageError("expected " + std::to_string(fields) + " fields");
         }
@@ -67,8 +120,9 @@ int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t
         ctx.Out("");
         ctx.Err("line " + std::to_string(number) + ": " + e.what());
         rc = std::max(rc, 2);
-      } catch (const SilentCancel&) {
+      } catch (const SilentCancel& e) {
         ctx.Out("");
+        if (!e.reason().empty()) ctx.Err("line " + std::to_string(number) + ": " + e.reason());
         rc = std::max(rc, 1);
       } catch (const std::exception& e) {
         ctx.Out("");

@@ -33,6 +33,12 @@ struct Context {
   std::ostream& err;
   std::istream& in;
   bool gbk = false;  // --encoding gbk: output (and input) in GBK
+  // Set when standard output or standard error is a terminal: what goes there
+  // is made terminal-safe (control characters escaped, broken UTF-8 replaced),
+  // so a typed name cannot send escape sequences to the terminal. Output that
+  // is redirected stays byte for byte what the program wrote.
+  bool safeOut = false;
+  bool safeErr = false;
 
   // Writes one line (a line break is added) in the chosen encoding.
   void Out(std::string_view line) const;
@@ -65,7 +71,10 @@ const std::map<std::string, Command>& Commands();
 // argument "-" it reads one input per line from standard input (the words
 // separated by blanks) and prints one result line per input, in order; an
 // input that fails prints an empty line and its message on stderr, and the
-// exit code is the worst one seen. Otherwise the arguments are the input.
+// exit code is the worst one seen. A line that holds a NUL character, or is
+// longer than kMaxInputLine bytes, fails as a usage error without being
+// read as an input. Otherwise the arguments are the input.
+inline constexpr std::size_t kMaxInputLine = 64 * 1024;
 int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t fields,
                  const std::function<std::vector<std::string>(const std::vector<std::string>&)>& fn);
 
@@ -79,6 +88,10 @@ struct Options {
 };
 Options ParseOptions(const Context& ctx, const std::vector<std::string>& args,
                      const std::vector<std::string>& allowed);
+
+// The clock hour of an --hour value: "0".."23", or one of the 24 hour items
+// ("子 0" .. "子 23") exactly. Anything else is a usage error.
+int StrictHour(const std::string& value);
 
 // Splits a line into words at blanks and tabs.
 std::vector<std::string> SplitWords(std::string_view line);

@@ -33,7 +33,7 @@ Birth ParseBirth(const std::vector<std::string>& in) {
       !TryStrToInt(date.substr(second + 1), b.date.day)) {
     throw ConvertError("'" + date + "' is not a valid date");
   }
-  b.hour = StrToInt(in[1]);
+  b.hour = StrictHour(in[1]);
   b.minute = StrToInt(in[2]);
   b.sex = in[3];
   return b;

@@ -7,6 +7,7 @@
 #include "calendar/lunar.h"
 #include "cli/cli.h"
 #include "common/datetime.h"
+#include "common/errors.h"
 #include "data/query.h"
 
 namespace vantrel::cli {
@@ -24,8 +25,12 @@ int Jq(Context& ctx, const std::vector<std::string>& args) {
     q.AddParam(std::int64_t{year});
     q.AddParam(SolarTermNames[n]);
     q.Open();
-    if (!q.IsEmpty())
+    if (q.IsEmpty()) continue;
+    try {
       rows.emplace_back(FormatDateTime(q.DateTimeValue("SJ")), std::string(SolarTermNames[n]));
+    } catch (const DatabaseError&) {
+      // A stored instant that is no date-time counts as no row.
+    }
   }
   std::sort(rows.begin(), rows.end());  // by instant: calendar order
   for (const auto& [instant, name] : rows) ctx.Out(name + "\t" + instant);

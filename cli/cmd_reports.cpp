@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "common/pane.h"
+#include "common/text.h"
 #include "data/query.h"
 #include "reports/chart_report.h"
 #include "reports/marriage_report.h"
@@ -28,7 +29,11 @@ PersonEntry EntryFromOptions(const Options& o, const std::string& prefix) {
   e.year = o.Get(prefix + "year", e.year);
   e.month = o.Get(prefix + "month", e.month);
   e.day = o.Get(prefix + "day", e.day);
-  if (o.Has(prefix + "hour")) e.hour = HourItemFor(o.Get(prefix + "hour", ""));
+  if (o.Has(prefix + "hour")) {
+    // A blank hour is left to the report, which asks for the hour as the window does.
+    const std::string hour = o.Get(prefix + "hour", "");
+    e.hour = text::Trim(hour).empty() ? hour : kHourItems[static_cast<std::size_t>(StrictHour(hour))];
+  }
   e.minute = o.Get(prefix + "minute", e.minute);
   return e;
 }

@@ -1,4 +1,6 @@
 // vantrel-cli: the command-line front end over the same core as the window.
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -28,6 +30,8 @@ int main(int argc, char** argv) {
   using namespace vantrel::cli;
   std::vector<std::string> args(argv + 1, argv + argc);
   Context ctx{std::cout, std::cerr, std::cin};
+  ctx.safeOut = isatty(STDOUT_FILENO) == 1;
+  ctx.safeErr = isatty(STDERR_FILENO) == 1;
 
   std::size_t i = 0;
   while (i < args.size() && args[i].rfind("--", 0) == 0) {
@@ -43,7 +47,7 @@ int main(int argc, char** argv) {
       value = args[i].substr(11);
       i += 1;
     } else {
-      std::cerr << "vantrel-cli: unknown option " << args[i] << "\n";
+      ctx.Err("vantrel-cli: unknown option " + args[i]);
       PrintHelp(std::cerr);
       return 2;
     }
@@ -52,7 +56,7 @@ int main(int argc, char** argv) {
     } else if (value == "utf-8" || value == "utf8" || value == "UTF-8") {
       ctx.gbk = false;
     } else {
-      std::cerr << "vantrel-cli: unknown encoding " << value << "\n";
+      ctx.Err("vantrel-cli: unknown encoding " + value);
       return 2;
     }
   }
@@ -63,7 +67,7 @@ int main(int argc, char** argv) {
   const auto& commands = Commands();
   const auto it = commands.find(args[i]);
   if (it == commands.end()) {
-    std::cerr << "vantrel-cli: unknown command " << args[i] << "\n";
+    ctx.Err("vantrel-cli: unknown command " + args[i]);
     PrintHelp(std::cerr);
     return 2;
   }
@@ -78,12 +82,14 @@ int main(int argc, char** argv) {
   try {
     return command.run(ctx, rest);
   } catch (const UsageError& e) {
-    std::cerr << "vantrel-cli " << command.name << ": " << e.what() << "\n" << command.usage << '\n';
+    ctx.Err("vantrel-cli " + command.name + ": " + e.what());
+    std::cerr << command.usage << '\n';
     return 2;
   } catch (const NoticeError& e) {
     ctx.Err(e.what());
     return 2;
-  } catch (const vantrel::SilentCancel&) {
+  } catch (const vantrel::SilentCancel& e) {
+    if (!e.reason().empty()) ctx.Err(e.reason());
     return 1;
   } catch (const std::exception& e) {
     ctx.Err(e.what());

@@ -125,13 +125,18 @@ DateTime EncodeTime(int hour, int minute, int second, int millisecond) {
   return out;
 }
 
+bool IsDateTimeInRange(DateTime value) {
+  // 0001-01-01 00:00 up to the end of 9999-12-31; NaN fails every comparison.
+  return value >= kNoDate && value < kLastDay + 1;
+}
+
 CivilDate DecodeDate(DateTime value) {
-  const long long n = static_cast<long long>(std::trunc(value)) + kDateDelta;
-  if (n < 0) return {0, 0, 0};
-  return FromEpochDays(n);
+  if (!IsDateTimeInRange(value)) return {0, 0, 0};
+  return FromEpochDays(static_cast<long long>(std::trunc(value)) + kDateDelta);
 }
 
 ClockTime DecodeTime(DateTime value) {
+  if (!IsDateTimeInRange(value)) return {};
   const double frac = std::fabs(value - std::trunc(value));
   long long ms = std::llround(frac * 86400000.0);
   if (ms >= 86400000) ms = 86399999;
@@ -146,6 +151,7 @@ ClockTime DecodeTime(DateTime value) {
 DateTime DateOf(DateTime value) { return std::trunc(value); }
 
 int DayOfWeek(DateTime value) {
+  if (!IsDateTimeInRange(value)) return 0;
   // 1899-12-30 was a Saturday.
   const long long n = static_cast<long long>(std::trunc(value));
   const long long r = ((n + 6) % 7 + 7) % 7;  // 0 = Sunday
@@ -153,6 +159,7 @@ int DayOfWeek(DateTime value) {
 }
 
 int DayOfYear(DateTime value) {
+  if (!IsDateTimeInRange(value)) return 0;
   const CivilDate d = DecodeDate(value);
   return static_cast<int>(DaysFromEpoch(d.year, d.month, d.day) - DaysFromEpoch(d.year, 1, 1)) + 1;
 }

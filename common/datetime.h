@@ -29,6 +29,12 @@ struct ClockTime {
 
 // The day number of 0001-01-01, the value that stands for "no date".
 inline constexpr DateTime kNoDate = -693593.0;
+// The day number of 9999-12-31, the last day a date-time can hold.
+inline constexpr DateTime kLastDay = 2958465.0;
+
+// Whether a day number lies within 0001-01-01 00:00 .. 9999-12-31 24:00 (NaN
+// and the infinities do not). Values outside decode as no date at all.
+bool IsDateTimeInRange(DateTime value);
 
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);  // 0 for a month outside 1..12
@@ -42,7 +48,8 @@ DateTime EncodeTime(int hour, int minute, int second, int millisecond);
 bool TryEncodeTime(int hour, int minute, int second, int millisecond, DateTime& out);
 
 // The date part is the whole part of the day number, the time of day the
-// magnitude of its fraction.
+// magnitude of its fraction. A value out of range decodes as 0000-00-00
+// 00:00:00, and its weekday and day of the year as 0.
 CivilDate DecodeDate(DateTime value);
 ClockTime DecodeTime(DateTime value);
 // The date without its time of day.

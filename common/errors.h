@@ -9,13 +9,22 @@
 #include <exception>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace vantrel {
 
-// Ends a user action quietly.
+// Ends a user action quietly. The reason (the error that ended it, naming
+// the file and what was wrong) is not shown by the window; the command line,
+// which has no quiet ending, prints it.
 class SilentCancel : public std::exception {
  public:
+  SilentCancel() = default;
+  explicit SilentCancel(std::string reason) : reason_(std::move(reason)) {}
   const char* what() const noexcept override { return "operation cancelled"; }
+  const std::string& reason() const noexcept { return reason_; }
+
+ private:
+  std::string reason_;
 };
 
 // Base of every error that is shown to the user.

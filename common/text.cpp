@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <stdexcept>
 
 namespace vantrel::text {
@@ -214,6 +215,64 @@ std::string Join(const std::vector<std::string>& parts, std::string_view sep) {
   for (std::size_t i = 0; i < parts.size(); ++i) {
     if (i) out.append(sep);
     out.append(parts[i]);
+  }
+  return out;
+}
+
+namespace {
+
+// The length of the well-formed UTF-8 character at the start of `s`, or 0.
+std::size_t Utf8CharLength(std::string_view s, char32_t& code) {
+  const auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+  const unsigned char lead = b(0);
+  if (lead < 0x80) {
+    code = lead;
+    return 1;
+  }
+  std::size_t len = 0;
+  char32_t min = 0;
+  if (lead >= 0xc2 && lead <= 0xdf) {
+    len = 2, min = 0x80, code = lead & 0x1f;
+  } else if (lead >= 0xe0 && lead <= 0xef) {
+    len = 3, min = 0x800, code = lead & 0x0f;
+  } else if (lead >= 0xf0 && lead <= 0xf4) {
+    len = 4, min = 0x10000, code = lead & 0x07;
+  } else {
+    return 0;
+  }
+  if (s.size() < len) return 0;
+  for (std::size_t i = 1; i < len; ++i) {
+    if ((b(i) & 0xc0) != 0x80) return 0;
+    code = (code << 6) | (b(i) & 0x3f);
+  }
+  if (code < min || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff)) return 0;
+  return len;
+}
+
+}  // namespace
+
+std::string TerminalSafe(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  char buf[8];
+  while (!utf8.empty()) {
+    char32_t code = 0;
+    const std::size_t len = Utf8CharLength(utf8, code);
+    if (len == 0) {
+      out += "\xef\xbf\xbd";  // U+FFFD
+      utf8.remove_prefix(1);
+      continue;
+    }
+    if ((code < 0x20 && code != '\t' && code != '\n') || code == 0x7f) {
+      std::snprintf(buf, sizeof buf, "\\x%02x", static_cast<unsigned>(code));
+      out += buf;
+    } else if (code >= 0x80 && code <= 0x9f) {
+      std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(code));
+      out += buf;
+    } else {
+      out.append(utf8.substr(0, len));
+    }
+    utf8.remove_prefix(len);
   }
   return out;
 }

@@ -50,4 +50,10 @@ std::vector<std::string> SplitLines(std::string_view s);
 // Joins texts with a separator.
 std::string Join(const std::vector<std::string>& parts, std::string_view sep);
 
+// A text made safe to show on a terminal: every control character but tab
+// and line feed is written as an escape ("\x1b", and "\u009b" for the C1
+// controls), and every byte that does not belong to a well-formed UTF-8
+// character becomes U+FFFD. Printable text, Chinese included, is unchanged.
+std::string TerminalSafe(std::string_view utf8);
+
 }  // namespace vantrel::text

@@ -41,8 +41,8 @@ std::string TopicText(const std::string& title, int topic) {
     q.Open();
     if (q.IsEmpty()) return {};
     return StripParagraphTags(q.Text(0));
-  } catch (const DatabaseError&) {
-    throw SilentCancel();
+  } catch (const DatabaseError& e) {
+    throw SilentCancel(e.what());
   }
 }
 

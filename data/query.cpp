@@ -250,14 +250,14 @@ int Query::ColumnIndex(std::string_view name) const {
       return static_cast<int>(k);
     }
   }
-  throw DatabaseError("Field '" + std::string(name) + "' not found");
+  throw DatabaseError("Field '" + std::string(name) + "' not found in \"" + path_ + "\"");
 }
 
 const Query::Value& Query::Cell(int column) const {
   static const Value kEmpty;
   if (!open_) throw DatabaseError("The query is not open");
   if (column < 0 || column >= static_cast<int>(names_.size())) {
-    throw DatabaseError("Field index " + std::to_string(column) + " out of range");
+    throw DatabaseError("Field index " + std::to_string(column) + " out of range in \"" + path_ + "\"");
   }
   if (first_row_.empty()) return kEmpty;
   return first_row_[static_cast<std::size_t>(column)];
@@ -303,9 +303,13 @@ DateTime Query::DateTimeValue(int column) const {
       throw DatabaseError(e.what());
     }
   }
-  if (const auto* n = std::get_if<std::int64_t>(&v)) return static_cast<double>(*n);
-  if (const auto* d = std::get_if<double>(&v)) return *d;
-  return 0;
+  double value = 0;
+  if (const auto* n = std::get_if<std::int64_t>(&v)) value = static_cast<double>(*n);
+  if (const auto* d = std::get_if<double>(&v)) value = *d;
+  if (!IsDateTimeInRange(value)) {
+    throw DatabaseError("'" + FloatText(value) + "' in \"" + path_ + "\" is not a valid date and time");
+  }
+  return value;
 }
 
 DateTime Query::DateTimeValue(std::string_view name) const { return DateTimeValue(ColumnIndex(name)); }

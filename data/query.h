@@ -52,8 +52,10 @@ class Query {
   // Columns of the first row, by position in the select list or by name
   // (names compare without regard to case). Texts are trimmed of blanks and
   // control characters. A name the result does not have raises
-  // DatabaseError; so does a position outside the select list, and a number
-  // or date-time column whose text cannot be read.
+  // DatabaseError; so does a position outside the select list, a number
+  // or date-time column whose text cannot be read, and a date-time outside
+  // 0001-01-01 .. 9999-12-31. Numbers come back as stored (a stored infinity
+  // too): the caller checks them against what its table can hold.
   std::string Text(int column) const;
   std::string Text(std::string_view name) const;
   double Number(int column) const;

@@ -1,10 +1,12 @@
 #include "data/shensha.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 
@@ -27,9 +29,22 @@ constexpr int kRizhuPillarLines = 5;
 constexpr int kForwardLine = 2;
 constexpr int kBackwardLine = 3;
 
+// The largest rule file read. The real files hold a few KiB; a larger one is
+// damaged or not a rule file, and reading it would only stall the report.
+constexpr std::size_t kMaxRuleFileBytes = 1 << 20;
+
+[[noreturn]] void TooLarge(int fd, const std::string& path) {
+  ::close(fd);
+  throw FileError(path, std::string(std::strerror(EFBIG)) + " (over 1 MiB)");
+}
+
 std::string ReadWholeFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw FileError(path, std::strerror(errno));
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) > kMaxRuleFileBytes) {
+    TooLarge(fd, path);
+  }
   std::string bytes;
   char buf[8192];
   while (true) {
@@ -42,6 +57,7 @@ std::string ReadWholeFile(const std::string& path) {
     }
     if (n == 0) break;
     bytes.append(buf, static_cast<std::size_t>(n));
+    if (bytes.size() > kMaxRuleFileBytes) TooLarge(fd, path);  // a file that grew, or a pipe
   }
   ::close(fd);
   return bytes;

@@ -17,8 +17,8 @@ void ShowTopic(std::string_view code, Pane& pane) {
   q.AddParam(key);
   try {
     q.Open();
-  } catch (const DatabaseError&) {
-    throw SilentCancel();
+  } catch (const DatabaseError& e) {
+    throw SilentCancel(e.what());
   }
   if (!q.IsEmpty()) pane.Add(text::Trim(q.Text(1)));
   q.Close();

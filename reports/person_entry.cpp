@@ -10,15 +10,6 @@ const std::array<const char*, 24> kHourItems = {
     "子 0",  "丑 1",  "丑 2",  "寅 3",  "寅 4",  "卯 5",  "卯 6",  "辰 7",  "辰 8",  "巳 9",  "巳 10", "午 11",
     "午 12", "未 13", "未 14", "申 15", "申 16", "酉 17", "酉 18", "戌 19", "戌 20", "亥 21", "亥 22", "子 23"};
 
-std::string HourItemFor(const std::string& text) {
-  int hour;
-  const std::string t = text::Trim(text);
-  if (!t.empty() && t.find_first_not_of("0123456789") == std::string::npos && TryStrToInt(t, hour) && hour <= 23) {
-    return kHourItems[static_cast<std::size_t>(hour)];
-  }
-  return text;
-}
-
 std::string HourNumberOf(const std::string& hourItem) { return text::Trim(text::GbkCopy(hourItem, 4, 2)); }
 
 std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, bool trimHourFirst, int currentYear,

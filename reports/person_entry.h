@@ -52,9 +52,6 @@ std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, bool trim
 // The 24 hour items of the entry lists: the double hour's branch, a blank
 // and the clock hour, "子 0" .. "子 23".
 extern const std::array<const char*, 24> kHourItems;
-// The hour item of a clock hour text "0".."23"; any other text is taken as
-// an item typed by hand and comes back unchanged.
-std::string HourItemFor(const std::string& text);
 
 // The hour number of an hour item: the two GBK bytes from byte 4, trimmed.
 std::string HourNumberOf(const std::string& hourItem);

@@ -61,6 +61,20 @@ TEST(BoneWeight, KeysWithoutARowWeighNothing) {
   EXPECT_EQ(BoneWeightLine("1980", "05", "10", "8", 1), "");
 }
 
+TEST(BoneWeight, AStoredWeightOutOfRangeWeighsNothingLikeAMissingRow) {
+  // 2050 has no row; 1e300, -1, 10 and a text are no weights either: each
+  // total is 0.9 + 1.6 + 0.6 = 3.1, as without the row.
+  FixtureDir dir;
+  dir.WriteDatabase("KelFile.dll", std::string(kTables) +
+                                       "insert into chenggu1 values ('2001', 1e300);"
+                                       "insert into chenggu1 values ('2002', -1);"
+                                       "insert into chenggu1 values ('2003', 10);"
+                                       "insert into chenggu1 values ('2004', 9e999);");
+  for (const char* year : {"2050", "2001", "2002", "2003", "2004"}) {
+    EXPECT_EQ(BoneWeightLine(year, "5", "10", "8", 0), "你的骨重为：3两1钱 三两一钱") << year;
+  }
+}
+
 TEST(BoneWeight, ACodeWithoutAVerdictGivesEmptyLines) {
   FixtureDir dir;
   dir.WriteDatabase("KelFile.dll", kTables);

@@ -8,10 +8,15 @@ expect_out "庚午${T}壬午${T}癸卯${T}丙辰${T}0${T}0${T}10${T}癸酉${T}�
 expect_fail 2 "请检查输入数据是否出错！" bazi 2013-02-29 0 0 男
 expect_fail 2 "请检查输入数据是否出错！" bazi 1900-01-30 12 0 女
 expect_fail 2 "请检查输入数据是否出错！" bazi 2101-01-01 12 0 女
-# A clock time that cannot be encoded, or words that are not numbers: exit 1.
-expect_fail 1 "" bazi 2000-01-01 24 0 男
+# An hour that is not 0..23 or an hour item: a usage error naming the value.
+for hour in 24 zero 1e10 12.5 -1 +5 "子 100" " 7"; do
+  expect_fail 2 "the hour is 0..23 or an hour item such as 子 23, not $hour" bazi 2000-01-01 "$hour" 0 男
+done
+expect_out "$("$CLI" bazi 2000-01-01 23 0 男)" bazi 2000-01-01 "子 23" 0 男
+expect_out "$("$CLI" bazi 2000-01-01 7 0 男)" bazi 2000-01-01 07 0 男
+# Words that are not numbers: exit 1.
 expect_fail 1 "'2000-x-1' is not a valid date" bazi 2000-x-1 0 0 男
-expect_fail 1 "'zero' is not a valid integer value" bazi 2000-01-01 zero 0 男
+expect_fail 1 "'zero' is not a valid integer value" bazi 2000-01-01 0 zero 男
 expect_fail 2 "" bazi 2000-01-01 0 0
 # Batch: one line per input, an empty line where the notice stopped it.
 expect_stdin 2 $'2000-01-01 0 0 男\n2013-2-29 0 0 男\n1984-03-15 12 0 男\n' \

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "common/errors.h"
 
 namespace vantrel {
@@ -14,6 +17,18 @@ TEST(DayNumbers, MatchTheirAnchors) {
   EXPECT_EQ(EncodeDate(1, 1, 1), kNoDate);
   EXPECT_EQ(FormatDate(kNoDate), "0001-01-01");
   EXPECT_EQ(FormatDate(EncodeDate(9999, 12, 31)), "9999-12-31");
+}
+
+TEST(DayNumbers, ValuesOutOfRangeDecodeAsNoDateAtAll) {
+  for (const DateTime bad : {1e300, -1e300, 1e19, -1e19, kLastDay + 1, kNoDate - 1e-9, std::nan(""),
+                             std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
+    EXPECT_FALSE(IsDateTimeInRange(bad)) << bad;
+    EXPECT_EQ(FormatDateTime(bad), "0000-00-00 00:00:00") << bad;
+    EXPECT_EQ(DayOfWeek(bad), 0) << bad;
+    EXPECT_EQ(DayOfYear(bad), 0) << bad;
+  }
+  EXPECT_TRUE(IsDateTimeInRange(kNoDate));
+  EXPECT_EQ(FormatDateTime(kLastDay + 0.99999), "9999-12-31 23:59:59");
 }
 
 TEST(DayNumbers, DecodeEveryDayOfFourCenturies) {

@@ -86,5 +86,17 @@ TEST(ReplaceAll, ReplacesEveryOccurrence) {
   EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
 }
 
+TEST(TerminalSafe, EscapesControlsAndReplacesBrokenUtf8) {
+  EXPECT_EQ(TerminalSafe("张伟\tAB\n"), "张伟\tAB\n");
+  EXPECT_EQ(TerminalSafe("\x1b[31mX\x07\r\x7f"), "\\x1b[31mX\\x07\\x0d\\x7f");
+  EXPECT_EQ(TerminalSafe(std::string("a\0b", 3)), "a\\x00b");
+  EXPECT_EQ(TerminalSafe("\xc2\x9b" "2J"), "\\u009b2J");  // the one-character CSI of C1
+  EXPECT_EQ(TerminalSafe("\xff\xfe" "A"), "\xef\xbf\xbd\xef\xbf\xbd" "A");
+  EXPECT_EQ(TerminalSafe("\xe5\xbc"), "\xef\xbf\xbd\xef\xbf\xbd");             // a character cut short
+  EXPECT_EQ(TerminalSafe("\xc0\xaf"), "\xef\xbf\xbd\xef\xbf\xbd");             // an overlong "/"
+  EXPECT_EQ(TerminalSafe("\xed\xa0\x80"), "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd");  // a surrogate
+  EXPECT_EQ(TerminalSafe("\xf0\x9f\x98\x80"), "\xf0\x9f\x98\x80");            // beyond the BMP is fine
+}
+
 }  // namespace
 }  // namespace vantrel::text

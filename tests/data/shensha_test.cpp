@@ -57,6 +57,24 @@ TEST(ShenshaFile, AMissingFileRaisesTheFileErrorWithItsPathAndReason) {
   }
 }
 
+TEST(ShenshaFile, AFileOverOneMebibyteIsRefused) {
+  FixtureDir dir;
+  std::string line = text::ToGbk("天乙贵人 甲:丑") + "\r\n";
+  std::string bytes;
+  while (bytes.size() <= (1u << 20)) bytes += line;
+  dir.WriteFile("shensha/niangan.txt", bytes);
+  const std::string path = dir.path() + "/shensha/niangan.txt";
+  try {
+    ShenshaNiangan("甲", "丑");
+    FAIL() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + path + "\". File too large (over 1 MiB)");
+  }
+  bytes = line + std::string((1u << 20) - line.size(), '\n');  // exactly 1 MiB is still read
+  dir.WriteFile("shensha/niangan.txt", bytes);
+  EXPECT_EQ(ShenshaNiangan("甲", "丑"), "天乙贵人");
+}
+
 TEST(ShenshaFile, TheFileIsReadAfreshOnEveryCall) {
   FixtureDir dir;
   WriteRules(dir, "niangan.txt", {"天乙贵人 甲:丑"});
