@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QLinearGradient>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadialGradient>
@@ -335,13 +336,28 @@ void PaintMainBackground(QPainter& p, const QSize& size) {
 PaintedButton::PaintedButton(QWidget* parent, Painter painter) : QAbstractButton(parent), painter_(std::move(painter)) {
   setCursor(Qt::PointingHandCursor);
   setAttribute(Qt::WA_Hover);
+  setFocusPolicy(Qt::TabFocus);  // the keyboard reaches it by Tab; a click does not leave it focused
 }
 
 void PaintedButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  painter_(p, QRectF(rect()), ButtonLook{hovered_, isDown()});
+  painter_(p, QRectF(rect()), ButtonLook{hovered_ || hasFocus(), isDown()});
+  if (hasFocus()) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(0x8b, 0x1a, 0x1a), 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
+}
+
+void PaintedButton::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    animateClick();
+    return;
+  }
+  QAbstractButton::keyPressEvent(e);
 }
 
 void PaintedButton::enterEvent(QEnterEvent* e) {

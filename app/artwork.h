@@ -34,7 +34,9 @@ struct ButtonLook {
   bool pressed = false;
 };
 
-// A button that is only a drawing.
+// A button that is only a drawing. It takes the keyboard focus by Tab (and
+// shows it as the hover look with a dotted outline) and is pressed by Space,
+// Enter or Return.
 class PaintedButton : public QAbstractButton {
  public:
   using Painter = std::function<void(QPainter&, const QRectF&, const ButtonLook&)>;
@@ -44,6 +46,7 @@ class PaintedButton : public QAbstractButton {
   void paintEvent(QPaintEvent*) override;
   void enterEvent(QEnterEvent*) override;
   void leaveEvent(QEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
 
  private:
   Painter painter_;

@@ -18,17 +18,25 @@ MessageBoxHook& Hook() {
 
 void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
 
+namespace {
+QString CaptionOf(BoxKind kind) {
+  return kind == BoxKind::Notice ? QStringLiteral("提示") : QString::fromUtf8(kAppTitle);
+}
+}  // namespace
+
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, BoxKind kind, const QString& text) {
+  auto box = std::make_unique<QMessageBox>(kind == BoxKind::Notice ? QMessageBox::Information : QMessageBox::Critical,
+                                           CaptionOf(kind), text, QMessageBox::Ok, parent);
+  box->setTextFormat(Qt::PlainText);
+  return box;
+}
+
 void ShowMessageBox(QWidget* parent, BoxKind kind, const QString& text) {
-  const QString caption = kind == BoxKind::Notice ? QStringLiteral("提示") : QString::fromUtf8(kAppTitle);
   if (Hook()) {
-    Hook()(kind, caption, text);
+    Hook()(kind, CaptionOf(kind), text);
     return;
   }
-  if (kind == BoxKind::Notice) {
-    QMessageBox::information(parent, caption, text, QMessageBox::Ok);
-  } else {
-    QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
-  }
+  MakeMessageBox(parent, kind, text)->exec();
 }
 
 void WindowNotifier::ShowNotice(std::string_view text) {

@@ -11,11 +11,13 @@
 // modal loop.
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "common/notice.h"
 
 class QAbstractButton;
+class QMessageBox;
 class QWidget;
 
 namespace vantrel::app {
@@ -36,6 +38,11 @@ using MessageBoxHook = std::function<void(BoxKind kind, const QString& caption, 
 void SetMessageBoxHook(MessageBoxHook hook);
 
 void ShowMessageBox(QWidget* parent, BoxKind kind, const QString& text);
+
+// The box ShowMessageBox shows: its caption exactly as given (no program
+// name added), its icon and one OK button, whose text follows the loaded
+// translation ("确定").
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, BoxKind kind, const QString& text);
 
 // The notice box of the window and of its dialogs.
 class WindowNotifier : public Notifier {

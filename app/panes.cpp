@@ -4,11 +4,13 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QLibraryInfo>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTranslator>
 #include <cmath>
 
 #include "app/artwork.h"
@@ -78,7 +80,13 @@ QFont PaneFont() {
 
 void SetUpApplication(QApplication& app) {
   QApplication::setApplicationName(QStringLiteral("vantrel"));
-  QApplication::setApplicationDisplayName(QString::fromUtf8(kAppTitle));
+  // Qt's own texts (the message boxes' buttons, the standard dialogs, the
+  // text fields' context menus) in Simplified Chinese. No display name is
+  // set, so a window's title is exactly its caption.
+  static QTranslator qtTranslator;
+  if (qtTranslator.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QCoreApplication::installTranslator(&qtTranslator);
+  }
   QGuiApplication::setDesktopFileName(QStringLiteral("vantrel"));
   QApplication::setFont(ProgramFont());
   QApplication::setWindowIcon(AppIcon());
@@ -89,14 +97,30 @@ QPlainTextEdit* MakePane(QWidget* parent, const char* name, Wrap wrap) {
   edit->setObjectName(QString::fromLatin1(name));
   edit->setReadOnly(true);
   edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  // A read-only pane takes the keyboard for selecting; the caret it would
+  // blink is no place to type, so it is not drawn.
+  edit->setCursorWidth(0);
   edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  edit->setLineWrapMode(wrap == Wrap::None ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+  if (wrap == Wrap::None) {
+    edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+  } else {
+    edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
   edit->setFont(PaneFont());
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Base, Qt::white);
   palette.setColor(QPalette::Text, Qt::black);
   edit->setPalette(palette);
   return edit;
+}
+
+void ShowFromStart(QPlainTextEdit* edit) {
+  QTextCursor cursor = edit->textCursor();
+  cursor.movePosition(QTextCursor::Start);
+  edit->setTextCursor(cursor);
+  edit->verticalScrollBar()->setValue(0);
+  edit->horizontalScrollBar()->setValue(0);
 }
 
 void CenterOnScreen(QWidget* window) {

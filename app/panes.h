@@ -3,8 +3,10 @@
 //
 // The reports line their columns up with blanks, counting a Chinese
 // character as two columns; a pane shows them in a font whose Chinese
-// characters are exactly twice as wide as its Latin ones, and report panes
-// never wrap their lines.
+// characters are exactly twice as wide as its Latin ones. Report panes wrap
+// their long prose lines at the pane's edge and never scroll sideways; their
+// grid lines (pillars, ages, years) are narrower than the pane, so they stay
+// whole and aligned.
 #include <QFont>
 #include <QPlainTextEdit>
 
@@ -31,13 +33,16 @@ QFont PaneFont();
 void SetUpApplication(QApplication& app);
 
 enum class Wrap {
-  None,        // report panes: a line stays one line, the pane scrolls sideways
-  PaneWidth,   // reading texts: long lines wrap at the pane's edge
+  None,        // a chart drawn in text: a line stays one line, the pane scrolls sideways
+  PaneWidth,   // reports and reading texts: long lines wrap at the pane's edge
 };
 
 // A read-only pane with a vertical scroll bar, selectable and copyable text
-// and the pane font.
+// (mouse and keyboard) without a blinking caret, and the pane font.
 QPlainTextEdit* MakePane(QWidget* parent, const char* name, Wrap wrap);
+
+// Brings a pane's view to its first line and first column.
+void ShowFromStart(QPlainTextEdit* edit);
 
 // Places a window in the centre of the screen it is on.
 void CenterOnScreen(QWidget* window);

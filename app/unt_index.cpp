@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QWindow>
 #include <cstdlib>
@@ -240,6 +242,11 @@ TFrmIndex::TFrmIndex(QWidget* parent)
   SetListText(sl_month_, QStringLiteral("%1").arg(today.month, 2, 10, QLatin1Char('0')));
   SetListText(sl_day_, QStringLiteral("%1").arg(today.day, 2, 10, QLatin1Char('0')));
   SelectPage(Page::Marriage);
+
+  // Every button a screen reader meets is named after its caption.
+  for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+    if (button->accessibleName().isEmpty()) button->setAccessibleName(button->text());
+  }
 }
 
 TFrmIndex::~TFrmIndex() = default;
@@ -267,7 +274,11 @@ void TFrmIndex::BuildChrome() {
     button->setText(ToolbarCaption(i));
     button->setToolTip(Qt8(toolbar[i].hint));
     button->setGeometry(ToolbarButtonLeft(i), 23, 75, 77);
+    button->setAccessibleName(Qt8(toolbar[i].hint));
     OnClick(button, this, [this, action = toolbar[i].action] { (this->*action)(); });
+    // Ctrl+1 .. Ctrl+6 press the toolbar's buttons from the keyboard.
+    auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)), this);
+    connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
   }
 
   struct SmallButton {
@@ -289,6 +300,7 @@ void TFrmIndex::BuildChrome() {
     button->setObjectName(QString::fromLatin1(b.name));
     button->setToolTip(Qt8(b.hint));
     button->setGeometry(b.x, 1, 27, 19);
+    button->setAccessibleName(Qt8(b.hint));
     OnClick(button, this, [this, action = b.action] { (this->*action)(); });
   }
 }
@@ -296,6 +308,18 @@ void TFrmIndex::BuildChrome() {
 EntryRow TFrmIndex::BuildPersonRow(QWidget* parent, int y, const char* const names[], bool two_person) {
   EntryRow entry;
   RowPlacer row(parent, 6, y);
+  // Screen readers name each field after its label, and on the marriage
+  // page after the person too ("男方姓名").
+  const auto name_fields = [&entry](const QString& person) {
+    const std::pair<QWidget*, const char*> fields[] = {
+        {entry.name, "姓名"},   {entry.sex, "性别"},     {entry.calendar, "历法"}, {entry.year, "出生年"},
+        {entry.month, "出生月"}, {entry.day, "出生日"},   {entry.hour, "出生时"},   {entry.minute, "出生分"},
+        {entry.blood, "血型"},
+    };
+    for (const auto& [field, label] : fields) {
+      if (field) field->setAccessibleName(person + Qt8(label));
+    }
+  };
   if (two_person) {
     // names: heading, name, calendar, year, month, day, hour, minute, blood type
     QLabel* heading = row.Label(Qt8(names[0]));
@@ -308,6 +332,7 @@ EntryRow TFrmIndex::BuildPersonRow(QWidget* parent, int y, const char* const nam
     entry.blood = row.Put(
         MakeList(parent, names[8], {QString(), Qt8("A型"), Qt8("B型"), Qt8("O型"), Qt8("AB型")}, false), 54);
     entry.blood->setCurrentIndex(-1);
+    name_fields(Qt8(names[0]).left(2));
   } else {
     // names: name, sex, calendar, year, month, day, hour, minute
     row.Label(Qt8("姓名"));
@@ -317,6 +342,7 @@ EntryRow TFrmIndex::BuildPersonRow(QWidget* parent, int y, const char* const nam
     entry.calendar = row.Put(MakeList(parent, names[2], {Qt8("公历"), Qt8("农历")}, false), 56);
     AddBirthFields(row, entry, {names[3], names[4], names[5], names[6], names[7]});
     row.Label(Qt8("分"));
+    name_fields(QString());
   }
   return entry;
 }
@@ -339,7 +365,8 @@ QWidget* TFrmIndex::BuildMarriagePage() {
   compute->setGeometry(716, 6, 64, 48);
   OnClick(compute, this, [this] { RzBitBtn2Click(); });
 
-  memo_success_ = PlacePane(page, "MemoSuccess", Wrap::None, QRect(0, 60, kPageWidth, kPageHeight - 60));
+  memo_success_ = PlacePane(page, "MemoSuccess", Wrap::PaneWidth, QRect(0, 60, kPageWidth, kPageHeight - 60));
+  memo_success_->widget()->setAccessibleName(Qt8("合婚报告"));
   marriage_panes_ = std::make_unique<MarriagePanes>(*memo_success_);
   return page;
 }
@@ -357,7 +384,8 @@ QWidget* TFrmIndex::BuildChartPage() {
   rz_button2_->setGeometry(640, 6, 90, 25);
   OnClick(rz_button2_, this, [this] { RzButton2Click(); });
 
-  memo1_ = PlacePane(page, "Memo1", Wrap::None, QRect(0, 38, kPageWidth, kPageHeight - 38));
+  memo1_ = PlacePane(page, "Memo1", Wrap::PaneWidth, QRect(0, 38, kPageWidth, kPageHeight - 38));
+  memo1_->widget()->setAccessibleName(Qt8("分析报告"));
   return page;
 }
 
@@ -371,6 +399,9 @@ QWidget* TFrmIndex::BuildAlmanacPage() {
   sl_month_ = row.Put(MakeList(page, "SlMonth", Numbers(1, 12, 2), true), 46);
   row.Label(Qt8("月"));
   sl_day_ = row.Put(MakeList(page, "Slday", Numbers(1, 31, 2), true), 46);
+  sl_year_->setAccessibleName(Qt8("黄历年"));
+  sl_month_->setAccessibleName(Qt8("黄历月"));
+  sl_day_->setAccessibleName(Qt8("黄历日"));
   row.Label(Qt8("日"));
   auto* show = row.Put(new QPushButton(Qt8("查看"), page), 56);
   show->setObjectName(QStringLiteral("BtnHuangli"));
@@ -379,11 +410,13 @@ QWidget* TFrmIndex::BuildAlmanacPage() {
   constexpr int kHalf = kPageWidth / 2;
   auto* result = new QLabel(Qt8("测算结果："), page);
   result->setGeometry(4, 36, 200, 16);
-  memo_huangli_ = PlacePane(page, "MemoHuangli", Wrap::None, QRect(0, 54, kHalf - 3, kPageHeight - 54));
+  memo_huangli_ = PlacePane(page, "MemoHuangli", Wrap::PaneWidth, QRect(0, 54, kHalf - 3, kPageHeight - 54));
+  memo_huangli_->widget()->setAccessibleName(Qt8("测算结果"));
 
   auto* glossary_label = new QLabel(Qt8("黄历名词解释："), page);
   glossary_label->setGeometry(kHalf + 4, 36, 200, 16);
   QPlainTextEdit* glossary = MakePane(page, "MemoGlossary", Wrap::PaneWidth);
+  glossary->setAccessibleName(Qt8("黄历名词解释"));
   glossary->setGeometry(kHalf + 3, 54, kHalf - 3, kPageHeight - 54);
   QStringList lines;
   for (const std::string& line : AlmanacGlossary()) lines << QString::fromStdString(line);
@@ -395,8 +428,13 @@ QWidget* TFrmIndex::BuildEncyclopediaPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("TabSheet4"));
   int y = 3;
+  // The topic shown stays marked (pressed) until another one is chosen.
+  auto* topics = new QButtonGroup(page);
+  topics->setExclusive(true);
   for (const auto& [caption, code] : kTopics) {
     auto* button = new QPushButton(Qt8(caption), page);
+    button->setCheckable(true);
+    topics->addButton(button);
     button->setObjectName(QStringLiteral("Topic_%1").arg(QString::fromLatin1(code)));
     // The code is the key of the topic's row; it is kept, never shown.
     button->setProperty("topicCode", QString::fromLatin1(code));
@@ -405,6 +443,7 @@ QWidget* TFrmIndex::BuildEncyclopediaPage() {
     y += 32;
   }
   memo_bk_ = PlacePane(page, "MemoBk", Wrap::PaneWidth, QRect(162, 0, kPageWidth - 162, kPageHeight));
+  memo_bk_->widget()->setAccessibleName(Qt8("合婚百科"));
   memo_bk_->SetText(ResourceText(QStringLiteral(":/texts/encyclopedia_intro.txt")).toStdString());
   return page;
 }
@@ -424,6 +463,7 @@ QWidget* TFrmIndex::BuildCataloguePage() {
     });
     b->setText(caption);
     b->setToolTip(caption);
+    b->setAccessibleName(caption);
     b->setGeometry(24 + index * kStep, group == 0 ? 44 : 190, 71, 71);
     return b;
   };
@@ -462,6 +502,7 @@ QWidget* TFrmIndex::BuildAboutPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("TabSheet6"));
   QPlainTextEdit* pane = MakePane(page, "MemoAbout", Wrap::PaneWidth);
+  pane->setAccessibleName(Qt8("关于我们"));
   pane->setGeometry(0, 0, kPageWidth, kPageHeight);
   SetPaneText(pane, ResourceText(QStringLiteral(":/texts/about.txt")));
   return page;
@@ -516,6 +557,7 @@ void TFrmIndex::RzBitBtn2Click() {
     if (focus == EntryFocus::ManName) man_.name->setFocus();
     if (focus == EntryFocus::WomanName) woman_.name->setFocus();
   });
+  ShowFromStart(memo_success_->widget());
 }
 
 void TFrmIndex::RzButton2Click() {
@@ -526,12 +568,14 @@ void TFrmIndex::RzButton2Click() {
   entry.sex = single_.sex->currentText().toStdString();
   entry.buttonCaption = rz_button2_->text().toStdString();
   RunChartReport(entry, *memo1_, re_bazi_, notifier);
+  ShowFromStart(memo1_->widget());
 }
 
 void TFrmIndex::BtnHuangliClick() {
   WindowNotifier notifier(this);
   ShowAlmanac(sl_year_->currentText().toStdString(), sl_month_->currentText().toStdString(),
               sl_day_->currentText().toStdString(), adoquery1_, *memo_huangli_, notifier);
+  ShowFromStart(memo_huangli_->widget());
 }
 
 void TFrmIndex::ShowTopicOf(const QString& code) { ShowTopic(code.toStdString(), *memo_bk_); }

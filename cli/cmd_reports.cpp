@@ -49,13 +49,14 @@ void PrintPane(const Context& ctx, const Pane& pane) {
   for (int i = 0; i < pane.LineCount(); ++i) ctx.Out(pane.Line(i));
 }
 
-// Runs a report; on an error the pane's lines so far are printed first.
+// Runs a report and prints the pane as the window would hold it. A notice
+// or an error that stops the report comes after what the pane already held
+// (the man's section, when the woman's entry is what stops it); a notice
+// before anything was written prints nothing but itself.
 template <typename Run>
 int RunPrinting(const Context& ctx, const Pane& pane, Run run) {
   try {
     run();
-  } catch (const NoticeError&) {
-    throw;
   } catch (...) {
     PrintPane(ctx, pane);
     throw;

@@ -44,8 +44,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vantrel developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 # dpkg-shlibdeps adds the libraries the executables link (Qt, SQLite, the C++
-# runtime); the window also needs Qt's platform plugins and a Chinese font
-# whose characters are two columns wide.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-zenhei | fonts-noto-cjk")
+# runtime); the window also needs Qt's platform plugins, Qt's Chinese
+# translations (its standard buttons and dialogs) and a Chinese font whose
+# characters are two columns wide.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-wqy-zenhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QScrollArea>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -56,6 +57,21 @@ QLabel* MakeValueField(QWidget* parent, const char* name, const QRect& geometry,
   field->setTextInteractionFlags(Qt::TextSelectableByMouse);
   field->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   if (!colour.isEmpty()) field->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+  return field;
+}
+
+QLabel* MakeWrappingValueField(QWidget* parent, const char* name, const QRect& geometry, const QString& colour) {
+  auto* scroller = new QScrollArea(parent);
+  scroller->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scroller"));
+  scroller->setGeometry(geometry);
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scroller->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  scroller->setWidgetResizable(true);
+  scroller->setBackgroundRole(QPalette::Window);
+  QLabel* field = MakeValueField(nullptr, name, QRect(), colour);
+  field->setWordWrap(true);
+  scroller->setWidget(field);
   return field;
 }
 

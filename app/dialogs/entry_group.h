@@ -31,6 +31,11 @@ EntryGroup MakeEntryGroup(QDialog* dialog, const QRect& geometry, const QString&
 // A value field of a result group.
 QLabel* MakeValueField(QWidget* parent, const char* name, const QRect& geometry, const QString& colour = {});
 
+// A value field for a text of several lines: it wraps at the field's width
+// and scrolls vertically when the text is taller than the field, so no part
+// of a long description is cut off.
+QLabel* MakeWrappingValueField(QWidget* parent, const char* name, const QRect& geometry, const QString& colour = {});
+
 // Applies what a dialog's "测算" asks: new field texts, a notice, or nothing.
 template <typename Fields, typename SetFields>
 void ApplyOutcome(const DialogOutcome<Fields>& outcome, QWidget* dialog, SetFields set_fields) {

@@ -15,8 +15,10 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
 
   // The chart's columns line up only in the pane font, and only unwrapped.
   memo_ = MakePane(this, "Memo1", Wrap::None);
+  // The user may edit the chart (nothing is kept), so it shows its caret.
   memo_->setReadOnly(false);
   memo_->setTextInteractionFlags(Qt::TextEditorInteraction);
+  memo_->setCursorWidth(1);
   memo_->setGeometry(8, 8, 578, 496);
   memo_->setPlainText(QString::fromStdString(text::Join(BoyGirlChartLines(), "\n")));
 

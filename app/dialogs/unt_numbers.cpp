@@ -95,14 +95,14 @@ TFrmNumber::TFrmNumber(QWidget* parent, NumberDialog kind) : QDialog(parent), ki
     label->setGeometry(10, y, value_left - 12, 18);
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     const int height = i == 3 ? result_height - y - 8 : 18;
-    fields[i] = MakeValueField(result, names[i], QRect(value_left, y, width - value_left - 10, height),
-                               i == 2 ? QStringLiteral("red") : QString());
+    const QRect place(value_left, y, width - value_left - 10, height);
+    fields[i] = i == 3 ? MakeWrappingValueField(result, names[i], place)
+                       : MakeValueField(result, names[i], place, i == 2 ? QStringLiteral("red") : QString());
   }
   number_ = fields[0];
   state_ = fields[1];
   luck_ = fields[2];
   description_ = fields[3];
-  description_->setWordWrap(true);
 
   if (mobile) {
     auto* note = new QLabel(

@@ -1,6 +1,10 @@
 #include "app/dialogs/unt_onther.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QPointer>
+#include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 
 #include "app/panes.h"
@@ -27,6 +31,10 @@ TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent), pages_(new QStacked
   label->setTextFormat(Qt::PlainText);
   label->setStyleSheet(QStringLiteral("color: navy;"));
   label->setGeometry(6, 210, 376, 68);
+
+  // Esc closes the window, as it closes every dialog of the program.
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void TFormOnther::SetPage(int page) {
@@ -36,11 +44,26 @@ void TFormOnther::SetPage(int page) {
 int TFormOnther::Page() const { return pages_->currentIndex(); }
 
 TFormOnther* ShowFolkOmen(QWidget* owner, const QString& title, int page) {
+  // The newest omen window still open: a new one steps down and right from
+  // it, so that each new window can be seen; the first one, and one that
+  // would leave the screen, stands in the centre.
+  static QPointer<TFormOnther> newest;
   auto* window = new TFormOnther(owner);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowTitle(title);
   window->SetPage(page);
   window->show();
+  if (newest && newest->isVisible()) {
+    constexpr int kCascadeStep = 24;
+    const QPoint place = newest->pos() + QPoint(kCascadeStep, kCascadeStep);
+    QScreen* screen = newest->screen() ? newest->screen() : QGuiApplication::primaryScreen();
+    if (screen && screen->availableGeometry().contains(QRect(place, window->frameGeometry().size()))) {
+      window->move(place);
+    } else {
+      CenterOnScreen(window);
+    }
+  }
+  newest = window;
   return window;
 }
 

@@ -50,7 +50,6 @@ class MainWindowTest : public QObject {
     QCOMPARE(w.size(), QSize(800, 590));
     QVERIFY(w.windowFlags() & Qt::FramelessWindowHint);
     QCOMPARE(w.windowTitle(), QStringLiteral("Vantrel"));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Vantrel"));
     QCOMPARE(w.CurrentPage(), Page::Marriage);
     auto* pages = Child<QStackedWidget>(w, "RzPageControl1");
     QCOMPARE(pages->count(), 6);

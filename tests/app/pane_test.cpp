@@ -71,10 +71,11 @@ class PaneTest : public QObject {
     QCOMPARE(pane.Line(0), std::string("第0行"));
   }
 
-  void ReportPanesAreReadOnlyUnwrappedAndInADoubleWidthFont() {
-    std::unique_ptr<QPlainTextEdit> report(MakePane(nullptr, "MemoSuccess", Wrap::None));
+  void PanesAreReadOnlyAndInADoubleWidthFont() {
+    std::unique_ptr<QPlainTextEdit> report(MakePane(nullptr, "MemoSuccess", Wrap::PaneWidth));
     QVERIFY(report->isReadOnly());
-    QCOMPARE(report->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QCOMPARE(report->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(report->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     QCOMPARE(report->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QVERIFY(report->textInteractionFlags() & Qt::TextSelectableByMouse);
     QVERIFY(report->textInteractionFlags() & Qt::TextSelectableByKeyboard);
@@ -83,8 +84,8 @@ class PaneTest : public QObject {
     // A report line of pillars: the Chinese text and its blank-padded twin
     // take the same width.
     QCOMPARE(m.horizontalAdvance(QStringLiteral("甲子   乙丑")), m.horizontalAdvance(QStringLiteral("1980   1981")) + 0.0);
-    std::unique_ptr<QPlainTextEdit> reading(MakePane(nullptr, "MemoBk", Wrap::PaneWidth));
-    QCOMPARE(reading->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    std::unique_ptr<QPlainTextEdit> chart(MakePane(nullptr, "Memo1", Wrap::None));
+    QCOMPARE(chart->lineWrapMode(), QPlainTextEdit::NoWrap);
   }
 
   void DoubleWidthTellsProportionalFontsApart() {

@@ -1,4 +1,6 @@
 # marriage, chart and constellation on the command line.
+work_err=$(mktemp)
+trap 'rm -f "$work_err"' EXIT
 couple=(--man-name 张三 --man-year 1985 --man-month 6 --man-day 15 --man-hour 10 --man-minute 30
         --woman-name 李四 --woman-year 1987 --woman-month 3 --woman-day 8 --woman-hour 23 --woman-minute 5)
 
@@ -35,3 +37,18 @@ out=$("$CLI" constellation --month 5 --day 20)
 check "constellation of 20 May" "$(printf '%s\n' "$out" | grep -qx '星座：金牛座 '; echo $?)"
 check "the constellation report casts no chart" "$(printf '%s\n' "$out" | grep -q '八字：'; [ $? -ne 0 ]; echo $?)"
 check "the constellation headings" "$([ "$(printf '%s\n' "$out" | grep -c '^【')" -eq 3 ]; echo $?)"
+
+# A notice after the man's section: his section is printed as the window
+# keeps it, then the notice; a notice before anything is written prints nothing.
+man=(--man-name 张三 --man-year 1985 --man-month 6 --man-day 15 --man-hour 10 --man-minute 30)
+full_man=$("$CLI" marriage "${couple[@]}" | sed -n '/^---/q;p')
+for stop in "--woman-name=" "--woman-year= " "--woman-month= " "--woman-day= " "--woman-hour= "; do
+  out=$("$CLI" marriage "${man[@]}" --woman-name 李四 "$stop" 2>"$work_err"); rc=$?
+  check "marriage stopped by $stop exits 2" "$([ "$rc" -eq 2 ]; echo $?)"
+  check "marriage stopped by $stop keeps the man's section" \
+    "$([ "$(printf '%s\n' "$out" | head -n "$(printf '%s\n' "$full_man" | wc -l)")" = "$full_man" ]; echo $?)"
+  check "marriage stopped by $stop gives one notice" "$([ "$(wc -l <"$work_err")" -eq 1 ]; echo $?)"
+done
+check "the man's section is 52 lines" "$([ "$("$CLI" marriage --man-name 甲 2>/dev/null | wc -l)" -eq 52 ]; echo $?)"
+out=$("$CLI" marriage 2>/dev/null)
+check "a notice before anything is written prints nothing" "$([ -z "$out" ]; echo $?)"

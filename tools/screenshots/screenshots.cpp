@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
   using namespace vantrel::app;
   SaveDialog<TFrm_NanNv>(&window, QStringLiteral("dialog_boy_girl"));
   SaveDialog<TFrm_SJcs>(&window, QStringLiteral("dialog_mobile"), [](TFrm_SJcs& d) {
-    d.Entry()->setText(QStringLiteral("13912340023"));
+    d.Entry()->setText(QStringLiteral("13912340002"));
     d.RzBitBtn1Click();
   });
   SaveDialog<TFrmQQhm>(&window, QStringLiteral("dialog_qq"), [](TFrmQQhm& d) {
