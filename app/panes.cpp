@@ -20,39 +20,8 @@
 namespace vantrel::app {
 namespace {
 
-constexpr int kFontPixels = 12;
-
 QString ToQt(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QFont PixelFont(const QString& family) {
-  QFont font(family);
-  font.setPixelSize(kFontPixels);
-  font.setStyleHint(QFont::TypeWriter);
-  return font;
-}
-
-// The family the font database really gives for the request, so that a
-// missing family is not mistaken for a fitting one.
-bool Resolves(const QFont& font, const QString& family) {
-  return QFontInfo(font).family().compare(family, Qt::CaseInsensitive) == 0;
-}
-
-QFont ChoosePaneFont() {
-  for (const QString& family : {QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("Noto Sans Mono CJK SC")}) {
-    const QFont font = PixelFont(family);
-    if (Resolves(font, family) && IsDoubleWidth(font)) return font;
-  }
-  const QStringList families = QFontDatabase::families(QFontDatabase::SimplifiedChinese);
-  for (const QString& family : families) {
-    if (!QFontDatabase::isFixedPitch(family)) continue;
-    const QFont font = PixelFont(family);
-    if (IsDoubleWidth(font)) return font;
-  }
-  QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  fixed.setPixelSize(kFontPixels);
-  return fixed;
 }
 
 }  // namespace
@@ -61,20 +30,7 @@ QFont ProgramFont() {
   QFont font;
   font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Zen Hei"),
                     QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Noto Sans SC")});
-  font.setPixelSize(kFontPixels);
-  return font;
-}
-
-bool IsDoubleWidth(const QFont& font) {
-  const QFontMetricsF m(font);
-  const qreal latin = m.horizontalAdvance(QLatin1Char('a'));
-  const qreal wide = m.horizontalAdvance(QStringLiteral("中"));
-  return latin > 0 && std::abs(wide - 2 * latin) < 0.01 &&
-         std::abs(m.horizontalAdvance(QStringLiteral("WWii")) - 4 * latin) < 0.01;
-}
-
-QFont PaneFont() {
-  static const QFont font = ChoosePaneFont();
+  font.setPixelSize(12);
   return font;
 }
 

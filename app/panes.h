@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QPlainTextEdit>
 
+#include "app/report_print.h"  // the pane font
 #include "common/pane.h"
 
 class QApplication;
@@ -20,13 +21,6 @@ namespace vantrel::app {
 // The window's default font: a Song-style Chinese font 12 pixels high.
 QFont ProgramFont();
 
-// Whether the font's Chinese characters are exactly two Latin columns wide.
-bool IsDoubleWidth(const QFont& font);
-
-// The font of the text panes (12 pixels): the first of "WenQuanYi Zen Hei
-// Mono" and "Noto Sans Mono CJK SC" that passes IsDoubleWidth, else any
-// installed fixed-pitch family that does, else the system's fixed font.
-QFont PaneFont();
 
 // Title, font and icon of the application; called once, before the window
 // is created.

@@ -367,6 +367,7 @@ QWidget* TFrmIndex::BuildMarriagePage() {
 
   memo_success_ = PlacePane(page, "MemoSuccess", Wrap::PaneWidth, QRect(0, 60, kPageWidth, kPageHeight - 60));
   memo_success_->widget()->setAccessibleName(Qt8("合婚报告"));
+  AttachReportActions(memo_success_->widget(), page, [this] { return marriage_report_; });
   marriage_panes_ = std::make_unique<MarriagePanes>(*memo_success_);
   return page;
 }
@@ -386,6 +387,7 @@ QWidget* TFrmIndex::BuildChartPage() {
 
   memo1_ = PlacePane(page, "Memo1", Wrap::PaneWidth, QRect(0, 38, kPageWidth, kPageHeight - 38));
   memo1_->widget()->setAccessibleName(Qt8("分析报告"));
+  AttachReportActions(memo1_->widget(), page, [this] { return chart_report_; });
   return page;
 }
 
@@ -412,6 +414,7 @@ QWidget* TFrmIndex::BuildAlmanacPage() {
   result->setGeometry(4, 36, 200, 16);
   memo_huangli_ = PlacePane(page, "MemoHuangli", Wrap::PaneWidth, QRect(0, 54, kHalf - 3, kPageHeight - 54));
   memo_huangli_->widget()->setAccessibleName(Qt8("测算结果"));
+  AttachReportActions(memo_huangli_->widget(), page, [this] { return almanac_report_; });
 
   auto* glossary_label = new QLabel(Qt8("黄历名词解释："), page);
   glossary_label->setGeometry(kHalf + 4, 36, 200, 16);
@@ -439,11 +442,16 @@ QWidget* TFrmIndex::BuildEncyclopediaPage() {
     // The code is the key of the topic's row; it is kept, never shown.
     button->setProperty("topicCode", QString::fromLatin1(code));
     button->setGeometry(4, y, 153, 22);
-    OnClick(button, this, [this, button] { ShowTopicOf(button->property("topicCode").toString()); });
+    OnClick(button, this, [this, button] {
+      topic_report_ = {Qt8("合婚百科"), button->text(), {Qt8("合婚百科"), button->text()}};
+      ShowTopicOf(button->property("topicCode").toString());
+    });
     y += 32;
   }
   memo_bk_ = PlacePane(page, "MemoBk", Wrap::PaneWidth, QRect(162, 0, kPageWidth - 162, kPageHeight));
   memo_bk_->widget()->setAccessibleName(Qt8("合婚百科"));
+  topic_report_ = {Qt8("合婚百科"), QString(), {Qt8("合婚百科")}};
+  AttachReportActions(memo_bk_->widget(), page, [this] { return topic_report_; });
   memo_bk_->SetText(ResourceText(QStringLiteral(":/texts/encyclopedia_intro.txt")).toStdString());
   return page;
 }
@@ -553,6 +561,9 @@ void TFrmIndex::RzToolButton12Click() {
 void TFrmIndex::RzBitBtn2Click() {
   WindowNotifier notifier(this);
   const MarriageEntry entry{ReadEntry(man_), ReadEntry(woman_)};
+  const QString man = man_.name->text().trimmed(), woman = woman_.name->text().trimmed();
+  marriage_report_ = {Qt8("合婚报告"), man + QStringLiteral(" / ") + woman,
+                      {Qt8("合婚报告"), man, woman, QString::fromStdString(FormatDate(Today()))}};
   RunMarriageReport(entry, *marriage_panes_, notifier, adoquery2_, [this](EntryFocus focus) {
     if (focus == EntryFocus::ManName) man_.name->setFocus();
     if (focus == EntryFocus::WomanName) woman_.name->setFocus();
@@ -567,14 +578,30 @@ void TFrmIndex::RzButton2Click() {
   entry.hiddenName = name_b2_->text().toStdString();
   entry.sex = single_.sex->currentText().toStdString();
   entry.buttonCaption = rz_button2_->text().toStdString();
+  const std::string before = memo1_->Text();
   RunChartReport(entry, *memo1_, re_bazi_, notifier);
+  if (memo1_->Text() != before) {
+    const QString kind = rz_button2_->text() == Qt8("八字分析") ? Qt8("八字") : Qt8("星座");
+    const QString name = single_.name->text().trimmed();
+    chart_report_ = {kind, name, {kind, name}};
+  }
   ShowFromStart(memo1_->widget());
 }
 
 void TFrmIndex::BtnHuangliClick() {
   WindowNotifier notifier(this);
+  const std::string before = memo_huangli_->Text();
   ShowAlmanac(sl_year_->currentText().toStdString(), sl_month_->currentText().toStdString(),
               sl_day_->currentText().toStdString(), adoquery1_, *memo_huangli_, notifier);
+  DateTime day;
+  if (memo_huangli_->Text() != before &&
+      TryStrToDate(text::Join({sl_year_->currentText().trimmed().toStdString(),
+                               sl_month_->currentText().trimmed().toStdString(),
+                               sl_day_->currentText().trimmed().toStdString()}, "-"),
+                   day)) {
+    const QString date = QString::fromStdString(FormatDate(day));
+    almanac_report_ = {Qt8("黄历"), date, {Qt8("黄历"), date}};
+  }
   ShowFromStart(memo_huangli_->widget());
 }
 

@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/panes.h"
+#include "app/report_output.h"
 #include "common/pane.h"
 #include "data/query.h"
 #include "reports/marriage_report.h"
@@ -138,6 +139,12 @@ class TFrmIndex : public QWidget {
   std::unique_ptr<PlainTextPane> memo1_;
   std::unique_ptr<PlainTextPane> memo_huangli_;
   std::unique_ptr<PlainTextPane> memo_bk_;
+  // What each report pane holds, set when its report is written: the header
+  // of its printed pages and the file name it offers.
+  ReportIdentity marriage_report_;
+  ReportIdentity chart_report_;
+  ReportIdentity almanac_report_;
+  ReportIdentity topic_report_;
 
   // The scratch panes of the reports, never shown: the marriage report's
   // (shensha, bone weight, personality and sum of each person) beside its

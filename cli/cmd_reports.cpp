@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "cli/cli.h"
+#include "cli/report_output.h"
 #include "common/pane.h"
 #include "common/text.h"
 #include "data/query.h"
@@ -49,23 +50,26 @@ void PrintPane(const Context& ctx, const Pane& pane) {
   for (int i = 0; i < pane.LineCount(); ++i) ctx.Out(pane.Line(i));
 }
 
-// Runs a report and prints the pane as the window would hold it. A notice
+// Runs a report and delivers the pane as the window would hold it. A notice
 // or an error that stops the report comes after what the pane already held
 // (the man's section, when the woman's entry is what stops it); a notice
-// before anything was written prints nothing but itself.
+// before anything was written prints nothing but itself. No file is written
+// for a report that stopped.
 template <typename Run>
-int RunPrinting(const Context& ctx, const Pane& pane, Run run) {
+int RunPrinting(const Context& ctx, const ReportOutput& output, const TextPane& pane, Run run,
+                const std::string& kind, const std::string& name) {
   try {
     run();
   } catch (...) {
-    PrintPane(ctx, pane);
+    if (!output.quiet) PrintPane(ctx, pane);
     throw;
   }
-  PrintPane(ctx, pane);
+  DeliverReport(ctx, output, pane.lines(), kind, name);
   return 0;
 }
 
-int Marriage(Context& ctx, const std::vector<std::string>& args) {
+int Marriage(Context& ctx, std::vector<std::string> args) {
+  const ReportOutput output = TakeReportOutput(ctx, args);
   const Options o = ParseOptions(ctx, args, OptionNames({"man-", "woman-"}, {}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
   MarriageEntry entry{EntryFromOptions(o, "man-"), EntryFromOptions(o, "woman-")};
@@ -73,10 +77,13 @@ int Marriage(Context& ctx, const std::vector<std::string>& args) {
   MarriagePanes panes(report);
   ThrowingNotifier notifier;
   data::Query zodiac(data::Database::Second);
-  return RunPrinting(ctx, report, [&] { RunMarriageReport(entry, panes, notifier, zodiac); });
+  return RunPrinting(
+      ctx, output, report, [&] { RunMarriageReport(entry, panes, notifier, zodiac); }, "合婚报告",
+      text::Trim(entry.man.name) + " / " + text::Trim(entry.woman.name));
 }
 
-int PersonReport(Context& ctx, const std::vector<std::string>& args, const char* caption) {
+int PersonReport(Context& ctx, std::vector<std::string> args, const char* caption, const char* kind) {
+  const ReportOutput output = TakeReportOutput(ctx, args);
   const Options o = ParseOptions(ctx, args, OptionNames({""}, {"sex"}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
   ChartEntry entry;
@@ -85,7 +92,9 @@ int PersonReport(Context& ctx, const std::vector<std::string>& args, const char*
   entry.buttonCaption = caption;
   TextPane visible, scratch;
   ThrowingNotifier notifier;
-  return RunPrinting(ctx, visible, [&] { RunChartReport(entry, visible, scratch, notifier); });
+  return RunPrinting(
+      ctx, output, visible, [&] { RunChartReport(entry, visible, scratch, notifier); }, kind,
+      text::Trim(entry.person.name));
 }
 
 const char* const kPersonOptions =
@@ -99,25 +108,25 @@ VANTREL_CLI_COMMAND({"marriage", "the marriage-matching report",
                      std::string("Usage: vantrel-cli marriage [--man-OPTION VALUE]... [--woman-OPTION VALUE]...\n"
                                  "  Writes the marriage report for a man and a woman. Options (prefix each with\n"
                                  "  man- or woman-):\n") +
-                         kPersonOptions,
+                         kPersonOptions + kReportOutputUsage,
                      Marriage});
 
 VANTREL_CLI_COMMAND({"chart", "the single-person chart report",
                      std::string("Usage: vantrel-cli chart [--OPTION VALUE]...\n"
                                  "  Writes the chart report of one person. Options:\n"
                                  "  --sex 男|女          the sex (default 男)\n") +
-                         kPersonOptions,
+                         kPersonOptions + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
-                       return PersonReport(ctx, args, "八字分析");
+                       return PersonReport(ctx, args, "八字分析", "八字");
                      }});
 
 VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
                      std::string("Usage: vantrel-cli constellation [--OPTION VALUE]...\n"
                                  "  Writes the constellation report of one person; the options are those of\n"
                                  "  the chart command.\n") +
-                         kPersonOptions,
+                         kPersonOptions + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
-                       return PersonReport(ctx, args, "星座分析");
+                       return PersonReport(ctx, args, "星座分析", "星座");
                      }});
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 
 #include "app/panes.h"
+#include "app/report_output.h"
 #include "common/text.h"
 #include "reports/reference_charts.h"
 
@@ -21,6 +22,9 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
   memo_->setCursorWidth(1);
   memo_->setGeometry(8, 8, 578, 496);
   memo_->setPlainText(QString::fromStdString(text::Join(BoyGirlChartLines(), "\n")));
+  AttachReportActions(memo_, this, [] {
+    return ReportIdentity{QStringLiteral("生男生女"), QString(), {QStringLiteral("生男生女")}};
+  });
 
   auto* note = new QLabel(QString::fromUtf8(BoyGirlChartNote()), this);
   note->setObjectName(QStringLiteral("Label1"));

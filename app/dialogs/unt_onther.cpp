@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 
 #include "app/panes.h"
+#include "app/report_output.h"
 #include "reports/reference_charts.h"
 
 namespace vantrel::app {
@@ -21,6 +22,7 @@ TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent), pages_(new QStacked
     QPlainTextEdit* pane = MakePane(pages_, "Memo", Wrap::PaneWidth);
     pane->setObjectName(QStringLiteral("Memo%1").arg(page + 1));
     pane->setPlainText(QString::fromStdString(FolkOmenText(page)));
+    AttachReportActions(pane, pane, [this] { return ReportIdentity{windowTitle(), QString(), {windowTitle()}}; });
     pages_->addWidget(pane);
   }
 

@@ -7,10 +7,15 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryFile>
 #include <QPixmap>
 #include <cstdio>
 #include <functional>
+#include <memory>
 
 #include "app/dialogs/date_win.h"
 #include "app/dialogs/unt_nannv.h"
@@ -19,6 +24,8 @@
 #include "app/dialogs/unt_wangm.h"
 #include "app/dispatcher.h"
 #include "app/panes.h"
+#include "app/report_output.h"
+#include "app/report_print.h"
 #include "app/unt_index.h"
 
 namespace {
@@ -40,6 +47,50 @@ void Save(QWidget* widget, const QString& name, qreal scale = 1) {
     return;
   }
   std::printf("%s\n", qPrintable(path));
+}
+
+// The marriage page with the report pane's context menu open over it.
+void SaveReportMenu(TFrmIndex& window) {
+  auto* pane = window.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
+  std::unique_ptr<QMenu> menu(vantrel::app::MakeReportMenu(pane));
+  menu->adjustSize();
+  QPixmap pixmap(window.size());
+  pixmap.fill(Qt::white);
+  window.render(&pixmap);
+  QPainter p(&pixmap);
+  const QPoint at = pane->mapTo(&window, QPoint(160, 90));
+  menu->render(&p, at);
+  p.setPen(QColor(0x99, 0x99, 0x99));
+  p.drawRect(QRect(at, menu->size()).adjusted(0, 0, -1, -1));
+  p.end();
+  const QString path = g_folder + QStringLiteral("/report_menu.png");
+  if (!pixmap.save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    ++g_failures;
+    return;
+  }
+  std::printf("%s\n", qPrintable(path));
+}
+
+// The first page of the marriage report's PDF, as a picture.
+void SaveReportPdfPage(TFrmIndex& window) {
+  auto* pane = window.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
+  const vantrel::app::PrintedReport report{QStringLiteral("合婚报告"), QStringLiteral("张伟 / 李娜"),
+                                           vantrel::app::PaneLines(pane)};
+  QTemporaryFile pdf;
+  pdf.open();
+  vantrel::app::WriteReportPdf(report, pdf.fileName());
+  QProcess render;
+  render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                                            QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                            QStringLiteral("1"), QStringLiteral("-singlefile"), pdf.fileName(),
+                                            g_folder + QStringLiteral("/report_pdf_page")});
+  if (!render.waitForFinished(60000) || render.exitCode() != 0) {
+    std::fprintf(stderr, "pdftoppm (poppler-utils) could not render the PDF\n");
+    ++g_failures;
+    return;
+  }
+  std::printf("%s\n", qPrintable(g_folder + QStringLiteral("/report_pdf_page.png")));
 }
 
 // Shows a dialog without its modal loop, lets `act` fill it and saves it.
@@ -112,6 +163,8 @@ int main(int argc, char** argv) {
   Click(window, "RzBitBtn2");
   Save(&window, QStringLiteral("main_marriage"));
   Save(&window, QStringLiteral("main_marriage@2x"), 2);
+  SaveReportMenu(window);
+  SaveReportPdfPage(window);
 
   Click(window, "RzToolButton1");
   Fill(window, {{"Xing2", "王芳"}, {"CBsex2", "女"}, {"SYear2", "1990"}, {"SMonth2", "3"}, {"Sday2", "12"}});

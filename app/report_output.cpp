@@ -1,0 +1,163 @@
+#include "app/report_output.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
+#include <QTextBlock>
+
+#include "app/dispatcher.h"
+#include "app/report_print.h"
+#include "common/report_file.h"
+
+namespace vantrel::app {
+namespace {
+
+const QString kUtf8Filter = QStringLiteral("UTF-8 文本 (*.txt)");
+const QString kGbkFilter = QStringLiteral("GBK 文本，Windows 换行 (*.txt)");
+const QString kPdfFilter = QStringLiteral("PDF 文件 (*.pdf)");
+
+SaveFileHook& Hook() {
+  static SaveFileHook hook;
+  return hook;
+}
+
+QString& LastFolder() {
+  static QString folder = QDir::homePath();
+  return folder;
+}
+
+// Asks for the file to write; an empty path means the user cancelled.
+QString ChooseFile(QWidget* parent, const QString& caption, const QString& name, const QStringList& filters,
+                   QString* filter) {
+  const QString suggested = QDir(LastFolder()).filePath(name);
+  QString path = Hook() ? Hook()(suggested, filters, filter)
+                        : QFileDialog::getSaveFileName(parent, caption, suggested, filters.join(QStringLiteral(";;")),
+                                                       filter);
+  if (!path.isEmpty()) LastFolder() = QFileInfo(path).absolutePath();
+  return path;
+}
+
+PrintedReport Printed(const QPlainTextEdit* pane, const ReportIdentity& identity) {
+  return {identity.kind, identity.name, PaneLines(pane)};
+}
+
+QString FileName(const ReportIdentity& identity, const char* extension) {
+  std::vector<std::string> parts;
+  for (const QString& part : identity.fileParts) parts.push_back(part.toStdString());
+  return QString::fromStdString(ReportFileName(parts)) + QString::fromLatin1(extension);
+}
+
+bool IsEmpty(const QPlainTextEdit* pane) { return pane->document()->isEmpty(); }
+
+}  // namespace
+
+void SetSaveFileHook(SaveFileHook hook) { Hook() = std::move(hook); }
+
+QString LastOutputFolder() { return LastFolder(); }
+
+QStringList PaneLines(const QPlainTextEdit* pane) {
+  QStringList lines;
+  if (IsEmpty(pane)) return lines;
+  for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) lines << block.text();
+  return lines;
+}
+
+void SaveReportText(QPlainTextEdit* pane, const ReportIdentity& identity) {
+  QString filter = kUtf8Filter;
+  const QString path = ChooseFile(pane, QStringLiteral("另存为文本"), FileName(identity, ".txt"),
+                                  {kUtf8Filter, kGbkFilter}, &filter);
+  if (path.isEmpty()) return;
+  std::vector<std::string> lines;
+  for (const QString& line : PaneLines(pane)) lines.push_back(line.toStdString());
+  const std::string file = path.toStdString();
+  const TextEncoding encoding = filter == kGbkFilter ? TextEncoding::GbkCrLf : TextEncoding::Utf8;
+  WriteFileAtomically(file, EncodeReportLines(lines, encoding, file));
+}
+
+void ExportReportPdf(QPlainTextEdit* pane, const ReportIdentity& identity) {
+  QString filter = kPdfFilter;
+  const QString path = ChooseFile(pane, QStringLiteral("导出PDF"), FileName(identity, ".pdf"), {kPdfFilter}, &filter);
+  if (path.isEmpty()) return;
+  WriteReportPdf(Printed(pane, identity), path);
+}
+
+void PrintReport(QPlainTextEdit* pane, const ReportIdentity& identity) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(identity.kind + QStringLiteral(" ") + identity.name);
+  printer.setCreator(QStringLiteral("Vantrel"));
+  QPrintDialog dialog(&printer, pane->window());
+  dialog.setWindowTitle(QStringLiteral("打印"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  PaintReport(Printed(pane, identity), printer);
+}
+
+namespace {
+
+struct Output {
+  const char* caption;
+  QKeySequence keys;
+  void (*run)(QPlainTextEdit*, const ReportIdentity&);
+};
+
+const Output kOutputs[] = {
+    {"另存为文本…", QKeySequence(Qt::CTRL | Qt::Key_S), &SaveReportText},
+    {"导出PDF…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &ExportReportPdf},
+    {"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &PrintReport},
+};
+
+// Kept on the pane: what its report is, and the way an output action runs.
+class ReportActions : public QObject {
+ public:
+  ReportActions(QPlainTextEdit* pane, std::function<ReportIdentity()> identity)
+      : QObject(pane), pane_(pane), identity_(std::move(identity)) {
+    setObjectName(QStringLiteral("ReportActions"));
+  }
+  void Run(void (*action)(QPlainTextEdit*, const ReportIdentity&)) const {
+    if (IsEmpty(pane_)) return;
+    RunAction(pane_->window(), [&] { action(pane_, identity_()); });
+  }
+
+ private:
+  QPlainTextEdit* pane_;
+  std::function<ReportIdentity()> identity_;
+};
+
+}  // namespace
+
+QMenu* MakeReportMenu(QPlainTextEdit* pane) {
+  auto* menu = new QMenu(pane);
+  menu->setObjectName(QStringLiteral("ReportMenu"));
+  QAction* copy = menu->addAction(QStringLiteral("复制"), QKeySequence::Copy, pane, &QPlainTextEdit::copy);
+  copy->setEnabled(pane->textCursor().hasSelection());
+  menu->addAction(QStringLiteral("全选"), QKeySequence::SelectAll, pane, &QPlainTextEdit::selectAll);
+  menu->addSeparator();
+  const auto* actions = pane->findChild<ReportActions*>(QStringLiteral("ReportActions"), Qt::FindDirectChildrenOnly);
+  for (const Output& output : kOutputs) {
+    QAction* action = menu->addAction(QString::fromUtf8(output.caption), output.keys, pane,
+                                      [actions, fn = output.run] { actions->Run(fn); });
+    action->setEnabled(actions && !IsEmpty(pane));
+  }
+  return menu;
+}
+
+void AttachReportActions(QPlainTextEdit* pane, QWidget* scope, std::function<ReportIdentity()> identity) {
+  auto* actions = new ReportActions(pane, std::move(identity));
+  for (const Output& output : kOutputs) {
+    auto* shortcut = new QShortcut(output.keys, scope);
+    shortcut->setContext(scope == pane ? Qt::WidgetShortcut : Qt::WidgetWithChildrenShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, pane, [actions, fn = output.run] { actions->Run(fn); });
+  }
+  pane->setContextMenuPolicy(Qt::CustomContextMenu);
+  QObject::connect(pane, &QWidget::customContextMenuRequested, pane, [pane](const QPoint& at) {
+    QMenu* menu = MakeReportMenu(pane);
+    menu->exec(pane->viewport()->mapToGlobal(at));
+    delete menu;
+  });
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,50 @@
+#pragma once
+// Taking a report out of a pane: every read-only report pane gets a context
+// menu with 复制, 全选, 另存为文本…, 导出PDF… and 打印…, and its page answers
+// Ctrl+S, Ctrl+Shift+E and Ctrl+P for it. The three output actions are
+// disabled while the pane is empty.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QMenu;
+class QPlainTextEdit;
+class QWidget;
+
+namespace vantrel::app {
+
+// What a pane's report is, for the header of a printed page and the file
+// name offered: kind "合婚报告", name "张伟 / 李娜", file name parts
+// {"合婚报告", "张伟", "李娜", "2026-12-10"}.
+struct ReportIdentity {
+  QString kind;
+  QString name;
+  QStringList fileParts;
+};
+
+// `scope` is the widget whose shortcuts act on this pane (its page, or the
+// pane itself where one window holds several panes).
+void AttachReportActions(QPlainTextEdit* pane, QWidget* scope, std::function<ReportIdentity()> identity);
+
+// The context menu of a pane with report actions (the caller owns it).
+QMenu* MakeReportMenu(QPlainTextEdit* pane);
+
+// The pane's lines as the reports wrote them.
+QStringList PaneLines(const QPlainTextEdit* pane);
+
+// The three output actions, as the menu and the shortcuts run them.
+void SaveReportText(QPlainTextEdit* pane, const ReportIdentity& identity);
+void ExportReportPdf(QPlainTextEdit* pane, const ReportIdentity& identity);
+void PrintReport(QPlainTextEdit* pane, const ReportIdentity& identity);
+
+// The file chooser of the save and export actions: it returns the chosen
+// path (empty when cancelled) and, through `filter`, the chosen filter.
+// Tests replace it; an empty hook brings the standard file dialog back.
+using SaveFileHook = std::function<QString(const QString& suggested, const QStringList& filters, QString* filter)>;
+void SetSaveFileHook(SaveFileHook hook);
+
+// The folder the next file dialog opens in: the last one used while the
+// program runs, at first the home folder.
+QString LastOutputFolder();
+
+}  // namespace vantrel::app

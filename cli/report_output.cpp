@@ -1,0 +1,96 @@
+#include "cli/report_output.h"
+
+#include "common/report_file.h"
+
+#ifdef VANTREL_HAVE_PDF
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "app/report_print.h"
+#endif
+
+namespace vantrel::cli {
+
+const char* const kReportOutputUsage =
+    "  --output FILE      also write the report to FILE (UTF-8, or GBK with CR LF under --encoding gbk)\n"
+    "  --pdf FILE         also write the report as a PDF (A4, its columns aligned)\n"
+    "  --quiet            do not print the report on standard output\n";
+
+ReportOutput TakeReportOutput(const Context& ctx, std::vector<std::string>& args) {
+  ReportOutput output;
+  std::vector<std::string> rest;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--quiet") {
+      output.quiet = true;
+      continue;
+    }
+    std::string* target = nullptr;
+    std::string name;
+    for (const auto& [option, path] : {std::pair{"--output", &output.textPath}, {"--pdf", &output.pdfPath}}) {
+      if (a == option || a.rfind(std::string(option) + "=", 0) == 0) {
+        target = path;
+        name = option;
+      }
+    }
+    if (!target) {
+      rest.push_back(a);
+      continue;
+    }
+    if (a.size() > name.size()) {
+      *target = a.substr(name.size() + 1);
+    } else if (i + 1 < args.size()) {
+      *target = args[++i];
+    } else {
+      throw UsageError("option " + name + " needs a value");
+    }
+    if (target->empty()) throw UsageError("option " + name + " needs a file name");
+    *target = ctx.Input(*target);
+  }
+  args = std::move(rest);
+  return output;
+}
+
+void DeliverReport(const Context& ctx, const ReportOutput& output, const std::vector<std::string>& lines,
+                   const std::string& kind, const std::string& name) {
+  if (!output.textPath.empty()) {
+    const TextEncoding encoding = ctx.gbk ? TextEncoding::GbkCrLf : TextEncoding::Utf8;
+    WriteFileAtomically(output.textPath, EncodeReportLines(lines, encoding, output.textPath));
+  }
+  if (!output.pdfPath.empty()) WritePdf(lines, kind, name, output.pdfPath);
+  if (!output.quiet) {
+    for (const std::string& line : lines) ctx.Out(line);
+  }
+}
+
+void WritePdf(const std::vector<std::string>& lines, const std::string& kind, const std::string& name,
+              const std::string& path) {
+#ifdef VANTREL_HAVE_PDF
+  // Qt's GUI module draws the pages; it needs no display. The application
+  // object lives for this one PDF.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Qt's notes about the session (no runtime folder and the like) are not
+  // the report's business on a terminal.
+  const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(m));
+  });
+  int argc = 1;
+  char name0[] = "vantrel-cli";
+  char* argv[] = {name0, nullptr};
+  QGuiApplication qt(argc, argv);
+  app::PrintedReport report{QString::fromStdString(kind), QString::fromStdString(name), {}};
+  for (const std::string& line : lines) report.lines << QString::fromStdString(line);
+  try {
+    app::WriteReportPdf(report, QString::fromStdString(path));
+  } catch (...) {
+    qInstallMessageHandler(previous);
+    throw;
+  }
+  qInstallMessageHandler(previous);
+#else
+  (void)lines, (void)kind, (void)name, (void)path;
+  throw UsageError("this vantrel-cli was built without Qt and cannot write PDF files");
+#endif
+}
+
+}  // namespace vantrel::cli
