@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 # launchers in $(PREFIX)/bin.
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build test test-asan run bench fuzz install package screenshots clean
+.PHONY: deps configure build test test-asan run bench fuzz install package check-package screenshots clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -43,6 +43,10 @@ install: build
 
 package: build
 	@cd $(BUILD_DIR) && cpack -G DEB
+
+# lintian, the AppStream and desktop-entry validators and the manual pages.
+check-package: package
+	@bash tools/check-package.sh $(BUILD_DIR)
 
 screenshots: build
 	@cmake --build --preset $(PRESET) -j 2 --target screenshots

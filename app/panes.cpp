@@ -43,7 +43,7 @@ void SetUpApplication(QApplication& app) {
   if (qtTranslator.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QCoreApplication::installTranslator(&qtTranslator);
   }
-  QGuiApplication::setDesktopFileName(QStringLiteral("vantrel"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vantrel.Vantrel"));
   QApplication::setFont(ProgramFont());
   QApplication::setWindowIcon(AppIcon());
 }

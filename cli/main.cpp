@@ -12,7 +12,8 @@ namespace {
 
 void PrintHelp(std::ostream& os) {
   os << "Usage: vantrel-cli [--encoding utf-8|gbk] COMMAND [ARGS...]\n"
-        "       vantrel-cli COMMAND --help\n\n"
+        "       vantrel-cli COMMAND --help\n"
+        "       vantrel-cli --version\n\n"
         "Commands:\n";
   for (const auto& [name, command] : vantrel::cli::Commands()) {
     os << "  " << name;
@@ -37,6 +38,18 @@ int main(int argc, char** argv) {
   while (i < args.size() && args[i].rfind("--", 0) == 0) {
     if (args[i] == "--help" || args[i] == "-h") {
       PrintHelp(std::cout);
+      return 0;
+    }
+    if (args[i] == "--help-commands") {
+      // Every command with its usage, in scdoc: the build makes the manual
+      // page's COMMANDS section from it, so the page and --help never part.
+      for (const auto& [name, command] : vantrel::cli::Commands()) {
+        std::cout << "## " << name << "\n\n" << command.summary << ".\n\n```\n" << command.usage << "\n```\n\n";
+      }
+      return 0;
+    }
+    if (args[i] == "--version") {
+      std::cout << "vantrel-cli " VANTREL_VERSION "\n";
       return 0;
     }
     std::string value;

@@ -16,9 +16,46 @@ set(VANTREL_LAUNCHERS vantrel-cli)
 if(TARGET vantrel)
   install(TARGETS vantrel RUNTIME DESTINATION ${VANTREL_PROGRAM_DIR})
   list(APPEND VANTREL_LAUNCHERS vantrel)
-  install(FILES ${CMAKE_SOURCE_DIR}/app/vantrel.desktop DESTINATION share/applications)
+  install(FILES ${CMAKE_SOURCE_DIR}/app/io.github.vantrel.Vantrel.desktop DESTINATION share/applications)
+  install(FILES ${CMAKE_SOURCE_DIR}/app/io.github.vantrel.Vantrel.metainfo.xml DESTINATION share/metainfo)
   install(DIRECTORY ${VANTREL_ICON_DIR}/ DESTINATION share/icons/hicolor)
 endif()
+
+# The manual pages, from scdoc sources; vantrel-cli's commands section is the
+# program's own description of its commands.
+find_program(VANTREL_SCDOC scdoc)
+if(VANTREL_SCDOC)
+  set(man_dir ${CMAKE_BINARY_DIR}/man)
+  file(MAKE_DIRECTORY ${man_dir})
+  add_custom_command(OUTPUT ${man_dir}/vantrel.1.gz
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/build-man.sh ${CMAKE_SOURCE_DIR}/docs/man/vantrel.1.scd ${man_dir}/vantrel.1.gz
+    DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/vantrel.1.scd ${CMAKE_SOURCE_DIR}/tools/build-man.sh
+    COMMENT "Building the manual page vantrel(1)")
+  add_custom_command(OUTPUT ${man_dir}/vantrel-cli.1.gz
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tools/build-man.sh ${CMAKE_SOURCE_DIR}/docs/man/vantrel-cli.1.scd
+            ${man_dir}/vantrel-cli.1.gz $<TARGET_FILE:vantrel-cli>
+    DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/vantrel-cli.1.scd ${CMAKE_SOURCE_DIR}/tools/build-man.sh vantrel-cli
+    COMMENT "Building the manual page vantrel-cli(1)")
+  add_custom_target(vantrel_man ALL DEPENDS ${man_dir}/vantrel.1.gz ${man_dir}/vantrel-cli.1.gz)
+  install(FILES ${man_dir}/vantrel.1.gz ${man_dir}/vantrel-cli.1.gz DESTINATION share/man/man1)
+else()
+  message(WARNING "scdoc not found: the manual pages are not built")
+endif()
+
+# Shell completion for vantrel-cli.
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/vantrel-cli.bash
+        DESTINATION share/bash-completion/completions RENAME vantrel-cli)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/_vantrel-cli DESTINATION share/zsh/vendor-completions)
+
+# The package's documentation: its machine-readable copyright and changelog.
+set(doc_dir ${CMAKE_BINARY_DIR}/doc)
+file(MAKE_DIRECTORY ${doc_dir})
+add_custom_command(OUTPUT ${doc_dir}/changelog.gz
+  COMMAND gzip -9n -c ${CMAKE_SOURCE_DIR}/packaging/changelog > ${doc_dir}/changelog.gz
+  DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog)
+add_custom_target(vantrel_doc ALL DEPENDS ${doc_dir}/changelog.gz)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${doc_dir}/changelog.gz DESTINATION share/doc/vantrel)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides DESTINATION share/lintian/overrides RENAME vantrel)
 
 foreach(launcher ${VANTREL_LAUNCHERS})
   install(CODE "
@@ -36,13 +73,23 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Vantrel")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Bazi (Four Pillars) marriage matching, almanac and lunar calendar")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-  "Vantrel casts the Four Pillars charts of a man and a woman and writes a marriage-matching report; "
-  "it also shows single-person charts, a daily almanac, an encyclopedia of matching lore, number and "
-  "net-name divination and a month calendar with lunar dates and solar terms.")
+  "Vantrel casts the Four Pillars charts of a man and a woman and writes a\n"
+  "marriage-matching report that compares them. It also shows one person's\n"
+  "chart and constellation reports, a daily almanac, an encyclopedia of\n"
+  "matching lore, number and net-name divination and a month calendar with\n"
+  "lunar dates, festivals and solar terms. The interface is in Chinese; the\n"
+  "vantrel-cli program offers the same reports on the command line.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vantrel developers")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Vantrel developers <vantrel@users.noreply.github.com>")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://github.com/vantrel/vantrel")
+# Binaries without symbols, directories 0755 and files 0644 whatever the
+# umask of the machine that builds the package.
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # dpkg-shlibdeps adds the libraries the executables link (Qt, SQLite, the C++
 # runtime); the window also needs Qt's platform plugins, Qt's Chinese
 # translations (its standard buttons and dialogs) and a Chinese font whose

@@ -15,7 +15,7 @@ prefix=$root/opt/vantrel-test
 for f in lib/vantrel/vantrel lib/vantrel/vantrel-cli; do
   [ -x "$prefix/$f" ] || fail "$f is not an installed program"
 done
-for f in lib/vantrel/KelFile.dll lib/vantrel/Tgcode.dll share/applications/vantrel.desktop \
+for f in lib/vantrel/KelFile.dll lib/vantrel/Tgcode.dll share/applications/io.github.vantrel.Vantrel.desktop \
          share/icons/hicolor/scalable/apps/vantrel.svg share/icons/hicolor/48x48/apps/vantrel.png \
          share/icons/hicolor/256x256/apps/vantrel.png; do
   [ -s "$prefix/$f" ] || fail "$f is missing"
@@ -37,8 +37,8 @@ rc=$?
 [ "$rc" -eq 0 ] || fail "vantrel-cli through its launcher: exit $rc: $out"
 [ "$(printf '%s\n' "$out" | head -1)" = "13912340023" ] || fail "unexpected output: $out"
 
-grep -qx 'Exec=vantrel' "$prefix/share/applications/vantrel.desktop" || fail "the desktop entry does not start vantrel"
-grep -qx 'Icon=vantrel' "$prefix/share/applications/vantrel.desktop" || fail "the desktop entry has no icon"
+grep -qx 'Exec=vantrel' "$prefix/share/applications/io.github.vantrel.Vantrel.desktop" || fail "the desktop entry does not start vantrel"
+grep -qx 'Icon=vantrel' "$prefix/share/applications/io.github.vantrel.Vantrel.desktop" || fail "the desktop entry has no icon"
 head -c 5 "$prefix/share/icons/hicolor/scalable/apps/vantrel.svg" | grep -q '<?xml' || fail "the SVG icon is not XML"
 
 [ "$failures" -eq 0 ] && echo "install layout ok"

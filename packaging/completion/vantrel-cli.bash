@@ -1,0 +1,66 @@
+# bash completion for vantrel-cli. The commands and their options are read
+# from the program's own --help, so they always match the installed version.
+
+_vantrel_cli_commands() {
+  "$1" --help 2>/dev/null | awk '/^Commands:/ { on = 1; next } on && /^  [a-z]/ { print $1 } /^$/ && on { exit }'
+}
+
+_vantrel_cli_options() {
+  "$1" "$2" --help 2>/dev/null | grep -o -- '--[a-z][a-z-]*' | sort -u
+}
+
+_vantrel_cli() {
+  local cur prev cli=${COMP_WORDS[0]} command="" i
+  COMPREPLY=()
+  cur=${COMP_WORDS[COMP_CWORD]}
+  prev=${COMP_WORDS[COMP_CWORD-1]}
+  for ((i = 1; i < COMP_CWORD; i++)); do
+    case ${COMP_WORDS[i]} in
+      --encoding) ((i++)) ;;
+      -*) ;;
+      *) command=${COMP_WORDS[i]}; break ;;
+    esac
+  done
+
+  case $prev in
+    --encoding)
+      mapfile -t COMPREPLY < <(compgen -W "utf-8 gbk" -- "$cur")
+      return ;;
+    --output | --pdf)
+      compopt -o filenames 2>/dev/null
+      mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+      return ;;
+    --kind)
+      mapfile -t COMPREPLY < <(compgen -W "mobile qq any" -- "$cur")
+      return ;;
+    --calendar | --man-calendar | --woman-calendar)
+      mapfile -t COMPREPLY < <(compgen -W "solar lunar" -- "$cur")
+      return ;;
+    --sex)
+      mapfile -t COMPREPLY < <(compgen -W "男 女" -- "$cur")
+      return ;;
+    --place | --man-place | --woman-place)
+      local places
+      places=$("$cli" places "$cur" 2>/dev/null) || return
+      mapfile -t COMPREPLY < <(compgen -W "$places" -- "$cur")
+      return ;;
+  esac
+
+  if [ -z "$command" ]; then
+    mapfile -t COMPREPLY < <(compgen -W "$(_vantrel_cli_commands "$cli") --encoding --help --version" -- "$cur")
+    return
+  fi
+  if [[ $cur == -* ]]; then
+    local options
+    options=$(_vantrel_cli_options "$cli" "$command")
+    # The marriage report's person options come with both prefixes.
+    if [ "$command" = marriage ]; then
+      options=$(for o in $options; do
+        case $o in --output | --pdf | --quiet | --help) echo "$o" ;; *) echo "--man-${o#--}" "--woman-${o#--}" ;; esac
+      done)
+    fi
+    mapfile -t COMPREPLY < <(compgen -W "$options --help" -- "$cur")
+  fi
+}
+
+complete -F _vantrel_cli vantrel-cli
