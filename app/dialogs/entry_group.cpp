@@ -22,6 +22,7 @@ EntryGroup MakeEntryGroup(QDialog* dialog, const QRect& geometry, const QString&
 
   group.entry = new QLineEdit(group.box);
   group.entry->setObjectName(QStringLiteral("edtmun"));
+  group.entry->setAccessibleName(QString(label).remove(QStringLiteral("：")));
   group.entry->setMaxLength(max_length);
   group.entry->setGeometry(caption->geometry().right() + 4, y, 150, 22);
   QLineEdit* entry = group.entry;

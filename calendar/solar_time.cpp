@@ -1,0 +1,139 @@
+#include "calendar/solar_time.h"
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
+#include <vector>
+
+namespace vantrel {
+namespace {
+
+constexpr double kDegree = M_PI / 180;
+constexpr double kUnixEpochDay = 25569;  // 1970-01-01 as a day number
+
+double Normalized(double degrees) {
+  degrees = std::fmod(degrees, 360);
+  return degrees < 0 ? degrees + 360 : degrees;
+}
+
+// The folder of the zone files: TZDIR where it is set, else the system's.
+std::string ZoneFile(const std::string& zone) {
+  const char* dir = std::getenv("TZDIR");
+  return std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/" + zone;
+}
+
+// Reads the zone's offset from UTC at an instant, switching TZ for the call.
+// The program has one thread, and TZ is put back before returning.
+class ZoneReader {
+ public:
+  explicit ZoneReader(const std::string& zone) {
+    struct stat st {};
+    if (zone.empty() || zone.find("..") != std::string::npos || zone.front() == '/' ||
+        ::stat(ZoneFile(zone).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+      throw ConvertError("'" + zone + "' is not a time zone this system knows");
+    }
+    const char* old = std::getenv("TZ");
+    had_ = old != nullptr;
+    if (had_) saved_ = old;
+    ::setenv("TZ", zone.c_str(), 1);
+    ::tzset();
+  }
+  ~ZoneReader() {
+    if (had_) {
+      ::setenv("TZ", saved_.c_str(), 1);
+    } else {
+      ::unsetenv("TZ");
+    }
+    ::tzset();
+  }
+  ZoneReader(const ZoneReader&) = delete;
+  ZoneReader& operator=(const ZoneReader&) = delete;
+
+  // Offset in seconds and whether summer time is kept.
+  std::pair<long, bool> At(std::time_t t) const {
+    std::tm tm{};
+    ::localtime_r(&t, &tm);
+    return {tm.tm_gmtoff, tm.tm_isdst > 0};
+  }
+
+ private:
+  bool had_ = false;
+  std::string saved_;
+};
+
+}  // namespace
+
+double EquationOfTimeSeconds(double julianDayUt) {
+  // Meeus, Astronomical Algorithms, chapters 25 and 28. Delta T is left out:
+  // a minute of it moves the result by less than a fifth of a second.
+  const double t = (julianDayUt - 2451545.0) / 36525;
+  const double tau = t / 10;
+  const double l0 = Normalized(280.4664567 + 360007.6982779 * tau + 0.03032028 * tau * tau +
+                               tau * tau * tau / 49931 - std::pow(tau, 4) / 15300 - std::pow(tau, 5) / 2000000);
+  const double mean_longitude = Normalized(280.46646 + 36000.76983 * t + 0.0003032 * t * t);
+  const double m = Normalized(357.52911 + 35999.05029 * t - 0.0001537 * t * t) * kDegree;
+  const double centre = (1.914602 - 0.004817 * t - 0.000014 * t * t) * std::sin(m) +
+                        (0.019993 - 0.000101 * t) * std::sin(2 * m) + 0.000289 * std::sin(3 * m);
+  const double omega = (125.04 - 1934.136 * t) * kDegree;
+  const double lambda = (mean_longitude + centre - 0.00569 - 0.00478 * std::sin(omega)) * kDegree;
+  const double epsilon0 = 23.0 + 26.0 / 60 + (21.448 - 46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t) / 3600;
+  const double epsilon = (epsilon0 + 0.00256 * std::cos(omega)) * kDegree;
+  const double alpha = Normalized(std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda)) / kDegree);
+  const double moon = (218.3165 + 481267.8813 * t) * kDegree;
+  const double nutation = (-17.20 * std::sin(omega) - 1.32 * std::sin(2 * mean_longitude * kDegree) -
+                           0.23 * std::sin(2 * moon) + 0.21 * std::sin(2 * omega)) / 3600;
+  double e = l0 - 0.0057183 - alpha + nutation * std::cos(epsilon);
+  e = std::fmod(e + 540, 360) - 180;  // into -180 .. 180 degrees
+  return e * 240;                     // one degree is four minutes of time
+}
+
+SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
+  if (!std::isfinite(place.longitude) || place.longitude < -180 || place.longitude > 180) {
+    throw ConvertError("the longitude is -180..180 degrees, east positive");
+  }
+  const ZoneReader zone(place.zone);
+  // The clock reading as if it were UTC, in whole seconds.
+  const auto wall = static_cast<std::time_t>(std::llround((clock - kUnixEpochDay) * 86400));
+  // The instants whose local reading is that: one in the usual case, two in
+  // the hour the clocks were put back, none in the hour they jumped over.
+  std::vector<std::time_t> instants;
+  for (const std::time_t probe : {wall - 86400, wall + 86400}) {
+    const std::time_t candidate = wall - zone.At(probe).first;
+    if (wall - zone.At(candidate).first == candidate &&
+        (instants.empty() || instants.front() != candidate)) {
+      instants.push_back(candidate);
+    }
+  }
+  if (instants.empty()) {
+    throw ClockGapError("the clock time " + FormatDateTime(clock) + " did not happen in " + place.zone +
+                        ": the clocks were put forward over it");
+  }
+  std::sort(instants.begin(), instants.end());
+  SolarTime result;
+  result.clock = clock;
+  result.ambiguous = instants.size() > 1;
+  const std::time_t instant = fold == Fold::Second ? instants.back() : instants.front();
+  const auto [offset, summer] = zone.At(instant);
+  // Summer time puts the clock one hour ahead of the zone's standard time.
+  const long standard = summer ? offset - 3600 : offset;
+  result.summerTime = summer;
+  result.summerSeconds = static_cast<double>(standard - offset);
+  result.longitudeSeconds = place.longitude * 240 - static_cast<double>(standard);
+  result.equationSeconds = EquationOfTimeSeconds(static_cast<double>(instant) / 86400 + 2440587.5);
+  result.totalSeconds = result.summerSeconds + result.longitudeSeconds + result.equationSeconds;
+  result.solar = clock + result.totalSeconds / 86400;
+  return result;
+}
+
+std::string CorrectionText(double seconds) {
+  const long minutes = std::lround(seconds / 60);
+  const long magnitude = std::labs(minutes);
+  return std::string(minutes < 0 ? "-" : "+") + std::to_string(magnitude / 60) + "小时" +
+         std::to_string(magnitude % 60) + "分";
+}
+
+}  // namespace vantrel
