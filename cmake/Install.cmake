@@ -92,8 +92,9 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 # dpkg-shlibdeps adds the libraries the executables link (Qt, SQLite, the C++
 # runtime); the window also needs Qt's platform plugins, Qt's Chinese
-# translations (its standard buttons and dialogs) and a Chinese font whose
+# translations (its standard buttons and dialogs), the time zone database
+# (true solar time) and a Chinese font whose
 # characters are two columns wide.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-wqy-zenhei | fonts-noto-cjk")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, tzdata, fonts-wqy-zenhei | fonts-noto-cjk")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

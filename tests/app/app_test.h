@@ -4,6 +4,7 @@
 // VANTREL_APP_TEST(Class).
 #include <QObject>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <map>
 #include <memory>
@@ -28,6 +29,14 @@ class BoxRecorder {
   ~BoxRecorder();
   std::vector<Box> boxes;
 };
+
+// Types a text into an entry edit or list of the window by object name (a
+// list shows its item when it has one).
+void SetEntry(QWidget& window, const char* name, const QString& text);
+
+// Points the program at the data files the build made; false (the test class
+// skips) when they are not built.
+bool UseBuiltDataFiles();
 
 }  // namespace vantrel::app::testing
 

@@ -2,11 +2,16 @@
 // runs one class, no arguments runs them all. `--close-child FOLDER` is the
 // child process of the shutdown test.
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 
 #include "app/panes.h"
+#include "common/paths.h"
+#include "tests/support/fixture.h"
 #include "app_test.h"
 
 namespace vantrel::app::testing {
@@ -34,6 +39,28 @@ BoxRecorder::BoxRecorder() {
 }
 
 BoxRecorder::~BoxRecorder() { SetMessageBoxHook(nullptr); }
+
+void SetEntry(QWidget& window, const char* name, const QString& text) {
+  if (auto* edit = window.findChild<QLineEdit*>(QString::fromLatin1(name))) {
+    edit->setText(text);
+  } else if (auto* box = window.findChild<QComboBox*>(QString::fromLatin1(name))) {
+    const int index = box->findText(text);
+    box->setCurrentIndex(index);
+    if (index < 0) box->setEditText(text);
+  } else {
+    qFatal("no entry %s", name);
+  }
+}
+
+bool UseBuiltDataFiles() {
+  const std::string built = vantrel::testing::BuiltDataDir();
+  if (!std::filesystem::exists(built + "/KelFile.dll") || !std::filesystem::exists(built + "/Tgcode.dll") ||
+      !std::filesystem::exists(built + "/shensha")) {
+    return false;
+  }
+  SetProgramDirForTesting(built);
+  return true;
+}
 
 }  // namespace vantrel::app::testing
 

@@ -29,23 +29,13 @@ using testing::BoxRecorder;
 
 namespace {
 
-void Set(QWidget& w, const char* name, const QString& text) {
-  if (auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(name))) {
-    edit->setText(text);
-    return;
-  }
-  auto* box = w.findChild<QComboBox*>(QString::fromLatin1(name));
-  const int index = box->findText(text);
-  box->setCurrentIndex(index);
-  if (index < 0) box->setEditText(text);
-}
 
 // A window with a full marriage report in its pane.
 void WriteMarriageReport(TFrmIndex& w) {
   for (const auto& [name, text] : {std::pair{"Xing", "张伟"}, {"SYear", "1985"}, {"SMonth", "6"}, {"Sday", "18"},
                                    {"Shour", "辰 8"}, {"Xing3", "李娜"}, {"SYear3", "1987"}, {"SMonth3", "10"},
                                    {"Sday3", "3"}, {"Shour3", "酉 18"}}) {
-    Set(w, name, QString::fromUtf8(text));
+    testing::SetEntry(w, name, QString::fromUtf8(text));
   }
   w.findChild<QAbstractButton*>(QStringLiteral("RzBitBtn2"))->click();
 }
@@ -92,11 +82,7 @@ class OutputTest : public QObject {
 
  private slots:
   void initTestCase() {
-    const std::string built = vantrel::testing::BuiltDataDir();
-    if (!std::filesystem::exists(built + "/KelFile.dll") || !std::filesystem::exists(built + "/shensha")) {
-      QSKIP("the data files are not built");
-    }
-    SetProgramDirForTesting(built);
+    if (!testing::UseBuiltDataFiles()) QSKIP("the data files are not built");
   }
   void cleanupTestCase() { SetProgramDirForTesting(""); }
 

@@ -24,17 +24,6 @@ using testing::BoxRecorder;
 
 namespace {
 
-void Set(QWidget& w, const char* name, const QString& text) {
-  if (auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(name))) {
-    edit->setText(text);
-  } else if (auto* box = w.findChild<QComboBox*>(QString::fromLatin1(name))) {
-    const int index = box->findText(text);
-    box->setCurrentIndex(index);
-    if (index < 0) box->setEditText(text);
-  } else {
-    qFatal("no entry %s", name);
-  }
-}
 
 void Click(QWidget& w, const char* name) { w.findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); }
 
@@ -49,11 +38,7 @@ class ReportsTest : public QObject {
 
  private slots:
   void initTestCase() {
-    const std::string built = vantrel::testing::BuiltDataDir();
-    if (!std::filesystem::exists(built + "/Tgcode.dll") || !std::filesystem::exists(built + "/shensha")) {
-      QSKIP("the data files are not built");
-    }
-    SetProgramDirForTesting(built);
+    if (!testing::UseBuiltDataFiles()) QSKIP("the data files are not built");
   }
   void cleanupTestCase() { SetProgramDirForTesting(""); }
 
@@ -64,7 +49,7 @@ class ReportsTest : public QObject {
     for (const auto& [name, text] : {std::pair{"Xing", "张伟"}, {"SYear", "1985"}, {"SMonth", "6"}, {"Sday", "18"},
                                      {"Shour", "辰 8"}, {"Xing3", "李娜"}, {"ComDate3", "农历(阴历)"}, {"SYear3", "1987"},
                                      {"SMonth3", "10"}, {"Sday3", "3"}, {"Shour3", "酉 18"}, {"CBFen3", "30"}}) {
-      Set(w, name, QString::fromUtf8(text));
+      testing::SetEntry(w, name, QString::fromUtf8(text));
     }
     Click(w, "RzBitBtn2");
     QCoreApplication::processEvents();
@@ -84,7 +69,7 @@ class ReportsTest : public QObject {
     QCOMPARE(pane->verticalScrollBar()->value(), 0);  // the report opens at its first line
 
     // A second run replaces the report.
-    Set(w, "SYear", QStringLiteral("1986"));
+    testing::SetEntry(w, "SYear", QStringLiteral("1986"));
     Click(w, "RzBitBtn2");
     QVERIFY(w.MemoSuccess().Text() != expected.Text());
   }
@@ -104,7 +89,7 @@ class ReportsTest : public QObject {
     QCOMPARE(w.MemoSuccess().Text(), std::string("earlier report\n"));
     // The woman's row is checked after the man's section was written; that
     // section stays.
-    Set(w, "Xing", QStringLiteral("张伟"));
+    testing::SetEntry(w, "Xing", QStringLiteral("张伟"));
     Click(w, "RzBitBtn2");
     QCOMPARE(recorder.boxes.back().text, QStringLiteral("女方姓名不能为空!"));
     QCOMPARE(QApplication::focusWidget(), w.findChild<QWidget*>(QStringLiteral("Xing3")));
@@ -117,7 +102,7 @@ class ReportsTest : public QObject {
     Click(w, "RzToolButton1");
     for (const auto& [name, text] :
          {std::pair{"Xing2", "王芳"}, {"CBsex2", "女"}, {"SYear2", "1990"}, {"SMonth2", "3"}, {"Sday2", "12"}}) {
-      Set(w, name, QString::fromUtf8(text));
+      testing::SetEntry(w, name, QString::fromUtf8(text));
     }
     Click(w, "RzButton2");
     QVERIFY(recorder.boxes.empty());
@@ -162,20 +147,20 @@ class ReportsTest : public QObject {
   void TheAlmanacOfAPickedDayAndItsChecks() {
     BoxRecorder recorder;
     TFrmIndex w;
-    Set(w, "SlYear", QStringLiteral("2013"));
-    Set(w, "SlMonth", QStringLiteral("9"));  // typed without its leading zero
-    Set(w, "Slday", QStringLiteral("21"));
+    testing::SetEntry(w, "SlYear", QStringLiteral("2013"));
+    testing::SetEntry(w, "SlMonth", QStringLiteral("9"));  // typed without its leading zero
+    testing::SetEntry(w, "Slday", QStringLiteral("21"));
     Click(w, "BtnHuangli");
     QVERIFY(recorder.boxes.empty());
     QVERIFY(w.MemoHuangli().Line(0).starts_with("当日统览:2013-9-21  "));
     const std::string shown = w.MemoHuangli().Text();
 
-    Set(w, "SlMonth", QStringLiteral("02"));
-    Set(w, "Slday", QStringLiteral("30"));
+    testing::SetEntry(w, "SlMonth", QStringLiteral("02"));
+    testing::SetEntry(w, "Slday", QStringLiteral("30"));
     Click(w, "BtnHuangli");
     QCOMPARE(recorder.boxes.size(), size_t(1));
     QCOMPARE(recorder.boxes[0].text, QStringLiteral("请选择有效的日期!"));
-    Set(w, "SlYear", QString());
+    testing::SetEntry(w, "SlYear", QString());
     Click(w, "BtnHuangli");
     QCOMPARE(recorder.boxes.back().text, QStringLiteral("请选择年!"));
     QCOMPARE(w.MemoHuangli().Text(), shown);  // the checks leave the pane as it was
@@ -185,14 +170,14 @@ class ReportsTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     w.Memo1().Add("earlier report");
-    Set(w, "SMonth2", QStringLiteral("2"));
-    Set(w, "Sday2", QStringLiteral("30"));
+    testing::SetEntry(w, "SMonth2", QStringLiteral("2"));
+    testing::SetEntry(w, "Sday2", QStringLiteral("30"));
     Click(w, "RzButton2");
     QCOMPARE(recorder.boxes.size(), size_t(1));
     QCOMPARE(recorder.boxes[0].kind, BoxKind::Error);
     QCOMPARE(recorder.boxes[0].caption, QStringLiteral("Vantrel"));
     QCOMPARE(w.Memo1().Text(), std::string("earlier report\n"));
-    Set(w, "SYear2", QString());
+    testing::SetEntry(w, "SYear2", QString());
     Click(w, "RzButton2");
     QCOMPARE(recorder.boxes.back().kind, BoxKind::Notice);
     QCOMPARE(recorder.boxes.back().text, QStringLiteral("请选择出生年!"));

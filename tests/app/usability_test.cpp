@@ -41,16 +41,6 @@ W* Child(QWidget& parent, const char* name) {
   return child;
 }
 
-void Set(QWidget& w, const char* name, const QString& text) {
-  if (auto* edit = w.findChild<QLineEdit*>(QString::fromLatin1(name))) {
-    edit->setText(text);
-    return;
-  }
-  auto* box = Child<QComboBox>(w, name);
-  const int index = box->findText(text);
-  box->setCurrentIndex(index);
-  if (index < 0) box->setEditText(text);
-}
 
 // The report's grid lines: the rows whose columns are three blanks apart.
 QStringList GridLines(const QPlainTextEdit* pane) {
@@ -69,11 +59,7 @@ class UsabilityTest : public QObject {
 
  private slots:
   void initTestCase() {
-    const std::string built = vantrel::testing::BuiltDataDir();
-    if (!std::filesystem::exists(built + "/KelFile.dll") || !std::filesystem::exists(built + "/shensha")) {
-      QSKIP("the data files are not built");
-    }
-    SetProgramDirForTesting(built);
+    if (!testing::UseBuiltDataFiles()) QSKIP("the data files are not built");
   }
   void cleanupTestCase() { SetProgramDirForTesting(""); }
 
@@ -84,7 +70,7 @@ class UsabilityTest : public QObject {
     for (const auto& [name, text] : {std::pair{"Xing", "欧阳明远"}, {"SYear", "1985"}, {"SMonth", "6"}, {"Sday", "18"},
                                      {"Shour", "辰 8"}, {"Xing3", "司马婉清"}, {"SYear3", "1987"}, {"SMonth3", "10"},
                                      {"Sday3", "3"}, {"Shour3", "酉 18"}}) {
-      Set(w, name, QString::fromUtf8(text));
+      testing::SetEntry(w, name, QString::fromUtf8(text));
     }
     Child<QAbstractButton>(w, "RzBitBtn2")->click();
     QVERIFY(recorder.boxes.empty());
@@ -117,9 +103,9 @@ class UsabilityTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     w.show();
-    Set(w, "SlYear", QStringLiteral("2013"));
-    Set(w, "SlMonth", QStringLiteral("09"));
-    Set(w, "Slday", QStringLiteral("21"));
+    testing::SetEntry(w, "SlYear", QStringLiteral("2013"));
+    testing::SetEntry(w, "SlMonth", QStringLiteral("09"));
+    testing::SetEntry(w, "Slday", QStringLiteral("21"));
     Child<QAbstractButton>(w, "BtnHuangli")->click();
     auto* pane = Child<QPlainTextEdit>(w, "MemoHuangli");
     QVERIFY(pane->document()->blockCount() > 5);

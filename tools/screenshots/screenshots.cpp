@@ -35,11 +35,7 @@ using vantrel::app::TFrmIndex;
 QString g_folder;
 int g_failures = 0;
 
-void Save(QWidget* widget, const QString& name, qreal scale = 1) {
-  QPixmap pixmap(widget->size() * scale);
-  pixmap.setDevicePixelRatio(scale);
-  pixmap.fill(Qt::white);
-  widget->render(&pixmap);
+void SavePixmap(const QPixmap& pixmap, const QString& name) {
   const QString path = g_folder + QLatin1Char('/') + name + QStringLiteral(".png");
   if (!pixmap.save(path)) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -47,6 +43,14 @@ void Save(QWidget* widget, const QString& name, qreal scale = 1) {
     return;
   }
   std::printf("%s\n", qPrintable(path));
+}
+
+void Save(QWidget* widget, const QString& name, qreal scale = 1) {
+  QPixmap pixmap(widget->size() * scale);
+  pixmap.setDevicePixelRatio(scale);
+  pixmap.fill(Qt::white);
+  widget->render(&pixmap);
+  SavePixmap(pixmap, name);
 }
 
 // The marriage page with the report pane's context menu open over it.
@@ -63,13 +67,7 @@ void SaveReportMenu(TFrmIndex& window) {
   p.setPen(QColor(0x99, 0x99, 0x99));
   p.drawRect(QRect(at, menu->size()).adjusted(0, 0, -1, -1));
   p.end();
-  const QString path = g_folder + QStringLiteral("/report_menu.png");
-  if (!pixmap.save(path)) {
-    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    ++g_failures;
-    return;
-  }
-  std::printf("%s\n", qPrintable(path));
+  SavePixmap(pixmap, QStringLiteral("report_menu"));
 }
 
 // The first page of the marriage report's PDF, as a picture.
