@@ -71,6 +71,12 @@ TEST(AlmanacPillarTexts, NayinFetalGodClashAndPengzu) {
   EXPECT_EQ(FetalGodPosition(P("庚寅")), "碓磨炉外正北");
   EXPECT_EQ(FetalGodPosition(P("癸巳")), "占房床房内北");  // the first day inside the house
   EXPECT_EQ(FetalGodPosition(P("戊戌")), "房床栖房内中");
+  // From 癸巳 the god stays in the house: 北 five days, 中 two, 南 three, 西
+  // one, 东 four, 中 one.
+  EXPECT_EQ(FetalGodPosition(P("壬寅")), "仓库炉房内南");
+  EXPECT_EQ(FetalGodPosition(P("癸卯")), "房床门房内西");
+  EXPECT_EQ(FetalGodPosition(P("丁未")), "仓库厕房内东");
+  EXPECT_EQ(FetalGodPosition(P("戊申")), "房床炉房内中");
   EXPECT_EQ(FetalGodPosition(P("己酉")), "占大门外东北");  // back outside
   EXPECT_EQ(FetalGodPosition(P("癸亥")), "占房床外东南");
 
@@ -118,7 +124,8 @@ TEST(AlmanacPillarTexts, TheTablesKeepTheirTraditionalShape) {
   runs += last + std::to_string(count);
   EXPECT_EQ(
       runs,
-      "外东南6 外正南5 外西南6 外正西5 外西北6 外正北5 房内北5 房内中2 房内南4 房内东5 外东北6 外正东5");
+      "外东南6 外正南5 外西南6 外正西5 外西北6 外正北5 房内北5 房内中2 房内南3 房内西1 房内东4 房内中1 外东北6 "
+      "外正东5");
 }
 
 TEST(AlmanacOfficers, CountFromTheMonthBranch) {
@@ -242,8 +249,9 @@ void ExpectSpirits(const std::vector<SpiritCases>& table) {
 
 TEST(AlmanacSpirits, VirtuesAndGraces) {
   ExpectSpirits({
-      {"天德", "寅丁卯 卯甲申", "卯丁卯"},    // 正月丁; 二月申: a branch
-      {"天德合", "寅壬申 卯己巳", "寅丁卯"},  // 丁 combines with 壬; 申 combines with 巳
+      // 正月丁, 三月壬, 六月甲; in 卯午酉子 months 天德 stands on a trigram: no day.
+      {"天德", "寅丁卯 辰壬申 未甲子 丑庚午", "卯丁卯 卯甲申 午乙亥 酉甲寅 子乙巳"},
+      {"天德合", "寅壬申 辰丁卯 丑乙丑", "寅丁卯 卯己巳 午丙寅 酉乙亥 子甲申"},  // 丁 combines with 壬
       {"月德", "午丙子 子壬午 卯甲子 酉庚午", "午壬子"},  // 寅午戌月丙; 申子辰月壬; 亥卯未月甲; 巳酉丑月庚
       {"月德合", "戌辛卯 辰丁卯 未己巳 丑乙丑", "戌丙寅"},
       {"天恩", "午己卯 午癸丑", "午甲戌"},
@@ -290,7 +298,7 @@ TEST(AlmanacSpirits, MonthBranchSpirits) {
 
 TEST(AlmanacSpirits, DaysOfTheCycle) {
   ExpectSpirits({
-      {"鸣吠", "午庚午 午辛酉", "午辛未"},
+      {"鸣吠", "午庚午 午辛酉 午丙午 午庚寅", "午辛未 午己卯"},  // fourteen days; 己卯 is not one
       {"鸣吠对", "午丙寅 午乙卯", "午丙午"},
       {"除神", "午甲申 午癸酉", "午甲戌"},
       {"五离", "午甲申 午乙酉", "午丙戌"},
@@ -317,8 +325,9 @@ TEST(AlmanacSpirits, BreakersAndShas) {
 
 TEST(AlmanacSpirits, TheRestOfTheMonthTables) {
   ExpectSpirits({
-      // 正七月甲庚, 二八月乙辛, 三六九十二月戊己, 四十月丙壬, 五十一月丁癸.
-      {"复日", "寅甲子 寅庚午 卯乙丑 辰戊辰 巳丙寅 午丁卯", "寅乙丑"},
+      // One stem a month: 正甲 二乙 三戊 四丙 五丁 六己 七庚 八辛 九戊 十壬 十一癸 十二己.
+      {"复日", "寅甲子 卯乙丑 辰戊辰 巳丙寅 午丁卯 未己巳 申庚午 酉辛未 戌戊申 亥壬申 子癸酉 丑己卯",
+       "寅庚午 卯辛未 辰己巳 巳壬申 午癸酉 未戊辰"},
       {"天罡", "寅乙巳 卯甲子", "寅乙亥"},
       {"河魁", "寅乙亥 卯甲午", "寅乙巳"},
       {"死神", "寅乙巳", "寅甲午"},
@@ -332,7 +341,8 @@ TEST(AlmanacSpirits, TheRestOfTheMonthTables) {
       {"土符", "寅乙丑 卯乙巳 辰乙酉 巳甲寅", "寅乙巳"},
       {"月刑", "寅乙巳 卯甲子 辰甲辰", "寅甲子"},  // 寅刑巳; 卯刑子; 辰自刑
       {"月害", "寅乙巳 子乙未", "寅乙亥"},
-      {"天贼", "寅甲辰 卯乙酉", "寅乙酉"},
+      // 正月丑, backward: 二月子 三月亥 ... 十二月寅.
+      {"天贼", "寅乙丑 卯甲子 辰乙亥 申乙未 丑甲寅", "寅甲辰 卯乙酉 辰乙丑"},
       {"游祸", "寅乙巳 卯甲寅", "寅甲寅"},
   });
 }
@@ -432,9 +442,9 @@ class RealAlmanac : public ::testing::Test {
 TEST_F(RealAlmanac, MidAutumn2013) {
   // 2013-09-21, a Saturday, lunar 八月十七; 白露 fell on 9-7, 秋分 on 9-23.
   // 酉 month, 庚寅 day: 青龙 stands on 寅 in 卯酉 months; 寅 - 酉 is 执.
-  // Good: 天德 (八月寅), 月德 (巳酉丑月庚), 鸣吠 (庚寅), 五合 (寅).
+  // Good: 月德 (巳酉丑月庚), 鸣吠 (庚寅), 五合 (寅); no 天德, which stands on 艮 in 八月.
   // Bad: 小耗 (八月寅), 劫煞 (巳酉丑月寅), 归忌 (仲月寅).
-  // Suits: 执 (祭祀 祈福 栽种 立券 求嗣), the virtues (祭祀 祈福 求嗣 修造 赴任),
+  // Suits: 执 (祭祀 祈福 栽种 立券 求嗣), 月德 (祭祀 祈福 求嗣 修造 赴任),
   // 鸣吠 (安葬 入殓 破土 移柩 修坟), 五合 (订盟 纳采 立券 交易), less what is forbidden.
   // Forbids: 执 (出行 移徙 入宅 开市 开仓), 小耗 (开仓 纳财 交易 立券),
   // 劫煞 (嫁娶 出行 移徙 修造 赴任), 归忌 (出行 嫁娶 移徙 入宅).
@@ -446,7 +456,7 @@ TEST_F(RealAlmanac, MidAutumn2013) {
   EXPECT_EQ(r.wuhang, "松柏木 执执位");
   EXPECT_EQ(r.cong, "冲猴(甲申)煞北");
   EXPECT_EQ(r.pzbj, "庚不经络织机虚张 寅不祭祀神鬼不尝");
-  EXPECT_EQ(r.jsyq, "天德 月德 鸣吠 五合");
+  EXPECT_EQ(r.jsyq, "月德 鸣吠 五合");
   EXPECT_EQ(r.yi, "祭祀 安葬 祈福 纳采 入殓 破土 栽种 移柩 订盟 求嗣 修坟");
   EXPECT_EQ(r.xsyq, "小耗 劫煞 归忌");
   EXPECT_EQ(r.ji, "嫁娶 出行 移徙 入宅 修造 开市 立券 交易 纳财 赴任 开仓");
@@ -457,9 +467,9 @@ TEST_F(RealAlmanac, NewYearsDay2000) {
   // nothing is suited. 司命 stands on 午 in 子 months (青龙 on 申).
   // Good: 守日 (冬午), 续世 (十一月午), 阳德 (十一月午).
   // Bad: 月破 大耗 (午), 灾煞 (申子辰月午), 天火 (十一月午), 厌对 (十一月午),
-  // 血忌 (十一月午), 五虚 (冬寅午戌), 天贼 (十一月午).
+  // 血忌 (十一月午), 五虚 (冬寅午戌); 天贼 stands on 卯 in 十一月.
   const AlmanacRow r = Row(2000, 1, 1);
-  EXPECT_EQ(r.nn, "十一月廿五 星期六 司命黄道日");
+  EXPECT_EQ(r.nn, "冬月廿五 星期六 司命黄道日");
   EXPECT_EQ(r.suici, "己卯年 丙子月 戊午日");
   EXPECT_EQ(r.tszf, "房床碓外正东");
   EXPECT_EQ(r.wuhang, "天上火 破执位");
@@ -467,18 +477,27 @@ TEST_F(RealAlmanac, NewYearsDay2000) {
   EXPECT_EQ(r.pzbj, "戊不受田田主不祥 午不苫盖屋主更张");
   EXPECT_EQ(r.jsyq, "守日 续世 阳德");
   EXPECT_EQ(r.yi, "诸事不宜");
-  EXPECT_EQ(r.xsyq, "月破 大耗 灾煞 天火 厌对 血忌 五虚 天贼");
+  EXPECT_EQ(r.xsyq, "月破 大耗 灾煞 天火 厌对 血忌 五虚");
   EXPECT_EQ(r.ji,
             "嫁娶 安葬 出行 动土 开光 纳采 移徙 入宅 修造 栽种 开市 订盟 立券 交易 上梁 纳财 赴任 开仓");
+}
+
+TEST_F(RealAlmanac, TheMonthWordsOfAlmanacs) {
+  // Lunar new year 2024 fell on 2-10: 正月初一, not 一月初一.
+  EXPECT_EQ(Row(2024, 2, 10).nn.substr(0, std::string("正月初一").size()), "正月初一");
+  EXPECT_EQ(Row(2023, 12, 13).nn.substr(0, std::string("冬月初一").size()), "冬月初一");
+  EXPECT_EQ(Row(2024, 1, 11).nn.substr(0, std::string("腊月初一").size()), "腊月初一");
+  EXPECT_EQ(Row(2023, 3, 22).nn.substr(0, std::string("闰二月初一").size()), "闰二月初一");
 }
 
 TEST_F(RealAlmanac, LichunDay2013) {
   // 立春 2013 fell at 00:13 on 2-4: year 癸巳 and month 甲寅 begin that day.
   // 辛丑 in the 寅 month is 闭, as 庚子 in the 丑 month was the day before.
   // Good: 月德合 (寅午戌月辛), 天医 (正月丑), 续世 (正月丑).
-  // Bad: 月煞 (寅午戌月丑), 归忌 (孟月丑), 血支 血忌 (正月丑), 五虚 (春丑), 土符 (正月丑).
+  // Bad: 月煞 (寅午戌月丑), 归忌 (孟月丑), 血支 血忌 (正月丑), 五虚 (春丑), 土符 (正月丑),
+  // 天贼 (正月丑).
   const AlmanacRow r = Row(2013, 2, 4);
-  EXPECT_EQ(r.nn, "十二月廿四 星期一 明堂黄道日");
+  EXPECT_EQ(r.nn, "腊月廿四 星期一 明堂黄道日");
   EXPECT_EQ(r.suici, "癸巳年 甲寅月 辛丑日");
   EXPECT_EQ(r.tszf, "厨灶厕房内南");
   EXPECT_EQ(r.wuhang, "壁上土 闭执位");
@@ -486,7 +505,7 @@ TEST_F(RealAlmanac, LichunDay2013) {
   EXPECT_EQ(r.pzbj, "辛不合酱主人不尝 丑不冠带主不还乡");
   EXPECT_EQ(r.jsyq, "月德合 天医 续世");
   EXPECT_EQ(r.yi, "祭祀 安葬 祈福 求嗣 修坟");
-  EXPECT_EQ(r.xsyq, "月煞 归忌 血支 血忌 五虚 土符");
+  EXPECT_EQ(r.xsyq, "月煞 归忌 血支 血忌 五虚 土符 天贼");
   EXPECT_EQ(r.ji, "嫁娶 出行 动土 开光 移徙 破土 入宅 修造 栽种 开市 纳财 起基 赴任 开仓");
   // The eve of 立春 is 四绝 and suits nothing.
   const AlmanacRow eve = Row(2013, 2, 3);

@@ -50,8 +50,8 @@ constexpr std::array<std::string_view, 60> kFetalGod = {
     "占门炉外西北", "碓磨门外西北", "厨灶栖外西北", "仓库床外西北", "房床碓外正北",   // 甲申..戊子
     "占门厕外正北", "碓磨炉外正北", "厨灶门外正北", "仓库栖外正北", "占房床房内北",   // 己丑..癸巳
     "占门碓房内北", "碓磨厕房内北", "厨灶炉房内北", "仓库门房内北", "房床栖房内中",   // 甲午..戊戌
-    "占门床房内中", "占碓磨房内南", "厨灶厕房内南", "仓库炉房内南", "房床门房内南",   // 己亥..癸卯
-    "门鸡栖房内东", "碓磨床房内东", "厨灶碓房内东", "仓库厕房内东", "房床炉房内东",   // 甲辰..戊申
+    "占门床房内中", "占碓磨房内南", "厨灶厕房内南", "仓库炉房内南", "房床门房内西",   // 己亥..癸卯
+    "门鸡栖房内东", "碓磨床房内东", "厨灶碓房内东", "仓库厕房内东", "房床炉房内中",   // 甲辰..戊申
     "占大门外东北", "碓磨栖外东北", "厨灶床外东北", "仓库碓外东北", "房床厕外东北",   // 己酉..癸丑
     "占门炉外东北", "碓磨门外正东", "厨灶栖外正东", "仓库床外正东", "房床碓外正东",   // 甲寅..戊午
     "占门厕外正东", "碓磨炉外东南", "厨灶门外东南", "仓库栖外东南", "占房床外东南"};  // 己未..癸亥
@@ -124,8 +124,10 @@ struct DayMatch {
 
 // An entry of single stems and branches ("午戌": a day whose stem or branch
 // is one of them), or with `pillars` an entry of whole pillars ("庚申辛酉").
+// "-" is an entry that no day matches (a month in which the spirit has no day).
 DayMatch ParseEntry(const std::string& entry, bool pillars) {
   DayMatch m;
+  if (entry == "-") return m;
   const std::vector<std::string> chars = text::Characters(entry);
   if (pillars) {
     if (chars.size() % 2 != 0) throw std::logic_error("almanac rules: odd pillar entry " + entry);
@@ -212,10 +214,12 @@ bool IsEveOfLi(const RuleInput& in) { return in.f.eveOfLi; }
 // from 正月 (the 寅 month) to 十二月; season tables from 春 to 冬.
 const std::vector<SpiritRule>& GoodSpirits() {
   static const std::vector<SpiritRule> rules = {
-      // 天德: 正丁 二申 三壬 四辛 五亥 六甲 七癸 八寅 九丙 十乙 十一巳 十二庚.
-      Good("天德", ByMonth("丁 申 壬 辛 亥 甲 癸 寅 丙 乙 巳 庚"), "祭祀 祈福 求嗣 修造 赴任"),
-      // 天德合: the stem or branch that combines with 天德.
-      Good("天德合", ByMonth("壬 巳 丁 丙 寅 己 戊 亥 辛 庚 申 乙"), "祭祀 祈福 修造"),
+      // 天德: 正丁 二坤 三壬 四辛 五乾 六甲 七癸 八艮 九丙 十乙 十一巽 十二庚. In the
+      // four middle months of the seasons (卯午酉子) it stands on a trigram,
+      // which no day is, so those months have no 天德 day and no 天德合 day.
+      Good("天德", ByMonth("丁 - 壬 辛 - 甲 癸 - 丙 乙 - 庚"), "祭祀 祈福 求嗣 修造 赴任"),
+      // 天德合: the stem that combines with 天德 (丁壬 辛丙 甲己 癸戊 乙庚).
+      Good("天德合", ByMonth("壬 - 丁 丙 - 己 戊 - 辛 庚 - 乙"), "祭祀 祈福 修造"),
       // 月德: 寅午戌月丙, 亥卯未月甲, 申子辰月壬, 巳酉丑月庚.
       Good("月德", ByMonth("丙 甲 壬 庚 丙 甲 壬 庚 丙 甲 壬 庚"), "祭祀 祈福 求嗣 修造 赴任"),
       // 月德合: the stem that combines with 月德.
@@ -270,8 +274,9 @@ const std::vector<SpiritRule>& GoodSpirits() {
       Good("金堂", ByMonth("辰 戌 巳 亥 午 子 未 丑 申 寅 酉 卯"), "修造 入宅 上梁"),
       // 玉宇: the branch before 金堂.
       Good("玉宇", ByMonth("卯 酉 辰 戌 巳 亥 午 子 未 丑 申 寅"), "入宅 修造 安门"),
-      // 鸣吠: the fifteen days on which the dead are buried with the cock's crow and the dog's bark.
-      Good("鸣吠", OnPillars("庚午 壬申 癸酉 壬午 甲申 乙酉 己酉 丙申 丁酉 壬寅 丙午 己卯 庚寅 庚申 辛酉"),
+      // 鸣吠: the fourteen days on which the dead are buried with the cock's crow and the dog's bark:
+      // 庚午 壬申 癸酉 壬午 甲申 乙酉 己酉 丙申 丁酉 壬寅 丙午 庚寅 庚申 辛酉.
+      Good("鸣吠", OnPillars("庚午 壬申 癸酉 壬午 甲申 乙酉 己酉 丙申 丁酉 壬寅 丙午 庚寅 庚申 辛酉"),
            "安葬 入殓 破土 移柩 修坟"),
       // 鸣吠对: the ten days that answer them.
       Good("鸣吠对", OnPillars("丙寅 丁卯 丙子 辛卯 甲午 庚子 癸卯 壬子 甲寅 乙卯"), "安葬 入殓 破土"),
@@ -309,8 +314,9 @@ const std::vector<SpiritRule>& BadSpirits() {
       Bad("厌对", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "嫁娶 纳采"),
       // 四击: 春戌 夏丑 秋辰 冬未.
       Bad("四击", BySeason("戌 丑 辰 未"), "出行"),
-      // 复日: 正七月甲庚, 二八月乙辛, 四十月丙壬, 五十一月丁癸, 三六九十二月戊己.
-      Bad("复日", ByMonth("甲庚 乙辛 戊己 丙壬 丁癸 戊己 甲庚 乙辛 戊己 丙壬 丁癸 戊己"),
+      // 复日: one stem a month, the stem of the month's own element repeated:
+      // 正甲 二乙 三戊 四丙 五丁 六己 七庚 八辛 九戊 十壬 十一癸 十二己.
+      Bad("复日", ByMonth("甲 乙 戊 丙 丁 己 庚 辛 戊 壬 癸 己"),
           "安葬 入殓 破土 移柩"),
       // 重日: the 巳 and 亥 days.
       Bad("重日", OnDays("巳亥"), "安葬 入殓 破土 移柩"),
@@ -341,8 +347,8 @@ const std::vector<SpiritRule>& BadSpirits() {
       Bad("月刑", ByMonth("巳 子 辰 申 午 丑 寅 酉 未 亥 卯 戌"), ""),
       // 月害: the branch that harms the month branch (寅巳 卯辰 申亥 酉戌 子未 丑午).
       Bad("月害", ByMonth("巳 辰 卯 寅 丑 子 亥 戌 酉 申 未 午"), ""),
-      // 天贼: 正辰 二酉 三寅 四未, five branches on each month.
-      Bad("天贼", ByMonth("辰 酉 寅 未 子 巳 戌 卯 申 丑 午 亥"), "出行 修造 开仓"),
+      // 天贼: 正月丑, running backward through the branches month by month.
+      Bad("天贼", ByMonth("丑 子 亥 戌 酉 申 未 午 巳 辰 卯 寅"), "出行 修造 开仓"),
       // 游祸: 正巳 二寅 三亥 四申, three times round.
       Bad("游祸", ByMonth("巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥 申"), "祈福 祭祀 斋醮"),
       // 五离: the 申 and 酉 days (甲申乙酉 天地离, 丙申丁酉 日月离, ...).
@@ -555,12 +561,21 @@ AlmanacDay AlmanacEngine::Day(DateTime date) {
   return d;
 }
 
+// The lunar month as almanacs write it: 正月 for the first, 冬月 and 腊月 for
+// the last two; a leap month takes 闰 before it.
+std::string AlmanacMonthName(int month, bool leap) {
+  static constexpr std::array<std::string_view, 12> kNames = {"正月", "二月", "三月", "四月", "五月", "六月",
+                                                              "七月", "八月", "九月", "十月", "冬月", "腊月"};
+  if (month < 1 || month > 12) return {};
+  return (leap ? "闰" : "") + std::string(kNames[static_cast<std::size_t>(month - 1)]);
+}
+
 AlmanacRow AlmanacEngine::Row(DateTime date) {
   const AlmanacDay d = Day(date);
   const LunarDate lunar = SolarToLunar(d.date);
   AlmanacRow row;
   row.gn = FormatDate(d.date);
-  row.nn = LunarMonthName(lunar.month, lunar.isLeap) + LunarDayName(lunar.day) + " " +
+  row.nn = AlmanacMonthName(lunar.month, lunar.isLeap) + LunarDayName(lunar.day) + " " +
            std::string(kWeekdays[static_cast<std::size_t>(DayOfWeek(d.date) - 1)]) + " " +
            std::string(RoadSpiritNames[static_cast<std::size_t>(d.roadSpirit)]) +
            (IsYellowRoad(d.roadSpirit) ? "黄道日" : "黑道日");
