@@ -1,4 +1,5 @@
 // bazi, shensha and block: the Four Pillars chart on the command line.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -6,6 +7,7 @@
 #include "chart/chart.h"
 #include "chart/chart_block.h"
 #include "cli/cli.h"
+#include "cli/solar_option.h"
 #include "common/datetime.h"
 #include "common/errors.h"
 #include "common/pane.h"
@@ -83,19 +85,42 @@ std::vector<std::string> Block(const std::vector<std::string>& in) {
   return pane.lines();
 }
 
+// The birth's DATE HOUR MINUTE turned into true solar time.
+std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const SolarOption& option) {
+  const Birth b = ParseBirth(in);
+  DateTime day, time;
+  if (!TryEncodeDate(b.date.year, b.date.month, b.date.day, day) || !TryEncodeTime(b.hour, b.minute, 0, 0, time)) {
+    return in;  // the chart says what is wrong with it
+  }
+  const DateTime solar = std::floor(CorrectClock(day + time, option).solar * 1440 + 1e-7) / 1440;
+  const CivilDate d = DecodeDate(solar);
+  const ClockTime t = DecodeTime(solar);
+  in[0] = std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
+  in[1] = std::to_string(t.hour);
+  in[2] = std::to_string(t.minute);
+  return in;
+}
+
 // A command over one birth: DATE HOUR MINUTE SEX, or "-" for one birth per
 // line of standard input.
 Command BirthCommand(const std::string& name, const std::string& summary, const std::string& prints,
                      std::vector<std::string> (*fn)(const std::vector<std::string>&)) {
   return {name, summary,
           "Usage: vantrel-cli " + name +
-              " DATE HOUR MINUTE SEX|-\n"
+              " [--longitude DEG [--zone ZONE] [--fold first|second]] DATE HOUR MINUTE SEX|-\n"
               "  DATE is the Gregorian birth date (year-month-day), HOUR 0..23, MINUTE 0..59,\n"
               "  SEX 男 for a man (any other text is a woman). With \"-\" each line of standard\n"
               "  input holds the four fields separated by blanks. A date that does not exist,\n"
               "  or lies outside 1900-01-31..2100-12-31, gives the program's notice (exit 2).\n" +
-              prints,
-          [fn](Context& ctx, const std::vector<std::string>& args) { return ForEachInput(ctx, args, 4, fn); }};
+              std::string(kSolarOptionUsage) + prints,
+          [fn](Context& ctx, const std::vector<std::string>& given) {
+            std::vector<std::string> args = given;
+            const SolarOption option = TakeSolarOption(ctx, args, "");
+            if (!option.given) return ForEachInput(ctx, args, 4, fn);
+            return ForEachInput(ctx, args, 4, [&](const std::vector<std::string>& in) {
+              return fn(AtTrueSolarTime(in, option));
+            });
+          }};
 }
 
 VANTREL_CLI_COMMAND(BirthCommand("bazi", "the Four Pillars chart of a birth",

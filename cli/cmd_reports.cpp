@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "cli/report_output.h"
+#include "cli/solar_option.h"
 #include "common/pane.h"
 #include "common/text.h"
 #include "data/query.h"
@@ -46,8 +47,11 @@ std::vector<std::string> OptionNames(const std::vector<std::string>& prefixes, s
   return extra;
 }
 
-void PrintPane(const Context& ctx, const Pane& pane) {
-  for (int i = 0; i < pane.LineCount(); ++i) ctx.Out(pane.Line(i));
+// The pane's lines with the true-solar-time line after each birth line.
+std::vector<std::string> ReportLines(const TextPane& pane, const std::vector<std::optional<std::string>>& solar) {
+  std::vector<std::string> lines = pane.lines();
+  InsertAfterBirthLines(lines, solar);
+  return lines;
 }
 
 // Runs a report and delivers the pane as the window would hold it. A notice
@@ -57,44 +61,53 @@ void PrintPane(const Context& ctx, const Pane& pane) {
 // for a report that stopped.
 template <typename Run>
 int RunPrinting(const Context& ctx, const ReportOutput& output, const TextPane& pane, Run run,
-                const std::string& kind, const std::string& name) {
+                const std::string& kind, const std::string& name,
+                const std::vector<std::optional<std::string>>& solar) {
   try {
     run();
   } catch (...) {
-    if (!output.quiet) PrintPane(ctx, pane);
+    if (!output.quiet) {
+      for (const std::string& line : ReportLines(pane, solar)) ctx.Out(line);
+    }
     throw;
   }
-  DeliverReport(ctx, output, pane.lines(), kind, name);
+  DeliverReport(ctx, output, ReportLines(pane, solar), kind, name);
   return 0;
 }
 
 int Marriage(Context& ctx, std::vector<std::string> args) {
   const ReportOutput output = TakeReportOutput(ctx, args);
+  const SolarOption manSolar = TakeSolarOption(ctx, args, "man-");
+  const SolarOption womanSolar = TakeSolarOption(ctx, args, "woman-");
   const Options o = ParseOptions(ctx, args, OptionNames({"man-", "woman-"}, {}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
   MarriageEntry entry{EntryFromOptions(o, "man-"), EntryFromOptions(o, "woman-")};
+  const std::vector<std::optional<std::string>> solar = {CorrectEntry(entry.man, manSolar),
+                                                         CorrectEntry(entry.woman, womanSolar)};
   TextPane report;
   MarriagePanes panes(report);
   ThrowingNotifier notifier;
   data::Query zodiac(data::Database::Second);
   return RunPrinting(
       ctx, output, report, [&] { RunMarriageReport(entry, panes, notifier, zodiac); }, "合婚报告",
-      text::Trim(entry.man.name) + " / " + text::Trim(entry.woman.name));
+      text::Trim(entry.man.name) + " / " + text::Trim(entry.woman.name), solar);
 }
 
 int PersonReport(Context& ctx, std::vector<std::string> args, const char* caption, const char* kind) {
   const ReportOutput output = TakeReportOutput(ctx, args);
+  const SolarOption option = TakeSolarOption(ctx, args, "");
   const Options o = ParseOptions(ctx, args, OptionNames({""}, {"sex"}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
   ChartEntry entry;
   entry.person = EntryFromOptions(o, "");
+  const std::vector<std::optional<std::string>> solar = {CorrectEntry(entry.person, option)};
   entry.sex = o.Get("sex", entry.sex);
   entry.buttonCaption = caption;
   TextPane visible, scratch;
   ThrowingNotifier notifier;
   return RunPrinting(
       ctx, output, visible, [&] { RunChartReport(entry, visible, scratch, notifier); }, kind,
-      text::Trim(entry.person.name));
+      text::Trim(entry.person.name), solar);
 }
 
 const char* const kPersonOptions =
@@ -108,14 +121,14 @@ VANTREL_CLI_COMMAND({"marriage", "the marriage-matching report",
                      std::string("Usage: vantrel-cli marriage [--man-OPTION VALUE]... [--woman-OPTION VALUE]...\n"
                                  "  Writes the marriage report for a man and a woman. Options (prefix each with\n"
                                  "  man- or woman-):\n") +
-                         kPersonOptions + kReportOutputUsage,
+                         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
                      Marriage});
 
 VANTREL_CLI_COMMAND({"chart", "the single-person chart report",
                      std::string("Usage: vantrel-cli chart [--OPTION VALUE]...\n"
                                  "  Writes the chart report of one person. Options:\n"
                                  "  --sex 男|女          the sex (default 男)\n") +
-                         kPersonOptions + kReportOutputUsage,
+                         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
                        return PersonReport(ctx, args, "八字分析", "八字");
                      }});
@@ -124,7 +137,7 @@ VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
                      std::string("Usage: vantrel-cli constellation [--OPTION VALUE]...\n"
                                  "  Writes the constellation report of one person; the options are those of\n"
                                  "  the chart command.\n") +
-                         kPersonOptions + kReportOutputUsage,
+                         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
                        return PersonReport(ctx, args, "星座分析", "星座");
                      }});

@@ -11,3 +11,23 @@ expect_fail 2 "the longitude is a number of degrees" solartime 2000-01-01 12:00 
 expect_fail 2 "the clock time is HH:MM" solartime 2000-01-01 24:00 --longitude 100
 expect_fail 2 "--fold is first or second" solartime 2000-01-01 12:00 --longitude 100 --fold third
 expect_fail 1 "is not a time zone this system knows" solartime 2000-01-01 12:00 --longitude 100 --zone Mars/Base
+
+# The chart commands cast the true solar time when --longitude is given.
+T=$'\t'
+check "a correction across midnight moves the day pillar" \
+  "$([ "$("$CLI" bazi --longitude 75.99 2000-03-01 1 30 男 | cut -f1-4)" = "庚辰${T}戊寅${T}丁巳${T}辛亥" ]; echo $?)"
+check "a correction back across 立春 moves the year and month" \
+  "$([ "$("$CLI" bazi --longitude 75.99 2000-02-04 21 0 男 | cut -f1-4)" = "己卯${T}丁丑${T}壬辰${T}己酉" ]; echo $?)"
+check "without the option nothing changes" \
+  "$([ "$("$CLI" bazi 2000-03-01 1 30 男 | cut -f1-4)" = "庚辰${T}戊寅${T}戊午${T}癸丑" ]; echo $?)"
+out=$("$CLI" chart --name 甲 --year 2000 --month 3 --day 1 --hour 1 --minute 30 --longitude 75.99)
+check "the birth line shows the corrected time" "$(grep -qx '您出生公历：2000年02月29日22点21分' <<<"$out"; echo $?)"
+check "the line after it tells the correction" \
+  "$([ "$(grep -A1 '^您出生公历' <<<"$out" | tail -1)" = '真太阳时：按东经75.99度校正-3小时8分（北京时间2000-03-01 01:30）' ]; echo $?)"
+out=$("$CLI" marriage --man-name 甲 --man-year 1985 --man-month 6 --man-day 18 --man-hour 8 --man-longitude 87.6 \
+      --woman-name 乙 --woman-year 1987 --woman-month 10 --woman-day 3 --woman-hour 18)
+check "each person of the marriage report is corrected on their own" \
+  "$([ "$(grep -c '^真太阳时：' <<<"$out")" -eq 1 ] && grep -qx '您出生公历：1987年10月03日18点0分' <<<"$out"; echo $?)"
+# A correction out of the calendar's range gets the program's refusal.
+expect_fail 2 "请检查输入数据是否出错！" chart --year 1900 --month 1 --day 31 --hour 0 --minute 30 --longitude 75
+expect_fail 2 "--zone and --fold go with --longitude" chart --zone Asia/Tokyo

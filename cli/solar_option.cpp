@@ -1,0 +1,105 @@
+#include "cli/solar_option.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "common/notice.h"
+#include "common/text.h"
+
+namespace vantrel::cli {
+
+const char* const kSolarOptionUsage =
+    "  --longitude DEG    cast the true solar time of the birthplace at DEG degrees east (west negative)\n"
+    "  --zone ZONE        the IANA time zone of the clock (default Asia/Shanghai, Beijing time)\n"
+    "  --fold first|second  a clock time that happened twice (summer time ending): which one\n";
+
+SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, const std::string& prefix) {
+  SolarOption option;
+  std::vector<std::string> rest;
+  std::string longitude, zone, fold;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string* target = nullptr;
+    std::string name;
+    for (const auto& [word, value] : {std::pair{"longitude", &longitude}, {"zone", &zone}, {"fold", &fold}}) {
+      const std::string option_name = "--" + prefix + word;
+      if (args[i] == option_name || args[i].rfind(option_name + "=", 0) == 0) {
+        target = value;
+        name = option_name;
+      }
+    }
+    if (!target) {
+      rest.push_back(args[i]);
+      continue;
+    }
+    if (args[i].size() > name.size()) {
+      *target = ctx.Input(args[i].substr(name.size() + 1));
+    } else if (i + 1 < args.size()) {
+      *target = ctx.Input(args[++i]);
+    } else {
+      throw UsageError("option " + name + " needs a value");
+    }
+  }
+  args = std::move(rest);
+  if (longitude.empty()) {
+    if (!zone.empty() || !fold.empty()) throw UsageError("--" + prefix + "zone and --" + prefix + "fold go with --" + prefix + "longitude");
+    return option;
+  }
+  char* end = nullptr;
+  const double degrees = std::strtod(longitude.c_str(), &end);
+  if (end == longitude.c_str() || *end != '\0' || !std::isfinite(degrees) || degrees < -180 || degrees > 180) {
+    throw UsageError("the longitude is a number of degrees -180..180, east positive, not " + longitude);
+  }
+  if (!fold.empty() && fold != "first" && fold != "second") throw UsageError("--fold is first or second, not " + fold);
+  option.given = true;
+  option.place.longitude = degrees;
+  option.place.name = std::string(degrees < 0 ? "西经" : "东经") + (degrees < 0 ? longitude.substr(1) : longitude) + "度";
+  if (!zone.empty()) option.place.zone = zone;
+  option.fold = fold == "second" ? Fold::Second : Fold::First;
+  return option;
+}
+
+SolarCorrection CorrectClock(DateTime clock, const SolarOption& option) {
+  const SolarTime t = TrueSolarTime(clock, option.place, option.fold);
+  return {t.solar, "真太阳时：按" + option.place.name + "校正" + CorrectionText(t.totalSeconds) + "（北京时间" +
+                       FormatDateTime(clock).substr(0, 16) + "）"};
+}
+
+std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& option) {
+  if (!option.given) return std::nullopt;
+  RecordingNotifier quiet;
+  std::optional<PersonFacts> facts;
+  try {
+    facts = DerivePersonFacts(entry, true, 2000, quiet);
+  } catch (const ConvertError&) {
+    return std::nullopt;  // the report raises the same error itself
+  }
+  int hour = 0, minute = 0;
+  DateTime time;
+  if (!facts || !TryStrToInt(facts->hourNumber, hour) || !TryStrToInt(text::Trim(entry.minute), minute) ||
+      !TryEncodeTime(hour, minute, 0, 0, time)) {
+    return std::nullopt;
+  }
+  const SolarCorrection c = CorrectClock(facts->solarDate + time, option);
+  // The corrected moment to the minute, as the entry rows hold it.
+  const DateTime solar = std::floor(c.solar * 1440 + 1e-7) / 1440;
+  const CivilDate d = DecodeDate(solar);
+  const ClockTime t = DecodeTime(solar);
+  entry.calendarIndex = 0;
+  entry.year = std::to_string(d.year);
+  entry.month = std::to_string(d.month);
+  entry.day = std::to_string(d.day);
+  entry.hour = kHourItems[static_cast<std::size_t>(t.hour)];
+  entry.minute = std::to_string(t.minute);
+  return c.line;
+}
+
+void InsertAfterBirthLines(std::vector<std::string>& lines, const std::vector<std::optional<std::string>>& extra) {
+  std::size_t person = 0;
+  for (std::size_t i = 0; i < lines.size() && person < extra.size(); ++i) {
+    if (lines[i].rfind("您出生公历：", 0) != 0) continue;
+    if (extra[person]) lines.insert(lines.begin() + static_cast<long>(i) + 1, *extra[person]);
+    ++person;
+  }
+}
+
+}  // namespace vantrel::cli
