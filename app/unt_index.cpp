@@ -497,6 +497,7 @@ QWidget* TFrmIndex::BuildCataloguePage() {
       {"BtnWangming", "网名分析", "网", &TFrmIndex::OpenNetName},
       {"BtnCalendar", "万年历法", "历", &TFrmIndex::OpenMonthCalendar},
       {"BtnNanNv", "生男生女", "孕", &TFrmIndex::OpenBoyGirlChart},
+      {"BtnSolarTime", "真太阳时", "晷", &TFrmIndex::OpenSolarTime},
   };
   for (int i = 0; i < static_cast<int>(std::size(tools)); ++i) {
     PaintedButton* b = button(1, i, Qt8(tools[i].caption), Qt8(tools[i].sign));
@@ -623,6 +624,28 @@ void TFrmIndex::OpenNetName() { OpenModal<TFrmWangming>(); }
 void TFrmIndex::OpenMonthCalendar() { OpenModal<TFRM_Date>(); }
 
 void TFrmIndex::OpenBoyGirlChart() { OpenModal<TFrm_NanNv>(); }
+
+void TFrmIndex::OpenSolarTime() {
+  TFrmSolarTime dialog(this, [this](BirthTarget target, CivilDate date, int hour, int minute) {
+    FillBirth(target, date, hour, minute);
+  });
+  dialog.exec();
+}
+
+void TFrmIndex::FillBirth(BirthTarget target, CivilDate date, int hour, int minute) {
+  if (target == BirthTarget::Chart) {
+    RzToolButton1Click();  // the chart page, for the chart report
+  } else {
+    RzToolButton2Click();
+  }
+  const EntryRow& row = target == BirthTarget::MarriageMan ? man_ : target == BirthTarget::MarriageWoman ? woman_ : single_;
+  row.calendar->setCurrentIndex(0);  // 公历
+  SetListText(row.year, QString::number(date.year));
+  SetListText(row.month, QString::number(date.month));
+  SetListText(row.day, QString::number(date.day));
+  SetListText(row.hour, Qt8(kHourItems[static_cast<std::size_t>(hour)]));
+  SetListText(row.minute, QString::number(minute));
+}
 
 void TFrmIndex::CloseQueries() {
   adoquery1_.Close();

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/dialogs/true_solar_time.h"
 #include "app/panes.h"
 #include "app/report_output.h"
 #include "common/pane.h"
@@ -88,6 +89,12 @@ class TFrmIndex : public QWidget {
   void OpenNetName();
   void OpenMonthCalendar();
   void OpenBoyGirlChart();
+  void OpenSolarTime();
+
+  // Writes a Gregorian birth into the marriage page's man or woman row or the
+  // chart page's row (calendar 公历, the hour item of the hour) and shows
+  // that page; the true-solar-time dialog fills the rows through it.
+  void FillBirth(BirthTarget target, CivilDate date, int hour, int minute);
 
   // How the close button ends the process; tests replace it.
   using ExitFunction = std::function<void(int)>;

@@ -5,6 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QSpinBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -18,6 +21,7 @@
 #include <memory>
 
 #include "app/dialogs/date_win.h"
+#include "app/dialogs/true_solar_time.h"
 #include "app/dialogs/unt_nannv.h"
 #include "app/dialogs/unt_numbers.h"
 #include "app/dialogs/unt_onther.h"
@@ -215,5 +219,11 @@ int main(int argc, char** argv) {
     d.RzBitBtn1Click();
   });
   SaveDialog<TFRM_Date>(&window, QStringLiteral("dialog_calendar"));
+  SaveDialog<TFrmSolarTime>(&window, QStringLiteral("dialog_solar_time"), [](TFrmSolarTime& d) {
+    d.DateEntry()->setDate(QDate(1988, 7, 20));
+    d.HourEntry()->setValue(6);
+    d.MinuteEntry()->setValue(30);
+    d.PlaceEntry()->setText(QStringLiteral("87.62"));
+  });
   return g_failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,173 @@
+#include "app/dialogs/true_solar_time.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <cmath>
+#include <cstdlib>
+
+#include "app/panes.h"
+#include "calendar/solar_time.h"
+#include "reports/person_entry.h"
+
+namespace vantrel::app {
+namespace {
+
+enum Value { kClock, kSummer, kLongitude, kEquation, kTotal, kSolar, kHourItem };
+
+QString Minutes(double seconds) {
+  const long s = std::lround(seconds);
+  const long m = std::labs(s);
+  return QStringLiteral("%1%2分%3秒").arg(s < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(m / 60).arg(m % 60);
+}
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+TFrmSolarTime::TFrmSolarTime(QWidget* parent, Fill fill) : QDialog(parent), fill_(std::move(fill)) {
+  setObjectName(QStringLiteral("FrmSolarTime"));
+  SetUpDialogWindow(this, QStringLiteral("真太阳时"), QSize(440, 420));
+  auto* layout = new QVBoxLayout(this);
+
+  auto* input = new QGroupBox(QStringLiteral("出生时间（钟表时间）与出生地"), this);
+  auto* form = new QFormLayout(input);
+  date_ = new QDateEdit(input);
+  date_->setObjectName(QStringLiteral("SolarDate"));
+  date_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+  date_->setCalendarPopup(true);
+  date_->setDateRange(QDate(1900, 1, 31), QDate(2100, 12, 31));
+  date_->setDate(QDate::currentDate());
+  date_->setAccessibleName(QStringLiteral("公历出生日期"));
+  auto* clock = new QHBoxLayout;
+  hour_ = new QSpinBox(input);
+  hour_->setObjectName(QStringLiteral("SolarHour"));
+  hour_->setRange(0, 23);
+  hour_->setSuffix(QStringLiteral(" 时"));
+  hour_->setAccessibleName(QStringLiteral("出生时"));
+  minute_ = new QSpinBox(input);
+  minute_->setObjectName(QStringLiteral("SolarMinute"));
+  minute_->setRange(0, 59);
+  minute_->setSuffix(QStringLiteral(" 分"));
+  minute_->setAccessibleName(QStringLiteral("出生分"));
+  clock->addWidget(hour_);
+  clock->addWidget(minute_);
+  clock->addStretch();
+  place_ = new QLineEdit(input);
+  place_->setObjectName(QStringLiteral("SolarPlace"));
+  place_->setPlaceholderText(QStringLiteral("出生地经度，东经为正，如 87.6"));
+  place_->setAccessibleName(QStringLiteral("出生地经度"));
+  fold_ = new QComboBox(input);
+  fold_->setObjectName(QStringLiteral("SolarFold"));
+  fold_->addItems({QStringLiteral("第一次（仍为夏令时）"), QStringLiteral("第二次（已回到标准时）")});
+  fold_->setAccessibleName(QStringLiteral("重复的钟点"));
+  form->addRow(QStringLiteral("公历日期："), date_);
+  form->addRow(QStringLiteral("钟表时间："), clock);
+  form->addRow(QStringLiteral("出生地经度："), place_);
+  form->addRow(QStringLiteral("重复的钟点："), fold_);
+  layout->addWidget(input);
+
+  auto* output = new QGroupBox(QStringLiteral("校正"), this);
+  auto* shown = new QFormLayout(output);
+  const char* const labels[] = {"北京时间：", "夏令时：", "经度时差：", "均时差：", "合计：", "真太阳时：", "时辰："};
+  const char* const names[] = {"ValueClock", "ValueSummer",    "ValueLongitude", "ValueEquation",
+                               "ValueTotal", "ValueSolarTime", "ValueHourItem"};
+  for (int i = 0; i < 7; ++i) {
+    values_[i] = new QLabel(output);
+    values_[i]->setObjectName(QString::fromLatin1(names[i]));
+    values_[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    shown->addRow(QString::fromUtf8(labels[i]), values_[i]);
+  }
+  values_[kSolar]->setStyleSheet(QStringLiteral("color: #8b1a1a; font-weight: bold;"));
+  message_ = new QLabel(output);
+  message_->setObjectName(QStringLiteral("SolarMessage"));
+  message_->setWordWrap(true);
+  message_->setStyleSheet(QStringLiteral("color: #8b1a1a;"));
+  shown->addRow(message_);
+  layout->addWidget(output);
+
+  auto* buttons = new QHBoxLayout;
+  const std::pair<const char*, const char*> captions[] = {
+      {"BtnFillMan", "填入合婚男方"}, {"BtnFillWoman", "填入合婚女方"}, {"BtnFillChart", "填入八字"}};
+  const BirthTarget targets[] = {BirthTarget::MarriageMan, BirthTarget::MarriageWoman, BirthTarget::Chart};
+  for (int i = 0; i < 3; ++i) {
+    fill_buttons_[i] = new QPushButton(QString::fromUtf8(captions[i].second), this);
+    fill_buttons_[i]->setObjectName(QString::fromLatin1(captions[i].first));
+    fill_buttons_[i]->setAutoDefault(false);
+    connect(fill_buttons_[i], &QPushButton::clicked, this, [this, target = targets[i]] { FillInto(target); });
+    buttons->addWidget(fill_buttons_[i]);
+  }
+  auto* close = new QPushButton(QStringLiteral("关闭"), this);
+  close->setObjectName(QStringLiteral("BtnClose"));
+  close->setAutoDefault(false);
+  connect(close, &QPushButton::clicked, this, &QDialog::reject);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+
+  connect(date_, &QDateEdit::dateChanged, this, &TFrmSolarTime::Update);
+  connect(hour_, &QSpinBox::valueChanged, this, &TFrmSolarTime::Update);
+  connect(minute_, &QSpinBox::valueChanged, this, &TFrmSolarTime::Update);
+  connect(place_, &QLineEdit::textChanged, this, &TFrmSolarTime::Update);
+  connect(fold_, &QComboBox::currentIndexChanged, this, &TFrmSolarTime::Update);
+  Update();
+}
+
+void TFrmSolarTime::Update() {
+  valid_ = false;
+  for (QLabel* v : values_) v->clear();
+  const QDate d = date_->date();
+  const DateTime clock = EncodeDate(d.year(), d.month(), d.day()) + EncodeTime(hour_->value(), minute_->value(), 0, 0);
+  values_[kClock]->setText(Text(FormatDateTime(clock).substr(0, 16)));
+  bool number = false;
+  const double longitude = place_->text().trimmed().toDouble(&number);
+  if (place_->text().trimmed().isEmpty()) {
+    message_->setText(QStringLiteral("请输入出生地的经度（东经为正，西经为负）。"));
+  } else if (!number || !std::isfinite(longitude) || longitude < -180 || longitude > 180) {
+    message_->setText(QStringLiteral("经度应为 -180 到 180 之间的数，东经为正。"));
+  } else {
+    try {
+      SolarPlace place;
+      place.longitude = longitude;
+      const SolarTime t = TrueSolarTime(clock, place, fold_->currentIndex() == 1 ? Fold::Second : Fold::First);
+      const DateTime solar = std::floor(t.solar * 1440 + 1e-7) / 1440;
+      solar_date_ = DecodeDate(solar);
+      const ClockTime time = DecodeTime(solar);
+      solar_hour_ = time.hour;
+      solar_minute_ = time.minute;
+      values_[kSummer]->setText(Minutes(t.summerSeconds));
+      values_[kLongitude]->setText(Minutes(t.longitudeSeconds));
+      values_[kEquation]->setText(Minutes(t.equationSeconds));
+      values_[kTotal]->setText(Minutes(t.totalSeconds) + QStringLiteral("（") + Text(CorrectionText(t.totalSeconds)) +
+                               QStringLiteral("）"));
+      values_[kSolar]->setText(Text(FormatDateTime(t.solar)));
+      values_[kHourItem]->setText(Text(kHourItems[static_cast<std::size_t>(solar_hour_)]) +
+                                  QStringLiteral("（%1）").arg(Text(FormatDate(solar))));
+      const bool inRange = solar >= EncodeDate(1900, 1, 31) && solar < EncodeDate(2101, 1, 1);
+      message_->setText(t.ambiguous ? QStringLiteral("夏令时结束时这一钟点出现两次，请在上面选择是哪一次。")
+                        : inRange   ? QString()
+                                    : QStringLiteral("校正后的时间超出 1900-01-31 至 2100-12-31，无法排盘。"));
+      valid_ = inRange;
+    } catch (const ClockGapError&) {
+      message_->setText(QStringLiteral("这一钟点因夏令时开始被跳过，实际并不存在，请检查出生时间。"));
+    } catch (const ConvertError& e) {
+      message_->setText(QString::fromUtf8(e.what()));
+    }
+  }
+  for (QPushButton* b : fill_buttons_) b->setEnabled(valid_);
+}
+
+void TFrmSolarTime::FillInto(BirthTarget target) {
+  if (!valid_ || !fill_) return;
+  fill_(target, solar_date_, solar_hour_, solar_minute_);
+  accept();
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,115 @@
+// The 真太阳时 dialog: its values follow the entries as they are typed, it
+// refuses clock times that never happened and longitudes that are no
+// longitudes, and its buttons fill the main window's entry rows.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include "app/dialogs/true_solar_time.h"
+#include "app/unt_index.h"
+#include "app_test.h"
+
+namespace vantrel::app {
+
+namespace {
+
+QString Value(QWidget& w, const char* name) { return w.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+QAbstractButton* Button(QWidget& w, const char* name) {
+  return w.findChild<QAbstractButton*>(QString::fromLatin1(name));
+}
+QString ListText(QWidget& w, const char* name) {
+  return w.findChild<QComboBox*>(QString::fromLatin1(name))->currentText();
+}
+
+void Enter(TFrmSolarTime& d, QDate date, int hour, int minute, const QString& place) {
+  d.DateEntry()->setDate(date);
+  d.HourEntry()->setValue(hour);
+  d.MinuteEntry()->setValue(minute);
+  d.PlaceEntry()->clear();
+  if (place.toLatin1() == place.toUtf8()) {
+    QTest::keyClicks(d.PlaceEntry(), place);  // typed, as a user types
+  } else {
+    d.PlaceEntry()->setText(place);
+  }
+}
+
+}  // namespace
+
+class SolarTimeTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void TheValuesFollowTheEntries() {
+    TFrmSolarTime d;
+    QCOMPARE(d.windowTitle(), QStringLiteral("真太阳时"));
+    QVERIFY(!Button(d, "BtnFillMan")->isEnabled());  // no place yet
+    Enter(d, QDate(2000, 6, 15), 12, 0, QStringLiteral("87.62"));
+    QCOMPARE(Value(d, "ValueClock"), QStringLiteral("2000-06-15 12:00"));
+    QCOMPARE(Value(d, "ValueSummer"), QStringLiteral("+0分0秒"));
+    QCOMPARE(Value(d, "ValueLongitude"), QStringLiteral("-129分31秒"));
+    QVERIFY(Value(d, "ValueSolarTime").startsWith(QStringLiteral("2000-06-15 09:50")));
+    QCOMPARE(Value(d, "ValueHourItem"), QStringLiteral("巳 9（2000-06-15）"));
+    QVERIFY(Button(d, "BtnFillMan")->isEnabled());
+    // Across midnight: Kashgar at 01:30 is the evening before.
+    Enter(d, QDate(2000, 3, 1), 1, 30, QStringLiteral("75.99"));
+    QCOMPARE(Value(d, "ValueHourItem"), QStringLiteral("亥 22（2000-02-29）"));
+  }
+
+  void ClockTimesThatNeverHappenedAndBadLongitudes() {
+    TFrmSolarTime d;
+    Enter(d, QDate(1986, 5, 4), 2, 30, QStringLiteral("116.4"));
+    QVERIFY(Value(d, "SolarMessage").contains(QStringLiteral("跳过")));
+    QVERIFY(!Button(d, "BtnFillChart")->isEnabled());
+    Enter(d, QDate(1986, 9, 14), 1, 30, QStringLiteral("116.4"));
+    QVERIFY(Value(d, "SolarMessage").contains(QStringLiteral("出现两次")));
+    QCOMPARE(Value(d, "ValueSummer"), QStringLiteral("-60分0秒"));
+    d.findChild<QComboBox*>(QStringLiteral("SolarFold"))->setCurrentIndex(1);
+    QCOMPARE(Value(d, "ValueSummer"), QStringLiteral("+0分0秒"));
+    Enter(d, QDate(2000, 1, 1), 12, 0, QStringLiteral("东经"));
+    QVERIFY(Value(d, "SolarMessage").contains(QStringLiteral("经度")));
+    QVERIFY(!Button(d, "BtnFillWoman")->isEnabled());
+    // Out of the calendar's range after the correction.
+    Enter(d, QDate(1900, 1, 31), 0, 30, QStringLiteral("75"));
+    QVERIFY(Value(d, "SolarMessage").contains(QStringLiteral("超出")));
+    QVERIFY(!Button(d, "BtnFillMan")->isEnabled());
+  }
+
+  void TheButtonsFillTheEntryRows() {
+    TFrmIndex w;
+    w.show();
+    const auto fill = [&](const char* button) {
+      QTimer::singleShot(0, [button] {
+        auto* d = qobject_cast<TFrmSolarTime*>(QApplication::activeModalWidget());
+        QVERIFY(d);
+        Enter(*d, QDate(2000, 3, 1), 1, 30, QStringLiteral("75.99"));
+        Button(*d, button)->click();
+      });
+      Button(w, "BtnSolarTime")->click();
+    };
+    w.findChild<QComboBox*>(QStringLiteral("ComDate3"))->setCurrentIndex(1);  // 农历 before
+    fill("BtnFillWoman");
+    QCOMPARE(w.CurrentPage(), Page::Marriage);
+    QCOMPARE(w.findChild<QComboBox*>(QStringLiteral("ComDate3"))->currentIndex(), 0);
+    QCOMPARE(ListText(w, "SYear3"), QStringLiteral("2000"));
+    QCOMPARE(ListText(w, "SMonth3"), QStringLiteral("2"));
+    QCOMPARE(ListText(w, "Sday3"), QStringLiteral("29"));
+    QCOMPARE(ListText(w, "Shour3"), QStringLiteral("亥 22"));
+    QCOMPARE(ListText(w, "CBFen3"), QStringLiteral("21"));
+    QCOMPARE(ListText(w, "SYear"), QStringLiteral("1980"));  // the man's row is untouched
+    fill("BtnFillChart");
+    QCOMPARE(w.CurrentPage(), Page::Chart);
+    QCOMPARE(ListText(w, "Sday2"), QStringLiteral("29"));
+    QCOMPARE(Button(w, "RzButton2")->text(), QStringLiteral("八字分析"));
+  }
+};
+
+VANTREL_APP_TEST(SolarTimeTest);
+
+}  // namespace vantrel::app
+
+#include "solar_time_test.moc"
