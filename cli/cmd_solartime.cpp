@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "calendar/solar_time.h"
+#include "calendar/places.h"
 #include "cli/cli.h"
+#include "cli/solar_option.h"
 #include "common/datetime.h"
 #include "common/text.h"
 
@@ -24,34 +26,24 @@ DateTime ParseClock(const std::string& text) {
   return time;
 }
 
-double ParseLongitude(const std::string& text) {
-  char* end = nullptr;
-  const double value = std::strtod(text.c_str(), &end);
-  if (text.empty() || end == text.c_str() || *end != '\0' || !std::isfinite(value) || value < -180 || value > 180) {
-    throw UsageError("the longitude is a number of degrees -180..180, east positive, not " + text);
-  }
-  return value;
-}
-
 std::string Seconds(double seconds) {
   const long s = std::lround(seconds);
   const long m = std::labs(s);
   return std::string(s < 0 ? "-" : "+") + std::to_string(m / 60) + "分" + std::to_string(m % 60) + "秒";
 }
 
-int SolarTimeCommand(Context& ctx, const std::vector<std::string>& args) {
-  const Options o = ParseOptions(ctx, args, {"longitude", "zone", "fold"});
+int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
+  std::vector<std::string> args = given;
+  const SolarOption option = TakeSolarOption(ctx, args, "");
+  const Options o = ParseOptions(ctx, args, {});
   if (o.positional.size() != 2) throw UsageError("expected DATE HH:MM");
-  if (!o.Has("longitude")) throw UsageError("the place is given by --longitude DEG");
-  SolarPlace place;
-  place.longitude = ParseLongitude(o.Get("longitude", ""));
-  place.name = "东经" + o.Get("longitude", "") + "度";
-  place.zone = o.Get("zone", place.zone);
-  const std::string fold = o.Get("fold", "first");
-  if (fold != "first" && fold != "second") throw UsageError("--fold is first or second, not " + fold);
+  if (!option.given) throw UsageError("the birthplace is given by --place NAME or --longitude DEG");
+  const SolarPlace& place = option.place;
+  const std::string fold = option.fold == Fold::Second ? "second" : "first";
   const DateTime clock = StrToDate(o.positional[0]) + ParseClock(o.positional[1]);
-  const SolarTime t = TrueSolarTime(clock, place, fold == "second" ? Fold::Second : Fold::First);
-  ctx.Out("时钟时间：" + FormatDateTime(clock).substr(0, 16) + "（" + place.zone + "）");
+  const SolarTime t = TrueSolarTime(clock, place, option.fold);
+  ctx.Out("出生地：" + place.name + "（" + place.zone + "）");
+  ctx.Out("时钟时间：" + FormatDateTime(clock).substr(0, 16));
   ctx.Out("夏令时：" + Seconds(t.summerSeconds) + (t.ambiguous ? "（此时刻出现两次，按" + std::string(fold == "second" ? "第二次" : "第一次") + "计）" : ""));
   ctx.Out("经度时差：" + Seconds(t.longitudeSeconds));
   ctx.Out("均时差：" + Seconds(t.equationSeconds));
@@ -61,7 +53,7 @@ int SolarTimeCommand(Context& ctx, const std::vector<std::string>& args) {
 }
 
 VANTREL_CLI_COMMAND({"solartime", "the true solar time of a clock time of birth",
-                     "Usage: vantrel-cli solartime DATE HH:MM --longitude DEG [--zone ZONE] [--fold first|second]\n"
+                     "Usage: vantrel-cli solartime DATE HH:MM --place NAME|--longitude DEG [--zone ZONE] [--fold first|second]\n"
                      "  Turns a clock time into local true solar time and prints its parts: the\n"
                      "  summer-time correction, the longitude correction ((DEG - zone meridian) x 4\n"
                      "  minutes; the meridian of Beijing time is 120°E), the equation of time and\n"
@@ -69,8 +61,23 @@ VANTREL_CLI_COMMAND({"solartime", "the true solar time of a clock time of birth"
                      "  were read (default Asia/Shanghai, Beijing time, with China's summer time of\n"
                      "  1986-1991 from the system's time zone database). A clock time the clocks\n"
                      "  skipped is refused; one that happened twice is taken as the --fold reading\n"
-                     "  (default first, still summer time).",
+                     "  (default first, still summer time). --place takes a known birthplace (its\n"
+                     "  longitude and zone; see the places command); an unknown name is refused with\n"
+                     "  the nearest known ones.",
                      SolarTimeCommand});
+
+int PlacesCommand(Context& ctx, const std::vector<std::string>& args) {
+  if (args.size() > 1) throw UsageError("expected at most one PREFIX");
+  for (const std::string& name : PlaceNamesStartingWith(args.empty() ? "" : ctx.Input(args[0]))) ctx.Out(name);
+  return 0;
+}
+
+VANTREL_CLI_COMMAND({"places", "the birthplaces known by name",
+                     "Usage: vantrel-cli places [PREFIX]\n"
+                     "  Prints the names of the known birthplaces that begin with PREFIX (all without\n"
+                     "  it), one per line: every prefecture-level division of the mainland by its\n"
+                     "  seat, Hong Kong, Macao, the cities of Taiwan and the main cities abroad.",
+                     PlacesCommand});
 
 }  // namespace
 }  // namespace vantrel::cli

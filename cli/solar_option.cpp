@@ -3,12 +3,14 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "calendar/places.h"
 #include "common/notice.h"
 #include "common/text.h"
 
 namespace vantrel::cli {
 
 const char* const kSolarOptionUsage =
+    "  --place NAME       cast the true solar time of the birthplace NAME (vantrel-cli places lists them)\n"
     "  --longitude DEG    cast the true solar time of the birthplace at DEG degrees east (west negative)\n"
     "  --zone ZONE        the IANA time zone of the clock (default Asia/Shanghai, Beijing time)\n"
     "  --fold first|second  a clock time that happened twice (summer time ending): which one\n";
@@ -16,11 +18,11 @@ const char* const kSolarOptionUsage =
 SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, const std::string& prefix) {
   SolarOption option;
   std::vector<std::string> rest;
-  std::string longitude, zone, fold;
+  std::string place, longitude, zone, fold;
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string* target = nullptr;
     std::string name;
-    for (const auto& [word, value] : {std::pair{"longitude", &longitude}, {"zone", &zone}, {"fold", &fold}}) {
+    for (const auto& [word, value] : {std::pair{"place", &place}, {"longitude", &longitude}, {"zone", &zone}, {"fold", &fold}}) {
       const std::string option_name = "--" + prefix + word;
       if (args[i] == option_name || args[i].rfind(option_name + "=", 0) == 0) {
         target = value;
@@ -40,8 +42,25 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
     }
   }
   args = std::move(rest);
+  if (!fold.empty() && fold != "first" && fold != "second") throw UsageError("--fold is first or second, not " + fold);
+  option.fold = fold == "second" ? Fold::Second : Fold::First;
+  if (!place.empty()) {
+    if (!longitude.empty() || !zone.empty()) {
+      throw UsageError("--" + prefix + "place names its own longitude and zone");
+    }
+    try {
+      option.place = ParseBirthplace(place);
+    } catch (const ConvertError& e) {
+      throw UsageError(e.what());
+    }
+    option.given = true;
+    return option;
+  }
   if (longitude.empty()) {
-    if (!zone.empty() || !fold.empty()) throw UsageError("--" + prefix + "zone and --" + prefix + "fold go with --" + prefix + "longitude");
+    if (!zone.empty() || !fold.empty()) {
+      throw UsageError("--" + prefix + "zone and --" + prefix + "fold go with --" + prefix + "place or --" + prefix +
+                       "longitude");
+    }
     return option;
   }
   char* end = nullptr;
@@ -49,12 +68,9 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
   if (end == longitude.c_str() || *end != '\0' || !std::isfinite(degrees) || degrees < -180 || degrees > 180) {
     throw UsageError("the longitude is a number of degrees -180..180, east positive, not " + longitude);
   }
-  if (!fold.empty() && fold != "first" && fold != "second") throw UsageError("--fold is first or second, not " + fold);
   option.given = true;
-  option.place.longitude = degrees;
-  option.place.name = std::string(degrees < 0 ? "西经" : "东经") + (degrees < 0 ? longitude.substr(1) : longitude) + "度";
+  option.place = ParseBirthplace(longitude);
   if (!zone.empty()) option.place.zone = zone;
-  option.fold = fold == "second" ? Fold::Second : Fold::First;
   return option;
 }
 

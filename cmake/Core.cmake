@@ -15,3 +15,11 @@ target_link_libraries(vantrel_core PUBLIC SQLite::SQLite3)
 # Generated sources of the core (tables built from resources/) register here.
 set(VANTREL_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 file(MAKE_DIRECTORY ${VANTREL_GENERATED_DIR})
+
+# The birthplaces of the true-solar-time correction, compiled in from their
+# reviewable table.
+set(VANTREL_PLACES_TSV ${CMAKE_SOURCE_DIR}/resources/places/places.tsv)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VANTREL_PLACES_TSV})
+file(READ ${VANTREL_PLACES_TSV} VANTREL_PLACES_TEXT)
+configure_file(${CMAKE_SOURCE_DIR}/calendar/places_data.cpp.in ${VANTREL_GENERATED_DIR}/places_data.cpp @ONLY)
+target_sources(vantrel_core PRIVATE ${VANTREL_GENERATED_DIR}/places_data.cpp)

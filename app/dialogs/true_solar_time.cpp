@@ -1,6 +1,7 @@
 #include "app/dialogs/true_solar_time.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QDate>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -13,8 +14,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "app/panes.h"
+#include "calendar/places.h"
 #include "calendar/solar_time.h"
 #include "reports/person_entry.h"
 
@@ -63,15 +66,22 @@ TFrmSolarTime::TFrmSolarTime(QWidget* parent, Fill fill) : QDialog(parent), fill
   clock->addStretch();
   place_ = new QLineEdit(input);
   place_->setObjectName(QStringLiteral("SolarPlace"));
-  place_->setPlaceholderText(QStringLiteral("出生地经度，东经为正，如 87.6"));
-  place_->setAccessibleName(QStringLiteral("出生地经度"));
+  place_->setPlaceholderText(QStringLiteral("地名，如 乌鲁木齐；或经度，东经为正，如 87.6"));
+  place_->setAccessibleName(QStringLiteral("出生地"));
+  // Typing the beginning of a name offers the known places.
+  QStringList places;
+  for (const PlaceRecord& p : Places()) places << QString::fromStdString(p.name);
+  auto* completer = new QCompleter(places, place_);
+  completer->setFilterMode(Qt::MatchStartsWith);
+  completer->setCaseSensitivity(Qt::CaseInsensitive);
+  place_->setCompleter(completer);
   fold_ = new QComboBox(input);
   fold_->setObjectName(QStringLiteral("SolarFold"));
   fold_->addItems({QStringLiteral("第一次（仍为夏令时）"), QStringLiteral("第二次（已回到标准时）")});
   fold_->setAccessibleName(QStringLiteral("重复的钟点"));
   form->addRow(QStringLiteral("公历日期："), date_);
   form->addRow(QStringLiteral("钟表时间："), clock);
-  form->addRow(QStringLiteral("出生地经度："), place_);
+  form->addRow(QStringLiteral("出生地："), place_);
   form->addRow(QStringLiteral("重复的钟点："), fold_);
   layout->addWidget(input);
 
@@ -126,17 +136,22 @@ void TFrmSolarTime::Update() {
   const QDate d = date_->date();
   const DateTime clock = EncodeDate(d.year(), d.month(), d.day()) + EncodeTime(hour_->value(), minute_->value(), 0, 0);
   values_[kClock]->setText(Text(FormatDateTime(clock).substr(0, 16)));
-  bool number = false;
-  const double longitude = place_->text().trimmed().toDouble(&number);
-  if (place_->text().trimmed().isEmpty()) {
-    message_->setText(QStringLiteral("请输入出生地的经度（东经为正，西经为负）。"));
-  } else if (!number || !std::isfinite(longitude) || longitude < -180 || longitude > 180) {
-    message_->setText(QStringLiteral("经度应为 -180 到 180 之间的数，东经为正。"));
-  } else {
+  const std::string typed = place_->text().trimmed().toStdString();
+  std::optional<SolarPlace> place;
+  try {
+    if (!typed.empty()) place = ParseBirthplace(typed);
+  } catch (const ConvertError&) {
+    QStringList near;
+    for (const std::string& name : NearPlaceNames(typed, 3)) near << QString::fromStdString(name);
+    message_->setText(QStringLiteral("没有找到“%1”。").arg(QString::fromStdString(typed)) +
+                      (near.isEmpty() ? QStringLiteral("请输入地名或经度（东经为正）。")
+                                      : QStringLiteral("您是否要找：%1？").arg(near.join(QStringLiteral("、")))));
+  }
+  if (typed.empty()) {
+    message_->setText(QStringLiteral("请输入出生地的地名或经度（东经为正，西经为负）。"));
+  } else if (place) {
     try {
-      SolarPlace place;
-      place.longitude = longitude;
-      const SolarTime t = TrueSolarTime(clock, place, fold_->currentIndex() == 1 ? Fold::Second : Fold::First);
+      const SolarTime t = TrueSolarTime(clock, *place, fold_->currentIndex() == 1 ? Fold::Second : Fold::First);
       const DateTime solar = std::floor(t.solar * 1440 + 1e-7) / 1440;
       solar_date_ = DecodeDate(solar);
       const ClockTime time = DecodeTime(solar);

@@ -3,6 +3,7 @@
 // longitudes, and its buttons fill the main window's entry rows.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +49,13 @@ class SolarTimeTest : public QObject {
     TFrmSolarTime d;
     QCOMPARE(d.windowTitle(), QStringLiteral("真太阳时"));
     QVERIFY(!Button(d, "BtnFillMan")->isEnabled());  // no place yet
+    // Typing the beginning of a place offers it.
+    QCompleter* completer = d.PlaceEntry()->completer();
+    QVERIFY(completer);
+    completer->setCompletionPrefix(QStringLiteral("乌鲁"));
+    QCOMPARE(completer->currentCompletion(), QStringLiteral("乌鲁木齐"));
+    Enter(d, QDate(2000, 6, 15), 12, 0, QStringLiteral("乌鲁木齐"));
+    QCOMPARE(Value(d, "ValueLongitude"), QStringLiteral("-129分36秒"));
     Enter(d, QDate(2000, 6, 15), 12, 0, QStringLiteral("87.62"));
     QCOMPARE(Value(d, "ValueClock"), QStringLiteral("2000-06-15 12:00"));
     QCOMPARE(Value(d, "ValueSummer"), QStringLiteral("+0分0秒"));
@@ -70,8 +78,8 @@ class SolarTimeTest : public QObject {
     QCOMPARE(Value(d, "ValueSummer"), QStringLiteral("-60分0秒"));
     d.findChild<QComboBox*>(QStringLiteral("SolarFold"))->setCurrentIndex(1);
     QCOMPARE(Value(d, "ValueSummer"), QStringLiteral("+0分0秒"));
-    Enter(d, QDate(2000, 1, 1), 12, 0, QStringLiteral("东经"));
-    QVERIFY(Value(d, "SolarMessage").contains(QStringLiteral("经度")));
+    Enter(d, QDate(2000, 1, 1), 12, 0, QStringLiteral("乌鲁木"));
+    QVERIFY(Value(d, "SolarMessage").contains(QStringLiteral("没有找到“乌鲁木”。您是否要找：乌鲁木齐")));
     QVERIFY(!Button(d, "BtnFillWoman")->isEnabled());
     // Out of the calendar's range after the correction.
     Enter(d, QDate(1900, 1, 31), 0, 30, QStringLiteral("75"));

@@ -30,4 +30,20 @@ check "each person of the marriage report is corrected on their own" \
   "$([ "$(grep -c '^真太阳时：' <<<"$out")" -eq 1 ] && grep -qx '您出生公历：1987年10月03日18点0分' <<<"$out"; echo $?)"
 # A correction out of the calendar's range gets the program's refusal.
 expect_fail 2 "请检查输入数据是否出错！" chart --year 1900 --month 1 --day 31 --hour 0 --minute 30 --longitude 75
-expect_fail 2 "--zone and --fold go with --longitude" chart --zone Asia/Tokyo
+expect_fail 2 "--zone and --fold go with --place or --longitude" chart --zone Asia/Tokyo
+
+# Named birthplaces.
+check "places completes a prefix" "$([ "$("$CLI" places 乌鲁)" = 乌鲁木齐 ]; echo $?)"
+check "places lists every known place" "$([ "$("$CLI" places | wc -l)" -ge 340 ]; echo $?)"
+out=$("$CLI" solartime 2000-06-15 12:00 --place 乌鲁木齐)
+check "a named place gives its longitude" "$(grep -qx '出生地：乌鲁木齐（Asia/Shanghai）' <<<"$out" && grep -q '^经度时差：-129分3' <<<"$out"; echo $?)"
+out=$("$CLI" solartime 1975-07-01 12:00 --place 香港)
+check "Hong Kong keeps its own zone and summer time" \
+  "$(grep -qx '出生地：香港（Asia/Hong_Kong）' <<<"$out" && grep -qx '夏令时：-60分0秒' <<<"$out"; echo $?)"
+expect_fail 2 "near matches: 乌鲁木齐" solartime 2000-01-01 12:00 --place 乌鲁木
+expect_fail 2 "--place names its own longitude and zone" solartime 2000-01-01 12:00 --place 上海 --zone Asia/Tokyo
+out=$("$CLI" chart --name x --place 喀什 --year 2000 --month 3 --day 1 --hour 1 --minute 30)
+check "chart --place tells the place" "$(grep -q '^真太阳时：按喀什校正-3小时8分' <<<"$out"; echo $?)"
+out=$("$CLI" marriage --man-name 甲 --man-place 哈尔滨 --woman-name 乙 --woman-place 乌鲁木齐)
+check "each person of the marriage report with their own place" \
+  "$([ "$(grep -c '^真太阳时：按' <<<"$out")" -eq 2 ]; echo $?)"

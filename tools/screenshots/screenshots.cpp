@@ -223,7 +223,7 @@ int main(int argc, char** argv) {
     d.DateEntry()->setDate(QDate(1988, 7, 20));
     d.HourEntry()->setValue(6);
     d.MinuteEntry()->setValue(30);
-    d.PlaceEntry()->setText(QStringLiteral("87.62"));
+    d.PlaceEntry()->setText(QStringLiteral("乌鲁木齐"));
   });
   return g_failures == 0 ? 0 : 1;
 }
