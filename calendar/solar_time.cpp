@@ -136,4 +136,10 @@ std::string CorrectionText(double seconds) {
          std::to_string(magnitude % 60) + "分";
 }
 
+std::string MinutesSecondsText(double seconds) {
+  const long s = std::lround(seconds);
+  const long magnitude = std::labs(s);
+  return std::string(s < 0 ? "-" : "+") + std::to_string(magnitude / 60) + "分" + std::to_string(magnitude % 60) + "秒";
+}
+
 }  // namespace vantrel

@@ -62,5 +62,7 @@ SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold = Fol
 
 // "+1小时12分", "-2小时4分", "+0小时0分": a correction in whole minutes, rounded.
 std::string CorrectionText(double seconds);
+// "-129分31秒", "+0分0秒": a correction in minutes and whole seconds, rounded.
+std::string MinutesSecondsText(double seconds);
 
 }  // namespace vantrel

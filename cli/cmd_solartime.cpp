@@ -26,11 +26,6 @@ DateTime ParseClock(const std::string& text) {
   return time;
 }
 
-std::string Seconds(double seconds) {
-  const long s = std::lround(seconds);
-  const long m = std::labs(s);
-  return std::string(s < 0 ? "-" : "+") + std::to_string(m / 60) + "分" + std::to_string(m % 60) + "秒";
-}
 
 int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
   std::vector<std::string> args = given;
@@ -39,15 +34,15 @@ int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
   if (o.positional.size() != 2) throw UsageError("expected DATE HH:MM");
   if (!option.given) throw UsageError("the birthplace is given by --place NAME or --longitude DEG");
   const SolarPlace& place = option.place;
-  const std::string fold = option.fold == Fold::Second ? "second" : "first";
   const DateTime clock = StrToDate(o.positional[0]) + ParseClock(o.positional[1]);
   const SolarTime t = TrueSolarTime(clock, place, option.fold);
   ctx.Out("出生地：" + place.name + "（" + place.zone + "）");
   ctx.Out("时钟时间：" + FormatDateTime(clock).substr(0, 16));
-  ctx.Out("夏令时：" + Seconds(t.summerSeconds) + (t.ambiguous ? "（此时刻出现两次，按" + std::string(fold == "second" ? "第二次" : "第一次") + "计）" : ""));
-  ctx.Out("经度时差：" + Seconds(t.longitudeSeconds));
-  ctx.Out("均时差：" + Seconds(t.equationSeconds));
-  ctx.Out("合计：" + Seconds(t.totalSeconds) + "（" + CorrectionText(t.totalSeconds) + "）");
+  const std::string which = option.fold == Fold::Second ? "第二次" : "第一次";
+  ctx.Out("夏令时：" + MinutesSecondsText(t.summerSeconds) + (t.ambiguous ? "（此时刻出现两次，按" + which + "计）" : ""));
+  ctx.Out("经度时差：" + MinutesSecondsText(t.longitudeSeconds));
+  ctx.Out("均时差：" + MinutesSecondsText(t.equationSeconds));
+  ctx.Out("合计：" + MinutesSecondsText(t.totalSeconds) + "（" + CorrectionText(t.totalSeconds) + "）");
   ctx.Out("真太阳时：" + FormatDateTime(t.solar));
   return 0;
 }

@@ -26,11 +26,6 @@ namespace {
 
 enum Value { kClock, kSummer, kLongitude, kEquation, kTotal, kSolar, kHourItem };
 
-QString Minutes(double seconds) {
-  const long s = std::lround(seconds);
-  const long m = std::labs(s);
-  return QStringLiteral("%1%2分%3秒").arg(s < 0 ? QStringLiteral("-") : QStringLiteral("+")).arg(m / 60).arg(m % 60);
-}
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -157,11 +152,10 @@ void TFrmSolarTime::Update() {
       const ClockTime time = DecodeTime(solar);
       solar_hour_ = time.hour;
       solar_minute_ = time.minute;
-      values_[kSummer]->setText(Minutes(t.summerSeconds));
-      values_[kLongitude]->setText(Minutes(t.longitudeSeconds));
-      values_[kEquation]->setText(Minutes(t.equationSeconds));
-      values_[kTotal]->setText(Minutes(t.totalSeconds) + QStringLiteral("（") + Text(CorrectionText(t.totalSeconds)) +
-                               QStringLiteral("）"));
+      values_[kSummer]->setText(Text(MinutesSecondsText(t.summerSeconds)));
+      values_[kLongitude]->setText(Text(MinutesSecondsText(t.longitudeSeconds)));
+      values_[kEquation]->setText(Text(MinutesSecondsText(t.equationSeconds)));
+      values_[kTotal]->setText(Text(MinutesSecondsText(t.totalSeconds) + "（" + CorrectionText(t.totalSeconds) + "）"));
       values_[kSolar]->setText(Text(FormatDateTime(t.solar)));
       values_[kHourItem]->setText(Text(kHourItems[static_cast<std::size_t>(solar_hour_)]) +
                                   QStringLiteral("（%1）").arg(Text(FormatDate(solar))));
