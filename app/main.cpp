@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     }
   }
   QApplication app(argc, argv);
-  vantrel::app::SetUpApplication(app);
+  vantrel::app::SetUpApplication();
   // The window destroys itself when the window system closes it; that ends
   // the message loop the normal way.
   auto* window = new vantrel::app::TFrmIndex;

@@ -34,7 +34,7 @@ QFont ProgramFont() {
   return font;
 }
 
-void SetUpApplication(QApplication& app) {
+void SetUpApplication() {
   QApplication::setApplicationName(QStringLiteral("vantrel"));
   // Qt's own texts (the message boxes' buttons, the standard dialogs, the
   // text fields' context menus) in Simplified Chinese. No display name is

@@ -13,7 +13,6 @@
 #include "app/report_print.h"  // the pane font
 #include "common/pane.h"
 
-class QApplication;
 class QWidget;
 
 namespace vantrel::app {
@@ -21,10 +20,9 @@ namespace vantrel::app {
 // The window's default font: a Song-style Chinese font 12 pixels high.
 QFont ProgramFont();
 
-
-// Title, font and icon of the application; called once, before the window
-// is created.
-void SetUpApplication(QApplication& app);
+// Title, translations, font and icon of the application; called once, after
+// the QApplication is made and before the window is created.
+void SetUpApplication();
 
 enum class Wrap {
   None,        // a chart drawn in text: a line stays one line, the pane scrolls sideways

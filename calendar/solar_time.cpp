@@ -60,6 +60,20 @@ class ZoneReader {
     return {tm.tm_gmtoff, tm.tm_isdst > 0};
   }
 
+  // The zone's standard offset around an instant kept in summer time: that
+  // of the nearest month, before or after, without summer time. Summer time
+  // was one hour almost everywhere, but two in Britain's double summer time
+  // of the 1940s; one hour is assumed only where no such month is near.
+  long StandardOffsetNear(std::time_t t, long summerOffset) const {
+    constexpr std::time_t kMonth = 30 * 86400;
+    for (int k = 1; k <= 24; ++k) {
+      for (const std::time_t probe : {t - k * kMonth, t + k * kMonth}) {
+        if (const auto [offset, summer] = At(probe); !summer) return offset;
+      }
+    }
+    return summerOffset - 3600;
+  }
+
  private:
   bool had_ = false;
   std::string saved_;
@@ -118,8 +132,7 @@ SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
   result.ambiguous = instants.size() > 1;
   const std::time_t instant = fold == Fold::Second ? instants.back() : instants.front();
   const auto [offset, summer] = zone.At(instant);
-  // Summer time puts the clock one hour ahead of the zone's standard time.
-  const long standard = summer ? offset - 3600 : offset;
+  const long standard = summer ? zone.StandardOffsetNear(instant, offset) : offset;
   result.summerTime = summer;
   result.summerSeconds = static_cast<double>(standard - offset);
   result.longitudeSeconds = place.longitude * 240 - static_cast<double>(standard);

@@ -15,8 +15,5 @@ enum class Database {
 const char* DatabaseFileName(Database db);
 // The full path of the file in the program's folder, built afresh each time.
 std::string DatabasePath(Database db);
-// The connection text of a window query: the provider, the file's path and
-// the security flag, as the query objects have always carried it.
-std::string ConnectionString(Database db);
 
 }  // namespace vantrel::data

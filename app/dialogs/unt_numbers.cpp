@@ -35,7 +35,7 @@ const Layout& LayoutOf(NumberDialog kind) {
 class DigitKeys : public QObject {
  public:
   using QObject::QObject;
-  bool eventFilter(QObject* watched, QEvent* event) override {
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     char32_t typed = 0;

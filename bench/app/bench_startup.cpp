@@ -29,7 +29,7 @@ void BM_StartToShownWindow(benchmark::State& state) {
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     g_app = std::make_unique<QApplication>(g_argc, g_argv);
-    vantrel::app::SetUpApplication(*g_app);
+    vantrel::app::SetUpApplication();
     vantrel::app::TFrmIndex window;
     ShowAndWait(window);
     state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());

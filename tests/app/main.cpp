@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[1], "--close-child") == 0) return RunCloseChild(argc, argv);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  vantrel::app::SetUpApplication(app);
+  vantrel::app::SetUpApplication();
 
   std::vector<char*> args = {argv[0]};
   std::vector<std::string> chosen;

@@ -22,7 +22,7 @@ namespace testing {
 int RunCloseChild(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  SetUpApplication(app);
+  SetUpApplication();
   SetProgramDirForTesting(argv[2]);
   TFrmIndex window;
   window.show();

@@ -112,6 +112,10 @@ TEST(TrueSolarTime, PlacesOutsideBeijingTimeUseTheirOwnZone) {
   const SolarTime sf = TrueSolarTime(At(2000, 7, 1, 12, 0), {"旧金山", -122.42, "America/Los_Angeles"});
   EXPECT_TRUE(sf.summerTime);
   EXPECT_NEAR(sf.longitudeSeconds, (-122.42 + 120) * 240, 1e-6);
+  // Britain's double summer time of 1944 put the clocks two hours ahead.
+  const SolarTime london = TrueSolarTime(At(1944, 7, 1, 12, 0), {"伦敦", -0.13, "Europe/London"});
+  EXPECT_EQ(london.summerSeconds, -7200);
+  EXPECT_NEAR(london.longitudeSeconds, -0.13 * 240, 1e-6);
   EXPECT_THROW(TrueSolarTime(At(2000, 7, 1, 12, 0), {"x", 100, "Nowhere/City"}), ConvertError);
   EXPECT_THROW(TrueSolarTime(At(2000, 7, 1, 12, 0), {"x", 100, "../../etc/passwd"}), ConvertError);
   EXPECT_THROW(TrueSolarTime(At(2000, 7, 1, 12, 0), {"x", 200}), ConvertError);

@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  vantrel::app::SetUpApplication(app);
+  vantrel::app::SetUpApplication();
   g_folder = QString::fromLocal8Bit(argv[1]);
   QDir().mkpath(g_folder);
   // A message box would wait for a click nobody gives: its text goes to the
