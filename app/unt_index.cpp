@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QButtonGroup>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include <QWindow>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 
 #include "app/artwork.h"
 #include "app/dialogs/date_win.h"
@@ -431,18 +431,20 @@ QWidget* TFrmIndex::BuildEncyclopediaPage() {
   auto* page = new QWidget;
   page->setObjectName(QStringLiteral("TabSheet4"));
   int y = 3;
-  // The topic shown stays marked (pressed) until another one is chosen.
-  auto* topics = new QButtonGroup(page);
-  topics->setExclusive(true);
+  // The topic shown stays marked (pressed) until another one is chosen. The
+  // buttons are not an exclusive group: in one, Tab would reach only the
+  // marked button and the others only by the arrow keys.
+  auto topics = std::make_shared<QList<QPushButton*>>();
   for (const auto& [caption, code] : kTopics) {
     auto* button = new QPushButton(Qt8(caption), page);
     button->setCheckable(true);
-    topics->addButton(button);
+    topics->append(button);
     button->setObjectName(QStringLiteral("Topic_%1").arg(QString::fromLatin1(code)));
     // The code is the key of the topic's row; it is kept, never shown.
     button->setProperty("topicCode", QString::fromLatin1(code));
     button->setGeometry(4, y, 153, 22);
-    OnClick(button, this, [this, button] {
+    OnClick(button, this, [this, button, topics] {
+      for (QPushButton* topic : *topics) topic->setChecked(topic == button);
       topic_report_ = {Qt8("合婚百科"), button->text(), {Qt8("合婚百科"), button->text()}};
       ShowTopicOf(button->property("topicCode").toString());
     });

@@ -31,7 +31,8 @@ const Layout& LayoutOf(NumberDialog kind) {
 // The entry's key filter: a typed character passes only when it is a digit,
 // Backspace or Enter; every other character, the control characters of the
 // copy and paste shortcuts included, is dropped. Keys that type nothing (the
-// arrows, Home, End, Delete) and Tab, which moves the focus, work as usual.
+// arrows, Home, End, Delete), Tab, which moves the focus, and Esc, which
+// closes the dialog, work as usual.
 class DigitKeys : public QObject {
  public:
   using QObject::QObject;
@@ -43,6 +44,7 @@ class DigitKeys : public QObject {
       case Qt::Key_Backspace: typed = 8; break;
       case Qt::Key_Return:
       case Qt::Key_Enter: typed = 13; break;
+      case Qt::Key_Escape:
       case Qt::Key_Tab:
       case Qt::Key_Backtab:
       case Qt::Key_Delete:

@@ -65,6 +65,9 @@ TFormOnther* ShowFolkOmen(QWidget* owner, const QString& title, int page) {
       CenterOnScreen(window);
     }
   }
+  // The window opened by a click or a key takes the keyboard, so that the
+  // arrows scroll it and Esc closes it at once.
+  window->activateWindow();
   newest = window;
   return window;
 }

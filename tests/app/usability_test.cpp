@@ -19,6 +19,8 @@
 #include <QTextBlock>
 #include <filesystem>
 
+#include "app/dialogs/date_win.h"
+#include "app/dialogs/true_solar_time.h"
 #include "app/dialogs/unt_nannv.h"
 #include "app/dialogs/unt_numbers.h"
 #include "app/dialogs/unt_onther.h"
@@ -181,10 +183,12 @@ class UsabilityTest : public QObject {
     QApplication::processEvents();
     TFormOnther* alone = ShowFolkOmen(&w, QStringLiteral("四"), 3);
     QCOMPARE(alone->frameGeometry().center(), alone->screen()->availableGeometry().center());
-    // Esc closes an omen window as it closes the dialogs.
-    QApplication::setActiveWindow(alone);
+    // The new window takes the keyboard, and Esc closes it as it closes the
+    // dialogs.
     QVERIFY(QTest::qWaitForWindowActive(alone));
-    QTest::keyClick(alone, Qt::Key_Escape);
+    QWidget* field = QApplication::focusWidget();
+    QVERIFY(field && alone->isAncestorOf(field));
+    QTest::keyClick(field, Qt::Key_Escape);
     QVERIFY(!alone->isVisible());
   }
 
@@ -199,6 +203,36 @@ class UsabilityTest : public QObject {
     QVERIFY(!first->isChecked());
     second->click();  // the shown topic stays marked when pressed again
     QVERIFY(second->isChecked());
+    // Marking a topic takes none of the others out of the Tab order.
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_5, Qt::ControlModifier);
+    first->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), second);
+    QTest::keyClick(second, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Child(w, "Topic_hh03"));
+  }
+
+  void EscClosesEveryDialogFromItsFirstField() {
+    TFrm_SJcs mobile;
+    TFrmQQhm qq;
+    TFrm_onther any_number;
+    TFrmWangming net_name;
+    TFRM_Date calendar;
+    TFrm_NanNv boy_girl;
+    TFrmSolarTime solar_time;
+    for (QDialog* dialog : std::initializer_list<QDialog*>{&mobile, &qq, &any_number, &net_name, &calendar, &boy_girl,
+                                                          &solar_time}) {
+      dialog->show();
+      QApplication::setActiveWindow(dialog);
+      QVERIFY(QTest::qWaitForWindowActive(dialog));
+      QWidget* field = QApplication::focusWidget();
+      QVERIFY2(field && dialog->isAncestorOf(field), qPrintable(dialog->objectName()));
+      QTest::keyClick(field, Qt::Key_Escape);
+      QVERIFY2(!dialog->isVisible(), qPrintable(dialog->windowTitle()));
+    }
   }
 
   void EveryPageAndToolIsReachableFromTheKeyboard() {
