@@ -343,8 +343,12 @@ void PaintedButton::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
-  painter_(p, QRectF(rect()), ButtonLook{hovered_ || hasFocus(), isDown()});
-  if (hasFocus()) {
+  // The focus shows once the keyboard has moved it in this window (Tab,
+  // Shift+Tab, the page shortcuts), as on the standard buttons; the focus a
+  // click or a page switch leaves on a button stays unmarked.
+  const bool focus_shown = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
+  painter_(p, QRectF(rect()), ButtonLook{hovered_ || focus_shown, isDown()});
+  if (focus_shown) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor(0x8b, 0x1a, 0x1a), 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);

@@ -35,8 +35,8 @@ struct ButtonLook {
 };
 
 // A button that is only a drawing. It takes the keyboard focus by Tab (and
-// shows it as the hover look with a dotted outline) and is pressed by Space,
-// Enter or Return.
+// shows it as the hover look with a dotted outline once the keyboard has
+// moved the focus) and is pressed by Space, Enter or Return.
 class PaintedButton : public QAbstractButton {
  public:
   using Painter = std::function<void(QPainter&, const QRectF&, const ButtonLook&)>;

@@ -242,6 +242,9 @@ TFrmIndex::TFrmIndex(QWidget* parent)
   SetListText(sl_month_, QStringLiteral("%1").arg(today.month, 2, 10, QLatin1Char('0')));
   SetListText(sl_day_, QStringLiteral("%1").arg(today.day, 2, 10, QLatin1Char('0')));
   SelectPage(Page::Marriage);
+  // The window opens ready for the man's name, not on the first toolbar
+  // button that comes first in the Tab order.
+  man_.name->setFocus();
 
   // Every button a screen reader meets is named after its caption.
   for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
@@ -278,7 +281,10 @@ void TFrmIndex::BuildChrome() {
     OnClick(button, this, [this, action = toolbar[i].action] { (this->*action)(); });
     // Ctrl+1 .. Ctrl+6 press the toolbar's buttons from the keyboard.
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)), this);
-    connect(shortcut, &QShortcut::activated, button, &QAbstractButton::click);
+    connect(shortcut, &QShortcut::activated, button, [this, button] {
+      setAttribute(Qt::WA_KeyboardFocusChange);  // the page's focused control shows it
+      button->click();
+    });
   }
 
   struct SmallButton {

@@ -245,6 +245,8 @@ class UsabilityTest : public QObject {
                              "OmenButton0"}) {
       QCOMPARE(Child<QAbstractButton>(w, name)->focusPolicy(), Qt::TabFocus);
     }
+    // The window opens with the man's name ready for typing.
+    QCOMPARE(QApplication::focusWidget(), Child(w, "Xing"));
     // Ctrl+1 .. Ctrl+6 are the toolbar's six buttons.
     const Page pages[] = {Page::Marriage, Page::Chart, Page::Chart, Page::Almanac, Page::Encyclopedia, Page::Catalogue};
     for (int i = 5; i >= 0; --i) {
@@ -261,6 +263,27 @@ class UsabilityTest : public QObject {
     about->setFocus(Qt::TabFocusReason);
     QTest::keyClick(about, Qt::Key_Space);
     QTRY_COMPARE(w.CurrentPage(), Page::About);
+  }
+
+  void OnlyTheKeyboardMarksTheFocusedPicture() {
+    TFrmIndex w;
+    w.show();
+    QApplication::setActiveWindow(&w);
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // A click on the toolbar leaves the focus on the catalogue's first icon,
+    // which must not look chosen.
+    Child<QAbstractButton>(w, "RzToolButton8")->click();
+    auto* first = Child<QAbstractButton>(w, "OmenButton0");
+    QVERIFY(first->hasFocus());
+    const QImage left_by_page = first->grab().toImage();
+    first->clearFocus();
+    QCOMPARE(left_by_page, first->grab().toImage());
+    // Reached by the keyboard, it is marked.
+    first->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(first, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), first);
+    QVERIFY(first->grab().toImage() != left_by_page);
   }
 
   void EveryControlHasANameForScreenReaders() {
