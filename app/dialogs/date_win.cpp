@@ -191,6 +191,10 @@ QLabel* TFRM_Date::AddDatePart(const DatePart& part, int TFRM_Date::*value, UpDo
   spinner = new UpDown(this, part.minimum, part.maximum);
   spinner->setObjectName(QString::fromLatin1(part.spinner_name));
   spinner->move(part.spinner_left, 8);
+  // The arrows carry no text; a screen reader names them by what they change.
+  const QString measure = QString::fromUtf8(part.unit) + QStringLiteral("份");
+  spinner->findChild<QToolButton*>(QStringLiteral("Up"))->setAccessibleName(measure + QStringLiteral("加一"));
+  spinner->findChild<QToolButton*>(QStringLiteral("Down"))->setAccessibleName(measure + QStringLiteral("减一"));
   spinner->on_click = [this, value, spinner] {
     this->*value = spinner->value();
     ShowMonth(ClampedDate(year_, month_, day_));

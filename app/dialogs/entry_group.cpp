@@ -61,9 +61,11 @@ QLabel* MakeValueField(QWidget* parent, const char* name, const QRect& geometry,
   return field;
 }
 
-QLabel* MakeWrappingValueField(QWidget* parent, const char* name, const QRect& geometry, const QString& colour) {
+QLabel* MakeWrappingValueField(QWidget* parent, const char* name, const QRect& geometry, const QString& accessible_name,
+                               const QString& colour) {
   auto* scroller = new QScrollArea(parent);
   scroller->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scroller"));
+  scroller->setAccessibleName(accessible_name);
   scroller->setGeometry(geometry);
   scroller->setFrameShape(QFrame::NoFrame);
   scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -16,6 +16,7 @@ TFrm_NanNv::TFrm_NanNv(QWidget* parent) : QDialog(parent) {
 
   // The chart's columns line up only in the pane font, and only unwrapped.
   memo_ = MakePane(this, "Memo1", Wrap::None);
+  memo_->setAccessibleName(windowTitle());
   // The user may edit the chart (nothing is kept), so it shows its caret.
   memo_->setReadOnly(false);
   memo_->setTextInteractionFlags(Qt::TextEditorInteraction);

@@ -98,7 +98,7 @@ TFrmNumber::TFrmNumber(QWidget* parent, NumberDialog kind) : QDialog(parent), ki
     label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     const int height = i == 3 ? result_height - y - 8 : 18;
     const QRect place(value_left, y, width - value_left - 10, height);
-    fields[i] = i == 3 ? MakeWrappingValueField(result, names[i], place)
+    fields[i] = i == 3 ? MakeWrappingValueField(result, names[i], place, label->text().chopped(1))
                        : MakeValueField(result, names[i], place, i == 2 ? QStringLiteral("red") : QString());
   }
   number_ = fields[0];

@@ -53,6 +53,7 @@ TFormOnther* ShowFolkOmen(QWidget* owner, const QString& title, int page) {
   auto* window = new TFormOnther(owner);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowTitle(title);
+  for (QPlainTextEdit* pane : window->findChildren<QPlainTextEdit*>()) pane->setAccessibleName(title);
   window->SetPage(page);
   window->show();
   if (newest && newest->isVisible()) {

@@ -19,7 +19,8 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
   auto* result = new QGroupBox(QStringLiteral("测算结果"), this);
   result->setGeometry(8, 66, 379, 139);
   name_line_ = MakeValueField(result, "ValueName", QRect(12, 24, 355, 18), QStringLiteral("green"));
-  phrase_line_ = MakeWrappingValueField(result, "ValuePhrase", QRect(12, 48, 355, 80), QStringLiteral("navy"));
+  phrase_line_ = MakeWrappingValueField(result, "ValuePhrase", QRect(12, 48, 355, 80), QStringLiteral("网名与性格"),
+                                        QStringLiteral("navy"));
 }
 
 void TFrmWangming::RzBitBtn1Click() {

@@ -4,6 +4,7 @@
 // windows that do not hide each other, the open topic marked, and every page
 // and tool reachable from the keyboard with names for screen readers.
 #include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -301,6 +302,34 @@ class UsabilityTest : public QObject {
     QCOMPARE(Child(w, "Xing3")->accessibleName(), QStringLiteral("女方姓名"));
     QCOMPARE(Child(w, "Shour2")->accessibleName(), QStringLiteral("出生时"));
     QCOMPARE(Child(w, "RzToolButton5")->accessibleName(), QStringLiteral("黄道吉日"));
+  }
+
+  void EveryDialogControlHasANameForScreenReaders() {
+    TFrm_SJcs mobile;
+    TFrmQQhm qq;
+    TFrm_onther any_number;
+    TFrmWangming net_name;
+    TFRM_Date calendar;
+    TFrm_NanNv boy_girl;
+    TFrmSolarTime solar_time;
+    TFrmIndex w;
+    TFormOnther* omen = ShowFolkOmen(&w, QStringLiteral("眼跳预测"), 4);
+    for (QWidget* window : std::initializer_list<QWidget*>{&mobile, &qq, &any_number, &net_name, &calendar, &boy_girl,
+                                                          &solar_time, omen}) {
+      for (QWidget* control : window->findChildren<QWidget*>()) {
+        // What the keyboard reaches; a spin box speaks for its own text field.
+        if (!(control->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractSpinBox*>(control->parentWidget())) {
+          continue;
+        }
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        const QString name = button && control->accessibleName().isEmpty() ? button->text() : control->accessibleName();
+        QVERIFY2(!name.isEmpty(), qPrintable(window->windowTitle() + QLatin1Char(' ') + control->objectName()));
+      }
+    }
+    QCOMPARE(Child(mobile, "ValueDescriptionScroller")->accessibleName(), QStringLiteral("具体表现"));
+    QCOMPARE(Child(calendar, "UpDown1")->findChild<QWidget*>(QStringLiteral("Up"))->accessibleName(),
+             QStringLiteral("年份加一"));
+    omen->close();
   }
 };
 
