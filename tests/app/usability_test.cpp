@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <filesystem>
+#include <vector>
 
 #include "app/dialogs/date_win.h"
 #include "app/dialogs/true_solar_time.h"
@@ -54,6 +55,19 @@ QStringList GridLines(const QPlainTextEdit* pane) {
   }
   return lines;
 }
+
+// One of each dialog of the catalogue.
+struct EveryDialog {
+  TFrm_SJcs mobile;
+  TFrmQQhm qq;
+  TFrm_onther any_number;
+  TFrmWangming net_name;
+  TFRM_Date calendar;
+  TFrm_NanNv boy_girl;
+  TFrmSolarTime solar_time;
+
+  std::vector<QDialog*> All() { return {&mobile, &qq, &any_number, &net_name, &calendar, &boy_girl, &solar_time}; }
+};
 
 }  // namespace
 
@@ -232,15 +246,8 @@ class UsabilityTest : public QObject {
   }
 
   void EscClosesEveryDialogFromItsFirstField() {
-    TFrm_SJcs mobile;
-    TFrmQQhm qq;
-    TFrm_onther any_number;
-    TFrmWangming net_name;
-    TFRM_Date calendar;
-    TFrm_NanNv boy_girl;
-    TFrmSolarTime solar_time;
-    for (QDialog* dialog : std::initializer_list<QDialog*>{&mobile, &qq, &any_number, &net_name, &calendar, &boy_girl,
-                                                          &solar_time}) {
+    EveryDialog dialogs;
+    for (QDialog* dialog : dialogs.All()) {
       dialog->show();
       QApplication::setActiveWindow(dialog);
       QVERIFY(QTest::qWaitForWindowActive(dialog));
@@ -320,17 +327,13 @@ class UsabilityTest : public QObject {
   }
 
   void EveryDialogControlHasANameForScreenReaders() {
-    TFrm_SJcs mobile;
-    TFrmQQhm qq;
-    TFrm_onther any_number;
-    TFrmWangming net_name;
-    TFRM_Date calendar;
-    TFrm_NanNv boy_girl;
-    TFrmSolarTime solar_time;
+    EveryDialog dialogs;
     TFrmIndex w;
     TFormOnther* omen = ShowFolkOmen(&w, QStringLiteral("眼跳预测"), 4);
-    for (QWidget* window : std::initializer_list<QWidget*>{&mobile, &qq, &any_number, &net_name, &calendar, &boy_girl,
-                                                          &solar_time, omen}) {
+    const std::vector<QDialog*> all = dialogs.All();
+    std::vector<QWidget*> windows(all.begin(), all.end());
+    windows.push_back(omen);
+    for (QWidget* window : windows) {
       for (QWidget* control : window->findChildren<QWidget*>()) {
         // What the keyboard reaches; a spin box speaks for its own text field.
         if (!(control->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractSpinBox*>(control->parentWidget())) {
@@ -341,8 +344,8 @@ class UsabilityTest : public QObject {
         QVERIFY2(!name.isEmpty(), qPrintable(window->windowTitle() + QLatin1Char(' ') + control->objectName()));
       }
     }
-    QCOMPARE(Child(mobile, "ValueDescriptionScroller")->accessibleName(), QStringLiteral("具体表现"));
-    QCOMPARE(Child(calendar, "UpDown1")->findChild<QWidget*>(QStringLiteral("Up"))->accessibleName(),
+    QCOMPARE(Child(dialogs.mobile, "ValueDescriptionScroller")->accessibleName(), QStringLiteral("具体表现"));
+    QCOMPARE(Child(dialogs.calendar, "UpDown1")->findChild<QWidget*>(QStringLiteral("Up"))->accessibleName(),
              QStringLiteral("年份加一"));
     omen->close();
   }
