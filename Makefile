@@ -4,6 +4,8 @@ PRESET ?= default
 BUILD_DIR = build/$(PRESET)
 
 FUZZ_SECONDS ?= 60
+# WERROR=ON makes every compiler warning an error (CI builds with it).
+WERROR ?= OFF
 # Where `make install` puts the program: $(PREFIX)/lib/vantrel, with
 # launchers in $(PREFIX)/bin.
 PREFIX ?= /usr/local
@@ -14,7 +16,7 @@ deps:
 	@bash tools/install-deps.sh
 
 configure: deps
-	@cmake --preset $(PRESET) >/dev/null
+	@cmake --preset $(PRESET) -DVANTREL_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build --preset $(PRESET) -j 2
@@ -23,7 +25,7 @@ test: build
 	@ctest --preset $(PRESET)
 
 test-asan:
-	@$(MAKE) --no-print-directory test PRESET=asan
+	@$(MAKE) --no-print-directory test PRESET=asan WERROR=$(WERROR)
 
 # The window when there is a display; otherwise how to use the command line.
 run: build
@@ -56,7 +58,7 @@ bench: build
 	@if [ -x $(BUILD_DIR)/bin/vantrel_app_bench ]; then QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/vantrel_app_bench; fi
 
 fuzz: deps
-	@cmake --preset fuzz >/dev/null
+	@cmake --preset fuzz -DVANTREL_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset fuzz -j 2
 	@bash tools/run-fuzz.sh build/fuzz/bin $(FUZZ_SECONDS)
 
