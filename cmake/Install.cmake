@@ -29,12 +29,13 @@ if(VANTREL_SCDOC)
   file(MAKE_DIRECTORY ${man_dir})
   add_custom_command(OUTPUT ${man_dir}/vantrel.1.gz
     COMMAND bash ${CMAKE_SOURCE_DIR}/tools/build-man.sh ${CMAKE_SOURCE_DIR}/docs/man/vantrel.1.scd ${man_dir}/vantrel.1.gz
-    DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/vantrel.1.scd ${CMAKE_SOURCE_DIR}/tools/build-man.sh
+    DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/vantrel.1.scd ${CMAKE_SOURCE_DIR}/tools/build-man.sh ${CMAKE_SOURCE_DIR}/packaging/changelog
     COMMENT "Building the manual page vantrel(1)")
   add_custom_command(OUTPUT ${man_dir}/vantrel-cli.1.gz
     COMMAND bash ${CMAKE_SOURCE_DIR}/tools/build-man.sh ${CMAKE_SOURCE_DIR}/docs/man/vantrel-cli.1.scd
             ${man_dir}/vantrel-cli.1.gz $<TARGET_FILE:vantrel-cli>
-    DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/vantrel-cli.1.scd ${CMAKE_SOURCE_DIR}/tools/build-man.sh vantrel-cli
+    DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/vantrel-cli.1.scd ${CMAKE_SOURCE_DIR}/tools/build-man.sh ${CMAKE_SOURCE_DIR}/packaging/changelog
+            vantrel-cli
     COMMENT "Building the manual page vantrel-cli(1)")
   add_custom_target(vantrel_man ALL DEPENDS ${man_dir}/vantrel.1.gz ${man_dir}/vantrel-cli.1.gz)
   install(FILES ${man_dir}/vantrel.1.gz ${man_dir}/vantrel-cli.1.gz DESTINATION share/man/man1)
