@@ -4,7 +4,6 @@
 // announces, so both must name what the program really sets.
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QTest>

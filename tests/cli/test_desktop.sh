@@ -67,7 +67,14 @@ zcompletion="$(dirname "$SCRIPT")/../../packaging/completion/_vantrel-cli"
 zsh_words() {
   local prefix=${!#}
   zsh -f -c '
-    compadd() { local a; while [[ $1 == -* && $1 != -- ]]; do [[ $1 == -a ]] && { print -l -- ${(P)2}; return; }; shift; done; [[ $1 == -- ]] && shift; print -l -- "$@"; }
+    compadd() {
+      while [[ $1 == -* && $1 != -- ]]; do
+        [[ $1 == -a ]] && { print -l -- ${(P)2}; return; }
+        shift
+      done
+      [[ $1 == -- ]] && shift
+      print -l -- "$@"
+    }
     _describe() { print -l -- ${(P)4%%:*}; }
     _values() { shift; print -l -- "$@"; }
     _multi_parts() { print -l -- ${(P)2}; }
