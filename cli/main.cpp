@@ -44,7 +44,12 @@ int main(int argc, char** argv) {
       // Every command with its usage, in scdoc: the build makes the manual
       // page's COMMANDS section from it, so the page and --help never part.
       for (const auto& [name, command] : vantrel::cli::Commands()) {
-        std::cout << "## " << name << "\n\n" << command.summary << ".\n\n```\n" << command.usage << "\n```\n\n";
+        // The one-line summary becomes a sentence.
+        std::string summary = command.summary;
+        if (!summary.empty() && summary[0] >= 'a' && summary[0] <= 'z') {
+          summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
+        }
+        std::cout << "## " << name << "\n\n" << summary << ".\n\n```\n" << command.usage << "\n```\n\n";
       }
       return 0;
     }

@@ -29,12 +29,13 @@ if(VANTREL_SCDOC)
   file(MAKE_DIRECTORY ${man_dir})
   add_custom_command(OUTPUT ${man_dir}/vantrel.1.gz
     COMMAND bash ${CMAKE_SOURCE_DIR}/tools/build-man.sh ${CMAKE_SOURCE_DIR}/docs/man/vantrel.1.scd ${man_dir}/vantrel.1.gz
-    DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/vantrel.1.scd ${CMAKE_SOURCE_DIR}/tools/build-man.sh
+    DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/vantrel.1.scd ${CMAKE_SOURCE_DIR}/tools/build-man.sh ${CMAKE_SOURCE_DIR}/packaging/changelog
     COMMENT "Building the manual page vantrel(1)")
   add_custom_command(OUTPUT ${man_dir}/vantrel-cli.1.gz
     COMMAND bash ${CMAKE_SOURCE_DIR}/tools/build-man.sh ${CMAKE_SOURCE_DIR}/docs/man/vantrel-cli.1.scd
             ${man_dir}/vantrel-cli.1.gz $<TARGET_FILE:vantrel-cli>
-    DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/vantrel-cli.1.scd ${CMAKE_SOURCE_DIR}/tools/build-man.sh vantrel-cli
+    DEPENDS ${CMAKE_SOURCE_DIR}/docs/man/vantrel-cli.1.scd ${CMAKE_SOURCE_DIR}/tools/build-man.sh ${CMAKE_SOURCE_DIR}/packaging/changelog
+            vantrel-cli
     COMMENT "Building the manual page vantrel-cli(1)")
   add_custom_target(vantrel_man ALL DEPENDS ${man_dir}/vantrel.1.gz ${man_dir}/vantrel-cli.1.gz)
   install(FILES ${man_dir}/vantrel.1.gz ${man_dir}/vantrel-cli.1.gz DESTINATION share/man/man1)
@@ -42,10 +43,35 @@ else()
   message(WARNING "scdoc not found: the manual pages are not built")
 endif()
 
-# Shell completion for vantrel-cli.
+# Shell completion for vantrel-cli. bash-completion names its folder in its
+# pkg-config file; the part below its prefix goes below ours, so that
+# `make install` into /usr/local stays inside /usr/local.
+set(VANTREL_BASH_COMPLETION_DIR share/bash-completion/completions)
+find_package(PkgConfig QUIET)
+if(PKG_CONFIG_FOUND)
+  pkg_get_variable(bash_completion_prefix bash-completion prefix)
+  pkg_get_variable(bash_completion_dir bash-completion completionsdir)
+  if(bash_completion_prefix AND bash_completion_dir)
+    string(FIND "${bash_completion_dir}" "${bash_completion_prefix}/" at)
+    if(at EQUAL 0)
+      string(LENGTH "${bash_completion_prefix}/" length)
+      string(SUBSTRING "${bash_completion_dir}" ${length} -1 VANTREL_BASH_COMPLETION_DIR)
+    endif()
+  endif()
+endif()
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/vantrel-cli.bash
-        DESTINATION share/bash-completion/completions RENAME vantrel-cli)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/completion/_vantrel-cli DESTINATION share/zsh/vendor-completions)
+        DESTINATION ${VANTREL_BASH_COMPLETION_DIR} RENAME vantrel-cli)
+# zsh looks in vendor-completions below /usr (the package) and in
+# site-functions below any other prefix such as /usr/local; the prefix is
+# known only when installing. (file(INSTALL) adds DESTDIR itself.)
+install(CODE "
+  if(\"\${CMAKE_INSTALL_PREFIX}\" MATCHES \"(^|/)usr/?$\")
+    set(zsh_dir share/zsh/vendor-completions)
+  else()
+    set(zsh_dir share/zsh/site-functions)
+  endif()
+  file(INSTALL \"${CMAKE_SOURCE_DIR}/packaging/completion/_vantrel-cli\"
+       DESTINATION \"\${CMAKE_INSTALL_PREFIX}/\${zsh_dir}\")")
 
 # The package's documentation: its machine-readable copyright and changelog.
 set(doc_dir ${CMAKE_BINARY_DIR}/doc)
@@ -58,6 +84,14 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${doc_dir}/changelog.gz DE
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides DESTINATION share/lintian/overrides RENAME vantrel)
 
 foreach(launcher ${VANTREL_LAUNCHERS})
+  # A stripped install (the package) also drops the compiler's notes, as
+  # Debian's own packages do.
+  install(CODE "
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+                      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${VANTREL_PROGRAM_DIR}/${launcher}\"
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
   install(CODE "
     set(bin \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
     file(MAKE_DIRECTORY \"\${bin}\")

@@ -12,5 +12,12 @@ if [ -n "$cli" ]; then
   commands=$("$cli" --help-commands)
   text=${text/@COMMANDS@/$commands}
 fi
+# The page's date is the date of the newest release in the package's
+# changelog, not the day of the build, so a rebuild gives the same page.
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  released=$(sed -n 's/^ -- .*>  //p' "$(dirname "$0")/../packaging/changelog" | head -1)
+  SOURCE_DATE_EPOCH=$(date -d "$released" +%s)
+  export SOURCE_DATE_EPOCH
+fi
 printf '%s\n' "$text" | scdoc | gzip -9n >"$output.tmp"
 mv "$output.tmp" "$output"

@@ -13,7 +13,7 @@ packages=(
   fonts-wqy-zenhei fonts-noto-cjk
   liberfa-dev
   clang libclang-rt-14-dev
-  scdoc man-db lintian appstream desktop-file-utils tzdata
+  scdoc man-db lintian appstream desktop-file-utils tzdata bash-completion zsh
 )
 
 missing=()

@@ -9,6 +9,19 @@ _vantrel_cli_options() {
   "$1" "$2" --help 2>/dev/null | grep -o -- '--[a-z][a-z-]*' | sort -u
 }
 
+# The time zones of the system's time zone database, for --zone.
+_vantrel_cli_zones() {
+  awk '$1 == "Z" { print $2 } $1 == "L" { print $3 }' /usr/share/zoneinfo/tzdata.zi 2>/dev/null
+}
+
+# The birthplaces the program knows that begin with $2. Nothing when the
+# program cannot list them (an older version without the places command).
+_vantrel_cli_places() {
+  local places
+  places=$("$1" places "$2" 2>/dev/null) || return
+  mapfile -t COMPREPLY < <(compgen -W "$places" -- "$2")
+}
+
 _vantrel_cli() {
   local cur prev cli=${COMP_WORDS[0]} command="" i
   COMPREPLY=()
@@ -39,10 +52,14 @@ _vantrel_cli() {
     --sex)
       mapfile -t COMPREPLY < <(compgen -W "男 女" -- "$cur")
       return ;;
+    --fold | --man-fold | --woman-fold)
+      mapfile -t COMPREPLY < <(compgen -W "first second" -- "$cur")
+      return ;;
+    --zone | --man-zone | --woman-zone)
+      mapfile -t COMPREPLY < <(compgen -W "$(_vantrel_cli_zones)" -- "$cur")
+      return ;;
     --place | --man-place | --woman-place)
-      local places
-      places=$("$cli" places "$cur" 2>/dev/null) || return
-      mapfile -t COMPREPLY < <(compgen -W "$places" -- "$cur")
+      _vantrel_cli_places "$cli" "$cur"
       return ;;
   esac
 
@@ -60,6 +77,8 @@ _vantrel_cli() {
       done)
     fi
     mapfile -t COMPREPLY < <(compgen -W "$options --help" -- "$cur")
+  elif [ "$command" = places ]; then
+    _vantrel_cli_places "$cli" "$cur"
   fi
 }
 

@@ -39,3 +39,61 @@ check "a command's options complete" "$(complete_words "$CLI" chart --ou | grep 
 check "the marriage options carry both prefixes" \
   "$(complete_words "$CLI" marriage --woman-h | grep -qx -- --woman-hour; echo $?)"
 check "--encoding values complete" "$([ "$(complete_words "$CLI" --encoding g)" = gbk ]; echo $?)"
+
+# Values of the newer options, and place names from the program itself.
+check "--fold values complete" "$([ "$(complete_words "$CLI" chart --man-fold s)" = second ]; echo $?)"
+check "--zone values come from the time zone database" \
+  "$(complete_words "$CLI" solartime --zone Asia/Shang | grep -qx Asia/Shanghai; echo $?)"
+places=$("$CLI" places 北)
+check "the program lists places" "$(grep -qx 北京 <<<"$places"; echo $?)"
+check "--place completes the program's places" \
+  "$([ "$(complete_words "$CLI" bazi --place 北)" = "$places" ]; echo $?)"
+check "--woman-place completes them as well" \
+  "$([ "$(complete_words "$CLI" marriage --woman-place 北)" = "$places" ]; echo $?)"
+check "the places command completes its prefix" \
+  "$([ "$(complete_words "$CLI" places 北)" = "$places" ]; echo $?)"
+# A program that cannot list places (an older one) completes nothing and
+# prints nothing into the command line being typed.
+old=$(mktemp)
+printf '#!/bin/sh\necho "unknown command $1" >&2\nexit 2\n' >"$old"
+chmod +x "$old"
+check "a failing places lookup completes nothing, silently" \
+  "$([ -z "$(complete_words "$old" bazi --place 北 2>&1)" ]; echo $?)"
+rm -f "$old"
+
+# The zsh completion, with zsh's completion builtins standing in: each prints
+# the words it would offer.
+zcompletion="$(dirname "$SCRIPT")/../../packaging/completion/_vantrel-cli"
+zsh_words() {
+  local prefix=${!#}
+  zsh -f -c '
+    compadd() {
+      while [[ $1 == -* && $1 != -- ]]; do
+        [[ $1 == -a ]] && { print -l -- ${(P)2}; return; }
+        shift
+      done
+      [[ $1 == -- ]] && shift
+      print -l -- "$@"
+    }
+    _describe() { print -l -- ${(P)4%%:*}; }
+    _values() { shift; print -l -- "$@"; }
+    _multi_parts() { print -l -- ${(P)2}; }
+    _files() { print -- "<files>"; }
+    file=$1; shift
+    words=("$@"); CURRENT=$#; PREFIX=${words[CURRENT]}
+    source "$file"' _ "$zcompletion" "$@" | grep -- "^$prefix"
+}
+if command -v zsh >/dev/null; then
+  check "zsh: commands complete" "$(zsh_words "$CLI" sol | grep -qx solartime; echo $?)"
+  check "zsh: a command's options complete" "$(zsh_words "$CLI" chart --pd | grep -qx -- --pdf; echo $?)"
+  check "zsh: the marriage options carry both prefixes" \
+    "$(zsh_words "$CLI" marriage --man-pl | grep -qx -- --man-place; echo $?)"
+  check "zsh: --encoding values complete" "$([ "$(zsh_words "$CLI" --encoding g)" = gbk ]; echo $?)"
+  check "zsh: --place completes the program's places" \
+    "$([ "$(zsh_words "$CLI" chart --place 北)" = "$places" ]; echo $?)"
+fi
+
+# The package's changelog names the program's version.
+changelog="$(dirname "$SCRIPT")/../../packaging/changelog"
+check "the changelog's newest entry is version $version" \
+  "$(head -1 "$changelog" | grep -q "^vantrel ($version) "; echo $?)"
