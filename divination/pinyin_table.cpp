@@ -5,6 +5,8 @@
 
 namespace vantrel::pinyin {
 
+// The tables keep the tool's layout, a row of codes a line.
+// clang-format off
 const int kSyllableCount = 405;
 
 const char kSyllables[][7] = {
@@ -1182,5 +1184,6 @@ const std::uint16_t kReadingIndex[kReadingIndexSize] = {
     0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,
     0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,0,
 };
+// clang-format on
 
 }  // namespace vantrel::pinyin

@@ -213,6 +213,8 @@ int main(int argc, char** argv) {
          "// own readings laid over it. Rebuild it with the tool rather than edit it.\n"
          "#include \"divination/pinyin_table.h\"\n\n"
          "namespace vantrel::pinyin {\n\n"
+         "// The tables keep the tool's layout, a row of codes a line.\n"
+         "// clang-format off\n"
          "const int kSyllableCount = "
       << syllables.size() << ";\n\nconst char kSyllables[][7] = {\n";
   for (std::size_t i = 0; i < syllables.size(); ++i) {
@@ -236,7 +238,7 @@ int main(int argc, char** argv) {
       if (k % 24 == 23 || k + 1 == kTrailsPerLead) out << "\n";
     }
   }
-  out << "};\n\n}  // namespace vantrel::pinyin\n";
+  out << "};\n// clang-format on\n\n}  // namespace vantrel::pinyin\n";
   if (!out) Fail(std::string("cannot write ") + argv[1]);
   std::cerr << "vantrel-gen-pinyin: ICU " << U_ICU_VERSION << ", " << syllables.size() << " syllables, "
             << with_reading << " codes with a reading\n";
