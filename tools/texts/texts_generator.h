@@ -82,7 +82,7 @@ std::vector<const std::vector<std::string>*> RowsByKey(const ResourceTable& tabl
   std::vector<const std::vector<std::string>*> rows(static_cast<std::size_t>(count), nullptr);
   for (const auto& row : table.rows) {
     const int key = key_of(row[0]);
-    if (key < 0 || key >= count) Fail(table.file, "'" + row[0] + "' is not a " + table.columns[0] + " of the table");
+    if (key < 0 || key >= count) Fail(table.file, "unknown " + table.columns[0] + " '" + row[0] + "'");
     auto& slot = rows[static_cast<std::size_t>(key)];
     if (slot != nullptr) Fail(table.file, table.columns[0] + " " + row[0] + " appears twice");
     slot = &row;
@@ -204,8 +204,9 @@ inline std::string FolkOmens(const std::vector<Source>& sources) {
 }
 
 // The chart's cells stand under the "月" of their month's heading, so the
-// heading must name twelve months with room for an age before the first and
-// a cell (two columns) after each; a Chinese character is two columns wide.
+// heading must name twelve months, the first with room for a two-digit age
+// before it; a Chinese character is two columns wide, so each cell fits
+// before the next month's "月".
 inline void CheckBoyGirlHeading(const std::string& heading, const std::string& file) {
   std::vector<std::size_t> columns;
   std::size_t width = 0;
@@ -216,9 +217,9 @@ inline void CheckBoyGirlHeading(const std::string& heading, const std::string& f
     width += c < 0x80 ? 1 : 2;
     i += length;
   }
-  bool room = columns.size() == kMonths && columns[0] >= 2;
-  for (std::size_t m = 1; room && m < columns.size(); ++m) room = columns[m] >= columns[m - 1] + 2;
-  if (!room) Fail(file, "the heading must name twelve months, each with room for its cells");
+  if (columns.size() != kMonths || columns[0] < 2) {
+    Fail(file, "the heading must name twelve months, with room for the age before the first");
+  }
 }
 
 inline std::string BoyGirl(const std::vector<Source>& sources) {
