@@ -35,7 +35,8 @@ std::string BoyGirlCell(int age, int month) {
 }
 
 std::vector<std::string> BoyGirlChartLines() {
-  // The column of each month is where the "月" of its heading stands.
+  // The column of each month is where the "月" of its heading stands; the
+  // build refuses a heading without twelve of them or without room for the age.
   std::vector<std::size_t> columns;
   std::size_t width = 0;
   for (const std::string& ch : text::Characters(kBoyGirlHeading)) {
