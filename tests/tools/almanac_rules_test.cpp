@@ -347,6 +347,48 @@ TEST(AlmanacSpirits, TheRestOfTheMonthTables) {
   });
 }
 
+TEST(AlmanacSpirits, SpiritsOfTheOfficers) {
+  ExpectSpirits({
+      {"月建", "寅甲寅 子甲子", "寅乙卯"},
+      {"吉期", "寅乙卯 丑甲寅", "寅甲寅"},  // the branch after the month's: 除
+      {"天巫", "寅甲辰 亥乙丑", "寅乙巳"},  // two after: 满
+      {"福德", "卯乙巳", "卯甲辰"},
+      {"时阴", "寅甲午 卯乙未", "寅乙未"},  // four after: 定
+      {"时阳", "寅甲子 卯乙丑", "寅乙丑"},  // two before: 开
+  });
+}
+
+TEST(AlmanacSpirits, MoreMonthSpirits) {
+  ExpectSpirits({
+      {"六仪", "寅甲辰 卯乙卯 丑乙巳", "寅甲戌"},           // 正月起辰, backward
+      {"九空", "寅甲辰 卯乙丑 辰甲戌 巳乙未", "寅乙丑"},  // backward through the 季 branches
+      {"九坎", "寅甲辰 午乙卯 戌甲寅 丑乙巳", "午甲辰"},  // 正辰, 五卯, 九寅, each backward
+      {"天仓", "寅甲寅 卯乙丑 丑乙卯", "寅乙卯"},
+      {"要安", "寅甲寅 卯甲申 辰乙卯", "卯甲寅"},
+      {"临日", "寅甲午 卯乙亥 丑乙酉", "寅甲子"},
+      {"解神", "寅甲申 卯甲申 辰甲戌 丑甲午", "辰甲申"},
+      {"五富", "寅乙亥 卯甲寅 辰乙巳", "寅甲寅"},
+      {"大煞", "寅甲戌 卯乙巳 午甲寅", "卯甲戌"},
+      {"天后", "寅甲申", "寅甲寅"},  // with 驿马
+      {"致死", "寅乙酉", "寅甲午"},  // with 天吏
+  });
+}
+
+TEST(AlmanacSpirits, PillarsOfTheSeasonsAndMonths) {
+  ExpectSpirits({
+      {"天赦", "寅戊寅 午甲午 酉戊申 子甲子", "寅甲寅 午戊申"},
+      {"四忌", "卯甲子 午丙子 申庚子 亥壬子", "卯丙子"},
+      {"四穷", "卯乙亥 午丁亥 申辛亥 亥癸亥", "卯丁亥"},
+      {"四耗", "卯壬子 午乙卯 申戊午 亥辛酉", "卯乙卯"},
+      {"五墓", "寅乙未 卯乙未 辰戊辰 巳丙戌 申辛丑 亥壬辰 丑戊辰", "寅丙戌 辰乙未"},
+      {"阳错", "寅甲寅 卯乙卯 辰甲辰", "寅庚戌"},
+      {"阴错", "寅庚戌 卯辛酉 辰庚申", "寅甲寅"},
+      {"八专", "寅丁未 寅己未 寅庚申 寅甲寅 寅癸丑", "寅辛酉"},
+      // 不将: 正月 the stems 丙丁己庚辛 with the branches 子丑寅卯亥, as the book lists them.
+      {"不将", "寅丙寅 寅辛亥 卯乙丑 丑丙辰", "寅甲子 寅辛巳 卯甲子 丑丙午"},
+  });
+}
+
 TEST(AlmanacSpirits, RulesOfTheYearAndTheTerms) {
   DayFacts f;
   f.month = B("午");
@@ -367,6 +409,12 @@ TEST(AlmanacSpirits, RulesOfTheYearAndTheTerms) {
   }
 
   f.daysIntoMonth = 3;
+  EXPECT_FALSE(HasSpirit(JudgeDay(f), "土王用事"));
+  f.earthKing = true;
+  const DayVerdict earth = JudgeDay(f);
+  EXPECT_TRUE(HasSpirit(earth, "土王用事"));
+  EXPECT_TRUE(std::find(earth.forbids.begin(), earth.forbids.end(), "动土") != earth.forbids.end());
+  f.earthKing = false;
   EXPECT_FALSE(HasSpirit(JudgeDay(f), "四离"));
   f.eveOfFenZhi = true;
   EXPECT_TRUE(HasSpirit(JudgeDay(f), "四离"));
@@ -519,6 +567,25 @@ TEST_F(RealAlmanac, NewYearsDay2000) {
   EXPECT_EQ(r.yi, "诸事不宜");
   EXPECT_EQ(r.xsyq, "月破 大耗 灾煞 天火 厌对 招摇 五虚 血忌");
   EXPECT_EQ(r.ji, "诸事不宜");
+}
+
+TEST_F(RealAlmanac, FamousDaysSettledByTheBook) {
+  // 2013-09-21 (劫煞, settled neither way) notes no burial.
+  EXPECT_EQ(Row(2013, 9, 21).yi.find("安葬"), std::string::npos);
+  // 2024-02-10 (正月初一) is a 九空 day: no opening of the market.
+  const AlmanacRow newYear = Row(2024, 2, 10);
+  EXPECT_NE(newYear.xsyq.find("九空"), std::string::npos);
+  EXPECT_EQ(newYear.yi.find("开市"), std::string::npos);
+  EXPECT_NE(newYear.ji.find("开市"), std::string::npos);
+  // 2026-12-10: 月破 with 灾煞 in a 子 month and no 德: nothing is done.
+  const AlmanacRow broken = Row(2026, 12, 10);
+  EXPECT_NE(broken.xsyq.find("月破"), std::string::npos);
+  EXPECT_EQ(broken.yi, "诸事不宜");
+  EXPECT_EQ(broken.ji, "诸事不宜");
+  // 2024-03-19, the eve of 春分 (四离), keeps worship.
+  const AlmanacRow eve = Row(2024, 3, 19);
+  EXPECT_NE(eve.xsyq.find("四离"), std::string::npos);
+  EXPECT_EQ(eve.yi.rfind("祭祀", 0), 0u);
 }
 
 TEST_F(RealAlmanac, TheMonthWordsOfAlmanacs) {
