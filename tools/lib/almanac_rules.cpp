@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <cstdint>
-#include <ostream>
 #include <map>
+#include <ostream>
 #include <stdexcept>
 
 #include "calendar/lunar.h"
