@@ -19,12 +19,14 @@ const std::array<std::string_view, 12> OfficerNames = {"建", "除", "满", "平
 const std::array<std::string_view, 12> RoadSpiritNames = {"青龙", "明堂", "天刑", "朱雀", "金匮", "天德",
                                                           "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 
-// The words of the almanac glossary (立券 written as the contract is named)
-// and 开仓, opening the granary, which the officer 建 forbids.
+// The words of the almanac glossary, 立券 written as the contract is named.
+// Only words the glossary explains are printed, so a reader can look each
+// one up: the book's 开仓库出货财 (opening the granary) has no glossary line
+// and is not printed.
 const std::vector<std::string_view> ActivityNames = {
     "嫁娶", "祭祀", "安葬", "出行", "祈福", "动土", "安床", "开光", "纳采", "入殓", "移徙",
     "破土", "解除", "入宅", "修造", "栽种", "开市", "移柩", "订盟", "拆卸", "立券", "交易",
-    "求嗣", "上梁", "纳财", "起基", "斋醮", "赴任", "冠笄", "安门", "修坟", "挂匾", "开仓"};
+    "求嗣", "上梁", "纳财", "起基", "斋醮", "赴任", "冠笄", "安门", "修坟", "挂匾"};
 
 std::string_view ActivityParent(std::string_view activity) {
   // The glossary's word, then the book's activity it is noted by. The folk
@@ -39,8 +41,7 @@ std::string_view ActivityParent(std::string_view activity) {
       {"开市", "开市"},     {"移柩", "启攒"},         {"订盟", "结婚姻"},       {"拆卸", "破屋坏垣"},
       {"立券", "立券"},     {"交易", "交易"},         {"求嗣", "求嗣"},         {"上梁", "竖柱上梁"},
       {"纳财", "纳财"},     {"起基", "兴造动土"},     {"斋醮", "祭祀"},         {"赴任", "上官赴任"},
-      {"冠笄", "冠带"},     {"安门", "修宫室"},       {"修坟", "破土"},         {"挂匾", "开市"},
-      {"开仓", "开仓库出货财"}};
+      {"冠笄", "冠带"},     {"安门", "修宫室"},       {"修坟", "破土"},         {"挂匾", "开市"}};
   const auto it = kParents.find(activity);
   if (it == kParents.end()) throw std::logic_error("almanac rules: no activity behind " + std::string(activity));
   return it->second;
