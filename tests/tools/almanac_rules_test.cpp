@@ -283,7 +283,7 @@ TEST(AlmanacSpirits, MonthBranchSpirits) {
       {"驿马", "寅甲申 卯乙巳 辰甲寅 巳乙亥", "寅甲寅"},  // 寅午戌月申; 亥卯未月巳; 申子辰月寅; 巳酉丑月亥
       {"天马", "寅甲午 卯甲申 未甲辰", "寅甲申"},
       {"天喜", "寅甲戌 丑乙酉", "寅乙亥"},
-      {"天医", "寅乙丑 丑丙子", "寅甲子"},
+      {"天医", "寅甲戌 卯乙亥 丑乙酉", "寅乙丑 丑丙子"},  // 正月起戌, forward
       {"生气", "寅甲子 卯乙丑", "寅乙丑"},
       {"益后", "寅甲子 卯甲午 丑乙亥", "卯甲子"},
       {"续世", "寅乙丑 卯乙未 丑甲子", "寅甲子"},
@@ -316,7 +316,7 @@ TEST(AlmanacSpirits, BreakersAndShas) {
       {"劫煞", "寅乙亥 卯甲申 辰乙巳 巳甲寅", "寅甲子"},
       {"灾煞", "寅甲子 亥乙酉 子甲午", "寅乙丑"},
       {"月煞", "寅乙丑 酉甲辰", "寅甲子"},
-      {"天火", "寅甲子 卯乙卯 辰甲午 巳乙酉", "寅乙卯"},
+      {"天火", "寅甲子 卯乙酉 辰甲午 巳乙卯", "卯乙卯 巳乙酉"},  // with 灾煞: 子酉午卯
       {"月厌", "寅甲戌 卯乙酉 子甲子", "寅乙酉"},
       {"地火", "寅甲戌", "卯甲戌"},
       {"厌对", "寅甲辰", "寅甲戌"},
@@ -347,14 +347,55 @@ TEST(AlmanacSpirits, TheRestOfTheMonthTables) {
   });
 }
 
+TEST(AlmanacSpirits, SpiritsOfTheOfficers) {
+  ExpectSpirits({
+      {"月建", "寅甲寅 子甲子", "寅乙卯"},
+      {"吉期", "寅乙卯 丑甲寅", "寅甲寅"},  // the branch after the month's: 除
+      {"天巫", "寅甲辰 亥乙丑", "寅乙巳"},  // two after: 满
+      {"福德", "卯乙巳", "卯甲辰"},
+      {"时阴", "寅甲午 卯乙未", "寅乙未"},  // four after: 定
+      {"时阳", "寅甲子 卯乙丑", "寅乙丑"},  // two before: 开
+  });
+}
+
+TEST(AlmanacSpirits, MoreMonthSpirits) {
+  ExpectSpirits({
+      {"六仪", "寅甲辰 卯乙卯 丑乙巳", "寅甲戌"},           // 正月起辰, backward
+      {"九空", "寅甲辰 卯乙丑 辰甲戌 巳乙未", "寅乙丑"},  // backward through the 季 branches
+      {"九坎", "寅甲辰 午乙卯 戌甲寅 丑乙巳", "午甲辰"},  // 正辰, 五卯, 九寅, each backward
+      {"天仓", "寅甲寅 卯乙丑 丑乙卯", "寅乙卯"},
+      {"要安", "寅甲寅 卯甲申 辰乙卯", "卯甲寅"},
+      {"临日", "寅甲午 卯乙亥 丑乙酉", "寅甲子"},
+      {"解神", "寅甲申 卯甲申 辰甲戌 丑甲午", "辰甲申"},
+      {"五富", "寅乙亥 卯甲寅 辰乙巳", "寅甲寅"},
+      {"大煞", "寅甲戌 卯乙巳 午甲寅", "卯甲戌"},
+      {"天后", "寅甲申", "寅甲寅"},  // with 驿马
+      {"致死", "寅乙酉", "寅甲午"},  // with 天吏
+  });
+}
+
+TEST(AlmanacSpirits, PillarsOfTheSeasonsAndMonths) {
+  ExpectSpirits({
+      {"天赦", "寅戊寅 午甲午 酉戊申 子甲子", "寅甲寅 午戊申"},
+      {"四忌", "卯甲子 午丙子 申庚子 亥壬子", "卯丙子"},
+      {"四穷", "卯乙亥 午丁亥 申辛亥 亥癸亥", "卯丁亥"},
+      {"四耗", "卯壬子 午乙卯 申戊午 亥辛酉", "卯乙卯"},
+      {"五墓", "寅乙未 卯乙未 辰戊辰 巳丙戌 申辛丑 亥壬辰 丑戊辰", "寅丙戌 辰乙未"},
+      {"阳错", "寅甲寅 卯乙卯 辰甲辰", "寅庚戌"},
+      {"阴错", "寅庚戌 卯辛酉 辰庚申", "寅甲寅"},
+      {"八专", "寅丁未 寅己未 寅庚申 寅甲寅 寅癸丑", "寅辛酉"},
+      // 不将: 正月 the stems 丙丁己庚辛 with the branches 子丑寅卯亥, as the book lists them.
+      {"不将", "寅丙寅 寅辛亥 卯乙丑 丑丙辰", "寅甲子 寅辛巳 卯甲子 丑丙午"},
+  });
+}
+
 TEST(AlmanacSpirits, RulesOfTheYearAndTheTerms) {
   DayFacts f;
   f.month = B("午");
   f.day = P("乙亥");
   f.yearBranch = B("巳");
   f.daysIntoMonth = 3;
-  EXPECT_TRUE(HasSpirit(JudgeDay(f), "岁破"));  // 亥 clashes the 巳 year
-  f.yearBranch = B("亥");
+  // The year's clash is a spirit of the year, not of the day.
   EXPECT_FALSE(HasSpirit(JudgeDay(f), "岁破"));
 
   // 气往亡: 立春 7, 芒种 16, 小寒 30 days, the jie day counted as the first.
@@ -368,6 +409,12 @@ TEST(AlmanacSpirits, RulesOfTheYearAndTheTerms) {
   }
 
   f.daysIntoMonth = 3;
+  EXPECT_FALSE(HasSpirit(JudgeDay(f), "土王用事"));
+  f.earthKing = true;
+  const DayVerdict earth = JudgeDay(f);
+  EXPECT_TRUE(HasSpirit(earth, "土王用事"));
+  EXPECT_TRUE(std::find(earth.forbids.begin(), earth.forbids.end(), "动土") != earth.forbids.end());
+  f.earthKing = false;
   EXPECT_FALSE(HasSpirit(JudgeDay(f), "四离"));
   f.eveOfFenZhi = true;
   EXPECT_TRUE(HasSpirit(JudgeDay(f), "四离"));
@@ -379,54 +426,95 @@ TEST(AlmanacSpirits, RulesOfTheYearAndTheTerms) {
 // ---------------------------------------------------------------------------
 // What the day suits and forbids.
 
-TEST(AlmanacVerdict, BreakAndEveDaysSuitNothing) {
+bool Has(const std::vector<std::string_view>& words, std::string_view word) {
+  return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+DayVerdict Judge(std::string_view month, std::string_view day) {
   DayFacts f;
-  f.month = B("寅");
-  f.day = P("甲申");  // 破
+  f.month = B(month);
+  f.day = P(day);
   f.daysIntoMonth = 3;
-  EXPECT_TRUE(JudgeDay(f).suits.empty());
-  f.day = P("甲子");  // 开, with 天火 and 复日
-  EXPECT_FALSE(JudgeDay(f).suits.empty());
-  f.eveOfLi = true;
-  EXPECT_TRUE(JudgeDay(f).suits.empty());
-  f.eveOfLi = false;
+  return JudgeDay(f);
+}
+
+TEST(AlmanacVerdict, GreatShaLeaveOnlyTheirFewOpenActivities) {
+  // A 破 day of 正月 (甲申): 月破 leaves worship, healing and pulling down;
+  // the short 宜 ends in 馀事勿取.
+  DayVerdict v = Judge("寅", "甲申");
+  EXPECT_EQ(v.settle, "从忌不从宜");
+  EXPECT_TRUE(v.restOmitted);
+  for (const auto word : v.suits)
+    EXPECT_TRUE(word == "祭祀" || word == "斋醮" || word == "解除" || word == "拆卸") << word;
+  EXPECT_TRUE(Has(v.forbids, "嫁娶"));
+  // The eve of 春分 on an 开 day of 二月 (乙丑): of all 开 favours only worship
+  // and the clearing away remain, and the 宜 is as short as it gets.
+  DayFacts f;
   f.month = B("卯");
-  f.day = P("庚申");  // 四废 in spring
-  EXPECT_TRUE(JudgeDay(f).suits.empty());
+  f.day = P("乙丑");
+  f.daysIntoMonth = 3;
+  EXPECT_TRUE(Has(JudgeDay(f).suits, "修造"));
+  f.eveOfFenZhi = true;
+  v = JudgeDay(f);
+  EXPECT_TRUE(HasSpirit(v, "四离"));
+  EXPECT_EQ(v.suits, (std::vector<std::string_view>{"祭祀", "解除", "斋醮"}));
+  EXPECT_TRUE(v.restOmitted);
+  EXPECT_FALSE(Has(v.suits, "修造"));
+  EXPECT_TRUE(Has(v.forbids, "修造"));
+}
+
+TEST(AlmanacVerdict, VirtuesSettleTheConflicts) {
+  // 厌对 (正月辰) forbids marriage unless a 德 stands on the day: 壬 is 正月's 天德合.
+  EXPECT_TRUE(Has(Judge("寅", "甲辰").forbids, "嫁娶"));
+  EXPECT_FALSE(Has(Judge("寅", "壬辰").forbids, "嫁娶"));
+  // 往亡 (正月寅) keeps forbidding the journey with 月德 (丙) on the day.
+  EXPECT_TRUE(Has(Judge("寅", "丙寅").forbids, "出行"));
+  // 劫煞 of 正月 falls on 收 and 六合 (亥): only war and healing stay forbidden.
+  DayVerdict v = Judge("寅", "丁亥");
+  EXPECT_TRUE(HasSpirit(v, "劫煞"));
+  EXPECT_FALSE(Has(v.forbids, "修造"));
+  EXPECT_FALSE(Has(v.forbids, "开市"));
+  // 重日 (亥) is lifted by 六合, and the burial is then noted neither way.
+  EXPECT_FALSE(Has(v.forbids, "安葬"));
+  EXPECT_FALSE(Has(v.suits, "安葬"));
+  // 月煞 on the 闭 day of 正月 (丑): nothing without a 德, as usual with 月德合 (辛).
+  EXPECT_EQ(Judge("寅", "乙丑").settle, "诸事皆忌");
+  EXPECT_TRUE(Judge("寅", "乙丑").suits.empty());
+  EXPECT_EQ(Judge("寅", "辛丑").settle, "从忌不从宜");
+  // 月破 with 灾煞 in 子 months: nothing without a 德, as usual with 月德 (壬).
+  EXPECT_EQ(Judge("子", "甲午").settle, "诸事皆忌");
+  EXPECT_EQ(Judge("子", "壬午").settle, "从忌不从宜");
+  // 月厌 with 月破 and 灾煞 in 卯 months: nothing, even with 月德合 (己).
+  EXPECT_EQ(Judge("卯", "己酉").settle, "诸事皆忌");
 }
 
 TEST(AlmanacVerdict, ADayWithoutBadSpiritsForbidsNothing) {
-  // A 甲午 day of the 戌 month in a 寅 year: 成, with 天喜 (九月午), 三合 (戌:
-  // 寅午) and 鸣吠对 (甲午); none of the bad tables names 戌 and 甲午.
-  DayFacts f;
-  f.month = B("戌");
-  f.day = P("甲午");
-  f.yearBranch = B("寅");
-  f.daysIntoMonth = 3;
-  const DayVerdict v = JudgeDay(f);
-  EXPECT_EQ(v.goodSpirits, (std::vector<std::string_view>{"天喜", "三合", "鸣吠对"}));
+  // A 甲午 day of the 戌 month: 成, with 天喜 and 天医 (九月午), 三合 (戌: 寅午)
+  // and 鸣吠对 (甲午); no listed 凶神 falls on it.
+  const DayVerdict v = Judge("戌", "甲午");
+  for (const auto name : {"天喜", "天医", "三合", "鸣吠对"}) EXPECT_TRUE(HasSpirit(v, name)) << name;
   EXPECT_TRUE(v.badSpirits.empty());
+  // Only the taboo of the 甲 day remains, 甲不开仓, and the granary is not
+  // among the printed words: the day forbids nothing the reader can see.
   EXPECT_TRUE(v.forbids.empty());
-  // 成 with 天喜, 三合 (marriage and contracts) and 鸣吠对 (burial), in glossary order.
-  EXPECT_EQ(v.suits, (std::vector<std::string_view>{"嫁娶", "安葬", "出行", "祈福", "动土", "安床", "开光",
-                                                    "纳采", "入殓", "移徙", "破土", "入宅", "修造", "开市",
-                                                    "订盟", "立券", "交易", "求嗣", "上梁", "起基", "挂匾"}));
+  EXPECT_EQ(v.settle, "从宜不从忌");
+  // 天喜 and 三合 favour marriage, 鸣吠对 the opening of the grave, 成 moving and the market.
+  for (const auto word : {"嫁娶", "纳采", "订盟", "破土", "移柩", "移徙", "开市", "修造"})
+    EXPECT_TRUE(Has(v.suits, word)) << word;
+  EXPECT_FALSE(Has(v.suits, "安葬"));
 }
 
 TEST(AlmanacVerdict, ActivityWordsAreTheGlossarysWords) {
-  // Every word the glossary explains is an activity and the other way round,
-  // except that the contract is written 立券 (the glossary has 立卷) and 开仓,
-  // the granary the officer 建 keeps shut, has no glossary line.
+  // Every word the glossary explains is an activity and the other way round
+  // (the contract is written 立券; the glossary has 立卷), so every printed
+  // word can be looked up.
   std::vector<std::string> glossary;
   for (const std::string& line : AlmanacGlossary()) {
     const auto colon = line.find(" ：");
     if (colon != std::string::npos) glossary.push_back(line.substr(0, colon));
   }
   std::vector<std::string> activities;
-  for (const auto& word : ActivityNames) {
-    if (word == "开仓") continue;
-    activities.emplace_back(word == "立券" ? "立卷" : word);
-  }
+  for (const auto& word : ActivityNames) activities.emplace_back(word == "立券" ? "立卷" : word);
   EXPECT_EQ(activities, glossary);
 }
 
@@ -440,14 +528,11 @@ class RealAlmanac : public ::testing::Test {
 };
 
 TEST_F(RealAlmanac, MidAutumn2013) {
-  // 2013-09-21, a Saturday, lunar 八月十七; 白露 fell on 9-7, 秋分 on 9-23.
-  // 酉 month, 庚寅 day: 青龙 stands on 寅 in 卯酉 months; 寅 - 酉 is 执.
-  // Good: 月德 (巳酉丑月庚), 鸣吠 (庚寅), 五合 (寅); no 天德, which stands on 艮 in 八月.
-  // Bad: 小耗 (八月寅), 劫煞 (巳酉丑月寅), 归忌 (仲月寅).
-  // Suits: 执 (祭祀 祈福 栽种 立券 求嗣), 月德 (祭祀 祈福 求嗣 修造 赴任),
-  // 鸣吠 (安葬 入殓 破土 移柩 修坟), 五合 (订盟 纳采 立券 交易), less what is forbidden.
-  // Forbids: 执 (出行 移徙 入宅 开市 开仓), 小耗 (开仓 纳财 交易 立券),
-  // 劫煞 (嫁娶 出行 移徙 修造 赴任), 归忌 (出行 嫁娶 移徙 入宅).
+  // 2013-09-21, the 庚寅 day of the 酉 month, is 执 and 劫煞: the 劫煞 of a
+  // middle month on 执 with 月德 (庚) standing by is settled neither way, so
+  // the burial 鸣吠 favours and the betrothal 五合 favours are not written as
+  // suited, nor is what 劫煞 forbids written as forbidden. What stays
+  // forbidden: worship on a 寅 day, moving on 归忌.
   const AlmanacRow r = Row(2013, 9, 21);
   EXPECT_EQ(r.gn, "2013-09-21");
   EXPECT_EQ(r.nn, "八月十七 星期六 青龙黄道日");
@@ -456,18 +541,19 @@ TEST_F(RealAlmanac, MidAutumn2013) {
   EXPECT_EQ(r.wuhang, "松柏木 执执位");
   EXPECT_EQ(r.cong, "冲猴(甲申)煞北");
   EXPECT_EQ(r.pzbj, "庚不经络织机虚张 寅不祭祀神鬼不尝");
-  EXPECT_EQ(r.jsyq, "月德 鸣吠 五合");
-  EXPECT_EQ(r.yi, "祭祀 安葬 祈福 纳采 入殓 破土 栽种 移柩 订盟 求嗣 修坟");
-  EXPECT_EQ(r.xsyq, "小耗 劫煞 归忌");
-  EXPECT_EQ(r.ji, "嫁娶 出行 移徙 入宅 修造 开市 立券 交易 纳财 赴任 开仓");
+  EXPECT_EQ(r.jsyq, "月德 解神 五合 鸣吠");
+  EXPECT_EQ(r.yi, "诸事不宜");
+  EXPECT_EQ(r.xsyq, "劫煞 小耗 归忌");
+  EXPECT_EQ(r.ji, "祭祀 移徙 入宅 斋醮");
 }
 
 TEST_F(RealAlmanac, NewYearsDay2000) {
-  // Before 小寒 (2000-01-06): the 丙子 month of 己卯. 戊午 clashes 子: 破, so
-  // nothing is suited. 司命 stands on 午 in 子 months (青龙 on 申).
-  // Good: 守日 (冬午), 续世 (十一月午), 阳德 (十一月午).
-  // Bad: 月破 大耗 (午), 灾煞 (申子辰月午), 天火 (十一月午), 厌对 (十一月午),
-  // 血忌 (十一月午), 五虚 (冬寅午戌); 天贼 stands on 卯 in 十一月.
+  // Before 小寒 (2000-01-06): the 丙子 month of 己卯. 戊午 clashes 子: 破, and
+  // with 灾煞 on it and no 德 nothing at all is done. 司命 stands on 午 in 子
+  // months (青龙 on 申).
+  // Good: 阳德 (十一月午), 守日 (冬午), 六仪 (十一月午), 续世 (十一月午), 解神 (十一月午).
+  // Bad: 月破 大耗 (午), 灾煞 天火 (申子辰月午), 厌对 招摇 (十一月午),
+  // 五虚 (冬寅午戌), 血忌 (十一月午); 天贼 stands on 卯 in 十一月.
   const AlmanacRow r = Row(2000, 1, 1);
   EXPECT_EQ(r.nn, "冬月廿五 星期六 司命黄道日");
   EXPECT_EQ(r.suici, "己卯年 丙子月 戊午日");
@@ -475,11 +561,29 @@ TEST_F(RealAlmanac, NewYearsDay2000) {
   EXPECT_EQ(r.wuhang, "天上火 破执位");
   EXPECT_EQ(r.cong, "冲鼠(壬子)煞北");
   EXPECT_EQ(r.pzbj, "戊不受田田主不祥 午不苫盖屋主更张");
-  EXPECT_EQ(r.jsyq, "守日 续世 阳德");
+  EXPECT_EQ(r.jsyq, "阳德 守日 六仪 续世 解神");
   EXPECT_EQ(r.yi, "诸事不宜");
-  EXPECT_EQ(r.xsyq, "月破 大耗 灾煞 天火 厌对 血忌 五虚");
-  EXPECT_EQ(r.ji,
-            "嫁娶 安葬 出行 动土 开光 纳采 移徙 入宅 修造 栽种 开市 订盟 立券 交易 上梁 纳财 赴任 开仓");
+  EXPECT_EQ(r.xsyq, "月破 大耗 灾煞 天火 厌对 招摇 五虚 血忌");
+  EXPECT_EQ(r.ji, "诸事不宜");
+}
+
+TEST_F(RealAlmanac, FamousDaysSettledByTheBook) {
+  // 2013-09-21 (劫煞, settled neither way) notes no burial.
+  EXPECT_EQ(Row(2013, 9, 21).yi.find("安葬"), std::string::npos);
+  // 2024-02-10 (正月初一) is a 九空 day: no opening of the market.
+  const AlmanacRow newYear = Row(2024, 2, 10);
+  EXPECT_NE(newYear.xsyq.find("九空"), std::string::npos);
+  EXPECT_EQ(newYear.yi.find("开市"), std::string::npos);
+  EXPECT_NE(newYear.ji.find("开市"), std::string::npos);
+  // 2026-12-10: 月破 with 灾煞 in a 子 month and no 德: nothing is done.
+  const AlmanacRow broken = Row(2026, 12, 10);
+  EXPECT_NE(broken.xsyq.find("月破"), std::string::npos);
+  EXPECT_EQ(broken.yi, "诸事不宜");
+  EXPECT_EQ(broken.ji, "诸事不宜");
+  // 2024-03-19, the eve of 春分 (四离), keeps worship.
+  const AlmanacRow eve = Row(2024, 3, 19);
+  EXPECT_NE(eve.xsyq.find("四离"), std::string::npos);
+  EXPECT_EQ(eve.yi.rfind("祭祀", 0), 0u);
 }
 
 TEST_F(RealAlmanac, TheMonthWordsOfAlmanacs) {
@@ -493,9 +597,10 @@ TEST_F(RealAlmanac, TheMonthWordsOfAlmanacs) {
 TEST_F(RealAlmanac, LichunDay2013) {
   // 立春 2013 fell at 00:13 on 2-4: year 癸巳 and month 甲寅 begin that day.
   // 辛丑 in the 寅 month is 闭, as 庚子 in the 丑 month was the day before.
-  // Good: 月德合 (寅午戌月辛), 天医 (正月丑), 续世 (正月丑).
-  // Bad: 月煞 (寅午戌月丑), 归忌 (孟月丑), 血支 血忌 (正月丑), 五虚 (春丑), 土符 (正月丑),
-  // 天贼 (正月丑).
+  // Good: 月德合 (寅午戌月辛), 不将 (正月辛丑), 续世 (正月丑).
+  // Bad: 血支 (闭), 月煞 月虚 (寅午戌月丑), 天贼 (正月丑), 五虚 (春丑), 土符
+  // (正月丑), 归忌 (孟月丑), 血忌 (正月丑). 月煞 on a 闭 day is settled as usual
+  // with a 德 (and would forbid everything without one): only worship is left.
   const AlmanacRow r = Row(2013, 2, 4);
   EXPECT_EQ(r.nn, "腊月廿四 星期一 明堂黄道日");
   EXPECT_EQ(r.suici, "癸巳年 甲寅月 辛丑日");
@@ -503,15 +608,15 @@ TEST_F(RealAlmanac, LichunDay2013) {
   EXPECT_EQ(r.wuhang, "壁上土 闭执位");
   EXPECT_EQ(r.cong, "冲羊(乙未)煞东");
   EXPECT_EQ(r.pzbj, "辛不合酱主人不尝 丑不冠带主不还乡");
-  EXPECT_EQ(r.jsyq, "月德合 天医 续世");
-  EXPECT_EQ(r.yi, "祭祀 安葬 祈福 求嗣 修坟");
-  EXPECT_EQ(r.xsyq, "月煞 归忌 血支 血忌 五虚 土符 天贼");
-  EXPECT_EQ(r.ji, "嫁娶 出行 动土 开光 移徙 破土 入宅 修造 栽种 开市 纳财 起基 赴任 开仓");
-  // The eve of 立春 is 四绝 and suits nothing.
+  EXPECT_EQ(r.jsyq, "月德合 不将 续世");
+  EXPECT_EQ(r.yi, "祭祀 斋醮 馀事勿取");
+  EXPECT_EQ(r.xsyq, "血支 月煞 月虚 天贼 五虚 土符 归忌 血忌");
+  EXPECT_NE(r.ji.find("安葬"), std::string::npos);
+  // The eve of 立春 is 四绝: worship and no more.
   const AlmanacRow eve = Row(2013, 2, 3);
   EXPECT_EQ(eve.suici, "壬辰年 癸丑月 庚子日");
   EXPECT_EQ(eve.wuhang, "壁上土 闭执位");
-  EXPECT_EQ(eve.yi, "诸事不宜");
+  EXPECT_EQ(eve.yi, "祭祀 斋醮 馀事勿取");
   EXPECT_NE(eve.xsyq.find("四绝"), std::string::npos);
 }
 

@@ -1,13 +1,14 @@
 #include "tools/lib/almanac_rules.h"
 
-#include <bitset>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <ostream>
 #include <stdexcept>
 
 #include "calendar/lunar.h"
 #include "common/text.h"
+#include "tools/lib/almanac_book.h"
 #include "tools/resource_format.h"
 
 namespace vantrel::tools {
@@ -18,12 +19,33 @@ const std::array<std::string_view, 12> OfficerNames = {"建", "除", "满", "平
 const std::array<std::string_view, 12> RoadSpiritNames = {"青龙", "明堂", "天刑", "朱雀", "金匮", "天德",
                                                           "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 
-// The words of the almanac glossary (立券 written as the contract is named)
-// and 开仓, opening the granary, which the officer 建 forbids.
+// The words of the almanac glossary, 立券 written as the contract is named.
+// Only words the glossary explains are printed, so a reader can look each
+// one up: the book's 开仓库出货财 (opening the granary) has no glossary line
+// and is not printed.
 const std::vector<std::string_view> ActivityNames = {
     "嫁娶", "祭祀", "安葬", "出行", "祈福", "动土", "安床", "开光", "纳采", "入殓", "移徙",
     "破土", "解除", "入宅", "修造", "栽种", "开市", "移柩", "订盟", "拆卸", "立券", "交易",
-    "求嗣", "上梁", "纳财", "起基", "斋醮", "赴任", "冠笄", "安门", "修坟", "挂匾", "开仓"};
+    "求嗣", "上梁", "纳财", "起基", "斋醮", "赴任", "冠笄", "安门", "修坟", "挂匾"};
+
+std::string_view ActivityParent(std::string_view activity) {
+  // The glossary's word, then the book's activity it is noted by. The folk
+  // words follow the book's nearest activity: moving in and hanging the
+  // door follow moving and building, the coffin follows burial and the
+  // opening of the grave, the sign over a shop its opening.
+  static const std::map<std::string_view, std::string_view> kParents = {
+      {"嫁娶", "嫁娶"},     {"祭祀", "祭祀"},         {"安葬", "安葬"},         {"出行", "遣使"},
+      {"祈福", "祈福"},     {"动土", "兴造动土"},     {"安床", "安床"},         {"开光", "祈福"},
+      {"纳采", "纳采问名"}, {"入殓", "安葬"},         {"移徙", "般移"},         {"破土", "破土"},
+      {"解除", "解除"},     {"入宅", "般移"},         {"修造", "修宫室"},       {"栽种", "栽种"},
+      {"开市", "开市"},     {"移柩", "启攒"},         {"订盟", "结婚姻"},       {"拆卸", "破屋坏垣"},
+      {"立券", "立券"},     {"交易", "交易"},         {"求嗣", "求嗣"},         {"上梁", "竖柱上梁"},
+      {"纳财", "纳财"},     {"起基", "兴造动土"},     {"斋醮", "祭祀"},         {"赴任", "上官赴任"},
+      {"冠笄", "冠带"},     {"安门", "修宫室"},       {"修坟", "破土"},         {"挂匾", "开市"}};
+  const auto it = kParents.find(activity);
+  if (it == kParents.end()) throw std::logic_error("almanac rules: no activity behind " + std::string(activity));
+  return it->second;
+}
 
 const std::array<std::string_view, 11> AlmanacColumns = {"gn",   "nn",   "suici", "tszf", "wuhang", "cong",
                                                          "pzbj", "jsyq", "yi",    "xsyq", "ji"};
@@ -73,342 +95,11 @@ constexpr std::array<std::string_view, 12> kShaDirection = {"南", "东", "北",
 constexpr std::array<std::string_view, 7> kWeekdays = {"星期日", "星期一", "星期二", "星期三",
                                                        "星期四", "星期五", "星期六"};
 
-// ---------------------------------------------------------------------------
-// The rules.
-
-// The facts with the month counted from 正月 and its season.
-struct RuleInput {
-  const DayFacts& f;
-  int monthIndex;  // 0 = 正月 (寅) .. 11 = 十二月 (丑)
-  int season;      // 0 春 (寅卯辰) .. 3 冬 (亥子丑)
-};
-
-using ActivitySet = std::bitset<64>;
-
-// The blank-separated words of a table.
-std::vector<std::string> Words(std::string_view table) {
-  std::vector<std::string> words;
-  std::size_t start = 0;
-  while (start < table.size()) {
-    std::size_t end = table.find(' ', start);
-    if (end == std::string_view::npos) end = table.size();
-    if (end > start) words.emplace_back(table.substr(start, end - start));
-    start = end + 1;
-  }
-  return words;
-}
-
-// A blank-separated list of activities; a word outside ActivityNames is a
-// fault in the tables below.
-ActivitySet Activities(std::string_view words) {
-  ActivitySet set;
-  for (const std::string& word : Words(words)) {
-    std::size_t i = 0;
-    while (i < ActivityNames.size() && ActivityNames[i] != word) ++i;
-    if (i == ActivityNames.size()) throw std::logic_error("almanac rules: unknown activity " + word);
-    set.set(i);
-  }
-  return set;
-}
-
-// A set of stems, branches and pillars a day may be matched against.
-struct DayMatch {
-  std::uint16_t stems = 0;
-  std::uint16_t branches = 0;
-  std::bitset<60> pillars;
-
-  bool Has(const Pillar& p) const {
-    return ((stems >> p.stem) & 1u) || ((branches >> p.branch) & 1u) || pillars.test(p.Index());
-  }
-};
-
-// An entry of single stems and branches ("午戌": a day whose stem or branch
-// is one of them), or with `pillars` an entry of whole pillars ("庚申辛酉").
-// "-" is an entry that no day matches (a month in which the spirit has no day).
-DayMatch ParseEntry(const std::string& entry, bool pillars) {
-  DayMatch m;
-  if (entry == "-") return m;
-  const std::vector<std::string> chars = text::Characters(entry);
-  if (pillars) {
-    if (chars.size() % 2 != 0) throw std::logic_error("almanac rules: odd pillar entry " + entry);
-    for (std::size_t i = 0; i < chars.size(); i += 2) {
-      const int s = StemBranchIndex(chars[i], false);
-      const int b = StemBranchIndex(chars[i + 1], true);
-      if (s < 0 || b < 0 || s % 2 != b % 2) throw std::logic_error("almanac rules: bad pillar in " + entry);
-      m.pillars.set(Pillar{s, b}.Index());
-    }
-    return m;
-  }
-  for (const std::string& c : chars) {
-    if (const int s = StemBranchIndex(c, false); s >= 0) {
-      m.stems |= static_cast<std::uint16_t>(1u << s);
-    } else if (const int b = StemBranchIndex(c, true); b >= 0) {
-      m.branches |= static_cast<std::uint16_t>(1u << b);
-    } else {
-      throw std::logic_error("almanac rules: bad character in " + entry);
-    }
-  }
-  return m;
-}
-
-// A rule table keyed by the month (twelve entries, 正月 first), the season
-// (four entries, 春 first) or by nothing (one entry), matched against the day.
-enum class Key { Month, Season, Day };
-
-using Predicate = std::function<bool(const RuleInput&)>;
-
-Predicate Keyed(Key key, std::string_view table, bool pillars) {
-  const std::vector<std::string> words = Words(table);
-  const std::size_t expected = key == Key::Month ? 12 : key == Key::Season ? 4 : 1;
-  if (words.size() != expected)
-    throw std::logic_error("almanac rules: wrong entry count in " + std::string(table));
-  std::vector<DayMatch> entries;
-  for (const auto& w : words) entries.push_back(ParseEntry(w, pillars));
-  return [key, entries](const RuleInput& in) {
-    const int at = key == Key::Month ? in.monthIndex : key == Key::Season ? in.season : 0;
-    return entries[static_cast<std::size_t>(at)].Has(in.f.day);
-  };
-}
-
-Predicate ByMonth(std::string_view table) { return Keyed(Key::Month, table, false); }
-Predicate ByMonthPillar(std::string_view table) { return Keyed(Key::Month, table, true); }
-Predicate BySeason(std::string_view table) { return Keyed(Key::Season, table, false); }
-Predicate BySeasonPillar(std::string_view table) { return Keyed(Key::Season, table, true); }
-Predicate OnDays(std::string_view chars) { return Keyed(Key::Day, chars, false); }
-Predicate OnPillars(std::string_view pillars) {
-  // One entry of many pillars: the blanks only make the list readable.
-  std::string joined;
-  for (const auto& w : Words(pillars)) joined += w;
-  return Keyed(Key::Day, joined, true);
-}
-
-struct SpiritRule {
-  std::string_view name;
-  Predicate applies;
-  ActivitySet suits;
-  ActivitySet forbids;
-  bool suitsNothing = false;  // a day of this spirit suits nothing at all
-};
-
-SpiritRule Good(std::string_view name, Predicate p, std::string_view suits) {
-  return {name, std::move(p), Activities(suits), {}, false};
-}
-
-SpiritRule Bad(std::string_view name, Predicate p, std::string_view forbids, bool suitsNothing = false) {
-  return {name, std::move(p), {}, Activities(forbids), suitsNothing};
-}
-
-// 气往亡: the day so many days into the month, counting the jie day as the
-// first: 立春 7, 惊蛰 14, 清明 21, 立夏 8, 芒种 16, 小暑 24, 立秋 9, 白露 18,
-// 寒露 27, 立冬 10, 大雪 20, 小寒 30.
-constexpr std::array<int, 12> kQiWangwang = {7, 14, 21, 8, 16, 24, 9, 18, 27, 10, 20, 30};
-
-bool IsQiWangwang(const RuleInput& in) {
-  return in.f.daysIntoMonth + 1 == kQiWangwang[static_cast<std::size_t>(in.monthIndex)];
-}
-bool ClashesTheYear(const RuleInput& in) { return in.f.day.branch == Mod(in.f.yearBranch + 6, 12); }
-bool IsEveOfFenZhi(const RuleInput& in) { return in.f.eveOfFenZhi; }
-bool IsEveOfLi(const RuleInput& in) { return in.f.eveOfLi; }
-
-// The auspicious spirits (吉神), each with what it favours. Month tables run
-// from 正月 (the 寅 month) to 十二月; season tables from 春 to 冬.
-const std::vector<SpiritRule>& GoodSpirits() {
-  static const std::vector<SpiritRule> rules = {
-      // 天德: 正丁 二坤 三壬 四辛 五乾 六甲 七癸 八艮 九丙 十乙 十一巽 十二庚. In the
-      // four middle months of the seasons (卯午酉子) it stands on a trigram,
-      // which no day is, so those months have no 天德 day and no 天德合 day.
-      Good("天德", ByMonth("丁 - 壬 辛 - 甲 癸 - 丙 乙 - 庚"), "祭祀 祈福 求嗣 修造 赴任"),
-      // 天德合: the stem that combines with 天德 (丁壬 辛丙 甲己 癸戊 乙庚).
-      Good("天德合", ByMonth("壬 - 丁 丙 - 己 戊 - 辛 庚 - 乙"), "祭祀 祈福 修造"),
-      // 月德: 寅午戌月丙, 亥卯未月甲, 申子辰月壬, 巳酉丑月庚.
-      Good("月德", ByMonth("丙 甲 壬 庚 丙 甲 壬 庚 丙 甲 壬 庚"), "祭祀 祈福 求嗣 修造 赴任"),
-      // 月德合: the stem that combines with 月德.
-      Good("月德合", ByMonth("辛 己 丁 乙 辛 己 丁 乙 辛 己 丁 乙"), "祭祀 祈福 修造"),
-      // 天恩: 甲子至戊辰, 己卯至癸未, 己酉至癸丑 (fifteen days).
-      Good("天恩", OnPillars("甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 己酉 庚戌 辛亥 壬子 癸丑"),
-           "祭祀 祈福 斋醮"),
-      // 天愿: one pillar in each month.
-      Good("天愿", ByMonthPillar("乙亥 甲戌 乙酉 丙申 丁未 戊午 己巳 庚辰 辛卯 壬寅 癸丑 甲子"),
-           "嫁娶 纳采 订盟 出行"),
-      // 月恩: 正丙 二丁 三庚 四己 五戊 六辛 七壬 八癸 九庚 十乙 十一甲 十二辛.
-      Good("月恩", ByMonth("丙 丁 庚 己 戊 辛 壬 癸 庚 乙 甲 辛"), "嫁娶 移徙 修造 赴任"),
-      // 月空: 寅午戌月壬, 亥卯未月庚, 申子辰月丙, 巳酉丑月甲.
-      Good("月空", ByMonth("壬 庚 丙 甲 壬 庚 丙 甲 壬 庚 丙 甲"), "修造 上梁"),
-      // 母仓: the element that bears the season's: 春亥子 夏寅卯 秋辰戌丑未 冬申酉.
-      Good("母仓", BySeason("亥子 寅卯 辰戌丑未 申酉"), "栽种 纳财"),
-      // 四相: the stems of the element the season brings on: 春丙丁 夏戊己 秋壬癸 冬甲乙.
-      Good("四相", BySeason("丙丁 戊己 壬癸 甲乙"), "修造 栽种"),
-      // 时德: 春午 夏辰 秋子 冬寅.
-      Good("时德", BySeason("午 辰 子 寅"), "祈福 赴任"),
-      // 王日 官日 守日 相日 民日: the five days of the season.
-      Good("王日", BySeason("寅 巳 申 亥"), "赴任"),
-      Good("官日", BySeason("卯 午 酉 子"), "赴任"),
-      Good("守日", BySeason("酉 子 卯 午"), ""),
-      Good("相日", BySeason("巳 申 亥 寅"), "赴任"),
-      Good("民日", BySeason("午 酉 子 卯"), "栽种 交易"),
-      // 驿马: the branch that clashes the first of the month's triad:
-      // 寅午戌月申, 亥卯未月巳, 申子辰月寅, 巳酉丑月亥.
-      Good("驿马", ByMonth("申 巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥"), "出行 移徙 赴任"),
-      // 天马: 正午 二申 三戌 四子 五寅 六辰, and again from 七月.
-      Good("天马", ByMonth("午 申 戌 子 寅 辰 午 申 戌 子 寅 辰"), "出行 赴任"),
-      // 天喜: 正月戌, forward through the branches.
-      Good("天喜", ByMonth("戌 亥 子 丑 寅 卯 辰 巳 午 未 申 酉"), "嫁娶 纳采 订盟"),
-      // 天医: 正月丑, forward. It favours healing, which has no word in the glossary.
-      Good("天医", ByMonth("丑 寅 卯 辰 巳 午 未 申 酉 戌 亥 子"), ""),
-      // 生气: 正月子, forward.
-      Good("生气", ByMonth("子 丑 寅 卯 辰 巳 午 未 申 酉 戌 亥"), "动土 修造 栽种"),
-      // 益后: 正子 二午 三丑 四未 五寅 六申 七卯 八酉 九辰 十戌 十一巳 十二亥.
-      Good("益后", ByMonth("子 午 丑 未 寅 申 卯 酉 辰 戌 巳 亥"), "嫁娶 修造 求嗣"),
-      // 续世: the branch after 益后.
-      Good("续世", ByMonth("丑 未 寅 申 卯 酉 辰 戌 巳 亥 午 子"), "嫁娶 求嗣"),
-      // 三合: the other two branches of the month branch's triad.
-      Good("三合", ByMonth("午戌 未亥 申子 酉丑 戌寅 亥卯 子辰 丑巳 寅午 卯未 辰申 巳酉"),
-           "嫁娶 纳采 订盟 立券 交易"),
-      // 六合: the branch that combines with the month branch (寅亥 卯戌 辰酉 巳申 午未 子丑).
-      Good("六合", ByMonth("亥 戌 酉 申 未 午 巳 辰 卯 寅 丑 子"), "嫁娶 订盟 交易"),
-      // 阳德: 正月戌, forward through the yang branches.
-      Good("阳德", ByMonth("戌 子 寅 辰 午 申 戌 子 寅 辰 午 申"), "嫁娶 修造"),
-      // 阴德: 正月酉, backward through the yin branches.
-      Good("阴德", ByMonth("酉 未 巳 卯 丑 亥 酉 未 巳 卯 丑 亥"), "祭祀 祈福"),
-      // 金堂: 正辰 二戌 三巳 四亥 五午 六子 七未 八丑 九申 十寅 十一酉 十二卯.
-      Good("金堂", ByMonth("辰 戌 巳 亥 午 子 未 丑 申 寅 酉 卯"), "修造 入宅 上梁"),
-      // 玉宇: the branch before 金堂.
-      Good("玉宇", ByMonth("卯 酉 辰 戌 巳 亥 午 子 未 丑 申 寅"), "入宅 修造 安门"),
-      // 鸣吠: the fourteen days on which the dead are buried with the cock's crow and the dog's bark:
-      // 庚午 壬申 癸酉 壬午 甲申 乙酉 己酉 丙申 丁酉 壬寅 丙午 庚寅 庚申 辛酉.
-      Good("鸣吠", OnPillars("庚午 壬申 癸酉 壬午 甲申 乙酉 己酉 丙申 丁酉 壬寅 丙午 庚寅 庚申 辛酉"),
-           "安葬 入殓 破土 移柩 修坟"),
-      // 鸣吠对: the ten days that answer them.
-      Good("鸣吠对", OnPillars("丙寅 丁卯 丙子 辛卯 甲午 庚子 癸卯 壬子 甲寅 乙卯"), "安葬 入殓 破土"),
-      // 除神: the 申 and 酉 days, when metal sweeps away.
-      Good("除神", OnDays("申酉"), "解除 拆卸"),
-      // 五合: the 寅 and 卯 days (甲寅乙卯 日月合, 丙寅丁卯 阴阳合, 戊寅己卯 人民合, 庚寅辛卯 金石合,
-      // 壬寅癸卯 江河合).
-      Good("五合", OnDays("寅卯"), "订盟 纳采 立券 交易"),
-  };
-  return rules;
-}
-
-// The inauspicious spirits (凶神), each with what it forbids.
-const std::vector<SpiritRule>& BadSpirits() {
-  static const std::vector<SpiritRule> rules = {
-      // 岁破: the branch that clashes the year's.
-      Bad("岁破", ClashesTheYear, "嫁娶 出行 动土 修造 安葬 入宅 移徙 开市"),
-      // 月破: the branch that clashes the month's; it is always the officer 破,
-      // whose rule forbids the great matters.
-      Bad("月破", ByMonth("申 酉 戌 亥 子 丑 寅 卯 辰 巳 午 未"), ""),
-      // 大耗 lies with 月破, 小耗 the branch before it: losses of goods.
-      Bad("大耗", ByMonth("申 酉 戌 亥 子 丑 寅 卯 辰 巳 午 未"), "开仓 纳财 交易"),
-      Bad("小耗", ByMonth("未 申 酉 戌 亥 子 丑 寅 卯 辰 巳 午"), "开仓 纳财 交易 立券"),
-      // The three sha of the month's triad: 劫煞 灾煞 月煞, the three
-      // branches before the triad's first (寅午戌月 亥子丑, 亥卯未月 申酉戌,
-      // 申子辰月 巳午未, 巳酉丑月 寅卯辰).
-      Bad("劫煞", ByMonth("亥 申 巳 寅 亥 申 巳 寅 亥 申 巳 寅"), "嫁娶 出行 移徙 修造 赴任"),
-      Bad("灾煞", ByMonth("子 酉 午 卯 子 酉 午 卯 子 酉 午 卯"), "出行 动土 修造"),
-      Bad("月煞", ByMonth("丑 戌 未 辰 丑 戌 未 辰 丑 戌 未 辰"), "嫁娶 动土 修造 开市"),
-      // 天火: 正子 二卯 三午 四酉, three times round.
-      Bad("天火", ByMonth("子 卯 午 酉 子 卯 午 酉 子 卯 午 酉"), "修造 上梁"),
-      // 月厌: 正月戌, backward through the branches; 地火 lies with it, 厌对 opposite.
-      Bad("月厌", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), "嫁娶 出行 移徙"),
-      Bad("地火", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), "栽种"),
-      Bad("厌对", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "嫁娶 纳采"),
-      // 四击: 春戌 夏丑 秋辰 冬未.
-      Bad("四击", BySeason("戌 丑 辰 未"), "出行"),
-      // 复日: one stem a month, the stem of the month's own element repeated:
-      // 正甲 二乙 三戊 四丙 五丁 六己 七庚 八辛 九戊 十壬 十一癸 十二己.
-      Bad("复日", ByMonth("甲 乙 戊 丙 丁 己 庚 辛 戊 壬 癸 己"),
-          "安葬 入殓 破土 移柩"),
-      // 重日: the 巳 and 亥 days.
-      Bad("重日", OnDays("巳亥"), "安葬 入殓 破土 移柩"),
-      // 天罡: 正巳 二子 三未 四寅, seven branches on each month; 河魁 opposite.
-      Bad("天罡", ByMonth("巳 子 未 寅 酉 辰 亥 午 丑 申 卯 戌"), "嫁娶 修造 入宅 上梁"),
-      Bad("河魁", ByMonth("亥 午 丑 申 卯 戌 巳 子 未 寅 酉 辰"), "嫁娶 修造 入宅 上梁"),
-      // 死神: 正月巳, forward; 死气: 正月午, forward.
-      Bad("死神", ByMonth("巳 午 未 申 酉 戌 亥 子 丑 寅 卯 辰"), ""),
-      Bad("死气", ByMonth("午 未 申 酉 戌 亥 子 丑 寅 卯 辰 巳"), "栽种"),
-      // 往亡: 正寅 二巳 三申 四亥 五卯 六午 七酉 八子 九辰 十未 十一戌 十二丑.
-      Bad("往亡", ByMonth("寅 巳 申 亥 卯 午 酉 子 辰 未 戌 丑"), "出行 嫁娶 移徙 赴任 入宅"),
-      // 气往亡: counted in days from the month's jie (kQiWangwang).
-      Bad("气往亡", IsQiWangwang, "出行 嫁娶 移徙 赴任 入宅"),
-      // 归忌: 孟月丑 仲月寅 季月子.
-      Bad("归忌", ByMonth("丑 寅 子 丑 寅 子 丑 寅 子 丑 寅 子"), "出行 嫁娶 移徙 入宅"),
-      // 血支: 正月丑, forward; 血忌: 正丑 二未 三寅 四申 ... They forbid the
-      // needle, which has no word in the glossary.
-      Bad("血支", ByMonth("丑 寅 卯 辰 巳 午 未 申 酉 戌 亥 子"), ""),
-      Bad("血忌", ByMonth("丑 未 寅 申 卯 酉 辰 戌 巳 亥 午 子"), ""),
-      // 天吏: 正酉 二午 三卯 四子, three times round; 大时 (咸池) opposite.
-      Bad("天吏", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), "赴任 出行"),
-      Bad("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), "嫁娶"),
-      // 五虚: the triad the season's element overcomes: 春巳酉丑 夏申子辰 秋亥卯未 冬寅午戌.
-      Bad("五虚", BySeason("巳酉丑 申子辰 亥卯未 寅午戌"), "开市 纳财 开仓 栽种"),
-      // 土符: 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰 十一申 十二子.
-      Bad("土符", ByMonth("丑 巳 酉 寅 午 戌 卯 未 亥 辰 申 子"), "动土 破土 修造 起基"),
-      // 月刑: the branch the month branch punishes (寅巳 卯子 辰辰 巳申 午午 未丑 ...).
-      Bad("月刑", ByMonth("巳 子 辰 申 午 丑 寅 酉 未 亥 卯 戌"), ""),
-      // 月害: the branch that harms the month branch (寅巳 卯辰 申亥 酉戌 子未 丑午).
-      Bad("月害", ByMonth("巳 辰 卯 寅 丑 子 亥 戌 酉 申 未 午"), ""),
-      // 天贼: 正月丑, running backward through the branches month by month.
-      Bad("天贼", ByMonth("丑 子 亥 戌 酉 申 未 午 巳 辰 卯 寅"), "出行 修造 开仓"),
-      // 游祸: 正巳 二寅 三亥 四申, three times round.
-      Bad("游祸", ByMonth("巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥 申"), "祈福 祭祀 斋醮"),
-      // 五离: the 申 and 酉 days (甲申乙酉 天地离, 丙申丁酉 日月离, ...).
-      Bad("五离", OnDays("申酉"), "嫁娶 订盟 纳采 立券 交易"),
-      // 四废: the pillars of the element dead in the season: 春庚申辛酉
-      // 夏壬子癸亥 秋甲寅乙卯 冬丙午丁巳. Nothing is begun on them.
-      Bad("四废", BySeasonPillar("庚申辛酉 壬子癸亥 甲寅乙卯 丙午丁巳"),
-          "嫁娶 出行 动土 修造 安葬 入宅 移徙 开市 赴任", true),
-      // 四离: the eve of 春分 夏至 秋分 冬至; 四绝: the eve of 立春 立夏 立秋
-      // 立冬. The great matters are not undertaken on them.
-      Bad("四离", IsEveOfFenZhi, "嫁娶 出行 赴任 移徙 开市", true),
-      Bad("四绝", IsEveOfLi, "嫁娶 出行 赴任 移徙 开市", true),
-  };
-  return rules;
-}
-
-// 建除十二神: what each officer suits and forbids.
-struct OfficerRule {
-  ActivitySet suits;
-  ActivitySet forbids;
-};
-
-const std::array<OfficerRule, 12>& OfficerRules() {
-  static const std::array<OfficerRule, 12> rules = {{
-      // 建: set out and take office; the earth and the granary stay closed.
-      {Activities("祭祀 出行 祈福 赴任 冠笄"), Activities("安葬 动土 破土 修造 开仓")},
-      // 除: clear away the old.
-      {Activities("祭祀 祈福 解除 拆卸 斋醮"), Activities("赴任 开仓")},
-      // 满: fill the stores; nothing is planted or buried.
-      {Activities("祭祀 祈福 开市 立券 交易 纳财"), Activities("安葬 动土 栽种 赴任")},
-      // 平: level and mend.
-      {Activities("动土 修造 安门 修坟"), Activities("栽种 开仓")},
-      // 定: settle agreements and marriages; no journeys.
-      {Activities("嫁娶 祭祀 纳采 入宅 订盟 立券 交易 冠笄"), Activities("出行 移徙 赴任")},
-      // 执: hold on; nothing moves out.
-      {Activities("祭祀 祈福 栽种 立券 求嗣"), Activities("出行 移徙 入宅 开市 开仓")},
-      // 破: the day clashes the month: nothing is begun.
-      {Activities(""),
-       Activities("嫁娶 出行 动土 开光 纳采 移徙 入宅 修造 开市 订盟 立券 交易 上梁 赴任 安葬")},
-      // 危: take care; no journeys and no building high.
-      {Activities("祭祀 祈福 安床"), Activities("出行 移徙 修造 开市 上梁")},
-      // 成: everything comes to completion.
-      {Activities(
-           "嫁娶 出行 祈福 动土 安床 开光 纳采 移徙 入宅 修造 开市 订盟 立券 交易 求嗣 上梁 起基 挂匾"),
-       Activities("")},
-      // 收: gather in; nothing is sent away.
-      {Activities("纳采 栽种 立券 交易 纳财"), Activities("安葬 出行 开市 移柩")},
-      // 开: open up; no grave is opened or closed.
-      {Activities("嫁娶 祭祀 出行 祈福 开光 移徙 入宅 栽种 开市 求嗣 上梁 赴任 挂匾"),
-       Activities("安葬 破土")},
-      // 闭: close and store away.
-      {Activities("安葬 纳财 修坟"), Activities("嫁娶 出行 开光 移徙 开市 赴任")},
-  }};
-  return rules;
-}
-
-std::vector<std::string_view> ActivityList(const ActivitySet& set) {
+// The glossary words whose activity is in `deeds`, in the glossary's order.
+std::vector<std::string_view> ActivityList(const book::DeedSet& deeds) {
   std::vector<std::string_view> out;
-  for (std::size_t i = 0; i < ActivityNames.size(); ++i) {
-    if (set.test(i)) out.push_back(ActivityNames[i]);
+  for (const std::string_view word : ActivityNames) {
+    if ((book::DeedOfActivity(word) & deeds).any()) out.push_back(word);
   }
   return out;
 }
@@ -459,9 +150,8 @@ std::string PengzuTaboos(const Pillar& day) {
 
 AlmanacEngine::AlmanacEngine(TermInstantSource source) : source_(std::move(source)) {
   // Build the rule tables now, so a malformed table shows at once.
-  GoodSpirits();
-  BadSpirits();
-  OfficerRules();
+  book::Spirits();
+  for (const std::string_view word : ActivityNames) book::DeedOfActivity(word);
 }
 
 const std::array<long, 24>& AlmanacEngine::TermDays(int year) {
@@ -494,29 +184,16 @@ bool IsYellowRoad(int roadSpirit) {
 
 DayVerdict JudgeDay(const DayFacts& facts) {
   const int monthIndex = Mod(facts.month - 2, 12);
-  const RuleInput in{facts, monthIndex, monthIndex / 3};
-  const int officer = OfficerOf(facts.month, facts.day.branch);
-  const OfficerRule& rule = OfficerRules()[static_cast<std::size_t>(officer)];
-  ActivitySet suits = rule.suits;
-  ActivitySet forbids = rule.forbids;
-  bool suitsNothing = officer == 6;  // 破: the day clashes the month
+  const book::Judgement j =
+      book::Judge({facts, monthIndex, monthIndex / 3, OfficerOf(facts.month, facts.day.branch)});
   DayVerdict v;
-  for (const SpiritRule& r : GoodSpirits()) {
-    if (!r.applies(in)) continue;
-    v.goodSpirits.push_back(r.name);
-    suits |= r.suits;
-  }
-  for (const SpiritRule& r : BadSpirits()) {
-    if (!r.applies(in)) continue;
-    v.badSpirits.push_back(r.name);
-    forbids |= r.forbids;
-    suitsNothing = suitsNothing || r.suitsNothing;
-  }
-  // What any rule forbids is not suited, whatever the good spirits favour.
-  if (suitsNothing) suits.reset();
-  suits &= ~forbids;
-  v.suits = ActivityList(suits);
-  v.forbids = ActivityList(forbids);
+  v.goodSpirits = j.goodSpirits;
+  v.badSpirits = j.badSpirits;
+  v.settle = j.settle;
+  if (j.nothing) return v;
+  v.suits = ActivityList(j.suits);
+  v.forbids = ActivityList(j.forbids);
+  v.restOmitted = j.restOmitted && !v.suits.empty();
   return v;
 }
 
@@ -556,7 +233,13 @@ AlmanacDay AlmanacEngine::Day(DateTime date) {
   // its eve lies in the same Gregorian year.
   for (const int t : {5, 11, 17, 23})
     f.eveOfFenZhi = f.eveOfFenZhi || terms[static_cast<std::size_t>(t)] == today + 1;
-  for (const int t : {2, 8, 14, 20}) f.eveOfLi = f.eveOfLi || terms[static_cast<std::size_t>(t)] == today + 1;
+  for (const int t : {2, 8, 14, 20}) {
+    const long li = terms[static_cast<std::size_t>(t)];
+    f.eveOfLi = f.eveOfLi || li == today + 1;
+    // 土王用事: the eighteen days before each 立.
+    f.earthKing = f.earthKing || (li - 18 <= today && today < li);
+  }
+  for (const int t : {5, 11, 17, 23}) f.fenZhiDay = f.fenZhiDay || terms[static_cast<std::size_t>(t)] == today;
   d.verdict = JudgeDay(f);
   return d;
 }
@@ -587,8 +270,10 @@ AlmanacRow AlmanacEngine::Row(DateTime date) {
   row.pzbj = PengzuTaboos(d.day);
   row.jsyq = JoinOr(d.verdict.goodSpirits, "无");
   row.yi = JoinOr(d.verdict.suits, "诸事不宜");
+  if (d.verdict.restOmitted) row.yi += " 馀事勿取";
   row.xsyq = JoinOr(d.verdict.badSpirits, "无");
-  row.ji = JoinOr(d.verdict.forbids, "诸事不忌");
+  // A day on which everything is forbidden says so in both lines.
+  row.ji = JoinOr(d.verdict.forbids, d.verdict.settle == "诸事皆忌" ? "诸事不宜" : "诸事不忌");
   return row;
 }
 

@@ -29,8 +29,13 @@ using TermInstantSource = std::function<DateTime(int year, int term)>;
 extern const std::array<std::string_view, 12> OfficerNames;
 // The twelve spirits of the yellow and the black road, from 青龙.
 extern const std::array<std::string_view, 12> RoadSpiritNames;
-// What a day may suit or forbid, in the order the almanac lists them.
+// What a day may suit or forbid, in the order the almanac lists them: the
+// words of the glossary, each the almanac's name for one of the book's
+// activities (see ActivityParent).
 extern const std::vector<std::string_view> ActivityNames;
+// The book's activity (用事) a glossary word stands for: "出行" is the book's
+// 遣使, the folk word "入宅" follows 般移.
+std::string_view ActivityParent(std::string_view activity);
 
 // What the rules of the officers and the day spirits look at.
 struct DayFacts {
@@ -40,6 +45,8 @@ struct DayFacts {
   long daysIntoMonth = 0;    // days since the month's jie, 0 on the jie day itself
   bool eveOfFenZhi = false;  // the day before 春分, 夏至, 秋分 or 冬至
   bool eveOfLi = false;      // the day before 立春, 立夏, 立秋 or 立冬
+  bool fenZhiDay = false;    // the day of 春分, 夏至, 秋分 or 冬至
+  bool earthKing = false;    // 土王用事: from the sun at 27° before a 立 to its eve
 };
 
 // The spirits in force on a day and what the day suits and forbids.
@@ -48,6 +55,11 @@ struct DayVerdict {
   std::vector<std::string_view> badSpirits;
   std::vector<std::string_view> suits;  // in the order of ActivityNames
   std::vector<std::string_view> forbids;
+  // How the day settles what is both favoured and forbidden: 从宜不从忌,
+  // 从宜亦从忌, 从忌不从宜 or 诸事皆忌.
+  std::string_view settle;
+  // The day forbids all but a few things: 宜 ends in 馀事勿取.
+  bool restOmitted = false;
 };
 
 // The officer (index into OfficerNames) of a day in a month: 建 falls on the

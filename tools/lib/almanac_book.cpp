@@ -1,0 +1,730 @@
+#include "tools/lib/almanac_book.h"
+
+#include <cstdint>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+#include "common/text.h"
+
+namespace vantrel::tools::book {
+
+// The court's sixty-seven, the common thirty-seven and the trade almanac's
+// sixty activities, each once, and the few the spirits' own entries name
+// (苫盖, 针刺, 修筑园圃, 安神, 修祠宇, 乘船渡水).
+const std::vector<std::string_view> Deeds = {
+    "祭祀",     "祈福",     "求嗣",     "上册进表章", "上表章",   "颁诏",     "覃恩",     "肆赦",
+    "施恩封拜", "袭爵受封", "诏命公卿", "招贤",       "举正直",   "施恩惠",   "恤孤惸",   "宣政事",
+    "布政事",   "行惠爱",   "雪冤枉",   "缓刑狱",     "庆赐",     "赏贺",     "宴会",     "会亲友",
+    "入学",     "冠带",     "行幸",     "遣使",       "安抚边境", "选将训兵", "出师",     "上官赴任",
+    "临政亲民", "陈词讼",   "结婚姻",   "纳采问名",   "嫁娶",     "进人口",   "般移",     "远回",
+    "安床",     "解除",     "沐浴",     "整容剃头",   "整手足甲", "求医疗病", "针刺",     "裁制",
+    "营建宫室", "修宫室",   "缮城郭",   "筑堤防",     "兴造动土", "竖柱上梁", "修仓库",   "鼓铸",
+    "苫盖",     "经络",     "酝酿",     "开市",       "立券",     "交易",     "纳财",     "开仓库出货财",
+    "修置产室", "开渠穿井", "安碓硙",   "补垣塞穴",   "扫舍宇",   "修饰垣墙", "平治道涂", "破屋坏垣",
+    "伐木",     "捕捉",     "畋猎",     "取鱼",       "乘船渡水", "栽种",     "修筑园圃", "牧养",
+    "纳畜",     "破土",     "安葬",     "启攒",       "安神",     "修祠宇"};
+
+DeedSet DeedsOf(std::string_view words) {
+  DeedSet set;
+  std::size_t start = 0;
+  while (start < words.size()) {
+    std::size_t end = words.find(' ', start);
+    if (end == std::string_view::npos) end = words.size();
+    const std::string_view word = words.substr(start, end - start);
+    if (!word.empty()) {
+      std::size_t i = 0;
+      while (i < Deeds.size() && Deeds[i] != word) ++i;
+      if (i == Deeds.size()) throw std::logic_error("almanac rules: unknown activity " + std::string(word));
+      set.set(i);
+    }
+    start = end + 1;
+  }
+  return set;
+}
+
+DeedSet DeedOfActivity(std::string_view activity) { return DeedsOf(ActivityParent(activity)); }
+
+namespace {
+
+// ---------------------------------------------------------------------------
+// Matching a day against a table.
+
+std::vector<std::string> Words(std::string_view table) {
+  std::vector<std::string> words;
+  std::size_t start = 0;
+  while (start < table.size()) {
+    std::size_t end = table.find(' ', start);
+    if (end == std::string_view::npos) end = table.size();
+    if (end > start) words.emplace_back(table.substr(start, end - start));
+    start = end + 1;
+  }
+  return words;
+}
+
+// A set of stems, branches and pillars a day may be matched against.
+struct DayMatch {
+  std::uint16_t stems = 0;
+  std::uint16_t branches = 0;
+  std::bitset<60> pillars;
+
+  bool Has(const Pillar& p) const {
+    return ((stems >> p.stem) & 1u) || ((branches >> p.branch) & 1u) || pillars.test(p.Index());
+  }
+};
+
+// An entry of single stems and branches ("午戌": a day whose stem or branch
+// is one of them), or with `pillars` an entry of whole pillars ("庚申辛酉").
+// "-" is an entry that no day matches (a month in which the spirit has no day).
+DayMatch ParseEntry(const std::string& entry, bool pillars) {
+  DayMatch m;
+  if (entry == "-") return m;
+  const std::vector<std::string> chars = text::Characters(entry);
+  if (pillars) {
+    if (chars.size() % 2 != 0) throw std::logic_error("almanac rules: odd pillar entry " + entry);
+    for (std::size_t i = 0; i < chars.size(); i += 2) {
+      const int s = StemBranchIndex(chars[i], false);
+      const int b = StemBranchIndex(chars[i + 1], true);
+      if (s < 0 || b < 0 || s % 2 != b % 2) throw std::logic_error("almanac rules: bad pillar in " + entry);
+      m.pillars.set(Pillar{s, b}.Index());
+    }
+    return m;
+  }
+  for (const std::string& c : chars) {
+    if (const int s = StemBranchIndex(c, false); s >= 0) {
+      m.stems |= static_cast<std::uint16_t>(1u << s);
+    } else if (const int b = StemBranchIndex(c, true); b >= 0) {
+      m.branches |= static_cast<std::uint16_t>(1u << b);
+    } else {
+      throw std::logic_error("almanac rules: bad character in " + entry);
+    }
+  }
+  return m;
+}
+
+// A rule table keyed by the month (twelve entries, 正月 first), the season
+// (four entries, 春 first) or by nothing (one entry), matched against the day.
+enum class Key { Month, Season, Day };
+
+Predicate Keyed(Key key, std::string_view table, bool pillars) {
+  const std::vector<std::string> words = Words(table);
+  const std::size_t expected = key == Key::Month ? 12 : key == Key::Season ? 4 : 1;
+  if (words.size() != expected)
+    throw std::logic_error("almanac rules: wrong entry count in " + std::string(table));
+  std::vector<DayMatch> entries;
+  for (const auto& w : words) entries.push_back(ParseEntry(w, pillars));
+  return [key, entries](const Input& in) {
+    const int at = key == Key::Month ? in.monthIndex : key == Key::Season ? in.season : 0;
+    return entries[static_cast<std::size_t>(at)].Has(in.f.day);
+  };
+}
+
+Predicate ByMonth(std::string_view table) { return Keyed(Key::Month, table, false); }
+Predicate ByMonthPillar(std::string_view table) { return Keyed(Key::Month, table, true); }
+Predicate BySeason(std::string_view table) { return Keyed(Key::Season, table, false); }
+Predicate BySeasonPillar(std::string_view table) { return Keyed(Key::Season, table, true); }
+Predicate OnDays(std::string_view chars) { return Keyed(Key::Day, chars, false); }
+Predicate OnPillars(std::string_view pillars) {
+  // One entry of many pillars: the blanks only make the list readable.
+  std::string joined;
+  for (const auto& w : Words(pillars)) joined += w;
+  return Keyed(Key::Day, joined, true);
+}
+// The officer of the day (0 建 .. 11 闭).
+Predicate OnOfficer(int officer) {
+  return [officer](const Input& in) { return in.officer == officer; };
+}
+
+// 气往亡: the day so many days into the month, counting the jie day as the
+// first: 立春 7, 惊蛰 14, 清明 21, 立夏 8, 芒种 16, 小暑 24, 立秋 9, 白露 18,
+// 寒露 27, 立冬 10, 大雪 20, 小寒 30.
+constexpr std::array<int, 12> kQiWangwang = {7, 14, 21, 8, 16, 24, 9, 18, 27, 10, 20, 30};
+
+bool IsQiWangwang(const Input& in) {
+  return in.f.daysIntoMonth + 1 == kQiWangwang[static_cast<std::size_t>(in.monthIndex)];
+}
+
+// ---------------------------------------------------------------------------
+// The activities the entries share.
+
+// What the great 凶神 never forbid (their "止不忌"): worship, the court's
+// mercies, school, bathing, sweeping, the roads and the hunt.
+constexpr std::string_view kMercies = "祭祀 覃恩 肆赦 施恩惠 恤孤惸 行惠爱 雪冤枉 缓刑狱";
+// War and healing: what a great 凶神 lifted by a virtue still forbids.
+constexpr std::string_view kWarAndHealing = "安抚边境 选将训兵 出师 求医疗病";
+constexpr std::string_view kWar = "安抚边境 选将训兵 出师";
+// The earth works forbidden by 土府, 土符, 地囊 and 土王用事.
+constexpr std::string_view kEarthWorks =
+    "营建宫室 修宫室 缮城郭 筑堤防 兴造动土 修仓库 修置产室 开渠穿井 安碓硙 补垣塞穴 修饰垣墙 平治道涂 "
+    "破屋坏垣 栽种 破土";
+// The stores: what 小耗, 四耗, 九空 and 四穷 forbid.
+constexpr std::string_view kStores = "修仓库 开市 立券 交易 纳财 开仓库出货财";
+// What the two 德, their 合 and 天赦 favour: the court's business, marriage,
+// moving, building, the fields and burial.
+constexpr std::string_view kVirtueDeeds =
+    "祭祀 祈福 求嗣 上册进表章 颁诏 覃恩 肆赦 施恩封拜 诏命公卿 招贤 举正直 施恩惠 恤孤惸 宣政事 行惠爱 "
+    "雪冤枉 缓刑狱 庆赐 赏贺 宴会 行幸 遣使 安抚边境 选将训兵 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 般移 "
+    "解除 求医疗病 裁制 营建宫室 缮城郭 兴造动土 竖柱上梁 修仓库 栽种 牧养 纳畜 安葬";
+// 月恩, 四相, 时德: the days the month's branch engenders.
+constexpr std::string_view kEngendered =
+    "祭祀 祈福 求嗣 施恩封拜 举正直 庆赐 赏贺 宴会 行幸 遣使 上官赴任 临政亲民 结婚姻 纳采问名 般移 解除 "
+    "求医疗病 裁制 修宫室 缮城郭 兴造动土 竖柱上梁 纳财 开仓库出货财 栽种 牧养";
+
+// The household's and the trade's business.
+constexpr std::string_view kTrade = "进人口 安床 经络 酝酿 开市 立券 交易 纳财 开仓库出货财";
+constexpr unsigned kGenerous = kDeHeSheYuan | kYueEn | kSiXiang | kShiDe;
+
+// Every activity but the listed ones.
+DeedSet AllBut(std::string_view words) {
+  DeedSet all;
+  for (std::size_t i = 0; i < Deeds.size(); ++i) all.set(i);
+  return all & ~DeedsOf(words);
+}
+
+// The great 凶神 of the three sha and the punishment forbid all but these.
+DeedSet ShaForbids() {
+  return AllBut(std::string(kMercies) + " 入学 沐浴 扫舍宇 平治道涂 伐木 捕捉 畋猎 取鱼 袭爵受封 上表章 会亲友 "
+                                        "陈词讼 远回 苫盖 针刺 乘船渡水 修筑园圃 安神 修祠宇");
+}
+
+Spirit Good(std::string_view name, Predicate p, std::string_view favours, unsigned virtue = 0) {
+  Spirit s;
+  s.name = name;
+  s.applies = std::move(p);
+  s.favours = DeedsOf(favours);
+  s.virtue = virtue;
+  return s;
+}
+
+// A lesser 凶神: with one of `liftedBy` present it forbids only `lifted`.
+Spirit Bad(std::string_view name, Predicate p, DeedSet forbids, unsigned liftedBy = 0, DeedSet lifted = {}) {
+  Spirit s;
+  s.name = name;
+  s.good = false;
+  s.applies = std::move(p);
+  s.forbids = forbids;
+  s.liftedBy = liftedBy;
+  s.lifted = lifted;
+  return s;
+}
+Spirit Bad(std::string_view name, Predicate p, std::string_view forbids, unsigned liftedBy = 0,
+           std::string_view lifted = "") {
+  return Bad(name, std::move(p), DeedsOf(forbids), liftedBy, DeedsOf(lifted));
+}
+
+// A great 凶神 with the cases the book distinguishes by month; `allBut` when
+// it forbids all but a few things ("止不忌 ...").
+Spirit Great(std::string_view name, Predicate p, DeedSet forbids, std::vector<Case> cases, bool allBut = true) {
+  Spirit s = Bad(name, std::move(p), forbids);
+  s.cases = std::move(cases);
+  s.allBut = allBut;
+  s.great = true;
+  return s;
+}
+
+Case When(std::string_view months, unsigned virtues, Outcome with, Outcome without,
+          std::string_view still = kWarAndHealing) {
+  return {months, virtues, with, without, DeedsOf(still)};
+}
+Case Always(std::string_view months, Outcome outcome, std::string_view still = kWarAndHealing) {
+  return When(months, 0, outcome, outcome, still);
+}
+
+Spirit Hidden(Spirit s) {
+  s.shown = false;
+  return s;
+}
+
+using O = Outcome;
+
+std::vector<Spirit> BuildSpirits() {
+  const DeedSet sha = ShaForbids();
+  // The officers 平 and 收 forbid what the sha forbid, less the small works
+  // of the house (平) and the gathering in (收).
+  const DeedSet pingForbids =
+      sha & ~DeedsOf("整容剃头 整手足甲 安碓硙 补垣塞穴 修饰垣墙 破屋坏垣 伐木");
+  const DeedSet shouForbids =
+      sha & ~DeedsOf("整容剃头 整手足甲 进人口 修仓库 纳财 安碓硙 补垣塞穴 修饰垣墙 破屋坏垣 栽种 牧养 纳畜");
+  // 月破 spares healing and pulling down; 四废 the small works of the body and the house.
+  const DeedSet poForbids = sha & ~DeedsOf("解除 求医疗病 破屋坏垣");
+  const DeedSet feiForbids = sha & ~DeedsOf("整容剃头 整手足甲 破屋坏垣");
+  // 月厌 forbids more than the sha: the roads, the trees and the journey home.
+  const DeedSet yanForbids = (sha | DeedsOf("平治道涂 伐木 远回"));
+  // 大时 and 天吏: the court's favours, marriage, moving, building and trade.
+  const std::string_view deathAndDefeat =
+      "祈福 求嗣 上册进表章 施恩封拜 诏命公卿 招贤 举正直 冠带 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 "
+      "临政亲民 结婚姻 纳采问名 嫁娶 进人口 般移 安床 解除 求医疗病 营建宫室 修宫室 缮城郭 筑堤防 兴造动土 "
+      "竖柱上梁 修仓库 开市 立券 交易 纳财 开仓库出货财 修置产室 栽种 牧养 纳畜";
+  // What the four 离 and 绝 days, the eves of the seasons' turns, leave open.
+  const DeedSet eveForbids =
+      AllBut("祭祀 解除 沐浴 整容剃头 整手足甲 补垣塞穴 扫舍宇 修饰垣墙 平治道涂 破屋坏垣 伐木");
+
+  std::vector<Spirit> s;
+  // ---- 吉神 -----------------------------------------------------------------
+  // 天德: 正丁 二坤 三壬 四辛 五乾 六甲 七癸 八艮 九丙 十乙 十一巽 十二庚. In the
+  // four middle months of the seasons (卯午酉子) it stands on a trigram,
+  // which no day is, so those months have no 天德 day and no 天德合 day.
+  s.push_back(Good("天德", ByMonth("丁 - 壬 辛 - 甲 癸 - 丙 乙 - 庚"), kVirtueDeeds, kTianDe));
+  // 天德合: the stem that combines with 天德 (丁壬 辛丙 甲己 癸戊 乙庚).
+  s.push_back(Good("天德合", ByMonth("壬 - 丁 丙 - 己 戊 - 辛 庚 - 乙"), kVirtueDeeds, kTianDeHe));
+  // 月德: 寅午戌月丙, 亥卯未月甲, 申子辰月壬, 巳酉丑月庚.
+  s.push_back(Good("月德", ByMonth("丙 甲 壬 庚 丙 甲 壬 庚 丙 甲 壬 庚"), kVirtueDeeds, kYueDe));
+  // 月德合: the stem that combines with 月德.
+  s.push_back(Good("月德合", ByMonth("辛 己 丁 乙 辛 己 丁 乙 辛 己 丁 乙"), kVirtueDeeds, kYueDeHe));
+  // 天赦: 春戊寅 夏甲午 秋戊申 冬甲子. As the two 德, but no war.
+  s.push_back(Good("天赦", BySeasonPillar("戊寅 甲午 戊申 甲子"), kVirtueDeeds, kTianShe));
+  // 天愿: one pillar in each month; the greatest of the good days.
+  s.push_back(Good("天愿", ByMonthPillar("乙亥 甲戌 乙酉 丙申 丁未 戊午 己巳 庚辰 辛卯 壬寅 癸丑 甲子"),
+                   "祭祀 祈福 求嗣 上册进表章 颁诏 覃恩 肆赦 施恩封拜 诏命公卿 招贤 举正直 施恩惠 恤孤惸 "
+                   "宣政事 行惠爱 雪冤枉 缓刑狱 庆赐 赏贺 宴会 行幸 遣使 安抚边境 选将训兵 上官赴任 "
+                   "临政亲民 结婚姻 纳采问名 嫁娶 进人口 般移 裁制 营建宫室 缮城郭 兴造动土 竖柱上梁 修仓库 "
+                   "经络 酝酿 开市 立券 交易 纳财 栽种 牧养 纳畜 安葬",
+                   kTianYuan));
+  // 月恩: 正丙 二丁 三庚 四己 五戊 六辛 七壬 八癸 九庚 十乙 十一甲 十二辛.
+  s.push_back(Good("月恩", ByMonth("丙 丁 庚 己 戊 辛 壬 癸 庚 乙 甲 辛"), kEngendered, kYueEn));
+  // 四相: the stems of the element the season brings on: 春丙丁 夏戊己 秋壬癸 冬甲乙.
+  s.push_back(Good("四相", BySeason("丙丁 戊己 壬癸 甲乙"), kEngendered, kSiXiang));
+  // 时德: 春午 夏辰 秋子 冬寅.
+  s.push_back(Good("时德", BySeason("午 辰 子 寅"), kEngendered, kShiDe));
+  // 天恩: 甲子至戊辰, 己卯至癸未, 己酉至癸丑 (fifteen days).
+  s.push_back(Good("天恩", OnPillars("甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 己酉 庚戌 辛亥 壬子 癸丑"),
+                   "覃恩 肆赦 施恩惠 恤孤惸 布政事 行惠爱 雪冤枉 缓刑狱 庆赐 赏贺 宴会"));
+  // 月空: 寅午戌月壬, 亥卯未月庚, 申子辰月丙, 巳酉丑月甲.
+  s.push_back(Good("月空", ByMonth("壬 庚 丙 甲 壬 庚 丙 甲 壬 庚 丙 甲"), "上表章"));
+  // 母仓: the element that bears the season's: 春亥子 夏寅卯 秋辰戌丑未 冬申酉.
+  s.push_back(Good("母仓", BySeason("亥子 寅卯 辰戌丑未 申酉"), "纳财 栽种 牧养 纳畜"));
+  // 阳德: 正月戌, forward through the yang branches; 阴德: 正月酉, backward
+  // through the yin branches.
+  s.push_back(Good("阳德", ByMonth("戌 子 寅 辰 午 申 戌 子 寅 辰 午 申"), "施恩惠 恤孤惸 行惠爱 雪冤枉 缓刑狱"));
+  s.push_back(Good("阴德", ByMonth("酉 未 巳 卯 丑 亥 酉 未 巳 卯 丑 亥"), "施恩惠 恤孤惸 行惠爱 雪冤枉 缓刑狱"));
+  // 王日 官日 守日 相日 民日: the five days of the season. 守日 is the
+  // season's 胎: 春酉 夏子 秋卯 冬午.
+  s.push_back(Good("王日", BySeason("寅 巳 申 亥"),
+                   "颁诏 覃恩 肆赦 施恩封拜 诏命公卿 招贤 举正直 施恩惠 恤孤惸 宣政事 行惠爱 雪冤枉 缓刑狱 "
+                   "庆赐 赏贺 宴会 行幸 遣使 安抚边境 选将训兵 上官赴任 临政亲民 裁制"));
+  s.push_back(Good("官日", BySeason("卯 午 酉 子"), "袭爵受封 上官赴任 临政亲民"));
+  s.push_back(Good("守日", BySeason("酉 子 卯 午"), "袭爵受封 上官赴任 临政亲民 安抚边境"));
+  s.push_back(Good("相日", BySeason("巳 申 亥 寅"), "袭爵受封 上官赴任 临政亲民"));
+  s.push_back(Good("民日", BySeason("午 酉 子 卯"),
+                   "宴会 结婚姻 纳采问名 进人口 般移 开市 立券 交易 纳财 栽种 牧养 纳畜"));
+  // 三合: the other two branches of the month branch's triad.
+  s.push_back(Good("三合", ByMonth("午戌 未亥 申子 酉丑 戌寅 亥卯 子辰 丑巳 寅午 卯未 辰申 巳酉"),
+                   "庆赐 赏贺 宴会 结婚姻 纳采问名 嫁娶 进人口 裁制 修宫室 缮城郭 兴造动土 竖柱上梁 修仓库 "
+                   "经络 酝酿 立券 交易 纳财 安碓硙 纳畜",
+                   kSanHe));
+  // 临日: 正午 二亥 三申 四丑 五戌 六卯 七子 八巳 九寅 十未 十一辰 十二酉.
+  s.push_back(Good("临日", ByMonth("午 亥 申 丑 戌 卯 子 巳 寅 未 辰 酉"), "上册进表章 上官赴任 临政亲民 陈词讼"));
+  // 驿马: the branch that clashes the first of the month's triad:
+  // 寅午戌月申, 亥卯未月巳, 申子辰月寅, 巳酉丑月亥. 天后 lies with it.
+  s.push_back(Good("驿马", ByMonth("申 巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥"), "行幸 遣使 般移"));
+  s.push_back(Good("天后", ByMonth("申 巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥"), "求医疗病"));
+  // 天马: 正午 二申 三戌 四子 五寅 六辰, and again from 七月.
+  s.push_back(Good("天马", ByMonth("午 申 戌 子 寅 辰 午 申 戌 子 寅 辰"), "行幸 遣使 般移"));
+  // The officers that bring good, and the spirits on their days: 建,
+  // 除 with 吉期 (the branch after the month's), 满 with 天巫 and 福德 (two
+  // after), 平, 定 with 时阴 (four after), 执, 破, 危, 成, 收, 开 with 时阳 and
+  // 生气 (two before), 闭.
+  s.push_back(Hidden(Good("建日", OnOfficer(0), "施恩封拜 诏命公卿 招贤 举正直 行幸 遣使 上官赴任 临政亲民")));
+  s.push_back(Hidden(Good("除日", OnOfficer(1), "解除 沐浴 整容剃头 整手足甲 求医疗病 扫舍宇")));
+  s.push_back(Good("吉期", OnOfficer(1), "施恩封拜 举正直 行幸 遣使 上官赴任 临政亲民"));
+  s.push_back(Hidden(Good("满日", OnOfficer(2),
+                          "进人口 裁制 修仓库 经络 开市 立券 交易 纳财 开仓库出货财 补垣塞穴")));
+  s.push_back(Good("天巫", OnOfficer(2), "祭祀 祈福"));
+  s.push_back(Good("福德", OnOfficer(2), "上册进表章 庆赐 赏贺 宴会 修宫室 缮城郭"));
+  s.push_back(Hidden(Good("平日", OnOfficer(3), "修饰垣墙 平治道涂")));
+  s.push_back(Hidden(Good("定日", OnOfficer(4), "冠带")));
+  s.push_back(Good("时阴", OnOfficer(4), ""));
+  s.push_back(Hidden(Good("执日", OnOfficer(5), "捕捉")));
+  s.push_back(Hidden(Good("破日", OnOfficer(6), "求医疗病 破屋坏垣")));
+  s.push_back(Hidden(Good("危日", OnOfficer(7), "安抚边境 选将训兵 安床")));
+  s.push_back(Hidden(Good("成日", OnOfficer(8), "入学 安抚边境 般移 筑堤防 开市")));
+  // 天喜: 正月戌, forward: the triad's last branch, on the officer 成.
+  s.push_back(Good("天喜", ByMonth("戌 亥 子 丑 寅 卯 辰 巳 午 未 申 酉"),
+                   "施恩封拜 举正直 庆赐 赏贺 宴会 行幸 遣使 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶"));
+  // 天医: 正月起戌, forward through the branches: the branch after the
+  // month's triad (寅午戌 in 寅, so 戌), on the officer 成.
+  s.push_back(Good("天医", ByMonth("戌 亥 子 丑 寅 卯 辰 巳 午 未 申 酉"), "求医疗病"));
+  s.push_back(Hidden(Good("收日", OnOfficer(9), "进人口 纳财 捕捉 纳畜")));
+  {
+    // 开: the first yang of the month; no burial is noted on it.
+    Spirit open = Hidden(Good("开日", OnOfficer(10),
+                              "祭祀 祈福 求嗣 上册进表章 颁诏 覃恩 肆赦 施恩封拜 诏命公卿 招贤 举正直 施恩惠 "
+                              "恤孤惸 宣政事 行惠爱 雪冤枉 缓刑狱 庆赐 赏贺 宴会 入学 行幸 遣使 上官赴任 临政亲民 "
+                              "般移 解除 求医疗病 裁制 修宫室 缮城郭 兴造动土 竖柱上梁 开市 修置产室 开渠穿井 "
+                              "安碓硙 栽种 牧养"));
+    open.mutes = DeedsOf("破土 安葬 启攒");
+    s.push_back(std::move(open));
+  }
+  s.push_back(Good("时阳", OnOfficer(10), ""));
+  s.push_back(Good("生气", OnOfficer(10), ""));
+  s.push_back(Hidden(Good("闭日", OnOfficer(11), "筑堤防 补垣塞穴")));
+  // 六合: the branch that combines with the month branch (寅亥 卯戌 辰酉 巳申 午未 子丑).
+  s.push_back(Good("六合", ByMonth("亥 戌 酉 申 未 午 巳 辰 卯 寅 丑 子"),
+                   "宴会 结婚姻 嫁娶 进人口 经络 酝酿 立券 交易 纳财 纳畜 安葬", kLiuHe));
+  // 六仪: 正月起辰, backward: the branch that faces 月厌.
+  s.push_back(Good("六仪", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "临政亲民"));
+  // 五富: 正月亥, forward through the four 孟 branches.
+  s.push_back(Good("五富", ByMonth("亥 寅 巳 申 亥 寅 巳 申 亥 寅 巳 申"),
+                   "经络 酝酿 开市 立券 交易 纳财 开仓库出货财 栽种 牧养 纳畜"));
+  // 天仓: 正月寅, backward through the branches.
+  s.push_back(Good("天仓", ByMonth("寅 丑 子 亥 戌 酉 申 未 午 巳 辰 卯"), "进人口 纳财 纳畜"));
+  // 不将: the stems before 月厌 paired with the branches after it, in each month.
+  s.push_back(Good("不将",
+                   ByMonthPillar("辛亥辛丑辛卯庚子庚寅己亥己丑己卯丁亥丁丑丁卯丙子丙寅 "
+                                 "庚戌庚子庚寅己亥己丑丁亥丁丑丙戌丙子丙寅乙亥乙丑 "
+                                 "己酉己亥己丑丁酉丁亥丁丑丙戌丙子乙酉乙亥乙丑甲戌甲子 "
+                                 "丁酉丁亥丙申丙戌丙子乙酉乙亥甲申甲戌甲子戊申戊戌戊子 "
+                                 "丙申丙戌乙未乙酉乙亥甲申甲戌戊申戊戌癸未癸酉癸亥 "
+                                 "乙未乙酉甲午甲申甲戌戊午戊申戊戌癸未癸酉壬午壬申壬戌 "
+                                 "乙巳乙未乙酉甲午甲申戊午戊申癸巳癸未癸酉壬午壬申 "
+                                 "甲辰甲午甲申戊辰戊午戊申癸巳癸未壬辰壬午壬申辛巳辛未 "
+                                 "戊辰戊午癸卯癸巳癸未壬辰壬午辛卯辛巳辛未庚辰庚午 "
+                                 "癸卯癸巳壬寅壬辰壬午辛卯辛巳庚寅庚辰庚午己卯己巳 "
+                                 "壬寅壬辰辛丑辛卯辛巳庚寅庚辰己丑己卯己巳丁丑丁卯丁巳 "
+                                 "辛丑辛卯庚子庚寅庚辰己丑己卯丁丑丁卯丙子丙寅丙辰"),
+                   "嫁娶"));
+  // 要安 正寅 二申 三卯 四酉 ...; 敬安 正未 二丑 三申 四寅 ...: the yang months
+  // run forward from their first, the yin months six branches across.
+  s.push_back(Good("要安", ByMonth("寅 申 卯 酉 辰 戌 巳 亥 午 子 未 丑"), "安神"));
+  s.push_back(Good("敬安", ByMonth("未 丑 申 寅 酉 卯 戌 辰 亥 巳 子 午"), "安神"));
+  // 玉宇: 正卯 二酉 三辰 四戌 ...; 金堂 the branch after it.
+  s.push_back(Good("玉宇", ByMonth("卯 酉 辰 戌 巳 亥 午 子 未 丑 申 寅"), "修祠宇"));
+  s.push_back(Good("金堂", ByMonth("辰 戌 巳 亥 午 子 未 丑 申 寅 酉 卯"), "修祠宇"));
+  // 普护 正申 二寅 ...; 福生 正酉 二卯 ...; 圣心 正亥 二巳 三子 四午 ...
+  s.push_back(Good("普护", ByMonth("申 寅 酉 卯 戌 辰 亥 巳 子 午 丑 未"), "祭祀 祈福"));
+  s.push_back(Good("福生", ByMonth("酉 卯 戌 辰 亥 巳 子 午 丑 未 寅 申"), "祭祀 祈福"));
+  s.push_back(Good("圣心", ByMonth("亥 巳 子 午 丑 未 寅 申 卯 酉 辰 戌"), "祭祀 祈福"));
+  // 益后: 正子 二午 三丑 四未 ...; 续世 the branch after it.
+  s.push_back(Good("益后", ByMonth("子 午 丑 未 寅 申 卯 酉 辰 戌 巳 亥"), "祭祀 祈福 求嗣"));
+  s.push_back(Good("续世", ByMonth("丑 未 寅 申 卯 酉 辰 戌 巳 亥 午 子"), "祭祀 祈福 求嗣"));
+  // 解神: 正二月申 三四月戌 五六月子 七八月寅 九十月辰 十一十二月午.
+  s.push_back(Good("解神", ByMonth("申 申 戌 戌 子 子 寅 寅 辰 辰 午 午"),
+                   "上表章 陈词讼 解除 沐浴 整容剃头 整手足甲 求医疗病"));
+  // 除神: the 申 and 酉 days, when metal sweeps away.
+  s.push_back(Good("除神", OnDays("申酉"), "解除 沐浴 整容剃头 整手足甲 求医疗病 扫舍宇"));
+  // 五合: the 寅 and 卯 days (甲寅乙卯 日月合, 丙寅丁卯 阴阳合, 戊寅己卯 人民合,
+  // 庚寅辛卯 金石合, 壬寅癸卯 江河合).
+  s.push_back(Good("五合", OnDays("寅卯"), "宴会 结婚姻 立券 交易"));
+  // 鸣吠: the fourteen days on which the dead are buried with the cock's crow
+  // and the dog's bark; 鸣吠对: the ten days that answer them.
+  s.push_back(Good("鸣吠", OnPillars("庚午 壬申 癸酉 壬午 甲申 乙酉 己酉 丙申 丁酉 壬寅 丙午 庚寅 庚申 辛酉"),
+                   "破土 安葬"));
+  s.push_back(Good("鸣吠对", OnPillars("丙寅 丁卯 丙子 辛卯 甲午 庚子 癸卯 壬子 甲寅 乙卯"), "破土 启攒"));
+  // The 亥 and 子 days, when water is strong, are for bathing.
+  s.push_back(Hidden(Good("亥子日", OnDays("亥子"), "沐浴")));
+
+  // ---- 凶神 -----------------------------------------------------------------
+  // 月建 (小时, 土府): the month's own branch, the officer 建. With a 德, 天赦,
+  // 月恩 or 四相 only the earth works stay forbidden; where 月厌 or 月刑 falls
+  // on it, they decide.
+  s.push_back(Great("月建", OnOfficer(0),
+                    DeedsOf("祈福 求嗣 上册进表章 结婚姻 纳采问名 解除 整容剃头 整手足甲 求医疗病 营建宫室 修宫室 "
+                            "缮城郭 兴造动土 竖柱上梁 修仓库 开仓库出货财 修置产室 破屋坏垣 伐木 栽种 破土 安葬 启攒"),
+                    {Always("子午辰酉亥", O::kDefer),
+                     When("寅卯巳未申戌丑", kDeHe | kTianShe | kYueEn | kSiXiang, O::kLifted, O::kAsUsual,
+                          std::string(kEarthWorks) + " 伐木")}));
+  s.push_back(Bad("小时", OnOfficer(0), ""));
+  s.push_back(Bad("土府", OnOfficer(0), kEarthWorks));
+  // 月破 (大耗): the branch that clashes the month's. No 德 lifts it; on the
+  // 灾煞 of 子午 months and the 月刑 of 未申 months only a 德 leaves the mercies
+  // open, and where 卯酉 months add 灾煞 and 月厌 nothing is done.
+  s.push_back(Great("月破", OnOfficer(6), poForbids,
+                    {Always("卯酉", O::kNothing), When("子午未申", kDeHe, O::kAsUsual, O::kNothing)}));
+  s.push_back(Bad("大耗", OnOfficer(6), kStores));
+  // 平 (死神): the month's yin spent. 亥 months (相日, 时德, 六合) leave only
+  // war and healing forbidden; 申 months (月害) with a 德; 卯酉 with 月德 and
+  // 午 with 月德合 balance; 寅巳子 follow 月刑, the 季 months 月煞.
+  s.push_back(Hidden(Great("平日", OnOfficer(3), pingForbids,
+                           {Always("亥", O::kLifted), When("申", kTianDe | kYueDeHe, O::kLifted, O::kAsUsual),
+                            When("卯酉", kYueDe, O::kBalance, O::kAsUsual),
+                            When("午", kYueDeHe, O::kBalance, O::kAsUsual), Always("寅巳子辰戌丑未", O::kDefer)})));
+  s.push_back(Bad("死神", OnOfficer(3), "安抚边境 选将训兵 出师 进人口 解除 求医疗病 修置产室 栽种 牧养 纳畜"));
+  // 收: the month's yang spent. The 孟 months follow 劫煞, 卯丑戌 月刑; 子午
+  // with 月德合 and 酉 with 月德 balance; 辰未 with a 德 leave war and healing.
+  s.push_back(Hidden(Great("收日", OnOfficer(9), shouForbids,
+                           {Always("寅申巳亥卯丑戌", O::kDefer), When("子午", kYueDeHe, O::kBalance, O::kAsUsual),
+                            When("酉", kYueDe, O::kBalance, O::kAsUsual),
+                            When("辰未", kDeHe, O::kLifted, O::kAsUsual)})));
+  // 满 (天狗): the full day. With a 德, 月恩 or 四相 in 寅申 (守日) and 子午卯酉
+  // (相日) months it forbids nothing; the 季 months follow 灾煞, 巳亥 月厌.
+  s.push_back(Hidden(Great(
+      "满日", OnOfficer(2),
+      DeedsOf("施恩封拜 诏命公卿 招贤 举正直 上官赴任 临政亲民 结婚姻 纳采问名 求医疗病"),
+      {When("寅申子午卯酉", kDeHe | kYueEn | kSiXiang, O::kFree, O::kAsUsual), Always("辰戌丑未巳亥", O::kDefer)}, false)));
+  // 闭 (血支): the closing day. 子午卯酉 (王日) and 季 months (官日, 天吏)
+  // balance with 德合赦愿; the 孟 months follow 月煞.
+  s.push_back(Hidden(Great(
+      "闭日", OnOfficer(11),
+      DeedsOf("上册进表章 颁诏 施恩封拜 诏命公卿 招贤 举正直 宣政事 庆赐 赏贺 宴会 行幸 遣使 出师 上官赴任 临政亲民 "
+              "结婚姻 纳采问名 嫁娶 进人口 般移 安床 求医疗病 营建宫室 修宫室 兴造动土 竖柱上梁 开市 开仓库出货财 "
+              "修置产室 开渠穿井"),
+      {When("子午卯酉辰戌丑未", kDeHeSheYuan, O::kBalance, O::kAsUsual), Always("寅申巳亥", O::kDefer)}, false)));
+  s.push_back(Bad("血支", OnOfficer(11), "针刺"));
+  // The three sha of the month's triad: 劫煞 灾煞 月煞, the three branches
+  // before the triad's first (寅午戌月 亥子丑, 亥卯未月 申酉戌, 申子辰月 巳午未,
+  // 巳酉丑月 寅卯辰).
+  // 劫煞: 寅申 (收, 六合) leave war and healing; 巳亥 (月害) with 月德 or
+  // 天德合; the 季 months (除, 相日) with a 德, else balance; 子午卯酉 (执)
+  // balance with 月德 or 月德合.
+  s.push_back(Great("劫煞", ByMonth("亥 申 巳 寅 亥 申 巳 寅 亥 申 巳 寅"), sha,
+                    {Always("寅申", O::kLifted), When("巳亥", kYueDe | kTianDeHe, O::kLifted, O::kAsUsual),
+                     When("辰戌丑未", kDeHe, O::kLifted, O::kBalance),
+                     When("子午卯酉", kYueDe | kYueDeHe, O::kBalance, O::kAsUsual)}));
+  // 灾煞 (天火): the triad's clash. 孟 months (开) with a 德 leave war and
+  // healing, else balance; 季 months (满) with a 德; 仲 months follow 月破.
+  // 天火 lies with it: 正子, backward through the middle branches.
+  s.push_back(Great("灾煞", ByMonth("子 酉 午 卯 子 酉 午 卯 子 酉 午 卯"), sha,
+                    {When("寅申巳亥", kDeHe, O::kLifted, O::kBalance),
+                     When("辰戌丑未", kDeHe, O::kLifted, O::kAsUsual), Always("子午卯酉", O::kDefer)}));
+  s.push_back(Bad("天火", ByMonth("子 酉 午 卯 子 酉 午 卯 子 酉 午 卯"), "苫盖"));
+  // 月煞 (月虚): the triad's end. 卯酉 (六合) with 月德 or 天愿 leave war and
+  // healing, else balance; 子午 (月害) balance with 月德合; on 闭 and 平 days
+  // (孟 and 季 months) nothing is done without a 德.
+  s.push_back(Great("月煞", ByMonth("丑 戌 未 辰 丑 戌 未 辰 丑 戌 未 辰"), sha,
+                    {When("卯酉", kYueDe | kTianYuan, O::kLifted, O::kBalance),
+                     When("子午", kYueDeHe, O::kBalance, O::kAsUsual),
+                     When("寅申巳亥辰戌丑未", kDeHe, O::kAsUsual, O::kNothing)}));
+  s.push_back(Bad("月虚", ByMonth("丑 戌 未 辰 丑 戌 未 辰 丑 戌 未 辰"), "修仓库 开仓库出货财"));
+  // 月刑: the branch the month branch punishes (寅巳 卯子 辰辰 巳申 午午 未丑
+  // 申寅 酉酉 戌未 亥亥 子卯 丑戌).
+  s.push_back(Great("月刑", ByMonth("巳 子 辰 申 午 丑 寅 酉 未 亥 卯 戌"), sha,
+                    {When("巳", kYueDe | kTianDeHe | kTianYuan, O::kLifted, O::kBalance),
+                     When("寅辰酉亥丑戌", kDeHe, O::kBalance, O::kAsUsual),
+                     When("子卯未申", kDeHe, O::kAsUsual, O::kNothing), Always("午", O::kDefer)}));
+  // 月害: the branch that harms the month branch (寅巳 卯辰 申亥 酉戌 子未 丑午).
+  s.push_back(Great(
+      "月害", ByMonth("巳 辰 卯 寅 丑 子 亥 戌 酉 申 未 午"),
+      DeedsOf("祈福 求嗣 上册进表章 庆赐 赏贺 宴会 安抚边境 选将训兵 出师 结婚姻 纳采问名 嫁娶 进人口 求医疗病 修仓库 "
+              "经络 酝酿 开市 立券 交易 纳财 开仓库出货财 修置产室 牧养 纳畜 破土 安葬 启攒"),
+      {When("卯酉丑未", kTianDe | kYueDe, O::kLifted, O::kAsUsual),
+       When("辰戌", kTianDeHe | kYueDeHe, O::kBalance, O::kAsUsual), Always("子午巳亥寅申", O::kDefer)}, false));
+  // 月厌 (地火): 正月戌, backward through the branches, the yin 建.
+  s.push_back(Great("月厌", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), yanForbids,
+                    {When("寅申丑未", kYueDe | kTianDeHe | kYueDeHe, O::kLifted, O::kAsUsual,
+                          "行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 求医疗病 般移 "
+                          "远回 栽种"),
+                     When("辰戌巳亥", kTianDe | kYueDe | kYueDeHe, O::kBalance, O::kAsUsual),
+                     When("子午", kTianShe, O::kAsUsual, O::kNothing), Always("卯酉", O::kNothing)}));
+  s.push_back(Bad("地火", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), "栽种 修筑园圃"));
+  // 大时 (大败, 咸池): the triad's decline, 正卯 二子 三酉 四午 ...
+  s.push_back(Great("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), DeedsOf(deathAndDefeat),
+                    {Always("寅申巳亥辰戌", O::kLifted, kWar), When("丑未", kTianDe | kYueDe, O::kLifted, O::kAsUsual, kWar),
+                     When("子午", kYueDeHe, O::kBalance, O::kAsUsual), When("酉", kYueDe, O::kBalance, O::kAsUsual),
+                     Always("卯", O::kDefer)}, false));
+  s.push_back(Bad("大败", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), ""));
+  s.push_back(Bad("咸池", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), "取鱼 乘船渡水"));
+  // 天吏 (致死): the triad's death, 正酉 二午 三卯 四子 ...
+  s.push_back(Great("天吏", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), DeedsOf(deathAndDefeat),
+                    {When("寅申巳亥", kDeHe, O::kLifted, O::kAsUsual),
+                     When("辰戌丑未", kDeHeSheYuan, O::kBalance, O::kAsUsual), Always("子午卯酉", O::kDefer)}, false));
+  s.push_back(Bad("致死", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), ""));
+  // 天罡: 正巳 二子 三未 四寅, seven branches on each month; 河魁 opposite.
+  // They are listed but forbid nothing the great 凶神 of their days do not.
+  s.push_back(Bad("天罡", ByMonth("巳 子 未 寅 酉 辰 亥 午 丑 申 卯 戌"), ""));
+  s.push_back(Bad("河魁", ByMonth("亥 午 丑 申 卯 戌 巳 子 未 寅 酉 辰"), ""));
+  // 四废: the pillars of the element dead in the season: 春庚申辛酉 夏壬子癸亥
+  // 秋甲寅乙卯 冬丙午丁巳. No 德 lifts it.
+  s.push_back(Great("四废", BySeasonPillar("庚申辛酉 壬子癸亥 甲寅乙卯 丙午丁巳"), feiForbids, {}));
+  // 四离: the eve of 春分 夏至 秋分 冬至; 四绝: the eve of 立春 立夏 立秋 立冬.
+  // Only worship and the small works are done; no 德 changes that.
+  s.push_back(Great("四离", [](const Input& in) { return in.f.eveOfFenZhi; }, eveForbids, {}));
+  s.push_back(Great("四绝", [](const Input& in) { return in.f.eveOfLi; }, eveForbids, {}));
+
+  // The lesser 凶神, each with what lifts it.
+  // 厌对 (招摇, 六仪's day): 正辰, backward. A 德 or 天赦 lifts it.
+  s.push_back(Bad("厌对", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "嫁娶", kDeHe | kTianShe));
+  s.push_back(Bad("招摇", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "取鱼 乘船渡水"));
+  // 游祸: 正巳 二寅 三亥 四申, three times round.
+  s.push_back(Bad("游祸", ByMonth("巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥 申"), "祈福 求嗣 解除 求医疗病"));
+  // 死气: 正月午, forward.
+  s.push_back(Bad("死气", ByMonth("午 未 申 酉 戌 亥 子 丑 寅 卯 辰 巳"),
+                  "安抚边境 选将训兵 出师 解除 求医疗病 修置产室 栽种", kDeHe, kWarAndHealing));
+  // 小耗: the branch before 月破.
+  s.push_back(Bad("小耗", ByMonth("未 申 酉 戌 亥 子 丑 寅 卯 辰 巳 午"), kStores, kDeHe | kTianYuan));
+  // 天贼: 正月丑, running backward through the branches month by month.
+  s.push_back(Bad("天贼", ByMonth("丑 子 亥 戌 酉 申 未 午 巳 辰 卯 寅"), "行幸 遣使 修仓库 开仓库出货财"));
+  // 四击: 春戌 夏丑 秋辰 冬未.
+  s.push_back(Bad("四击", BySeason("戌 丑 辰 未"), kWar));
+  // 四耗: 春壬子 夏乙卯 秋戊午 冬辛酉; a 德 or 三合 leaves only war.
+  s.push_back(Bad("四耗", BySeasonPillar("壬子 乙卯 戊午 辛酉"), std::string(kWar) + " " + std::string(kStores),
+                  kDeHe | kSanHe, kWar));
+  // 四忌: 春甲子 夏丙子 秋庚子 冬壬子; 四穷: 春乙亥 夏丁亥 秋辛亥 冬癸亥.
+  // No war, no marriage, no burial; 四穷 not the stores either.
+  s.push_back(Bad("四忌", BySeasonPillar("甲子 丙子 庚子 壬子"),
+                  std::string(kWar) + " 结婚姻 纳采问名 嫁娶 安葬", kTianYuan, kWar));
+  s.push_back(Bad("四穷", BySeasonPillar("乙亥 丁亥 辛亥 癸亥"),
+                  std::string(kWar) + " 结婚姻 纳采问名 嫁娶 安葬 进人口 " + std::string(kStores), kTianYuan,
+                  kWar));
+  // 五虚: the triad the season's element overcomes: 春巳酉丑 夏申子辰 秋亥卯未 冬寅午戌.
+  s.push_back(Bad("五虚", BySeason("巳酉丑 申子辰 亥卯未 寅午戌"), "修仓库 开仓库出货财", kDeHe | kLiuHe));
+  // 五墓: the season's strong stem on its grave: 正二月乙未 四五月丙戌
+  // 七八月辛丑 十十一月壬辰, the last month of each season 戊辰.
+  s.push_back(Bad("五墓", ByMonthPillar("乙未 乙未 戊辰 丙戌 丙戌 戊辰 辛丑 辛丑 戊辰 壬辰 壬辰 戊辰"),
+                  "冠带 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 进人口 般移 安床 "
+                  "解除 求医疗病 营建宫室 修宫室 缮城郭 兴造动土 竖柱上梁 开市 立券 交易 修置产室 栽种 牧养 纳畜 "
+                  "破土 安葬 启攒"));
+  // 九空: 正月辰, backward through the four 季 branches: the clash of the triad's store.
+  s.push_back(Bad("九空", ByMonth("辰 丑 戌 未 辰 丑 戌 未 辰 丑 戌 未"), "进人口 " + std::string(kStores),
+                  kYueDe | kTianDeHe | kYueDeHe));
+  // 九坎 and 九焦: 正月辰, backward through the 季 branches; 五月卯 through the
+  // 仲; 九月寅 through the 孟.
+  s.push_back(Bad("九坎", ByMonth("辰 丑 戌 未 卯 子 酉 午 寅 亥 申 巳"), "补垣塞穴 取鱼 乘船渡水"));
+  s.push_back(Bad("九焦", ByMonth("辰 丑 戌 未 卯 子 酉 午 寅 亥 申 巳"), "鼓铸 栽种 修筑园圃"));
+  // 土符: 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰 十一申 十二子.
+  s.push_back(Bad("土符", ByMonth("丑 巳 酉 寅 午 戌 卯 未 亥 辰 申 子"), kEarthWorks));
+  // 地囊: two pillars a month.
+  s.push_back(Bad("地囊",
+                  ByMonthPillar("庚子庚午 癸未癸丑 甲子甲寅 己卯己丑 戊辰戊午 癸未癸巳 丙寅丙申 丁卯丁巳 "
+                                "戊辰戊子 庚戌庚子 辛未辛酉 乙酉乙未"),
+                  kEarthWorks));
+  // 土王用事: the eighteen days before each 立.
+  s.push_back(Bad("土王用事", [](const Input& in) { return in.f.earthKing; }, kEarthWorks));
+  // 大煞: 正戌 二巳 三午 四未 五寅 六卯 七辰 八亥 九子 十丑 十一申 十二酉.
+  s.push_back(Bad("大煞", ByMonth("戌 巳 午 未 寅 卯 辰 亥 子 丑 申 酉"), kWar));
+  // 归忌: 孟月丑 仲月寅 季月子.
+  s.push_back(Bad("归忌", ByMonth("丑 寅 子 丑 寅 子 丑 寅 子 丑 寅 子"), "般移 远回"));
+  // 血忌: 正丑 二未 三寅 四申 ...
+  s.push_back(Bad("血忌", ByMonth("丑 未 寅 申 卯 酉 辰 戌 巳 亥 午 子"), "针刺"));
+  // 往亡: 正寅 二巳 三申 四亥 五卯 六午 七酉 八子 九辰 十未 十一戌 十二丑; 气往亡
+  // counted in days from the month's jie. Nothing lifts them.
+  constexpr std::string_view goneForbids =
+      "上册进表章 颁诏 诏命公卿 招贤 宣政事 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 嫁娶 进人口 "
+      "般移 求医疗病 捕捉 畋猎 取鱼";
+  s.push_back(Bad("往亡", ByMonth("寅 巳 申 亥 卯 午 酉 子 辰 未 戌 丑"), goneForbids));
+  s.push_back(Bad("气往亡", IsQiWangwang, goneForbids));
+  // 复日: one stem a month, the stem of the month's own element repeated:
+  // 正甲 二乙 三戊 四丙 五丁 六己 七庚 八辛 九戊 十壬 十一癸 十二己. 重日: the
+  // 巳 and 亥 days. A 德, 天赦 or 六合 lifts them, but the burial is then not
+  // noted either.
+  for (const auto& [name, rule] : {std::pair<std::string_view, Predicate>{
+                                       "复日", ByMonth("甲 乙 戊 丙 丁 己 庚 辛 戊 壬 癸 己")},
+                                   {"重日", OnDays("巳亥")}}) {
+    Spirit twice = Bad(name, rule, "破土 安葬 启攒", kDeHe | kTianShe | kLiuHe);
+    twice.liftedMutes = true;
+    s.push_back(std::move(twice));
+  }
+  // 五离: the 申 and 酉 days (甲申乙酉 天地离, 丙申丁酉 日月离, ...); the
+  // 德, 天赦, 三合 and 六合 lift it.
+  s.push_back(Bad("五离", OnDays("申酉"), "庆赐 赏贺 宴会 结婚姻 纳采问名 立券 交易",
+                  kDeHe | kTianShe | kSanHe | kLiuHe));
+  // 八专: 丁未 己未 庚申 甲寅 癸丑, where stem and branch keep house together.
+  s.push_back(Bad("八专", OnPillars("丁未 己未 庚申 甲寅 癸丑"),
+                  std::string(kWar) + " 结婚姻 纳采问名 嫁娶", kTianYuan, kWar));
+  // 阳错 and 阴错: the month's yang 建 (or yin 建, 月厌) with its own
+  // quarter's stem: 正甲寅 二乙卯 三甲辰 ...; 正庚戌 二辛酉 三庚申 ...
+  s.push_back(Bad("阳错", ByMonthPillar("甲寅 乙卯 甲辰 丁巳 丙午 丁未 庚申 辛酉 庚戌 癸亥 壬子 癸丑"),
+                  AllBut(kMercies)));
+  s.push_back(Bad("阴错", ByMonthPillar("庚戌 辛酉 庚申 丁未 丙午 丁巳 甲辰 乙卯 甲寅 癸丑 壬子 癸亥"),
+                  AllBut(kMercies)));
+  // 触水龙: 丙子 癸丑 癸未.
+  s.push_back(Bad("触水龙", OnPillars("丙子 癸丑 癸未"), "取鱼 乘船渡水"));
+  {
+    // The 分 and 至 days: the court's business, marriage, moving and trade
+    // are not noted at all.
+    Spirit turn = Hidden(Bad("分至", [](const Input& in) { return in.f.fenZhiDay; }, ""));
+    turn.mutes = DeedsOf(
+        "上册进表章 庆赐 赏贺 宴会 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 进人口 "
+        "般移 开市 立券 交易 捕捉 畋猎 取鱼");
+    s.push_back(std::move(turn));
+  }
+  // The hundred taboos of the day's stem and branch (彭祖百忌).
+  s.push_back(Hidden(Bad("甲日", OnDays("甲"), "开仓库出货财")));
+  s.push_back(Hidden(Bad("乙日", OnDays("乙"), "栽种")));
+  s.push_back(Hidden(Bad("丁日", OnDays("丁"), "整容剃头")));
+  s.push_back(Hidden(Bad("庚日", OnDays("庚"), "经络")));
+  s.push_back(Hidden(Bad("辛日", OnDays("辛"), "酝酿")));
+  s.push_back(Hidden(Bad("壬日", OnDays("壬"), "开渠穿井")));
+  s.push_back(Hidden(Bad("丑日", OnDays("丑"), "冠带")));
+  s.push_back(Hidden(Bad("寅日", OnDays("寅"), "祭祀")));
+  s.push_back(Hidden(Bad("卯日", OnDays("卯"), "开渠穿井")));
+  s.push_back(Hidden(Bad("巳日", OnDays("巳"), "行幸 遣使")));
+  s.push_back(Hidden(Bad("午日", OnDays("午"), "苫盖")));
+  s.push_back(Hidden(Bad("未日", OnDays("未"), "求医疗病")));
+  s.push_back(Hidden(Bad("申日", OnDays("申"), "安床")));
+  s.push_back(Hidden(Bad("酉日", OnDays("酉"), "宴会")));
+  s.push_back(Hidden(Bad("亥日", OnDays("亥"), "嫁娶")));
+  return s;
+}
+
+bool MonthIn(std::string_view months, int monthIndex) {
+  const Branch month = Mod(monthIndex + 2, 12);
+  for (const std::string& c : text::Characters(std::string(months)))
+    if (StemBranchIndex(c, true) == month) return true;
+  return false;
+}
+
+}  // namespace
+
+const std::vector<Spirit>& Spirits() {
+  static const std::vector<Spirit> spirits = BuildSpirits();
+  return spirits;
+}
+
+Judgement Judge(const Input& in) {
+  Judgement j;
+  std::vector<const Spirit*> present;
+  unsigned virtues = 0;
+  for (const Spirit& s : Spirits()) {
+    if (!s.applies(in)) continue;
+    present.push_back(&s);
+    virtues |= s.virtue;
+    if (s.shown) (s.good ? j.goodSpirits : j.badSpirits).push_back(s.name);
+  }
+  DeedSet favoured, forbidden, balanced, muted;
+  bool nothing = false, usual = false, allBut = false;
+  for (const Spirit* s : present) {
+    favoured |= s->favours;
+    muted |= s->mutes;
+    if (s->good) continue;
+    if (s->great) {
+      Outcome o = Outcome::kAsUsual;
+      DeedSet still;
+      for (const Case& c : s->cases) {
+        if (!MonthIn(c.months, in.monthIndex)) continue;
+        o = (virtues & c.virtues) ? c.with : c.without;
+        still = c.still;
+        break;
+      }
+      switch (o) {
+        case Outcome::kAsUsual:
+          forbidden |= s->forbids;
+          usual = true;
+          allBut = allBut || s->allBut;
+          break;
+        case Outcome::kLifted: forbidden |= s->forbids & still; break;
+        case Outcome::kBalance: balanced |= s->forbids; break;
+        case Outcome::kNothing: nothing = true; break;
+        case Outcome::kDefer:
+        case Outcome::kFree: break;
+      }
+      continue;
+    }
+    if (s->liftedBy & virtues) {
+      forbidden |= s->lifted;
+      if (s->liftedMutes) muted |= s->forbids;
+    } else if (s->liftedBy && (virtues & kGenerous)) {
+      // On the days of the 德, 天赦, 天愿, 月恩, 四相 and 时德 the household's
+      // and the trade's business is not noted as forbidden by a spirit that
+      // a virtue can lift.
+      forbidden |= s->forbids & ~DeedsOf(kTrade);
+    } else {
+      forbidden |= s->forbids;
+    }
+  }
+  j.nothing = nothing;
+  if (nothing) {
+    j.settle = "诸事皆忌";
+    j.forbids.set();
+    return j;
+  }
+  balanced &= ~forbidden;
+  j.forbids = forbidden & ~muted;
+  j.suits = favoured & ~forbidden & ~balanced & ~muted;
+  j.settle = usual ? "从忌不从宜" : balanced.any() ? "从宜亦从忌" : "从宜不从忌";
+  // A day ruled by a great 凶神 that forbids all but a few things notes the
+  // few it leaves and no more.
+  j.restOmitted = allBut && j.suits.any();
+  return j;
+}
+
+}  // namespace vantrel::tools::book

@@ -1,0 +1,111 @@
+#pragma once
+// The day spirits of the imperial almanac standard and what each favours and
+// forbids, in the book's own words for the activities (用事), and how a day
+// settles what its spirits both favour and forbid. Shared by the spirit
+// tables and the day's judgement (almanac_book.cpp) and the almanac engine
+// (almanac_rules.cpp); nothing outside tools/lib uses it.
+#include <bitset>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "tools/lib/almanac_rules.h"
+
+namespace vantrel::tools::book {
+
+// The activities as the book names them: those of the court's, the common and
+// the trade almanacs, one entry each.
+extern const std::vector<std::string_view> Deeds;
+using DeedSet = std::bitset<96>;
+
+// A blank-separated list of activities; an unknown word is a fault in the tables.
+DeedSet DeedsOf(std::string_view words);
+
+// The book's activity a glossary word stands for (see ActivityParent).
+DeedSet DeedOfActivity(std::string_view activity);
+
+// What a rule looks at: the day's facts with the month counted from 正月,
+// the season and the officer.
+struct Input {
+  const DayFacts& f;
+  int monthIndex;  // 0 = 正月 (寅) .. 11 = 十二月 (丑)
+  int season;      // 0 春 .. 3 冬
+  int officer;     // index into OfficerNames
+};
+
+// The spirits whose presence, in the book's words, lets the good prevail.
+enum Virtue : unsigned {
+  kTianDe = 1u << 0,    // 天德
+  kYueDe = 1u << 1,     // 月德
+  kTianDeHe = 1u << 2,  // 天德合
+  kYueDeHe = 1u << 3,   // 月德合
+  kTianShe = 1u << 4,   // 天赦
+  kTianYuan = 1u << 5,  // 天愿
+  kYueEn = 1u << 6,     // 月恩
+  kSiXiang = 1u << 7,   // 四相
+  kShiDe = 1u << 8,     // 时德
+  kLiuHe = 1u << 9,     // 六合
+  kSanHe = 1u << 10,    // 三合
+};
+// 德合: the two 德 and their 合; 德合赦愿 adds 天赦 and 天愿.
+constexpr unsigned kDeHe = kTianDe | kYueDe | kTianDeHe | kYueDeHe;
+constexpr unsigned kDeHeSheYuan = kDeHe | kTianShe | kTianYuan;
+
+// What the presence (or the absence) of a virtue does to a great 凶神's
+// forbidden activities on a day.
+enum class Outcome {
+  kAsUsual,  // 如常例: what it forbids stays forbidden and is not favoured
+  kLifted,   // 止忌 ...: only the few it names stay forbidden
+  kBalance,  // 凡所忌者则不注宜, 所宜者亦不注忌: neither
+  kNothing,  // 诸事皆忌
+  kDefer,    // 从 ... 论: the other great 凶神 of the day decides
+  kFree,     // 不忌: nothing of it stays forbidden
+};
+
+// One case of a great 凶神: in the months whose branches are listed, with one
+// of the virtues present the day is settled one way, without them another.
+struct Case {
+  std::string_view months;  // month branches, "寅申巳亥"
+  unsigned virtues = 0;
+  Outcome with = Outcome::kAsUsual;
+  Outcome without = Outcome::kAsUsual;
+  DeedSet still;  // with kLifted: what stays forbidden
+};
+
+using Predicate = std::function<bool(const Input&)>;
+
+struct Spirit {
+  std::string_view name;
+  bool good = true;   // listed among the 吉神 or the 凶神
+  bool shown = true;  // the officers and the taboos of the day stems are not listed
+  Predicate applies;
+  DeedSet favours;
+  DeedSet forbids;
+  unsigned virtue = 0;  // the Virtue this spirit brings to the day
+  // A great 凶神: the cases the book distinguishes, the first that names the
+  // month applies; with none, what it forbids stays forbidden.
+  std::vector<Case> cases;
+  // A lesser 凶神: with one of these virtues present its forbids give way to
+  // `lifted` (often nothing at all). Zero: it forbids whatever comes.
+  unsigned liftedBy = 0;
+  DeedSet lifted;
+  bool liftedMutes = false;  // given way, neither favoured nor forbidden
+  DeedSet mutes;             // written neither as 宜 nor as 忌 on its day
+  bool great = false;        // a great 凶神, settled by `cases`
+  bool allBut = false;       // forbids all but a few: a short 宜 ends in 馀事勿取
+};
+
+// Every spirit rule, good ones first, in the order the almanac lists them.
+const std::vector<Spirit>& Spirits();
+
+// The day's judgement in the book's activities.
+struct Judgement {
+  std::vector<std::string_view> goodSpirits, badSpirits;
+  DeedSet suits, forbids;
+  bool nothing = false;  // 诸事皆忌
+  std::string_view settle;
+  bool restOmitted = false;
+};
+Judgement Judge(const Input& in);
+
+}  // namespace vantrel::tools::book
