@@ -724,6 +724,7 @@ Judgement Judge(const Input& in) {
   // A day ruled by a great 凶神 that forbids all but a few things notes the
   // few it leaves and no more.
   j.restOmitted = allBut && j.suits.any();
+  j.allButFew = allBut;
   return j;
 }
 

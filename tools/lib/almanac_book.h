@@ -105,6 +105,8 @@ struct Judgement {
   bool nothing = false;  // 诸事皆忌
   std::string_view settle;
   bool restOmitted = false;
+  // A great 凶神 rules the day as usual and forbids all but a few things.
+  bool allButFew = false;
 };
 Judgement Judge(const Input& in);
 

@@ -194,6 +194,7 @@ DayVerdict JudgeDay(const DayFacts& facts) {
   v.suits = ActivityList(j.suits);
   v.forbids = ActivityList(j.forbids);
   v.restOmitted = j.restOmitted && !v.suits.empty();
+  v.allButFew = j.allButFew;
   return v;
 }
 
@@ -273,7 +274,8 @@ AlmanacRow AlmanacEngine::Row(DateTime date) {
   if (d.verdict.restOmitted) row.yi += " 馀事勿取";
   row.xsyq = JoinOr(d.verdict.badSpirits, "无");
   // A day on which everything is forbidden says so in both lines.
-  row.ji = JoinOr(d.verdict.forbids, d.verdict.settle == "诸事皆忌" ? "诸事不宜" : "诸事不忌");
+  row.ji = (d.verdict.allButFew || d.verdict.suits.empty()) ? "诸事不宜"
+                               : JoinOr(d.verdict.forbids, d.verdict.settle == "诸事皆忌" ? "诸事不宜" : "诸事不忌");
   return row;
 }
 

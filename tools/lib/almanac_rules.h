@@ -60,6 +60,8 @@ struct DayVerdict {
   std::string_view settle;
   // The day forbids all but a few things: 宜 ends in 馀事勿取.
   bool restOmitted = false;
+  // A great 凶神 forbids all but a few things: 忌 reads 诸事不宜.
+  bool allButFew = false;
 };
 
 // The officer (index into OfficerNames) of a day in a month: 建 falls on the
