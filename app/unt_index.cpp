@@ -590,7 +590,7 @@ void TFrmIndex::RzButton2Click() {
   const std::string before = memo1_->Text();
   RunChartReport(entry, *memo1_, re_bazi_, notifier);
   if (memo1_->Text() != before) {
-    const QString kind = rz_button2_->text() == Qt8("八字分析") ? Qt8("八字") : Qt8("星座");
+    const QString kind = entry.kind == ReportKind::Chart ? Qt8("八字") : Qt8("星座");
     const QString name = single_.name->text().trimmed();
     chart_report_ = {kind, name, {kind, name}};
   }

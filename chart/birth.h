@@ -1,6 +1,8 @@
 #pragma once
 // A birth as the chart engine takes it: the Gregorian date, the clock time
 // and the sex, each already read from what was typed.
+#include <string_view>
+
 #include "common/datetime.h"
 
 namespace vantrel {
