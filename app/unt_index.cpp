@@ -79,7 +79,7 @@ QStringList HourItems() {
 PersonEntry ReadEntry(const EntryRow& row) {
   PersonEntry entry;
   entry.name = row.name->text().toStdString();
-  entry.calendarIndex = row.calendar->currentIndex();
+  entry.calendar = row.calendar->currentIndex() == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
   entry.year = row.year->currentText().toStdString();
   entry.month = row.month->currentText().toStdString();
   entry.day = row.day->currentText().toStdString();
@@ -585,12 +585,12 @@ void TFrmIndex::RzButton2Click() {
   ChartEntry entry;
   entry.person = ReadEntry(single_);
   entry.hiddenName = name_b2_->text().toStdString();
-  entry.sex = single_.sex->currentText().toStdString();
-  entry.buttonCaption = rz_button2_->text().toStdString();
+  entry.sex = SexOfText(single_.sex->currentText().trimmed().toStdString());
+  entry.kind = rz_button2_->text() == Qt8("八字分析") ? ReportKind::Chart : ReportKind::Constellation;
   const std::string before = memo1_->Text();
   RunChartReport(entry, *memo1_, re_bazi_, notifier);
   if (memo1_->Text() != before) {
-    const QString kind = rz_button2_->text() == Qt8("八字分析") ? Qt8("八字") : Qt8("星座");
+    const QString kind = entry.kind == ReportKind::Chart ? Qt8("八字") : Qt8("星座");
     const QString name = single_.name->text().trimmed();
     chart_report_ = {kind, name, {kind, name}};
   }

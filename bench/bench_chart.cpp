@@ -9,7 +9,7 @@ namespace {
 void BM_CastChart(benchmark::State& state) {
   vantrel::RecordingNotifier notifier;
   for (auto _ : state) {
-    auto chart = vantrel::CastChart(2000, 1, 1, 0, 0, "男", notifier);
+    auto chart = vantrel::CastChart({{2000, 1, 1}, 0, 0, vantrel::Sex::Man}, notifier);
     benchmark::DoNotOptimize(chart);
   }
 }
@@ -22,7 +22,9 @@ void BM_PillarShenshaLines(benchmark::State& state) {
                                                vantrel::Pillar{4, 6}, vantrel::Pillar{8, 0}};
   for (auto _ : state) {
     std::size_t size = 0;
-    for (int which = 0; which < 4; ++which) size += vantrel::data::PillarShenshaLine(which, pillars, 1).size();
+    for (const auto at : vantrel::data::kPillarPositions) {
+      size += vantrel::data::PillarShenshaLine(at, pillars, vantrel::LuckDirection::Backward).size();
+    }
     benchmark::DoNotOptimize(size);
   }
 }

@@ -51,7 +51,7 @@ BENCHMARK(BM_ChartReport)->Unit(benchmark::kMillisecond);
 
 void BM_ConstellationReport(benchmark::State& state) {
   ChartEntry entry;
-  entry.buttonCaption = "星座分析";
+  entry.kind = ReportKind::Constellation;
   RecordingNotifier notifier;
   for (auto _ : state) {
     TextPane visible, scratch;

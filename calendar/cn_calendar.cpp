@@ -308,7 +308,7 @@ std::string CnSolarFestival(int year, int month, int day) {
   return {};
 }
 
-std::string CnConstellation([[maybe_unused]] int year, int month, int day) {  // the signs repeat every year
+std::string CnConstellation(int month, int day) {
   if (month < 1 || month > 12) return {};
   // kSigns[m - 1] is the sign a month begins in, kSigns[m] the one it ends in;
   // kChange[m - 1] is the first day of the second. 23 August, which the

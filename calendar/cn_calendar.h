@@ -80,8 +80,8 @@ std::string CnSolarTermText(DateTime date);
 // A Gregorian festival of the day (fixed dates, and 母亲节, 父亲节, 感恩节 on
 // their weekdays), or the empty text. A date that does not exist has none.
 std::string CnSolarFestival(int year, int month, int day);
-// The constellation of a day by this calendar's boundaries (23 August counts
-// to 处女座); the empty text for a month outside 1..12.
-std::string CnConstellation(int year, int month, int day);
+// The constellation of a day of any year by this calendar's boundaries (23
+// August counts to 处女座); the empty text for a month outside 1..12.
+std::string CnConstellation(int month, int day);
 
 }  // namespace vantrel

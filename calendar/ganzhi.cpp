@@ -15,16 +15,58 @@ namespace {
 constexpr std::array<std::string_view, 11> kNumerals = {"",   "一", "二", "三", "四", "五",
                                                         "六", "七", "八", "九", "十"};
 
+// The element of each branch: 子 water, 丑 earth, 寅卯 wood, 辰 earth, 巳午
+// fire, 未 earth, 申酉 metal, 戌 earth, 亥 water.
+constexpr std::array<Element, 12> kBranchElements = {
+    Element::Water, Element::Earth, Element::Wood,  Element::Wood,  Element::Earth, Element::Fire,
+    Element::Fire,  Element::Earth, Element::Metal, Element::Metal, Element::Earth, Element::Water};
+
+// The index of a name in a table of names; -1 when it is none of them.
+template <std::size_t N>
+int IndexOfName(const std::array<std::string_view, N>& names, std::string_view name) {
+  for (std::size_t i = 0; i < N; ++i) {
+    if (names[i] == name) return static_cast<int>(i);
+  }
+  return -1;
+}
+
 }  // namespace
 
+std::string_view ElementName(Element e) {
+  static constexpr std::array<std::string_view, 5> kNames = {"木", "火", "土", "金", "水"};
+  return kNames[static_cast<std::size_t>(e)];
+}
+
+std::optional<Stem> Stem::FromName(std::string_view name) {
+  const int i = IndexOfName(StemNames, name);
+  return i < 0 ? std::nullopt : std::optional<Stem>(i);
+}
+
+Element Branch::GetElement() const { return kBranchElements[static_cast<std::size_t>(index_)]; }
+
+std::optional<Branch> Branch::FromName(std::string_view name) {
+  const int i = IndexOfName(BranchNames, name);
+  return i < 0 ? std::nullopt : std::optional<Branch>(i);
+}
+
+std::optional<Pillar> Pillar::FromPair(Stem stem, Branch branch) {
+  const Pillar p{stem, branch};
+  return p.IsInCycle() ? std::optional<Pillar>(p) : std::nullopt;
+}
+
+std::optional<Pillar> Pillar::FromText(std::string_view text) {
+  // Every stem and branch name is one character of the same byte length.
+  const std::size_t half = StemNames[0].size();
+  if (text.size() != 2 * half) return std::nullopt;
+  const std::optional<Stem> stem = Stem::FromName(text.substr(0, half));
+  const std::optional<Branch> branch = Branch::FromName(text.substr(half));
+  if (!stem || !branch) return std::nullopt;
+  return FromPair(*stem, *branch);
+}
+
 std::string CycleYearText(int n) {
-  std::string s;
-  s += StemNames[Mod(n, 10)];
-  s += BranchNames[Mod(n, 12)];
-  s += "(";
-  s += AnimalNames[Mod(n, 12)];
-  s += "年)";
-  return s;
+  const Pillar p = Pillar::FromIndex(n);
+  return p.Text() + "(" + std::string(p.branch.Animal()) + "年)";
 }
 
 std::string LunarMonthName(int month, bool isLeap) {
@@ -60,16 +102,7 @@ std::string LunarDayName(int day) {
 }
 
 int StemBranchIndex(std::string_view text, bool isBranch) {
-  if (isBranch) {
-    for (int i = 0; i < 12; ++i) {
-      if (BranchNames[i] == text) return i;
-    }
-  } else {
-    for (int i = 0; i < 10; ++i) {
-      if (StemNames[i] == text) return i;
-    }
-  }
-  return -1;
+  return isBranch ? IndexOfName(BranchNames, text) : IndexOfName(StemNames, text);
 }
 
 }  // namespace vantrel

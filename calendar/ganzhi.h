@@ -1,15 +1,19 @@
 #pragma once
-// Heavenly stems, earthly branches, the sexagenary cycle and the names of
-// lunar months and days.
+// The sexagenary vocabulary in one place: the five elements, the ten
+// heavenly stems, the twelve earthly branches, the pillars they pair into
+// and the cycle of sixty, with their names and the arithmetic on them; then
+// the names of cycle years and of lunar months and days.
+//
+// Stem and Branch are small values that always hold a valid index: made
+// from any integer they keep its remainder (10 and -1 are the stems 甲 and
+// 癸), so counting forward or backward through them never leaves the cycle.
+// They read as their index where a table is indexed by them.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace vantrel {
-
-// Stem index 0..9 (甲..癸); an odd index is yin. Branch index 0..11 (子..亥).
-using Stem = int;
-using Branch = int;
 
 // A remainder that always lies in 0..n-1, also for negative x.
 constexpr int Mod(int x, int n) {
@@ -21,22 +25,105 @@ extern const std::array<std::string_view, 10> StemNames;
 extern const std::array<std::string_view, 12> BranchNames;
 extern const std::array<std::string_view, 12> AnimalNames;
 
-// A stem and a branch; its sexagenary index 0..59 starts at 甲子.
-struct Pillar {
-  Stem stem = 0;
-  Branch branch = 0;
+// The five elements in the order in which each feeds the next.
+enum class Element { Wood, Fire, Earth, Metal, Water };
+// "木" "火" "土" "金" "水".
+std::string_view ElementName(Element e);
 
-  static Pillar FromIndex(int index) { return {Mod(index, 10), Mod(index, 12)}; }
-  // The sexagenary index, for a pillar whose stem and branch agree in parity.
-  int Index() const { return Mod(6 * stem - 5 * branch, 60); }
-  std::string StemText() const { return std::string(StemNames[stem]); }
-  std::string BranchText() const { return std::string(BranchNames[branch]); }
-  std::string Text() const { return StemText() + BranchText(); }
-  friend bool operator==(const Pillar&, const Pillar&) = default;
+// A heavenly stem: index 0..9, 甲 to 癸. An odd index is yin; each pair of
+// stems shares an element, 甲乙 wood to 壬癸 water.
+class Stem {
+ public:
+  constexpr Stem(int index = 0) : index_(Mod(index, 10)) {}  // NOLINT: any integer names a stem
+  constexpr operator int() const { return index_; }         // NOLINT: tables are indexed by stems
+
+  // The stem n places on (n < 0: back) in the order of the stems.
+  constexpr Stem Next(int n) const { return Stem(index_ + n); }
+  constexpr bool IsYin() const { return index_ % 2 == 1; }
+  constexpr Element GetElement() const { return static_cast<Element>(index_ / 2); }
+  std::string_view Name() const { return StemNames[static_cast<std::size_t>(index_)]; }
+
+  // The stem of exactly this one-character name.
+  static std::optional<Stem> FromName(std::string_view name);
+
+ private:
+  int index_;
 };
+
+// An earthly branch: index 0..11, 子 to 亥. It also names a zodiac animal
+// and a double hour; an odd index is yin.
+class Branch {
+ public:
+  constexpr Branch(int index = 0) : index_(Mod(index, 12)) {}  // NOLINT: any integer names a branch
+  constexpr operator int() const { return index_; }           // NOLINT: tables are indexed by branches
+
+  // The branch n places on (n < 0: back) in the order of the branches.
+  constexpr Branch Next(int n) const { return Branch(index_ + n); }
+  constexpr bool IsYin() const { return index_ % 2 == 1; }
+  Element GetElement() const;
+  std::string_view Name() const { return BranchNames[static_cast<std::size_t>(index_)]; }
+  std::string_view Animal() const { return AnimalNames[static_cast<std::size_t>(index_)]; }
+
+  // The branch of exactly this one-character name.
+  static std::optional<Branch> FromName(std::string_view name);
+
+ private:
+  int index_;
+};
+
+// A stem and a branch. The sixty pillars of the cycle pair stems and
+// branches of the same parity; their index 0..59 starts at 甲子.
+struct Pillar {
+  Stem stem;
+  Branch branch;
+
+  // The pillar of cycle index `index`, any integer taken modulo 60.
+  static Pillar FromIndex(int index) { return {Stem(index), Branch(index)}; }
+  // The pillar of a stem and a branch of the same parity; none otherwise
+  // (甲丑 is no pillar of the cycle).
+  static std::optional<Pillar> FromPair(Stem stem, Branch branch);
+  // The pillar of a two-character text such as "甲子".
+  static std::optional<Pillar> FromText(std::string_view text);
+
+  // Whether stem and branch share their parity, as every pillar of the cycle does.
+  bool IsInCycle() const { return stem.IsYin() == branch.IsYin(); }
+  // The cycle index 0..59; meaningful only for a pillar in the cycle.
+  int Index() const { return Mod(6 * stem - 5 * branch, 60); }
+  // The pillar n places on in the cycle (n < 0: back): stem and branch
+  // each move n places.
+  Pillar Next(int n) const { return {stem.Next(n), branch.Next(n)}; }
+
+  std::string StemText() const { return std::string(stem.Name()); }
+  std::string BranchText() const { return std::string(branch.Name()); }
+  std::string Text() const { return StemText() + BranchText(); }
+  friend bool operator==(const Pillar& a, const Pillar& b) { return a.stem == b.stem && a.branch == b.branch; }
+};
+
+// The way a chart's luck pillars run through the cycle.
+enum class LuckDirection { Forward, Backward };
+
+// The step of one pillar: +1 forward, -1 backward.
+constexpr int StepOf(LuckDirection d) { return d == LuckDirection::Forward ? 1 : -1; }
 
 // The cycle index of a year is year - 1864 (1864 is a 甲子 year).
 constexpr int CycleIndexOfYear(int year) { return year - 1864; }
+
+// The pillar of the day with this day number (1899-12-30, day 0, was a 壬申 day).
+inline Pillar DayPillarOfDayNumber(long dayNumber) { return Pillar::FromIndex(static_cast<int>(dayNumber % 60) + 8); }
+
+// The month of branch `month` in a year of stem `yearStem`: the 寅 month of
+// a 甲 or 己 year is 丙寅, and each later month takes the next stem.
+inline Pillar MonthPillarInYear(Stem yearStem, Branch month) {
+  return {Stem(2 * yearStem + 2).Next(Branch(month - 2)), month};
+}
+
+// The double hour of a clock hour 0..23: 23 and 0 o'clock are 子, 1 and 2
+// o'clock 丑, and so on.
+constexpr Branch HourBranch(int clockHour) { return Branch((clockHour + 1) / 2); }
+
+// The double hour `hour` on a day of stem `dayStem`: the 子 hour of a 甲 or
+// 己 day is 甲子, and each later hour takes the next stem.
+inline Pillar HourPillarOnDay(Stem dayStem, Branch hour) { return {Stem(2 * dayStem).Next(hour), hour}; }
 
 // Stem, branch, "(", animal, "年)": ten GBK bytes, for example "甲子(鼠年)".
 // The first four bytes are the year's pillar; bytes 6 and 7 its animal.
@@ -49,7 +136,9 @@ std::string LunarMonthName(int month, bool isLeap);
 std::string LunarDayName(int day);
 
 // The index of an exact one-character stem (isBranch false) or branch
-// (isBranch true) text; -1 when the text names none.
+// (isBranch true) text; -1 when the text names none. The rule tables of the
+// almanac generator read their characters with it; new code asks
+// Stem::FromName or Branch::FromName.
 int StemBranchIndex(std::string_view text, bool isBranch);
 
 }  // namespace vantrel

@@ -93,7 +93,7 @@ MonthGrid BuildMonthGrid(int year, int month, int selectedDay) {
     FillCellText(cell, first + (day - 1), year, month, day);
     if (day == grid.selectedDay) {
       grid.selectedCell = cell.index;
-      grid.constellation = CnConstellation(year, month, day);
+      grid.constellation = CnConstellation(month, day);
     }
   }
   return grid;

@@ -33,8 +33,8 @@ std::string WeightCode(double total) {
 
 }  // namespace
 
-std::string BoneWeightLine(const std::string& yearKey, const std::string& monthKey, const std::string& dayKey,
-                           const std::string& hourKey, int part) {
+BoneWeightLines BoneWeightOf(const std::string& yearKey, const std::string& monthKey, const std::string& dayKey,
+                             const std::string& hourKey) {
   try {
     data::Query q(data::Database::Main);
     double total = 0;
@@ -50,17 +50,8 @@ std::string BoneWeightLine(const std::string& yearKey, const std::string& monthK
     if (q.IsEmpty()) return {};
     const std::string liang = code.substr(0, 1);
     const std::string qian = code.size() >= 2 ? code.substr(1, 1) : std::string();
-    switch (part) {
-      case 0:
-        if (qian == "0") return "你的骨重为：" + liang + "两 " + q.Text(0);
-        return "你的骨重为：" + liang + "两" + qian + "钱 " + q.Text(0);
-      case 1:
-        return "诗评：" + q.Text(1);
-      case 2:
-        return "诗意：" + q.Text(2);
-      default:
-        return {};
-    }
+    const std::string weight = qian == "0" ? liang + "两 " : liang + "两" + qian + "钱 ";
+    return {"你的骨重为：" + weight + q.Text(0), "诗评：" + q.Text(1), "诗意：" + q.Text(2)};
   } catch (const DatabaseError& e) {
     throw SilentCancel(e.what());
   }

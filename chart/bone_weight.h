@@ -6,14 +6,18 @@
 
 namespace vantrel {
 
-// One of the three lines of a person's bone weight: with `part` = 0 the
-// weight and verdict ("你的骨重为：4两3钱 " + verdict), with 1 "诗评：" + poem,
-// with 2 "诗意：" + meaning. The keys are decimal texts: lunar year, lunar month,
-// lunar day and clock hour 0..23. A key without a row weighs nothing; a
-// total whose code has no verdict row gives the empty text, as does a part
-// other than 0..2. Any database error ends the calling action silently
-// (SilentCancel).
-std::string BoneWeightLine(const std::string& yearKey, const std::string& monthKey, const std::string& dayKey,
-                           const std::string& hourKey, int part);
+// The three lines of a person's bone weight: the weight and verdict
+// ("你的骨重为：4两3钱 " + verdict), "诗评：" + poem and "诗意：" + meaning. The
+// keys are decimal texts: lunar year, lunar month, lunar day and clock hour
+// 0..23. A key without a row weighs nothing; a total whose code has no
+// verdict row gives three empty lines. Any database error ends the calling
+// action silently (SilentCancel).
+struct BoneWeightLines {
+  std::string weight;
+  std::string poem;
+  std::string meaning;
+};
+BoneWeightLines BoneWeightOf(const std::string& yearKey, const std::string& monthKey, const std::string& dayKey,
+                             const std::string& hourKey);
 
 }  // namespace vantrel

@@ -85,8 +85,8 @@ bool BeforeJieInstant(int year, DateTime birthInstant) {
   }
 }
 
-std::optional<ChartResult> CastChart(int year, int month, int day, int hour, int minute, const std::string& sex,
-                                     Notifier& notifier) {
+std::optional<ChartResult> CastChart(const Birth& birth, Notifier& notifier) {
+  const auto [year, month, day] = birth.date;
   // A date that does not exist, or that the lunar calendar cannot place,
   // is refused before anything is read.
   DateTime d0;
@@ -94,52 +94,45 @@ std::optional<ChartResult> CastChart(int year, int month, int day, int hour, int
     notifier.ShowNotice(kCheckInput);
     return std::nullopt;
   }
-  const DateTime birth = d0 + EncodeTime(hour, minute, 0, 0);
+  const DateTime instant = d0 + EncodeTime(birth.hour, birth.minute, 0, 0);
 
   ChartResult c;
   // A birth on the day of a jie but before its instant still belongs to the
   // previous day's month.
-  c.beforeJie = BeforeJieInstant(year, birth);
+  c.beforeJie = BeforeJieInstant(year, instant);
   const int code = month * 100 + day - (c.beforeJie ? 1 : 0);
   const Branch monthBranch = MonthBranchOfCode(code);
   const int chartYear = code >= 204 ? year : year - 1;
 
-  const Stem yearStem = Mod(chartYear - 4, 10);
-  c.yearPillar = {yearStem, Mod(chartYear - 4, 12)};
-  // The 寅 month of a 甲 or 己 year is 丙寅; each later month adds one stem.
-  c.monthPillar = {Mod(2 * yearStem + 2 + Mod(monthBranch - 2, 12), 10), monthBranch};
-  // 1900-02-20 is a 甲子 day.
-  c.dayPillar = Pillar::FromIndex(static_cast<int>(d0 - EncodeDate(1900, 2, 20)));
-  // 23 and 0 o'clock are the 子 hour; a birth at 23:xx keeps its calendar day.
-  const Branch hourBranch = Mod((hour + 1) / 2, 12);
-  c.hourPillar = {Mod(2 * c.dayPillar.stem + hourBranch, 10), hourBranch};
-  c.fetalOrigin = {Mod(c.monthPillar.stem + 1, 10), Mod(monthBranch + 3, 12)};
+  c.yearPillar = Pillar::FromIndex(CycleIndexOfYear(chartYear));
+  c.monthPillar = MonthPillarInYear(c.yearPillar.stem, monthBranch);
+  c.dayPillar = DayPillarOfDayNumber(static_cast<long>(d0));
+  // A birth at 23:xx is in the 子 hour and keeps its calendar day.
+  c.hourPillar = HourPillarOnDay(c.dayPillar.stem, HourBranch(birth.hour));
+  c.fetalOrigin = {c.monthPillar.stem.Next(1), c.monthPillar.branch.Next(3)};
 
   // A yang year runs forward for a man, a yin year for a woman.
-  const bool male = sex == "男";
-  const bool yinYear = yearStem % 2 == 1;
-  c.backward = male ? yinYear : !yinYear;
-  const int step = c.backward ? -1 : 1;
+  const bool forward = c.yearPillar.stem.IsYin() == (birth.sex == Sex::Woman);
+  c.direction = forward ? LuckDirection::Forward : LuckDirection::Backward;
 
   const int daysToNextJie = DaysToJie(d0, 1);
-  c.startAge = StartAgeOfDays(c.backward ? DaysToJie(d0, -1) : daysToNextJie);
-  c.startAgeText = std::to_string(c.startAge);
+  c.startAge = StartAgeOfDays(forward ? daysToNextJie : DaysToJie(d0, -1));
 
   // The year's hidden stems follow the lunar year of the next jie date,
   // whatever the direction.
   const int nextJieLunarYear = SolarToLunar(d0 + daysToNextJie).year;
-  c.yearHidden = HiddenStems[static_cast<std::size_t>(Mod(nextJieLunarYear - 1924, 12))];
+  c.yearHidden = HiddenStems[Branch(CycleIndexOfYear(nextJieLunarYear))];
   // The month's follow the Gregorian month: January 丑 .. November 亥, December 子.
-  c.monthHidden = HiddenStems[static_cast<std::size_t>(Mod(month, 12))];
-  c.dayHidden = HiddenStems[static_cast<std::size_t>(c.dayPillar.branch)];
-  c.hourHidden = HiddenStems[static_cast<std::size_t>(hourBranch)];
+  c.monthHidden = HiddenStems[Branch(month)];
+  c.dayHidden = HiddenStems[c.dayPillar.branch];
+  c.hourHidden = HiddenStems[c.hourPillar.branch];
 
   const std::string dayStem = c.dayPillar.StemText();
   c.luckNayinLine = "纳音：";
   c.luckTenGodLine = "十神：";
   std::vector<std::string> luckTexts;
   for (int k = 0; k < 10; ++k) {
-    const Pillar p{Mod(c.monthPillar.stem + step * k, 10), Mod(monthBranch + step * k, 12)};
+    const Pillar p = c.monthPillar.Next(StepOf(c.direction) * k);
     c.luckPillars[static_cast<std::size_t>(k)] = p;
     luckTexts.push_back(p.Text());
     c.luckNayinLine += data::NayinOf(p.Text()) + " ";

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "calendar/ganzhi.h"
+#include "chart/birth.h"
 #include "common/datetime.h"
 #include "common/notice.h"
 
@@ -29,12 +30,10 @@ struct ChartResult {
   // The birth falls on the date of a jie term recorded in table JQ and
   // before that term's instant.
   bool beforeJie = false;
-  // The luck pillars run backward through the cycle.
-  bool backward = false;
-  // The age 1..10 at which the first luck pillar after the month pillar
-  // begins, and the same in digits.
+  // The way the luck pillars (and the small luck) run through the cycle.
+  LuckDirection direction = LuckDirection::Forward;
+  // The age 1..10 at which the first luck pillar after the month pillar begins.
   int startAge = 0;
-  std::string startAgeText;
   Pillar fetalOrigin;
   // Element 0 is the month pillar itself.
   std::array<Pillar, 10> luckPillars{};
@@ -60,14 +59,12 @@ bool IsJieTerm(std::string_view name);
 // instant. A database error counts as false.
 bool BeforeJieInstant(int year, DateTime birthInstant);
 
-// Casts the chart of a birth on the Gregorian date year-month-day at
-// hour:minute; "男" is a man, any other text a woman.
+// Casts the chart of a birth.
 //
 // A date that does not exist, or one outside the lunar calendar's range
 // (1900-01-31 .. 2100-12-31), shows "请检查输入数据是否出错！" and gives no
 // chart. An hour outside 0..23 or a minute outside 0..59 raises ConvertError.
 // Both happen before anything is read.
-std::optional<ChartResult> CastChart(int year, int month, int day, int hour, int minute, const std::string& sex,
-                                     Notifier& notifier);
+std::optional<ChartResult> CastChart(const Birth& birth, Notifier& notifier);
 
 }  // namespace vantrel

@@ -47,10 +47,7 @@ std::string AgeText(int n) {
   return age + "岁";
 }
 
-Pillar SmallLuck(const ChartResult& chart, int n) {
-  const int s = chart.backward ? -1 : 1;
-  return {Mod(chart.hourPillar.stem + s * n, 10), Mod(chart.hourPillar.branch + s * n, 12)};
-}
+Pillar SmallLuck(const ChartResult& chart, int n) { return chart.hourPillar.Next(StepOf(chart.direction) * n); }
 
 void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
   const ChartResult& c = input.chart;
@@ -61,7 +58,7 @@ void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
   };
 
   pane.Add("胎元：" + c.fetalOrigin.Text() + "(" + data::NayinOf(c.fetalOrigin.Text()) + ")");
-  pane.Add("起运：" + c.startAgeText + "岁");
+  pane.Add("起运：" + std::to_string(c.startAge) + "岁");
   // The day stem is the chart's own self, shown as 日元.
   pane.Add("十神：" + god(c.yearPillar.StemText()) + kSep + god(c.monthPillar.StemText()) + kSep + "日元" + kSep +
            god(c.hourPillar.StemText()));
@@ -97,7 +94,7 @@ void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
   // The month pillar covers the years before the start age; luck pillar
   // k + 1 starts at age a + 10k.
   const int a = c.startAge;
-  if (c.startAgeText == "1") {
+  if (a == 1) {
     pane.Add("      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
   } else {
     std::string ages = "      1-" + std::to_string(a - 1) + "岁";
@@ -111,7 +108,7 @@ void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
   pane.Add(years);
   pane.Add("");
 
-  const int ly = input.lunarYear;
+  const int ly = input.lunar.year;
   for (int i = 0; i < 10; ++i) {
     pane.Add(GridRow(i < a, i == 0 ? "流年：" : kLabelBlanks, YearPillarText(ly + i),
                      [&](int k) { return YearPillarText(ly + a + i + 10 * k); }));
@@ -130,20 +127,23 @@ void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
 
 void WriteShenshaBlock(Pane& pane, const ChartResult& chart, const std::string& header) {
   const data::ChartPillars pillars = {chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar};
-  const int direction = chart.backward ? data::kBackward : data::kForward;
   pane.Add(header);
-  for (int which = 0; which < 4; ++which) pane.Add(data::PillarShenshaLine(which, pillars, direction));
+  for (const data::PillarPosition at : data::kPillarPositions) {
+    pane.Add(data::PillarShenshaLine(at, pillars, chart.direction));
+  }
 }
 
 void WriteBoneWeightBlock(Pane& pane, const ChartBlockInput& input, const std::string& header) {
   // Before the instant of its day's jie a birth still weighs in the
   // previous lunar month.
-  std::string month = std::to_string(input.lunarMonth);
-  if (input.chart.beforeJie) month = input.lunarMonth == 1 ? "12" : std::to_string(input.lunarMonth - 1);
-  const std::string year = std::to_string(input.lunarYear);
-  const std::string day = std::to_string(input.lunarDay);
+  const LunarDate& lunar = input.lunar;
+  const int month = input.chart.beforeJie ? (lunar.month == 1 ? 12 : lunar.month - 1) : lunar.month;
   pane.Add(header);
-  for (int part = 0; part < 3; ++part) pane.Add(BoneWeightLine(year, month, day, input.hourText, part));
+  const BoneWeightLines lines =
+      BoneWeightOf(std::to_string(lunar.year), std::to_string(month), std::to_string(lunar.day), input.hourText);
+  pane.Add(lines.weight);
+  pane.Add(lines.poem);
+  pane.Add(lines.meaning);
 }
 
 void WritePersonalityBlock(Pane& pane, const ChartResult& chart, const std::string& header) {

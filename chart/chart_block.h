@@ -6,6 +6,7 @@
 // character.
 #include <string>
 
+#include "calendar/lunar.h"
 #include "chart/chart.h"
 #include "common/pane.h"
 
@@ -16,10 +17,8 @@ struct ChartBlockInput {
   // The four-digit year of the solar birth date, as the report holds it.
   std::string solarYearText;
   // The lunar date of the solar birth date.
-  int lunarYear = 0;
-  int lunarMonth = 0;
-  int lunarDay = 0;
-  // The clock hour of the entry, "0" .. "23".
+  LunarDate lunar;
+  // The clock hour as the entry gave it, "0" .. "23": the bone weight's key.
   std::string hourText;
 };
 

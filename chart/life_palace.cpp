@@ -19,34 +19,28 @@ void OpenCouple(data::Query& q, const char* sql, const std::string& man, const s
 
 }  // namespace
 
-int BranchOrdinal(const std::string& branch) {
-  const int index = StemBranchIndex(branch, true);
-  if (index < 0) return 0;
-  // 寅 (index 2) is the first palace, 子 and 丑 the last two.
-  return Mod(index - 2, 12) + 1;
+// 寅 (index 2) is the first palace, 子 and 丑 the last two.
+int BranchOrdinal(Branch branch) { return branch.Next(-2) + 1; }
+
+std::optional<Branch> BranchOfOrdinal(int ordinal) {
+  if (ordinal < 1 || ordinal > 12) return std::nullopt;
+  return Branch(ordinal + 1);
 }
 
-void BranchOfOrdinal(int ordinal, std::string& result) {
-  if (ordinal < 1 || ordinal > 12) return;
-  result = std::string(BranchNames[static_cast<std::size_t>(Mod(ordinal + 1, 12))]);
-}
-
-std::string LifePalace(const std::string& monthBranch, const std::string& hourBranch) {
+Branch LifePalace(Branch month, Branch hour) {
   // Counting from 寅: the palace lies 14 - s places on for small sums, 26 - s
-  // for the others, so the result is always one of the twelve.
-  const int s = BranchOrdinal(monthBranch) + BranchOrdinal(hourBranch);
-  std::string palace;
-  BranchOfOrdinal(s < 14 ? 14 - s : 26 - s, palace);
-  return palace;
+  // for the others, so it is always one of the twelve.
+  const int s = BranchOrdinal(month) + BranchOrdinal(hour);
+  return *BranchOfOrdinal(s < 14 ? 14 - s : 26 - s);
 }
 
 bool IsEastLife(const std::string& numeral) {
   return numeral == "一" || numeral == "三" || numeral == "四" || numeral == "九";
 }
 
-std::string MatchingNumeral(const std::string& numeral, bool woman) {
+std::string MatchingNumeral(const std::string& numeral, Sex sex) {
   if (numeral != "五") return numeral;
-  return woman ? "八" : "二";
+  return sex == Sex::Woman ? "八" : "二";
 }
 
 std::string MarriageGrade(const std::string& dj) {
@@ -63,19 +57,19 @@ std::string ElementGrade(const std::string& fs) {
   return "不合";
 }
 
-void LifeGuaLookup(int year, bool woman, std::string& result) {
+std::optional<std::string> LifeGuaLookup(int year, Sex sex) {
   try {
     data::Query q(data::Database::Second);
     q.SetSql("select * from mg where Year = ? limit 1");
     q.AddParam(static_cast<std::int64_t>(year));
     q.Open();
-    result = q.Text("mg") + q.Text(woman ? "nv" : "nan") + q.Text("wuhang") + q.Text("sxwuhang");
+    return q.Text("mg") + q.Text(sex == Sex::Woman ? "nv" : "nan") + q.Text("wuhang") + q.Text("sxwuhang");
   } catch (const DatabaseError&) {
-    // The caller's text stays as it was.
+    return std::nullopt;
   }
 }
 
-void LifeGuaMatch(const std::string& man, const std::string& woman, std::string& result) {
+std::optional<std::string> LifeGuaMatch(const std::string& man, const std::string& woman) {
   try {
     data::Query pair;
     OpenCouple(pair, "select * from mghp where nan = ? and nv = ?", man, woman);
@@ -87,21 +81,19 @@ void LifeGuaMatch(const std::string& man, const std::string& woman, std::string&
     analysis.SetSql("select \"Values\" from mgfx where mc = ?");
     analysis.AddParam(name);
     analysis.Open();
-    result = name + "(" + grade + ")" + analysis.Text(0);
+    return name + "(" + grade + ")" + analysis.Text(0);
   } catch (const DatabaseError&) {
-    // The caller's text stays as it was.
+    return std::nullopt;
   }
 }
 
-void ElementMatch(const std::string& man, const std::string& woman, std::string& result) {
+std::optional<std::string> ElementMatch(const std::string& man, const std::string& woman) {
   try {
     data::Query q;
     OpenCouple(q, "select * from mgwx where nan = ? and nv = ?", man, woman);
-    std::string match = "(";
-    match += ElementGrade(q.Text("fs"));
-    result = match + ")" + q.Text("note");
+    return "(" + ElementGrade(q.Text("fs")) + ")" + q.Text("note");
   } catch (const DatabaseError&) {
-    // The caller's text stays as it was.
+    return std::nullopt;
   }
 }
 

@@ -1,24 +1,27 @@
 #pragma once
 // Life palace (命宫), life-gua numerals with their East/West groups, and the
 // two match grades of a couple: the life-gua pair and the year elements.
+#include <optional>
 #include <string>
+
+#include "calendar/ganzhi.h"
+#include "chart/birth.h"
 
 namespace vantrel {
 
-// The life palace numbers the branches from 寅 = 1 to 丑 = 12. A text that
-// is not one of the twelve branch characters gives 0.
-int BranchOrdinal(const std::string& branch);
-// The branch of an ordinal 1..12; any other ordinal leaves `result` as it was.
-void BranchOfOrdinal(int ordinal, std::string& result);
+// The life palace numbers the branches from 寅 = 1 to 丑 = 12.
+int BranchOrdinal(Branch branch);
+// The branch of an ordinal 1..12, counted the same way; none for any other ordinal.
+std::optional<Branch> BranchOfOrdinal(int ordinal);
 // The life palace of a month branch and an hour branch.
-std::string LifePalace(const std::string& monthBranch, const std::string& hourBranch);
+Branch LifePalace(Branch month, Branch hour);
 
 // The East four lives are the numerals 一 三 四 九; every other numeral, and
 // the empty text of a year without a row, belongs to the West four lives.
 bool IsEastLife(const std::string& numeral);
 // The numeral under which a person is matched: a man's 五 counts as 二, a
 // woman's 五 as 八. The group is decided on the numeral before this.
-std::string MatchingNumeral(const std::string& numeral, bool woman);
+std::string MatchingNumeral(const std::string& numeral, Sex sex);
 
 // Grade of a life-gua pair by its code `dj`: "1" 上等婚, "2" 中等婚, anything
 // else 下等婚. Grade of a year-element pair by its score `fs`: "5" 非常合,
@@ -26,17 +29,16 @@ std::string MatchingNumeral(const std::string& numeral, bool woman);
 std::string MarriageGrade(const std::string& dj);
 std::string ElementGrade(const std::string& fs);
 
-// The following three read the second file (Tgcode.dll) and deliver their
-// result into the caller's text; any database error is swallowed and leaves
-// the text as it was.
+// The following three read the second file (Tgcode.dll). A database error
+// gives no result: the caller decides what it shows then.
 
 // The row of a lunar year in table mg: its mg text, the man's (or the
 // woman's) numeral, the year element and the zodiac element, joined with
 // nothing between them. A year without a row gives the empty text.
-void LifeGuaLookup(int year, bool woman, std::string& result);
+std::optional<std::string> LifeGuaLookup(int year, Sex sex);
 // Pair name + "(" + grade + ")" + analysis text of two matching numerals.
-void LifeGuaMatch(const std::string& man, const std::string& woman, std::string& result);
+std::optional<std::string> LifeGuaMatch(const std::string& man, const std::string& woman);
 // "(" + grade + ")" + note of the man's and the woman's year elements.
-void ElementMatch(const std::string& man, const std::string& woman, std::string& result);
+std::optional<std::string> ElementMatch(const std::string& man, const std::string& woman);
 
 }  // namespace vantrel

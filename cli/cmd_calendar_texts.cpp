@@ -21,7 +21,7 @@ std::vector<std::string> CalendarDay(const std::vector<std::string>& in) {
                                            CnSolarTermText(date),
                                            CnSolarFestival(c.year, c.month, c.day),
                                            CnZodiacText(date),
-                                           CnConstellation(c.year, c.month, c.day)};
+                                           CnConstellation(c.month, c.day)};
   return {text::Join(fields, "\t")};
 }
 

@@ -16,13 +16,6 @@
 namespace vantrel::cli {
 namespace {
 
-struct Birth {
-  CivilDate date;
-  int hour = 0;
-  int minute = 0;
-  std::string sex;
-};
-
 // DATE HOUR MINUTE SEX. The date is read as three numbers, as the window's
 // pickers deliver them; whether that date exists is the chart's own check.
 Birth ParseBirth(const std::vector<std::string>& in) {
@@ -37,15 +30,14 @@ Birth ParseBirth(const std::vector<std::string>& in) {
   }
   b.hour = StrictHour(in[1]);
   b.minute = StrToInt(in[2]);
-  b.sex = in[3];
+  b.sex = SexOfText(in[3]);
   return b;
 }
 
 // The chart, or the notice the window would show (exit 2).
 ChartResult Cast(const Birth& b) {
   ThrowingNotifier notifier;
-  std::optional<ChartResult> chart =
-      CastChart(b.date.year, b.date.month, b.date.day, b.hour, b.minute, b.sex, notifier);
+  std::optional<ChartResult> chart = CastChart(b, notifier);
   if (!chart) throw NoticeError("no chart");
   return *chart;
 }
@@ -56,7 +48,8 @@ std::vector<std::string> Bazi(const std::vector<std::string>& in) {
   for (const Pillar& p : c.luckPillars) luck.push_back(p.Text());
   const std::vector<std::string> fields = {
       c.yearPillar.Text(), c.monthPillar.Text(), c.dayPillar.Text(), c.hourPillar.Text(),
-      c.beforeJie ? "1" : "0", c.backward ? "1" : "0", c.startAgeText, c.fetalOrigin.Text(),
+      c.beforeJie ? "1" : "0", c.direction == LuckDirection::Backward ? "1" : "0", std::to_string(c.startAge),
+      c.fetalOrigin.Text(),
       text::Join(luck, " "), text::Join({c.yearHidden, c.monthHidden, c.dayHidden, c.hourHidden}, "|"),
   };
   return {text::Join(fields, "\t")};
@@ -75,10 +68,7 @@ std::vector<std::string> Block(const std::vector<std::string>& in) {
   ChartBlockInput input;
   input.chart = Cast(b);
   input.solarYearText = std::to_string(b.date.year);
-  const LunarDate lunar = SolarToLunar(EncodeDate(b.date.year, b.date.month, b.date.day));
-  input.lunarYear = lunar.year;
-  input.lunarMonth = lunar.month;
-  input.lunarDay = lunar.day;
+  input.lunar = SolarToLunar(EncodeDate(b.date.year, b.date.month, b.date.day));
   input.hourText = std::to_string(b.hour);
   TextPane pane;
   WriteChartBlock(pane, input);

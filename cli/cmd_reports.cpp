@@ -16,9 +16,9 @@ namespace {
 
 const char* const kPersonFields[] = {"name", "calendar", "year", "month", "day", "hour", "minute"};
 
-int CalendarIndex(const std::string& value) {
-  if (value == "solar" || value == "0") return 0;
-  if (value == "lunar" || value == "1") return 1;
+CalendarKind CalendarOf(const std::string& value) {
+  if (value == "solar" || value == "0") return CalendarKind::Solar;
+  if (value == "lunar" || value == "1") return CalendarKind::Lunar;
   throw UsageError("the calendar is solar or lunar, not " + value);
 }
 
@@ -27,7 +27,7 @@ int CalendarIndex(const std::string& value) {
 PersonEntry EntryFromOptions(const Options& o, const std::string& prefix) {
   PersonEntry e;
   e.name = o.Get(prefix + "name", e.name);
-  e.calendarIndex = CalendarIndex(o.Get(prefix + "calendar", "solar"));
+  e.calendar = CalendarOf(o.Get(prefix + "calendar", "solar"));
   e.year = o.Get(prefix + "year", e.year);
   e.month = o.Get(prefix + "month", e.month);
   e.day = o.Get(prefix + "day", e.day);
@@ -93,7 +93,7 @@ int Marriage(Context& ctx, std::vector<std::string> args) {
       text::Trim(entry.man.name) + " / " + text::Trim(entry.woman.name), solar);
 }
 
-int PersonReport(Context& ctx, std::vector<std::string> args, const char* caption, const char* kind) {
+int PersonReport(Context& ctx, std::vector<std::string> args, ReportKind report, const char* kind) {
   const ReportOutput output = TakeReportOutput(ctx, args);
   const SolarOption option = TakeSolarOption(ctx, args, "");
   const Options o = ParseOptions(ctx, args, OptionNames({""}, {"sex"}));
@@ -101,8 +101,8 @@ int PersonReport(Context& ctx, std::vector<std::string> args, const char* captio
   ChartEntry entry;
   entry.person = EntryFromOptions(o, "");
   const std::vector<std::optional<std::string>> solar = {CorrectEntry(entry.person, option)};
-  entry.sex = o.Get("sex", entry.sex);
-  entry.buttonCaption = caption;
+  entry.sex = SexOfText(text::Trim(o.Get("sex", "男")));
+  entry.kind = report;
   TextPane visible, scratch;
   ThrowingNotifier notifier;
   return RunPrinting(
@@ -130,7 +130,7 @@ VANTREL_CLI_COMMAND({"chart", "the single-person chart report",
                                  "  --sex 男|女          the sex (default 男)\n") +
                          kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
-                       return PersonReport(ctx, args, "八字分析", "八字");
+                       return PersonReport(ctx, args, ReportKind::Chart, "八字");
                      }});
 
 VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
@@ -139,7 +139,7 @@ VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
                                  "  the chart command.\n") +
                          kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
-                       return PersonReport(ctx, args, "星座分析", "星座");
+                       return PersonReport(ctx, args, ReportKind::Constellation, "星座");
                      }});
 
 }  // namespace

@@ -85,13 +85,13 @@ std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& o
   RecordingNotifier quiet;
   std::optional<PersonFacts> facts;
   try {
-    facts = DerivePersonFacts(entry, true, 2000, quiet);
+    facts = DerivePersonFacts(entry, 2000, quiet);
   } catch (const ConvertError&) {
     return std::nullopt;  // the report raises the same error itself
   }
   int hour = 0, minute = 0;
   DateTime time;
-  if (!facts || !TryStrToInt(facts->hourNumber, hour) || !TryStrToInt(text::Trim(entry.minute), minute) ||
+  if (!facts || !TryStrToInt(facts->hourText, hour) || !TryStrToInt(text::Trim(entry.minute), minute) ||
       !TryEncodeTime(hour, minute, 0, 0, time)) {
     return std::nullopt;
   }
@@ -100,7 +100,7 @@ std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& o
   const DateTime solar = std::floor(c.solar * 1440 + 1e-7) / 1440;
   const CivilDate d = DecodeDate(solar);
   const ClockTime t = DecodeTime(solar);
-  entry.calendarIndex = 0;
+  entry.calendar = CalendarKind::Solar;
   entry.year = std::to_string(d.year);
   entry.month = std::to_string(d.month);
   entry.day = std::to_string(d.day);

@@ -7,17 +7,17 @@
 namespace vantrel::data {
 namespace {
 
-// Runs a one-parameter statement on the second file and delivers the named
-// column of its first row; a database error leaves `result` untouched.
-void SecondFileLookup(const char* sql, const std::string& param, const char* column, std::string& result) {
+// Runs a one-parameter statement on the second file and gives the named
+// column of its first row; the empty text without a row or on a database error.
+std::string SecondFileLookup(const char* sql, const std::string& param, const char* column) {
   try {
     Query q(Database::Second);
     q.SetSql(sql);
     q.AddParam(param);
     q.Open();
-    result = q.IsEmpty() ? std::string() : q.Text(column);
+    return q.IsEmpty() ? std::string() : q.Text(column);
   } catch (const DatabaseError&) {
-    // The lookup's result stays as the caller had it.
+    return {};
   }
 }
 
@@ -27,16 +27,15 @@ std::string StripParagraphTags(const std::string& text) {
   return text::ReplaceAll(text::ReplaceAll(text, "<p>", ""), "</p>", "");
 }
 
-std::string TopicText(const std::string& title, int topic) {
+std::string TopicText(const std::string& title, ConstellationTopic topic) {
   static const char* const kStatements[] = {
       "select content from ndeq where title = ?",
       "select content from aiqing where title = ?",
       "select content from mingren where title = ?",
   };
-  if (topic < 0 || topic > 2) return {};
   try {
     Query q(Database::Main);
-    q.SetSql(kStatements[topic]);
+    q.SetSql(kStatements[static_cast<std::size_t>(topic)]);
     q.AddParam(title);
     q.Open();
     if (q.IsEmpty()) return {};
@@ -46,34 +45,16 @@ std::string TopicText(const std::string& title, int topic) {
   }
 }
 
-void CharacterElement(const std::string& character, std::string& result) {
-  SecondFileLookup("select wh from hzwh where hz like ? limit 1", "%" + text::Trim(character) + "%", "wh", result);
-}
-
-void TenGodOf(const std::string& key, std::string& result) {
-  SecondFileLookup("select ShiShen from Shishen where jiazi = ? limit 1", key, "ShiShen", result);
-}
-
-void NayinOf(const std::string& pillar, std::string& result) {
-  SecondFileLookup("select layin from jiazi where jiazi = ? limit 1", pillar, "layin", result);
-}
-
 std::string CharacterElement(const std::string& character) {
-  std::string r;
-  CharacterElement(character, r);
-  return r;
+  return SecondFileLookup("select wh from hzwh where hz like ? limit 1", "%" + text::Trim(character) + "%", "wh");
 }
 
 std::string TenGodOf(const std::string& key) {
-  std::string r;
-  TenGodOf(key, r);
-  return r;
+  return SecondFileLookup("select ShiShen from Shishen where jiazi = ? limit 1", key, "ShiShen");
 }
 
 std::string NayinOf(const std::string& pillar) {
-  std::string r;
-  NayinOf(pillar, r);
-  return r;
+  return SecondFileLookup("select layin from jiazi where jiazi = ? limit 1", pillar, "layin");
 }
 
 }  // namespace vantrel::data

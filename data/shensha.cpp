@@ -87,12 +87,14 @@ std::optional<std::string> Collect(const char* file, Considered considered, Matc
   return acc;
 }
 
-// 披麻 two branches before the year (or day) branch, 吊客 two after it, 丧门
-// three after it.
-void AddMourningStars(std::string& acc, const std::string& b, int aIndex) {
-  if (b == BranchNames[static_cast<std::size_t>(Mod(aIndex + 10, 12))]) acc += " 披麻";
-  if (b == BranchNames[static_cast<std::size_t>(Mod(aIndex + 2, 12))]) acc += " 吊客";
-  if (b == BranchNames[static_cast<std::size_t>(Mod(aIndex + 3, 12))]) acc += " 丧门";
+// 披麻 two branches before the year (or day) branch `a`, 吊客 two after it,
+// 丧门 three after it.
+void AddMourningStars(std::string& acc, const std::string& a, const std::string& b) {
+  const std::optional<Branch> from = Branch::FromName(a);
+  if (!from) return;
+  if (b == from->Next(-2).Name()) acc += " 披麻";
+  if (b == from->Next(2).Name()) acc += " 吊客";
+  if (b == from->Next(3).Name()) acc += " 丧门";
 }
 
 std::string Result(const std::optional<std::string>& acc) { return acc ? text::Trim(*acc) : std::string(); }
@@ -142,17 +144,17 @@ ShenshaRule ParseShenshaLine(const std::string& line) {
 
 std::string ShenshaNiangan(const std::string& a, const std::string& b) { return KeyAndValue("niangan.txt", a, b); }
 
-std::string ShenshaNianzhi(const std::string& a, const std::string& b, int aIndex, int direction) {
+std::string ShenshaNianzhi(const std::string& a, const std::string& b, LuckDirection direction) {
   auto acc = Collect(
       "nianzhi.txt",
       [&](int line) {
         if (line >= kNianzhiLines) return false;
-        if (line == kForwardLine) return direction == kForward;
-        if (line == kBackwardLine) return direction == kBackward;
+        if (line == kForwardLine) return direction == LuckDirection::Forward;
+        if (line == kBackwardLine) return direction == LuckDirection::Backward;
         return true;
       },
       [&](int, const ShenshaItem& item) { return Occurs(a, item.key) && Occurs(b, item.value); });
-  if (acc) AddMourningStars(*acc, b, aIndex);
+  if (acc) AddMourningStars(*acc, a, b);
   return Result(acc);
 }
 
@@ -164,11 +166,11 @@ std::string ShenshaYuezhi(const std::string& a, const std::string& b, const std:
 
 std::string ShenshaRigan(const std::string& a, const std::string& b) { return KeyAndValue("rigan.txt", a, b); }
 
-std::string ShenshaRizhi(const std::string& a, const std::string& b, int aIndex) {
+std::string ShenshaRizhi(const std::string& a, const std::string& b) {
   auto acc = Collect(
       "rizhi.txt", [](int line) { return line < kRizhiLines; },
       [&](int, const ShenshaItem& item) { return Occurs(a, item.key) && Occurs(b, item.value); });
-  if (acc) AddMourningStars(*acc, b, aIndex);
+  if (acc) AddMourningStars(*acc, a, b);
   return Result(acc);
 }
 
@@ -187,24 +189,24 @@ std::string ShenshaRizhus(const std::string& a, const std::string& b) {
   }));
 }
 
-std::string PillarShenshaLine(int which, const ChartPillars& pillars, int direction) {
+std::string PillarShenshaLine(PillarPosition at, const ChartPillars& pillars, LuckDirection direction) {
   static const char* const kHeadings[] = {"年柱：", "月柱：", "日柱：", "时柱："};
-  if (which < 0 || which > 3) return {};
+  const auto which = static_cast<std::size_t>(at);
   const Pillar& year = pillars[0];
   const Pillar& month = pillars[1];
   const Pillar& day = pillars[2];
   const Pillar& hour = pillars[3];
-  const Pillar& p = pillars[static_cast<std::size_t>(which)];
+  const Pillar& p = pillars[which];
   std::vector<std::string> results = {
       ShenshaNiangan(year.StemText(), p.BranchText()),
-      ShenshaNianzhi(year.BranchText(), p.BranchText(), year.branch, direction),
+      ShenshaNianzhi(year.BranchText(), p.BranchText(), direction),
       ShenshaYuezhi(month.BranchText(), p.StemText(), p.BranchText()),
       ShenshaRigan(day.StemText(), p.BranchText()),
-      ShenshaRizhi(day.BranchText(), p.BranchText(), day.branch),
+      ShenshaRizhi(day.BranchText(), p.BranchText()),
       ShenshaRizhu(p.Text(), day.Text()),
   };
   // The day-and-hour rules are printed on the year, month and day lines.
-  if (which < 3) results.push_back(ShenshaRizhus(day.Text(), hour.Text()));
+  if (at != PillarPosition::Hour) results.push_back(ShenshaRizhus(day.Text(), hour.Text()));
   return std::string(kHeadings[which]) + text::Trim(text::Join(results, " "));
 }
 

@@ -22,7 +22,7 @@
 //                pillar in the value
 //
 // 披麻, 吊客 and 丧门 are counted from the year branch (and the day branch)
-// in code.
+// in code, when that text is a branch.
 #include <array>
 #include <string>
 #include <vector>
@@ -53,20 +53,17 @@ struct ShenshaRule {
 };
 ShenshaRule ParseShenshaLine(const std::string& line);
 
-// Direction of a chart's luck pillars, as the nianzhi rules use it.
-inline constexpr int kForward = 0;
-inline constexpr int kBackward = 1;
-
 // a: year stem, b: a branch.
 std::string ShenshaNiangan(const std::string& a, const std::string& b);
-// a: year branch, b: a branch, aIndex: the Branch index of a.
-std::string ShenshaNianzhi(const std::string& a, const std::string& b, int aIndex, int direction);
+// a: year branch, b: a branch; the chart's luck direction picks between
+// nianzhi lines 2 and 3.
+std::string ShenshaNianzhi(const std::string& a, const std::string& b, LuckDirection direction);
 // a: month branch, b: a stem, c: a branch.
 std::string ShenshaYuezhi(const std::string& a, const std::string& b, const std::string& c);
 // a: day stem, b: a branch.
 std::string ShenshaRigan(const std::string& a, const std::string& b);
-// a: day branch, b: a branch, aIndex: the Branch index of a.
-std::string ShenshaRizhi(const std::string& a, const std::string& b, int aIndex);
+// a: day branch, b: a branch.
+std::string ShenshaRizhi(const std::string& a, const std::string& b);
 // a: a pillar, b: the day pillar.
 std::string ShenshaRizhu(const std::string& a, const std::string& b);
 // a: the day pillar, b: the hour pillar.
@@ -74,11 +71,14 @@ std::string ShenshaRizhus(const std::string& a, const std::string& b);
 
 // The four pillars of a chart, in the order year, month, day, hour.
 using ChartPillars = std::array<Pillar, 4>;
+enum class PillarPosition { Year, Month, Day, Hour };
+inline constexpr std::array<PillarPosition, 4> kPillarPositions = {PillarPosition::Year, PillarPosition::Month,
+                                                                   PillarPosition::Day, PillarPosition::Hour};
 
-// The report line of pillar `which` (0 year .. 3 hour): "年柱：", "月柱：",
+// The report line of the pillar at `at`: "年柱：", "月柱：",
 // "日柱：" or "时柱：" followed by the seven evaluator results for that
 // pillar (six for the hour pillar, which has no day-and-hour result), joined
 // by single blanks, the join trimmed.
-std::string PillarShenshaLine(int which, const ChartPillars& pillars, int direction);
+std::string PillarShenshaLine(PillarPosition at, const ChartPillars& pillars, LuckDirection direction);
 
 }  // namespace vantrel::data

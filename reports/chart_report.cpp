@@ -19,9 +19,7 @@ namespace {
 // Writes the chart part; false when the chart engine refused the birth.
 bool WriteChart(const ChartEntry& entry, const PersonFacts& f, Pane& pane, Notifier& notifier) {
   pane.Add(kChartSeparator);
-  const std::optional<ChartResult> chart =
-      CastChart(StrToInt(f.yearText), StrToInt(f.monthText), StrToInt(f.dayText), StrToInt(f.hourNumber),
-                StrToInt(text::Trim(f.minuteText)), text::Trim(entry.sex), notifier);
+  const std::optional<ChartResult> chart = CastChart(BirthOf(f, entry.sex), notifier);
   if (!chart) return false;
   const ChartBlockInput input = BlockInputFor(*chart, f);
   WriteChartBlock(pane, input);
@@ -45,12 +43,15 @@ void WriteConstellation(const PersonFacts& f, Pane& pane) {
   pane.Add("");
   pane.Add(kConstellationSeparator);
   const struct {
+    data::ConstellationTopic topic;
     const char* heading;
     const char* indent;
-  } topics[] = {{"【情商解析】:", ""}, {"【星座实力】:", "    "}, {"【星座名人】:", "    "}};
-  for (int topic = 0; topic < 3; ++topic) {
-    pane.Add(topics[topic].heading);
-    pane.Add(std::string(topics[topic].indent) + data::TopicText(f.constellation, topic));
+  } sections[] = {{data::ConstellationTopic::EmotionalIntelligence, "【情商解析】:", ""},
+                  {data::ConstellationTopic::LoveAndStrength, "【星座实力】:", "    "},
+                  {data::ConstellationTopic::FamousPeople, "【星座名人】:", "    "}};
+  for (const auto& section : sections) {
+    pane.Add(section.heading);
+    pane.Add(std::string(section.indent) + data::TopicText(f.constellation, section.topic));
     pane.Add("");
     pane.Add(kConstellationSeparator);
     pane.Add("");
@@ -73,7 +74,10 @@ void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notif
       return;
     }
   }
-  const std::optional<PersonFacts> facts = DerivePersonFacts(entry.person, true, currentYear, notifier);
+  // This report reads its hour item trimmed; the marriage report reads its rows as they are.
+  PersonEntry person = entry.person;
+  person.hour = text::Trim(person.hour);
+  const std::optional<PersonFacts> facts = DerivePersonFacts(person, currentYear, notifier);
   if (!facts) return;
 
   scratch.Clear();
@@ -85,7 +89,7 @@ void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notif
   scratch.Add("属相：" + facts->animal);
   scratch.Add("星座：" + facts->constellation);
 
-  if (entry.buttonCaption == "八字分析") {
+  if (entry.kind == ReportKind::Chart) {
     if (!WriteChart(entry, *facts, scratch, notifier)) return;
   } else {
     WriteConstellation(*facts, scratch);

@@ -11,11 +11,14 @@
 
 namespace vantrel {
 
+// The two reports of the chart page's one entry row.
+enum class ReportKind { Chart, Constellation };
+
 struct ChartEntry {
   PersonEntry person;
   std::string hiddenName;  // the never-shown second name edit, normally empty
-  std::string sex = "男";
-  std::string buttonCaption = "八字分析";  // "八字分析" for the chart, anything else the constellation
+  Sex sex = Sex::Man;
+  ReportKind kind = ReportKind::Chart;
 };
 
 extern const char* const kChartSeparator;          // S1

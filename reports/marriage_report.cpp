@@ -33,21 +33,20 @@ struct Party {
 };
 
 struct Side {
-  bool woman;
+  Sex sex;
   const char* title;  // "男方" / "女方"
   const char* nameMissing;
   const char* yearMissing;
   const char* monthMissing;
   const char* dayMissing;
   const char* hourMissing;
-  const char* sex;
   EntryFocus focus;
 };
 
-constexpr Side kMan{false, "男方", "男方姓名不能为空!", "请选择男方出生年!", "请选择男方出生月!",
-                    "请选择男方出生日!", "请选择男方出生小时!", "男", EntryFocus::ManName};
-constexpr Side kWoman{true, "女方", "女方姓名不能为空!", "请选择女方出生年!", "请选择女方出生月!",
-                      "请选择女方出生日!", "请选择女方出生小时!", "女", EntryFocus::WomanName};
+constexpr Side kMan{Sex::Man, "男方", "男方姓名不能为空!", "请选择男方出生年!", "请选择男方出生月!",
+                    "请选择男方出生日!", "请选择男方出生小时!", EntryFocus::ManName};
+constexpr Side kWoman{Sex::Woman, "女方", "女方姓名不能为空!", "请选择女方出生年!", "请选择女方出生月!",
+                      "请选择女方出生日!", "请选择女方出生小时!", EntryFocus::WomanName};
 
 // The checks of one entry row, in order; false after the first message.
 bool CheckEntry(const PersonEntry& e, const Side& side, Notifier& notifier,
@@ -71,16 +70,13 @@ bool CheckEntry(const PersonEntry& e, const Side& side, Notifier& notifier,
 
 // Converts the dates and reads the life-gua fields; no result after a notice.
 std::optional<Party> DeriveParty(const PersonEntry& e, const Side& side, int currentYear, Notifier& notifier) {
-  std::optional<PersonFacts> facts = DerivePersonFacts(e, false, currentYear, notifier);
+  std::optional<PersonFacts> facts = DerivePersonFacts(e, currentYear, notifier);
   if (!facts) return std::nullopt;
   Party p;
   p.name = text::Trim(e.name);
   p.facts = *facts;
-  // Each person's lookup starts from an empty result, so a failing lookup
-  // leaves that person's fields empty rather than showing someone else's.
-  std::string fields;
-  LifeGuaLookup(p.facts.lunar.year, side.woman, fields);
-  const std::vector<std::string> chars = text::Characters(fields);
+  // A failing lookup leaves that person's fields empty.
+  const std::vector<std::string> chars = text::Characters(LifeGuaLookup(p.facts.lunar.year, side.sex).value_or(""));
   auto at = [&](std::size_t position) { return position <= chars.size() ? chars[position - 1] : std::string(); };
   p.lifeGua = at(3);
   p.yearElement = at(4);
@@ -102,9 +98,7 @@ void WriteNameLines(Pane& pane, const Party& p) {
 std::optional<ChartResult> WritePersonChart(Pane& report, const Party& p, const Side& side, Notifier& notifier,
                                             Pane& shensha, Pane& boneWeight, Pane& personality,
                                             const std::function<void()>& afterShensha) {
-  std::optional<ChartResult> chart =
-      CastChart(StrToInt(p.facts.yearText), StrToInt(p.facts.monthText), StrToInt(p.facts.dayText),
-                StrToInt(p.facts.hourNumber), StrToInt(text::Trim(p.facts.minuteText)), side.sex, notifier);
+  std::optional<ChartResult> chart = CastChart(BirthOf(p.facts, side.sex), notifier);
   if (!chart) return chart;
   const ChartBlockInput input = BlockInputFor(*chart, p.facts);
   const std::string title = side.title;
@@ -141,6 +135,10 @@ void WriteZodiacRows(Pane& report, data::Query& query, const char* label, const 
   report.Add("");
 }
 
+std::string PalaceText(const ChartResult& chart) {
+  return std::string(LifePalace(chart.monthPillar.branch, chart.hourPillar.branch).Name());
+}
+
 std::string GroupText(const std::string& numeral) { return IsEastLife(numeral) ? " 属于东四命" : " 属于西四命"; }
 
 }  // namespace
@@ -170,8 +168,6 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   const std::optional<ChartResult> manChart = WritePersonChart(
       report, *man, kMan, notifier, panes.shenshaMan, panes.boneWeightMan, panes.personalityMan, {});
   if (!manChart) return;
-  const std::string manMonthBranch = manChart->monthPillar.BranchText();
-  const std::string manHourBranch = manChart->hourPillar.BranchText();
 
   // The woman: her row is read only now; her section follows his.
   if (!CheckEntry(entry.woman, kWoman, notifier, focus)) return;
@@ -195,16 +191,14 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   // Life palace and the life-gua grade.
   report.Add("命宫速配：");
   report.Add("");
-  report.Add("男命宫：" + LifePalace(manMonthBranch, manHourBranch) + GroupText(man->lifeGua));
+  report.Add("男命宫：" + PalaceText(*manChart) + GroupText(man->lifeGua));
   report.Add("");
-  report.Add("女命宫：" + LifePalace(womanChart->monthPillar.BranchText(), womanChart->hourPillar.BranchText()) +
-             GroupText(woman->lifeGua));
+  report.Add("女命宫：" + PalaceText(*womanChart) + GroupText(woman->lifeGua));
   report.Add("");
-  // Each match starts from an empty result, so a failing lookup shows
-  // nothing rather than the text of an earlier section.
-  std::string lifeGuaMatch;
-  LifeGuaMatch(MatchingNumeral(man->lifeGua, false), MatchingNumeral(woman->lifeGua, true), lifeGuaMatch);
-  report.Add("合婚小结：" + lifeGuaMatch);
+  // A failing match lookup shows nothing after its label.
+  report.Add("合婚小结：" +
+             LifeGuaMatch(MatchingNumeral(man->lifeGua, Sex::Man), MatchingNumeral(woman->lifeGua, Sex::Woman))
+                 .value_or(""));
   report.Add("");
   report.Add(kMarriageSeparator);
   report.Add("");
@@ -216,9 +210,7 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   report.Add("女八字五行：属于" + woman->yearElement + "命 属相：" + woman->facts.animal + "(" +
              woman->animalElement + ")");
   report.Add("");
-  std::string elementMatch;
-  ElementMatch(man->yearElement, woman->yearElement, elementMatch);
-  report.Add("八字五行速配结果：" + elementMatch);
+  report.Add("八字五行速配结果：" + ElementMatch(man->yearElement, woman->yearElement).value_or(""));
   report.Add("");
   report.Add("");
   report.Add(kMarriageSeparator);

@@ -28,7 +28,7 @@ namespace {
 void Click(QWidget& w, const char* name) { w.findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); }
 
 PersonEntry Person(const char* name, const char* year, const char* month, const char* day, const char* hour) {
-  return PersonEntry{name, 0, year, month, day, hour, "0"};
+  return PersonEntry{name, CalendarKind::Solar, year, month, day, hour, "0"};
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ class ReportsTest : public QObject {
     QVERIFY2(recorder.boxes.empty(), recorder.boxes.empty() ? "" : qPrintable(recorder.boxes[0].text));
 
     MarriageEntry entry{Person("张伟", "1985", "6", "18", "辰 8"), Person("李娜", "1987", "10", "3", "酉 18")};
-    entry.woman.calendarIndex = 1;
+    entry.woman.calendar = CalendarKind::Lunar;
     entry.woman.minute = "30";
     TextPane expected;
     MarriagePanes panes(expected);
@@ -109,7 +109,7 @@ class ReportsTest : public QObject {
 
     ChartEntry entry;
     entry.person = Person("王芳", "1990", "3", "12", "子 0");
-    entry.sex = "女";
+    entry.sex = Sex::Woman;
     TextPane expected;
     TextPane scratch;
     RecordingNotifier notices;
@@ -119,7 +119,7 @@ class ReportsTest : public QObject {
 
     Click(w, "RzToolButton3");
     Click(w, "RzButton2");
-    entry.buttonCaption = "星座分析";
+    entry.kind = ReportKind::Constellation;
     RunChartReport(entry, expected, scratch, notices);
     QCOMPARE(w.Memo1().Text(), expected.Text());
     QVERIFY(w.Memo1().Text().find("星座") != std::string::npos);

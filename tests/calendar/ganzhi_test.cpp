@@ -58,6 +58,89 @@ TEST(StemBranchIndex, OnlyExactCharactersMatch) {
   EXPECT_EQ(StemBranchIndex("甲", true), -1);
 }
 
+TEST(StemAndBranch, StepsWrapInBothDirections) {
+  EXPECT_EQ(Stem(9).Next(1), Stem(0));
+  EXPECT_EQ(Stem(0).Next(-1).Name(), "癸");
+  EXPECT_EQ(Stem(3).Next(-23), Stem(0));  // several rounds back
+  EXPECT_EQ(Stem(-1), Stem(9));
+  EXPECT_EQ(Branch(0).Next(-1).Name(), "亥");
+  EXPECT_EQ(Branch(11).Next(13), Branch(0));
+  EXPECT_EQ(Branch(-25), Branch(11));
+  for (int n = -100; n <= 100; ++n) {
+    const int s = Stem(4).Next(n), b = Branch(4).Next(n);
+    ASSERT_TRUE(s >= 0 && s < 10 && b >= 0 && b < 12) << n;
+  }
+}
+
+TEST(StemAndBranch, NamesYinYangAndElements) {
+  EXPECT_FALSE(Stem(0).IsYin());
+  EXPECT_TRUE(Stem(1).IsYin());
+  EXPECT_TRUE(Branch(1).IsYin());  // 丑
+  EXPECT_EQ(ElementName(Stem::FromName("甲")->GetElement()), "木");
+  EXPECT_EQ(ElementName(Stem::FromName("丁")->GetElement()), "火");
+  EXPECT_EQ(ElementName(Stem::FromName("己")->GetElement()), "土");
+  EXPECT_EQ(ElementName(Stem::FromName("辛")->GetElement()), "金");
+  EXPECT_EQ(ElementName(Stem::FromName("壬")->GetElement()), "水");
+  const char* const branchElements = "水土木木土火火土金金土水";
+  for (int b = 0; b < 12; ++b) {
+    EXPECT_EQ(ElementName(Branch(b).GetElement()), text::Characters(branchElements)[b]) << b;
+  }
+  EXPECT_EQ(Branch(4).Animal(), "龙");
+  EXPECT_FALSE(Stem::FromName("子").has_value());
+  EXPECT_FALSE(Branch::FromName("甲").has_value());
+  EXPECT_FALSE(Branch::FromName("").has_value());
+  EXPECT_FALSE(Branch::FromName("子丑").has_value());
+}
+
+TEST(Pillar, PairsOfTheSameParityOnly) {
+  EXPECT_EQ(Pillar::FromPair(0, 0)->Index(), 0);    // 甲子
+  EXPECT_EQ(Pillar::FromPair(9, 11)->Index(), 59);  // 癸亥
+  EXPECT_EQ(Pillar::FromPair(0, 10)->Index(), 10);  // 甲戌
+  EXPECT_FALSE(Pillar::FromPair(0, 1).has_value());  // 甲丑 is no pillar
+  EXPECT_FALSE((Pillar{1, 0}.IsInCycle()));
+  EXPECT_EQ(Pillar::FromText("庚辰")->Index(), 16);
+  EXPECT_FALSE(Pillar::FromText("甲丑").has_value());
+  EXPECT_FALSE(Pillar::FromText("子甲").has_value());
+  EXPECT_FALSE(Pillar::FromText("甲").has_value());
+  EXPECT_FALSE(Pillar::FromText("甲子 ").has_value());
+  for (int s = 0; s < 10; ++s) {
+    for (int b = 0; b < 12; ++b) {
+      const std::optional<Pillar> p = Pillar::FromPair(s, b);
+      ASSERT_EQ(p.has_value(), s % 2 == b % 2);
+      if (p) EXPECT_EQ(Pillar::FromIndex(p->Index()), *p);
+    }
+  }
+}
+
+TEST(Pillar, StepsThroughTheCycle) {
+  EXPECT_EQ(Pillar::FromIndex(59).Next(1).Text(), "甲子");
+  EXPECT_EQ(Pillar::FromIndex(0).Next(-1).Text(), "癸亥");
+  EXPECT_EQ(Pillar::FromIndex(0).Next(-61).Text(), "癸亥");
+  EXPECT_EQ(Pillar::FromIndex(-60), Pillar::FromIndex(0));
+  for (int n = -130; n <= 130; ++n) EXPECT_EQ(Pillar::FromIndex(7).Next(n).Index(), Mod(7 + n, 60)) << n;
+}
+
+TEST(Pillar, TheMonthHourAndDayRules) {
+  // 甲 and 己 years open with 丙寅, 戊 and 癸 years with 甲寅; the 子 and 丑
+  // months close the year with the stems after its 亥 month.
+  EXPECT_EQ(MonthPillarInYear(0, 2).Text(), "丙寅");
+  EXPECT_EQ(MonthPillarInYear(5, 2).Text(), "丙寅");
+  EXPECT_EQ(MonthPillarInYear(9, 2).Text(), "甲寅");
+  EXPECT_EQ(MonthPillarInYear(0, 0).Text(), "丙子");
+  EXPECT_EQ(MonthPillarInYear(0, 1).Text(), "丁丑");
+  EXPECT_EQ(HourBranch(23), Branch(0));
+  EXPECT_EQ(HourBranch(0), Branch(0));
+  EXPECT_EQ(HourBranch(1).Name(), "丑");
+  EXPECT_EQ(HourBranch(22).Name(), "亥");
+  EXPECT_EQ(HourPillarOnDay(0, 0).Text(), "甲子");
+  EXPECT_EQ(HourPillarOnDay(1, 0).Text(), "丙子");
+  EXPECT_EQ(HourPillarOnDay(4, 11).Text(), "癸亥");
+  EXPECT_EQ(DayPillarOfDayNumber(0).Text(), "壬申");   // 1899-12-30
+  EXPECT_EQ(DayPillarOfDayNumber(52).Text(), "甲子");  // 1900-02-20
+  EXPECT_EQ(StepOf(LuckDirection::Forward), 1);
+  EXPECT_EQ(StepOf(LuckDirection::Backward), -1);
+}
+
 TEST(Pillar, IndexAndText) {
   EXPECT_EQ(Pillar::FromIndex(0).Text(), "甲子");
   EXPECT_EQ(Pillar::FromIndex(59).Text(), "癸亥");

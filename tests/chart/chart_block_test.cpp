@@ -32,7 +32,7 @@ std::vector<std::string> ExpectedLines(const std::string& name) {
 
 ChartResult CastOrFail(int y, int m, int d, int h, int mi, const std::string& sex) {
   RecordingNotifier notifier;
-  auto chart = CastChart(y, m, d, h, mi, sex, notifier);
+  auto chart = CastChart({{y, m, d}, h, mi, SexOfText(sex)}, notifier);
   EXPECT_TRUE(chart.has_value());
   return chart.value_or(ChartResult{});
 }
@@ -41,9 +41,7 @@ ChartBlockInput BlockInput(const ChartResult& chart, const std::string& solarYea
   ChartBlockInput input;
   input.chart = chart;
   input.solarYearText = solarYear;
-  input.lunarYear = lunarYear;
-  input.lunarMonth = 11;
-  input.lunarDay = 25;
+  input.lunar = {lunarYear, 11, 25, false};
   input.hourText = "0";
   return input;
 }
@@ -65,9 +63,8 @@ ChartResult HandChart(int startAge, bool backward) {
   c.monthPillar = Pillar::FromIndex(2);
   c.dayPillar = Pillar::FromIndex(4);
   c.hourPillar = Pillar::FromIndex(0);  // 甲子
-  c.backward = backward;
+  c.direction = backward ? LuckDirection::Backward : LuckDirection::Forward;
   c.startAge = startAge;
-  c.startAgeText = std::to_string(startAge);
   c.yearHidden = "癸";
   c.monthHidden = "壬甲";
   c.dayHidden = "乙戊癸";
@@ -134,7 +131,7 @@ TEST(ChartBlock, HelperTexts) {
   EXPECT_EQ(AgeText(10), "10岁");
   ChartResult c = HandChart(3, true);
   EXPECT_EQ(SmallLuck(c, 61).Text(), "癸亥");  // backward from 甲子, remainders stay non-negative
-  c.backward = false;
+  c.direction = LuckDirection::Forward;
   EXPECT_EQ(SmallLuck(c, 59).Text(), "癸亥");
 }
 
@@ -157,7 +154,7 @@ constexpr const char* kWeights =
 std::vector<std::string> BoneWeightLines(bool beforeJie, int lunarMonth) {
   ChartBlockInput input = BlockInput(HandChart(5, false), "2000", 1999);
   input.chart.beforeJie = beforeJie;
-  input.lunarMonth = lunarMonth;
+  input.lunar.month = lunarMonth;
   TextPane pane;
   WriteBoneWeightBlock(pane, input, "袁天罡称骨算命：");
   return pane.lines();
@@ -195,7 +192,7 @@ TEST(ChartBlock, PersonalityAndShenshaBlocks) {
   TextPane shensha;
   WriteShenshaBlock(shensha, c, "四柱神煞：");
   EXPECT_EQ(shensha.Text(), "四柱神煞：\n年柱：顺\n月柱：吊客\n日柱：\n时柱：顺\n");
-  c.backward = true;
+  c.direction = LuckDirection::Backward;
   shensha.Clear();
   WriteShenshaBlock(shensha, c, "男方四柱神煞：");
   EXPECT_EQ(shensha.Text(), "男方四柱神煞：\n年柱：逆\n月柱：吊客\n日柱：\n时柱：逆\n");

@@ -24,7 +24,7 @@ void WriteSecondFile(const FixtureDir& dir, const std::string& extra) {
 
 ChartResult Cast(int y, int m, int d, int h, int mi, const std::string& sex) {
   RecordingNotifier notifier;
-  std::optional<ChartResult> chart = CastChart(y, m, d, h, mi, sex, notifier);
+  std::optional<ChartResult> chart = CastChart({{y, m, d}, h, mi, SexOfText(sex)}, notifier);
   EXPECT_TRUE(notifier.messages.empty());
   if (!chart) {
     ADD_FAILURE() << "no chart for " << y << "-" << m << "-" << d;
@@ -91,9 +91,8 @@ TEST(CastChart, TheWorkedExamples) {
     const ChartResult c = Cast(e.y, e.m, e.d, e.h, e.mi, e.sex);
     EXPECT_EQ(Pillars(c), e.pillars);
     EXPECT_FALSE(c.beforeJie);
-    EXPECT_EQ(c.backward, e.backward);
+    EXPECT_EQ(c.direction == LuckDirection::Backward, e.backward);
     EXPECT_EQ(c.startAge, e.startAge);
-    EXPECT_EQ(c.startAgeText, std::to_string(e.startAge));
     EXPECT_EQ(c.fetalOrigin.Text(), e.fetal);
     EXPECT_EQ(LuckPillars(c), e.luck);
     EXPECT_EQ(Hidden(c), e.hidden);
@@ -167,7 +166,7 @@ TEST(CastChart, StartAgeRoundsUpAndThirtyOneDaysCountAsOne) {
   EXPECT_EQ(Cast(1990, 6, 11, 8, 0, "男").startAge, 9);
   // The day before a jie: one day, one year.
   EXPECT_EQ(Cast(1990, 7, 6, 8, 0, "男").startAge, 1);
-  EXPECT_EQ(Cast(1990, 7, 6, 8, 0, "男").startAgeText, "1");
+  EXPECT_EQ(Cast(1990, 7, 6, 8, 0, "男").startAge, 1);
 }
 
 TEST(CastChart, MonthHiddenStemsFollowTheGregorianMonth) {
@@ -280,7 +279,7 @@ TEST(CastChart, ADateThatDoesNotExistOrLiesOutsideTheLunarRangeIsRefused) {
     SCOPED_TRACE(std::to_string(r.y) + "-" + std::to_string(r.m) + "-" + std::to_string(r.d));
     RecordingNotifier notifier;
     // The date is refused before the clock time is looked at.
-    EXPECT_FALSE(CastChart(r.y, r.m, r.d, 99, 0, "男", notifier).has_value());
+    EXPECT_FALSE(CastChart({{r.y, r.m, r.d}, 99, 0, Sex::Man}, notifier).has_value());
     EXPECT_EQ(notifier.messages, std::vector<std::string>{"请检查输入数据是否出错！"});
   }
   EXPECT_EQ(Cast(2012, 2, 29, 0, 0, "男").dayPillar.Text(), "庚申");
@@ -293,23 +292,23 @@ TEST(CastChart, ADateThatDoesNotExistOrLiesOutsideTheLunarRangeIsRefused) {
 TEST(CastChart, AClockTimeThatCannotBeEncodedRaisesAConversionError) {
   FixtureDir dir;
   RecordingNotifier notifier;
-  EXPECT_THROW(CastChart(2000, 1, 1, 24, 0, "男", notifier), ConvertError);
-  EXPECT_THROW(CastChart(2000, 1, 1, -1, 0, "男", notifier), ConvertError);
-  EXPECT_THROW(CastChart(2000, 1, 1, 0, 60, "男", notifier), ConvertError);
-  EXPECT_THROW(CastChart(2000, 1, 1, 0, -1, "男", notifier), ConvertError);
+  EXPECT_THROW(CastChart({{2000, 1, 1}, 24, 0, Sex::Man}, notifier), ConvertError);
+  EXPECT_THROW(CastChart({{2000, 1, 1}, -1, 0, Sex::Man}, notifier), ConvertError);
+  EXPECT_THROW(CastChart({{2000, 1, 1}, 0, 60, Sex::Man}, notifier), ConvertError);
+  EXPECT_THROW(CastChart({{2000, 1, 1}, 0, -1, Sex::Man}, notifier), ConvertError);
   EXPECT_TRUE(notifier.messages.empty());
-  EXPECT_TRUE(CastChart(2000, 1, 1, 23, 59, "男", notifier).has_value());
+  EXPECT_TRUE(CastChart({{2000, 1, 1}, 23, 59, Sex::Man}, notifier).has_value());
 }
 
 TEST(CastChart, OnlyTheText男IsAMan) {
   FixtureDir dir;
-  EXPECT_TRUE(Cast(2000, 1, 1, 0, 0, "男").backward);
-  EXPECT_FALSE(Cast(2000, 1, 1, 0, 0, "女").backward);
-  EXPECT_FALSE(Cast(2000, 1, 1, 0, 0, "").backward);
-  EXPECT_FALSE(Cast(2000, 1, 1, 0, 0, "男 ").backward);
+  EXPECT_TRUE(Cast(2000, 1, 1, 0, 0, "男").direction == LuckDirection::Backward);
+  EXPECT_FALSE(Cast(2000, 1, 1, 0, 0, "女").direction == LuckDirection::Backward);
+  EXPECT_FALSE(Cast(2000, 1, 1, 0, 0, "").direction == LuckDirection::Backward);
+  EXPECT_FALSE(Cast(2000, 1, 1, 0, 0, "男 ").direction == LuckDirection::Backward);
   // A yang year: forward for a man, backward for a woman.
-  EXPECT_FALSE(Cast(1984, 3, 15, 12, 0, "男").backward);
-  EXPECT_TRUE(Cast(1984, 3, 15, 12, 0, "女").backward);
+  EXPECT_FALSE(Cast(1984, 3, 15, 12, 0, "男").direction == LuckDirection::Backward);
+  EXPECT_TRUE(Cast(1984, 3, 15, 12, 0, "女").direction == LuckDirection::Backward);
 }
 
 TEST(JieTerms, TheTwelveMonthOpeningTerms) {

@@ -10,37 +10,34 @@ namespace {
 
 using vantrel::testing::FixtureDir;
 
+// The branch of a one-character name; the tests name only real branches.
+Branch B(const char* name) { return Branch::FromName(name).value(); }
+
 TEST(LifePalace, BranchesAreNumberedFrom寅) {
   const char* const order[] = {"寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥", "子", "丑"};
   for (int n = 1; n <= 12; ++n) {
-    EXPECT_EQ(BranchOrdinal(order[n - 1]), n);
-    std::string branch;
-    BranchOfOrdinal(n, branch);
-    EXPECT_EQ(branch, order[n - 1]);
+    EXPECT_EQ(BranchOrdinal(B(order[n - 1])), n);
+    ASSERT_TRUE(BranchOfOrdinal(n).has_value());
+    EXPECT_EQ(BranchOfOrdinal(n)->Name(), order[n - 1]);
   }
-  std::string kept = "原样";
-  BranchOfOrdinal(0, kept);
-  BranchOfOrdinal(13, kept);
-  EXPECT_EQ(kept, "原样");
-  EXPECT_EQ(BranchOrdinal("甲"), 0);
+  EXPECT_FALSE(BranchOfOrdinal(0).has_value());
+  EXPECT_FALSE(BranchOfOrdinal(13).has_value());
+  EXPECT_FALSE(BranchOfOrdinal(-11).has_value());
 }
 
 TEST(LifePalace, FromTheMonthAndHourBranches) {
-  EXPECT_EQ(LifePalace("寅", "寅"), "丑");  // s = 2: 14 - 2 = 12
-  EXPECT_EQ(LifePalace("寅", "子"), "卯");  // s = 12
-  EXPECT_EQ(LifePalace("寅", "丑"), "寅");  // s = 13
-  EXPECT_EQ(LifePalace("卯", "丑"), "丑");  // s = 14: 26 - 14 = 12
-  EXPECT_EQ(LifePalace("子", "亥"), "午");  // s = 21
-  EXPECT_EQ(LifePalace("丑", "丑"), "卯");  // s = 24
-  // Every pair gives one of the twelve branches, and a double hour later
-  // the palace lies one branch back, 丑 to 寅 included.
+  const auto palace = [](const char* month, const char* hour) { return LifePalace(B(month), B(hour)).Name(); };
+  EXPECT_EQ(palace("寅", "寅"), "丑");  // s = 2: 14 - 2 = 12
+  EXPECT_EQ(palace("寅", "子"), "卯");  // s = 12
+  EXPECT_EQ(palace("寅", "丑"), "寅");  // s = 13
+  EXPECT_EQ(palace("卯", "丑"), "丑");  // s = 14: 26 - 14 = 12
+  EXPECT_EQ(palace("子", "亥"), "午");  // s = 21
+  EXPECT_EQ(palace("丑", "丑"), "卯");  // s = 24
+  // A double hour later the palace lies one branch back, 丑 to 寅 included.
   for (int m = 0; m < 12; ++m) {
     for (int h = 0; h < 12; ++h) {
-      const std::string palace = LifePalace(std::string(BranchNames[m]), std::string(BranchNames[h]));
-      const int here = BranchOrdinal(palace);
-      ASSERT_GE(here, 1) << m << " " << h;
-      const int next = BranchOrdinal(LifePalace(std::string(BranchNames[m]), std::string(BranchNames[(h + 1) % 12])));
-      EXPECT_EQ(Mod(here - next, 12), 1) << m << " " << h;
+      const Branch here = LifePalace(m, h);
+      EXPECT_EQ(LifePalace(m, h + 1), here.Next(-1)) << m << " " << h;
     }
   }
 }
@@ -48,10 +45,10 @@ TEST(LifePalace, FromTheMonthAndHourBranches) {
 TEST(LifeGua, EastAndWestGroupsAndTheFiveReplacement) {
   for (const char* east : {"一", "三", "四", "九"}) EXPECT_TRUE(IsEastLife(east)) << east;
   for (const char* west : {"二", "五", "六", "七", "八", ""}) EXPECT_FALSE(IsEastLife(west)) << west;
-  EXPECT_EQ(MatchingNumeral("五", false), "二");
-  EXPECT_EQ(MatchingNumeral("五", true), "八");
-  EXPECT_EQ(MatchingNumeral("三", false), "三");
-  EXPECT_EQ(MatchingNumeral("七", true), "七");
+  EXPECT_EQ(MatchingNumeral("五", Sex::Man), "二");
+  EXPECT_EQ(MatchingNumeral("五", Sex::Woman), "八");
+  EXPECT_EQ(MatchingNumeral("三", Sex::Man), "三");
+  EXPECT_EQ(MatchingNumeral("七", Sex::Woman), "七");
 }
 
 TEST(LifeGua, GradeWords) {
@@ -84,49 +81,34 @@ constexpr const char* kTables =
 TEST(LifeGua, LookupReadsTheYearRowForTheManOrTheWoman) {
   FixtureDir dir;
   dir.WriteDatabase("Tgcode.dll", kTables);
-  std::string man, woman;
-  LifeGuaLookup(1980, false, man);
-  LifeGuaLookup(1980, true, woman);
-  EXPECT_EQ(man, "庚申二木金");
-  EXPECT_EQ(woman, "庚申八木金");
-  std::string none = "旧值";
-  LifeGuaLookup(1900, false, none);
-  EXPECT_EQ(none, "");  // no row: every column is empty
+  EXPECT_EQ(LifeGuaLookup(1980, Sex::Man), "庚申二木金");
+  EXPECT_EQ(LifeGuaLookup(1980, Sex::Woman), "庚申八木金");
+  EXPECT_EQ(LifeGuaLookup(1900, Sex::Man), "");  // no row: every column is empty, and that is a result
 }
 
 TEST(LifeGua, MatchesOfTheNumeralPairAndTheElementPair) {
   FixtureDir dir;
   dir.WriteDatabase("Tgcode.dll", kTables);
-  std::string match;
-  LifeGuaMatch("二", "八", match);
-  EXPECT_EQ(match, "生气(上等婚)夫妻和睦，家道兴旺。");
-  LifeGuaMatch("九", "六", match);
-  EXPECT_EQ(match, "绝命(下等婚)");
+  EXPECT_EQ(LifeGuaMatch("二", "八"), "生气(上等婚)夫妻和睦，家道兴旺。");
+  EXPECT_EQ(LifeGuaMatch("九", "六"), "绝命(下等婚)");
   // No pair row: an empty name and the analysis stored for it.
-  LifeGuaMatch("一", "一", match);
-  EXPECT_EQ(match, "(下等婚)无解");
+  EXPECT_EQ(LifeGuaMatch("一", "一"), "(下等婚)无解");
 
-  std::string elements;
-  ElementMatch("木", "水", elements);
-  EXPECT_EQ(elements, "(非常合)水生木，相得益彰。");
-  ElementMatch("金", "木", elements);
-  EXPECT_EQ(elements, "(不合)金克木。");
-  ElementMatch("土", "土", elements);
-  EXPECT_EQ(elements, "(不合)");
+  EXPECT_EQ(ElementMatch("木", "水"), "(非常合)水生木，相得益彰。");
+  EXPECT_EQ(ElementMatch("金", "木"), "(不合)金克木。");
+  EXPECT_EQ(ElementMatch("土", "土"), "(不合)");
 }
 
-TEST(LifeGua, ADatabaseErrorLeavesTheResultAsItWas) {
+TEST(LifeGua, ADatabaseErrorGivesNoResult) {
   FixtureDir dir;  // no file
-  std::string a = "甲", b = "乙", c = "丙";
-  LifeGuaLookup(1980, false, a);
-  LifeGuaMatch("二", "八", b);
-  ElementMatch("木", "水", c);
-  EXPECT_EQ(a + b + c, "甲乙丙");
+  EXPECT_EQ(LifeGuaLookup(1980, Sex::Man), std::nullopt);
+  EXPECT_EQ(LifeGuaMatch("二", "八"), std::nullopt);
+  EXPECT_EQ(ElementMatch("木", "水"), std::nullopt);
 
-  // A missing analysis table fails after the pair was read: still nothing changes.
+  // A missing analysis table fails after the pair was read: still no result.
   dir.WriteDatabase("Tgcode.dll", std::string(kTables) + "drop table mgfx;");
-  LifeGuaMatch("二", "八", b);
-  EXPECT_EQ(b, "乙");
+  EXPECT_EQ(LifeGuaMatch("二", "八"), std::nullopt);
+  EXPECT_TRUE(ElementMatch("木", "水").has_value());
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ TEST(BuiltFiles, LookupsLeaveTheFilesAndTheirFolderAsTheyWere) {
     EXPECT_FALSE(TenGodOf(p.StemText() + std::string(StemNames[(i * 7) % 10])).empty());
     EXPECT_FALSE(CharacterElement(p.BranchText()).empty());
   }
-  EXPECT_FALSE(TopicText("金牛座 ", 1).empty());
+  EXPECT_FALSE(TopicText("金牛座 ", ConstellationTopic::LoveAndStrength).empty());
   EXPECT_EQ(tools::ReadWholeFile(BuiltFile("KelFile.dll")), main);
   EXPECT_EQ(tools::ReadWholeFile(BuiltFile("Tgcode.dll")), second);
   EXPECT_EQ(Listing(BuiltDataDir()), before);

@@ -177,13 +177,13 @@ TEST(BuiltKelFile, ConstellationTextsForEverySign) {
     EXPECT_EQ(std::set<std::string>(titles.begin(), titles.end()), signs) << tables[topic];
     EXPECT_EQ(titles.size(), 12u);
     for (const std::string& sign : signs) {
-      const std::string shown = TopicText(sign, topic);
+      const std::string shown = TopicText(sign, static_cast<ConstellationTopic>(topic));
       EXPECT_GE(text::CharCount(shown), 150u) << tables[topic] << " " << sign;
       EXPECT_LE(text::CharCount(shown), 600u) << tables[topic] << " " << sign;
       EXPECT_EQ(shown.find_first_of("<>"), std::string::npos) << tables[topic] << " " << sign;
     }
     ExpectTexts(tables[topic], "content", 150, 600);
-    EXPECT_EQ(TopicText("金牛座", topic), "");  // the key keeps its blank
+    EXPECT_EQ(TopicText("金牛座", static_cast<ConstellationTopic>(topic)), "");  // the key keeps its blank
   }
 }
 

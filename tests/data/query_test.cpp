@@ -115,17 +115,12 @@ TEST(Lookups, SecondFileLookupsMatchAndSwallowErrors) {
   EXPECT_EQ(TenGodOf("甲丙"), "食神");
   EXPECT_EQ(TenGodOf("甲甲"), "");
   EXPECT_EQ(NayinOf("甲子"), "海中金");
-  std::string kept = "before";
-  NayinOf("乙丑", kept);
-  EXPECT_EQ(kept, "");  // no row is not an error: the result is empty
+  EXPECT_EQ(NayinOf("乙丑"), "");  // no row is not an error: the result is empty
 
   std::filesystem::remove(dir.File("Tgcode.dll"));
-  kept = "before";
-  NayinOf("甲子", kept);
-  EXPECT_EQ(kept, "before");
-  TenGodOf("甲丙", kept);
-  CharacterElement("甲", kept);
-  EXPECT_EQ(kept, "before");
+  EXPECT_EQ(NayinOf("甲子"), "");
+  EXPECT_EQ(TenGodOf("甲丙"), "");
+  EXPECT_EQ(CharacterElement("甲"), "");
 }
 
 TEST(Query, DateTimesOutOfRangeAreRefusedWhereTheyAreRead) {
@@ -175,12 +170,12 @@ TEST(Lookups, TopicTextStripsTagsAndCancelsSilentlyOnErrors) {
                     "insert into ndeq values ('金牛座 ', '<p>甲</p><p>乙</p>');"
                     "insert into ndeq values ('白羊座', '<P>丙</P>');"
                     "insert into aiqing values ('it''s', ' 一 ');");
-  EXPECT_EQ(TopicText("金牛座 ", 0), "甲乙");
-  EXPECT_EQ(TopicText("金牛座", 0), "");  // the trailing blank is part of the title
-  EXPECT_EQ(TopicText("白羊座", 0), "<P>丙</P>");
-  EXPECT_EQ(TopicText("it's", 1), "一");
+  EXPECT_EQ(TopicText("金牛座 ", ConstellationTopic::EmotionalIntelligence), "甲乙");
+  EXPECT_EQ(TopicText("金牛座", ConstellationTopic::EmotionalIntelligence), "");  // the trailing blank is part of the title
+  EXPECT_EQ(TopicText("白羊座", ConstellationTopic::EmotionalIntelligence), "<P>丙</P>");
+  EXPECT_EQ(TopicText("it's", ConstellationTopic::LoveAndStrength), "一");
   try {
-    TopicText("白羊座", 2);  // no mingren table
+    TopicText("白羊座", ConstellationTopic::FamousPeople);  // no mingren table
     FAIL() << "no cancellation";
   } catch (const SilentCancel& e) {
     // Quiet in the window; the command line says which file and why.

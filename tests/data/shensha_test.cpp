@@ -159,23 +159,23 @@ TEST(Shensha, MourningStarsOfTheYearAndDayBranch) {
   FixtureDir dir;
   WriteRules(dir, "nianzhi.txt", {"驿马    申子辰:寅"});
   WriteRules(dir, "rizhi.txt", {"华盖    申子辰:辰"});
-  EXPECT_EQ(ShenshaNianzhi("子", "戌", 0, kForward), "披麻");
-  EXPECT_EQ(ShenshaNianzhi("子", "寅", 0, kForward), "驿马 吊客");
-  EXPECT_EQ(ShenshaNianzhi("子", "卯", 0, kBackward), "丧门");
-  EXPECT_EQ(ShenshaNianzhi("子", "子", 0, kForward), "");
-  EXPECT_EQ(ShenshaNianzhi("亥", "酉", 11, kForward), "披麻");
-  EXPECT_EQ(ShenshaNianzhi("亥", "丑", 11, kForward), "吊客");
-  EXPECT_EQ(ShenshaNianzhi("亥", "寅", 11, kForward), "丧门");
-  EXPECT_EQ(ShenshaRizhi("子", "辰", 0), "华盖");
-  EXPECT_EQ(ShenshaRizhi("辰", "寅", 4), "披麻");
-  EXPECT_EQ(ShenshaRizhi("辰", "午", 4), "吊客");
-  EXPECT_EQ(ShenshaRizhi("辰", "未", 4), "丧门");
+  EXPECT_EQ(ShenshaNianzhi("子", "戌", LuckDirection::Forward), "披麻");
+  EXPECT_EQ(ShenshaNianzhi("子", "寅", LuckDirection::Forward), "驿马 吊客");
+  EXPECT_EQ(ShenshaNianzhi("子", "卯", LuckDirection::Backward), "丧门");
+  EXPECT_EQ(ShenshaNianzhi("子", "子", LuckDirection::Forward), "");
+  EXPECT_EQ(ShenshaNianzhi("亥", "酉", LuckDirection::Forward), "披麻");
+  EXPECT_EQ(ShenshaNianzhi("亥", "丑", LuckDirection::Forward), "吊客");
+  EXPECT_EQ(ShenshaNianzhi("亥", "寅", LuckDirection::Forward), "丧门");
+  EXPECT_EQ(ShenshaRizhi("子", "辰"), "华盖");
+  EXPECT_EQ(ShenshaRizhi("辰", "寅"), "披麻");
+  EXPECT_EQ(ShenshaRizhi("辰", "午"), "吊客");
+  EXPECT_EQ(ShenshaRizhi("辰", "未"), "丧门");
   // A file without lines gives nothing at all, these names included.
   dir.WriteFile("shensha/nianzhi.txt", "");
-  EXPECT_EQ(ShenshaNianzhi("子", "戌", 0, kForward), "");
+  EXPECT_EQ(ShenshaNianzhi("子", "戌", LuckDirection::Forward), "");
   // One empty line is a line.
   dir.WriteFile("shensha/rizhi.txt", "\r\n");
-  EXPECT_EQ(ShenshaRizhi("辰", "寅", 4), "披麻");
+  EXPECT_EQ(ShenshaRizhi("辰", "寅"), "披麻");
 }
 
 TEST(Shensha, TheLinesTheYearAndDayBranchRulesRead) {
@@ -184,13 +184,13 @@ TEST(Shensha, TheLinesTheYearAndDayBranchRulesRead) {
   for (int i = 0; i < 16; ++i) nianzhi.push_back("第" + std::to_string(i) + "行  子:午");
   WriteRules(dir, "nianzhi.txt", nianzhi);
   // Lines 0..13, line 2 only forward, line 3 only backward.
-  EXPECT_EQ(ShenshaNianzhi("子", "午", 0, kForward), "第0行 第1行 第2行 第4行 第5行 第6行 第7行 第8行 第9行 第10行 第11行 第12行 第13行");
-  EXPECT_EQ(ShenshaNianzhi("子", "午", 0, kBackward), "第0行 第1行 第3行 第4行 第5行 第6行 第7行 第8行 第9行 第10行 第11行 第12行 第13行");
+  EXPECT_EQ(ShenshaNianzhi("子", "午", LuckDirection::Forward), "第0行 第1行 第2行 第4行 第5行 第6行 第7行 第8行 第9行 第10行 第11行 第12行 第13行");
+  EXPECT_EQ(ShenshaNianzhi("子", "午", LuckDirection::Backward), "第0行 第1行 第3行 第4行 第5行 第6行 第7行 第8行 第9行 第10行 第11行 第12行 第13行");
 
   std::vector<std::string> rizhi;
   for (int i = 0; i < 9; ++i) rizhi.push_back("第" + std::to_string(i) + "行  子:午");
   WriteRules(dir, "rizhi.txt", rizhi);
-  EXPECT_EQ(ShenshaRizhi("子", "午", 0), "第0行 第1行 第2行 第3行 第4行 第5行 第6行");
+  EXPECT_EQ(ShenshaRizhi("子", "午"), "第0行 第1行 第2行 第3行 第4行 第5行 第6行");
 }
 
 TEST(Shensha, DayPillarRulesTestPillarsOnTheirFirstFiveLines) {
@@ -234,10 +234,10 @@ TEST(Shensha, PillarLinesJoinTheSevenResults) {
                                 Pillar::FromIndex(56)};  // 甲子 丙寅 戊辰 庚申
   // An empty result leaves two blanks in a row; the day-and-hour result
   // stands on the first three lines.
-  EXPECT_EQ(PillarShenshaLine(0, pillars, kForward), "年柱：年干      日时");
-  EXPECT_EQ(PillarShenshaLine(1, pillars, kForward), "月柱：年支 吊客   披麻  日时");
-  EXPECT_EQ(PillarShenshaLine(2, pillars, kForward), "日柱：日干  日柱 日时");
-  EXPECT_EQ(PillarShenshaLine(3, pillars, kForward), "时柱：月支  日支");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Year, pillars, LuckDirection::Forward), "年柱：年干      日时");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Month, pillars, LuckDirection::Forward), "月柱：年支 吊客   披麻  日时");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Day, pillars, LuckDirection::Forward), "日柱：日干  日柱 日时");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Hour, pillars, LuckDirection::Forward), "时柱：月支  日支");
 }
 
 // The rule files the build writes beside the program.
@@ -276,17 +276,17 @@ TEST_F(ShippedRules, GiveTheTraditionalStars) {
   EXPECT_EQ(ShenshaRigan("甲", "丑"), "天乙贵人");
   EXPECT_EQ(ShenshaRigan("癸", "子"), "禄神");
   // Year branch 子: 寅 is its 驿马 and 孤辰, and lies two branches on (吊客).
-  EXPECT_EQ(ShenshaNianzhi("子", "寅", 0, kForward), "驿马 孤辰 吊客");
-  EXPECT_EQ(ShenshaNianzhi("子", "辰", 0, kForward), "华盖");
-  EXPECT_EQ(ShenshaNianzhi("卯", "子", 3, kForward), "咸池 红鸾 勾绞煞");
-  EXPECT_EQ(ShenshaNianzhi("卯", "午", 3, kForward), "天喜 勾绞煞 丧门");
+  EXPECT_EQ(ShenshaNianzhi("子", "寅", LuckDirection::Forward), "驿马 孤辰 吊客");
+  EXPECT_EQ(ShenshaNianzhi("子", "辰", LuckDirection::Forward), "华盖");
+  EXPECT_EQ(ShenshaNianzhi("卯", "子", LuckDirection::Forward), "咸池 红鸾 勾绞煞");
+  EXPECT_EQ(ShenshaNianzhi("卯", "午", LuckDirection::Forward), "天喜 勾绞煞 丧门");
   // 元辰: the branch after the clash for 阳男阴女, the one before it otherwise.
-  EXPECT_EQ(ShenshaNianzhi("子", "未", 0, kForward), "元辰");
-  EXPECT_EQ(ShenshaNianzhi("子", "未", 0, kBackward), "");
-  EXPECT_EQ(ShenshaNianzhi("子", "巳", 0, kBackward), "元辰 劫煞");
-  EXPECT_EQ(ShenshaNianzhi("子", "巳", 0, kForward), "劫煞");
-  EXPECT_EQ(ShenshaRizhi("午", "申", 6), "驿马 吊客");
-  EXPECT_EQ(ShenshaRizhi("酉", "丑", 9), "华盖");
+  EXPECT_EQ(ShenshaNianzhi("子", "未", LuckDirection::Forward), "元辰");
+  EXPECT_EQ(ShenshaNianzhi("子", "未", LuckDirection::Backward), "");
+  EXPECT_EQ(ShenshaNianzhi("子", "巳", LuckDirection::Backward), "元辰 劫煞");
+  EXPECT_EQ(ShenshaNianzhi("子", "巳", LuckDirection::Forward), "劫煞");
+  EXPECT_EQ(ShenshaRizhi("午", "申"), "驿马 吊客");
+  EXPECT_EQ(ShenshaRizhi("酉", "丑"), "华盖");
   EXPECT_EQ(ShenshaYuezhi("寅", "丁", "卯"), "天德贵人");
   EXPECT_EQ(ShenshaYuezhi("午", "丙", "子"), "月德贵人");
   EXPECT_EQ(ShenshaYuezhi("寅", "甲", "丑"), "天医");
@@ -309,13 +309,13 @@ TEST_F(ShippedRules, TheFourLinesOfAWellKnownChart) {
   // 2000-01-01 00:00, a man: 己卯 丙子 戊午 壬子, luck running backward.
   const ChartPillars pillars = {Pillar{5, 3}, Pillar{2, 0}, Pillar{4, 6}, Pillar{8, 0}};
   // 卯 is its own 将星 (亥卯未) and the 咸池 of the day branch 午.
-  EXPECT_EQ(PillarShenshaLine(0, pillars, kBackward), "年柱：将星   咸池");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Year, pillars, LuckDirection::Backward), "年柱：将星   咸池");
   // 子: 天乙 of 己; 咸池, 红鸾 and 勾绞 of 卯; 灾煞 of 午; void in the 甲寅 decade of 戊午.
-  EXPECT_EQ(PillarShenshaLine(1, pillars, kBackward), "月柱：天乙贵人 咸池 红鸾 勾绞煞   灾煞 空亡");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Month, pillars, LuckDirection::Backward), "月柱：天乙贵人 咸池 红鸾 勾绞煞   灾煞 空亡");
   // 午: 天喜 and 勾绞 of 卯, three after it (丧门); 羊刃 of 戊; 将星 of 午; 戊午 is a 孤鸾 day.
-  EXPECT_EQ(PillarShenshaLine(2, pillars, kBackward), "日柱：天喜 勾绞煞 丧门  羊刃 将星 孤鸾煞");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Day, pillars, LuckDirection::Backward), "日柱：天喜 勾绞煞 丧门  羊刃 将星 孤鸾煞");
   // 壬 is the 月德 stem of a 子 month.
-  EXPECT_EQ(PillarShenshaLine(3, pillars, kBackward), "时柱：天乙贵人 咸池 红鸾 勾绞煞 月德贵人  灾煞 空亡");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Hour, pillars, LuckDirection::Backward), "时柱：天乙贵人 咸池 红鸾 勾绞煞 月德贵人  灾煞 空亡");
 }
 
 }  // namespace

@@ -34,7 +34,8 @@ std::vector<std::string> Fields(const std::uint8_t* data, std::size_t size, std:
 vantrel::PersonEntry Person(const std::vector<std::string>& f, std::size_t at) {
   vantrel::PersonEntry e;
   e.name = f[at];
-  e.calendarIndex = f[at + 1].empty() ? 0 : static_cast<unsigned char>(f[at + 1][0]) % 2;
+  e.calendar = !f[at + 1].empty() && static_cast<unsigned char>(f[at + 1][0]) % 2 ? vantrel::CalendarKind::Lunar
+                                                                                : vantrel::CalendarKind::Solar;
   e.year = f[at + 2];
   e.month = f[at + 3];
   e.day = f[at + 4];
@@ -63,9 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ChartEntry single;
   single.person = Person(f, 0);
   single.hiddenName = f[14];
-  single.sex = f[15];
-  for (const char* caption : {"八字分析", "星座分析"}) {
-    single.buttonCaption = caption;
+  single.sex = SexOfText(f[15]);
+  for (const ReportKind kind : {ReportKind::Chart, ReportKind::Constellation}) {
+    single.kind = kind;
     TextPane visible, scratch;
     visible.Add("before");
     bool completed = false;

@@ -250,6 +250,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)FormatDateTime(q.DateTimeValue("SJ"));
   });
   Guarded([&] { (void)MeasureNumber(NumberDialog::Mobile, "13800138000"); });
-  Guarded([&] { (void)data::TopicText("金牛座 ", 1); });
+  Guarded([&] { (void)data::TopicText("金牛座 ", data::ConstellationTopic::LoveAndStrength); });
   return 0;
 }

@@ -73,7 +73,7 @@ TEST(BadInput, EveryTextInEveryFieldOfTheMarriageEntry) {
         for (bool woman : {false, true}) {
           MarriageEntry entry{Valid("张三"), Valid("李四")};
           PersonEntry& p = woman ? entry.woman : entry.man;
-          p.calendarIndex = calendar;
+          p.calendar = calendar == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
           p.*field = text;
           const MarriageResult r = RunCouple(entry);
           const std::string where = std::string(woman ? "woman " : "man ") + label + " = '" + text + "'";
@@ -135,7 +135,7 @@ TEST(BadInput, TheMansFieldsGiveTheirMessagesOrErrors) {
   };
   for (const Case& c : cases) {
     MarriageEntry entry{Valid("张三"), Valid("李四")};
-    entry.man.calendarIndex = c.calendar;
+    entry.man.calendar = c.calendar == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
     entry.man.*c.field = c.text;
     const MarriageResult r = RunCouple(entry);
     const std::string where = "'" + c.text + "' calendar " + std::to_string(c.calendar);
@@ -169,9 +169,9 @@ TEST(BadInput, EveryTextInEveryFieldOfTheChartEntry) {
         for (const auto& text : kTypedTexts) {
           ChartEntry entry;
           entry.person = Valid("王五");
-          entry.person.calendarIndex = calendar;
+          entry.person.calendar = calendar == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
           entry.person.*field = text;
-          entry.buttonCaption = caption;
+          entry.kind = std::string(caption) == "八字分析" ? ReportKind::Chart : ReportKind::Constellation;
           TextPane visible, scratch;
           visible.Add("before");
           RecordingNotifier notifier;
@@ -196,7 +196,7 @@ TEST(BadInput, EveryTextInEveryFieldOfTheChartEntry) {
 TEST(BadInput, SexAndHiddenNameTextsNeverFail) {
   for (const auto& text : kTypedTexts) {
     ChartEntry entry;
-    entry.sex = text;
+    entry.sex = SexOfText(text);
     entry.hiddenName = text;
     TextPane visible, scratch;
     RecordingNotifier notifier;

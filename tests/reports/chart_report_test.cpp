@@ -64,7 +64,7 @@ TEST(ChartReport, TypedDatesKeepTheirTextInTheYearLine) {
 TEST(ChartReport, ALunarEntryIsCastForItsSolarDate) {
   ChartRun run;
   ChartEntry e;
-  e.person.calendarIndex = 1;
+  e.person.calendar = CalendarKind::Lunar;
   e.person.year = "2013";
   e.person.month = "8";
   e.person.day = "17";
@@ -77,8 +77,8 @@ TEST(ChartReport, ALunarEntryIsCastForItsSolarDate) {
 TEST(ChartReport, TheConstellationVariantCastsNoChart) {
   ChartRun run;
   ChartEntry e;
-  e.buttonCaption = "星座分析";
-  e.sex = "";  // not read
+  e.kind = ReportKind::Constellation;
+  e.sex = Sex::Woman;  // not read
   e.person.month = "5";
   e.person.day = "20";
   run.Go(e);
@@ -131,7 +131,7 @@ TEST(ChartReport, ARunThatStopsLeavesTheVisiblePaneAsItWas) {
   badHour.person.hour = "子 24";
   expectUnchanged(badHour, [](ChartRun& r, const ChartEntry& e) { EXPECT_THROW(r.Go(e), ConvertError); });
   ChartEntry badLunar;
-  badLunar.person.calendarIndex = 1;
+  badLunar.person.calendar = CalendarKind::Lunar;
   badLunar.person.year = "2020";
   badLunar.person.month = "1";  // a month of 29 days
   badLunar.person.day = "30";
@@ -160,7 +160,7 @@ TEST(ChartReport, DataFailuresLeaveTheVisiblePaneAsItWas) {
 
   dir.Execute("KelFile.dll", "drop table aiqing;");
   ChartEntry stars;
-  stars.buttonCaption = "星座分析";
+  stars.kind = ReportKind::Constellation;
   EXPECT_THROW(run.Go(stars), SilentCancel);
   EXPECT_EQ(run.visible.Text(), "before\n");
 }

@@ -50,7 +50,7 @@ ChartOutcome RunChart(const std::string& caption) {
   ChartOutcome o;
   o.visible.Add("before");
   ChartEntry entry;
-  entry.buttonCaption = caption;
+  entry.kind = std::string(caption) == "八字分析" ? ReportKind::Chart : ReportKind::Constellation;
   TextPane scratch;
   RecordingNotifier notifier;
   try {

@@ -21,7 +21,7 @@ PersonEntry Person(const std::string& name, const std::string& year, const std::
                    int calendar = 0) {
   PersonEntry e;
   e.name = name;
-  e.calendarIndex = calendar;
+  e.calendar = calendar == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
   e.year = year;
   e.month = month;
   e.day = day;

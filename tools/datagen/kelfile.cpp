@@ -68,7 +68,7 @@ void WriteWeights(DatabaseWriter& w, const std::string& resources) {
   const auto byBranch = Weights(ReadResource(resources, "kelfile/chenggu_hour.tsv"), "branch", branches);
   w.Create(schema::kChenggu4);
   for (int hour = 0; hour < 24; ++hour) {
-    w.Insert(schema::kChenggu4, {std::to_string(hour), byBranch[Mod((hour + 1) / 2, 12)]});
+    w.Insert(schema::kChenggu4, {std::to_string(hour), byBranch[HourBranch(hour)]});
   }
 }
 

@@ -20,32 +20,22 @@ namespace schema = data::schema;
 
 // 木 feeds 火, 火 feeds 土, 土 feeds 金, 金 feeds 水, 水 feeds 木; each one
 // checks the second after it (木 checks 土, 土 checks 水, ...).
-enum Element { kWood, kFire, kEarth, kMetal, kWater };
-constexpr std::array<std::string_view, 5> kElementNames = {"木", "火", "土", "金", "水"};
-
-Element Fed(Element e) { return static_cast<Element>((e + 1) % 5); }
-Element Checked(Element e) { return static_cast<Element>((e + 2) % 5); }
-
-// 甲乙 木, 丙丁 火, 戊己 土, 庚辛 金, 壬癸 水.
-Element StemElement(Stem s) { return static_cast<Element>(s / 2); }
-
-// 寅卯 木, 巳午 火, 申酉 金, 亥子 水, and the four 辰戌丑未 土.
-constexpr std::array<Element, 12> kBranchElements = {kWater, kEarth, kWood,  kWood,  kEarth, kFire,
-                                                     kFire,  kEarth, kMetal, kMetal, kEarth, kWater};
+Element Fed(Element e) { return static_cast<Element>((static_cast<int>(e) + 1) % 5); }
+Element Checked(Element e) { return static_cast<Element>((static_cast<int>(e) + 2) % 5); }
 
 // One row per element, holding every stem and branch of that element, so
 // that a character stands in exactly one row.
 void WriteHzwh(DatabaseWriter& w) {
   w.Create(schema::kHzwh);
-  for (int e = kWood; e <= kWater; ++e) {
+  for (const Element e : {Element::Wood, Element::Fire, Element::Earth, Element::Metal, Element::Water}) {
     std::string characters;
-    for (Stem s = 0; s < 10; ++s) {
-      if (StemElement(s) == e) characters += StemNames[s];
+    for (int s = 0; s < 10; ++s) {
+      if (Stem(s).GetElement() == e) characters += Stem(s).Name();
     }
-    for (Branch b = 0; b < 12; ++b) {
-      if (kBranchElements[b] == e) characters += BranchNames[b];
+    for (int b = 0; b < 12; ++b) {
+      if (Branch(b).GetElement() == e) characters += Branch(b).Name();
     }
-    w.Insert(schema::kHzwh, {characters, std::string(kElementNames[e])});
+    w.Insert(schema::kHzwh, {characters, std::string(ElementName(e))});
   }
 }
 
@@ -58,16 +48,16 @@ void WriteHzwh(DatabaseWriter& w) {
 std::string TenGod(Stem day, Stem other) {
   static constexpr const char* kNames[5][2] = {
       {"比肩", "劫财"}, {"食神", "伤官"}, {"偏财", "正财"}, {"七杀", "正官"}, {"偏印", "正印"}};
-  const Element d = StemElement(day);
-  const Element o = StemElement(other);
+  const Element d = day.GetElement();
+  const Element o = other.GetElement();
   const int kind = o == d ? 0 : o == Fed(d) ? 1 : o == Checked(d) ? 2 : d == Checked(o) ? 3 : 4;
-  return kNames[kind][day % 2 == other % 2 ? 0 : 1];
+  return kNames[kind][day.IsYin() == other.IsYin() ? 0 : 1];
 }
 
 void WriteShishen(DatabaseWriter& w) {
   w.Create(schema::kShishen);
-  for (Stem day = 0; day < 10; ++day) {
-    for (Stem other = 0; other < 10; ++other) {
+  for (int day = 0; day < 10; ++day) {
+    for (int other = 0; other < 10; ++other) {
       w.Insert(schema::kShishen,
                {std::string(StemNames[day]) + std::string(StemNames[other]), TenGod(day, other)});
     }
@@ -132,7 +122,7 @@ void WriteMg(DatabaseWriter& w, const std::vector<std::string>& nayin) {
     // The year's element is the last character of its pillar's nayin; the
     // animal's element is that of the year's branch.
     const std::string yearElement = text::Characters(nayin[Mod(CycleIndexOfYear(year), 60)]).back();
-    const std::string animalElement(kElementNames[kBranchElements[Mod(CycleIndexOfYear(year), 12)]]);
+    const std::string animalElement(ElementName(Branch(CycleIndexOfYear(year)).GetElement()));
     w.Insert(schema::kMg, {std::to_string(year), gua, std::string(kNumerals[man]),
                            std::string(kNumerals[WomanNumber(year)]), yearElement, animalElement});
   }
