@@ -107,7 +107,9 @@ TEST(Pillar, PairsOfTheSameParityOnly) {
     for (int b = 0; b < 12; ++b) {
       const std::optional<Pillar> p = Pillar::FromPair(s, b);
       ASSERT_EQ(p.has_value(), s % 2 == b % 2);
-      if (p) EXPECT_EQ(Pillar::FromIndex(p->Index()), *p);
+      if (p) {
+        EXPECT_EQ(Pillar::FromIndex(p->Index()), *p);
+      }
     }
   }
 }
