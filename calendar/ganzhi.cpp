@@ -101,8 +101,5 @@ std::string LunarDayName(int day) {
   return s;
 }
 
-int StemBranchIndex(std::string_view text, bool isBranch) {
-  return isBranch ? IndexOfName(BranchNames, text) : IndexOfName(StemNames, text);
-}
 
 }  // namespace vantrel

@@ -135,10 +135,5 @@ std::string LunarMonthName(int month, bool isLeap);
 // "初一" .. "三十"; the empty text for any other day.
 std::string LunarDayName(int day);
 
-// The index of an exact one-character stem (isBranch false) or branch
-// (isBranch true) text; -1 when the text names none. The rule tables of the
-// almanac generator read their characters with it; new code asks
-// Stem::FromName or Branch::FromName.
-int StemBranchIndex(std::string_view text, bool isBranch);
 
 }  // namespace vantrel

@@ -48,14 +48,14 @@ TEST(LunarDayName, EveryDayAndTheEdges) {
   EXPECT_EQ(LunarDayName(-1), "");
 }
 
-TEST(StemBranchIndex, OnlyExactCharactersMatch) {
-  EXPECT_EQ(StemBranchIndex("甲", false), 0);
-  EXPECT_EQ(StemBranchIndex("癸", false), 9);
-  EXPECT_EQ(StemBranchIndex("亥", true), 11);
-  EXPECT_EQ(StemBranchIndex("子", true), 0);
-  EXPECT_EQ(StemBranchIndex(" 子", true), -1);
-  EXPECT_EQ(StemBranchIndex("子丑", true), -1);
-  EXPECT_EQ(StemBranchIndex("甲", true), -1);
+TEST(StemAndBranch, OnlyExactNamesMatch) {
+  EXPECT_EQ(Stem::FromName("甲"), Stem(0));
+  EXPECT_EQ(Stem::FromName("癸"), Stem(9));
+  EXPECT_EQ(Branch::FromName("亥"), Branch(11));
+  EXPECT_EQ(Branch::FromName("子"), Branch(0));
+  EXPECT_FALSE(Branch::FromName(" 子").has_value());
+  EXPECT_FALSE(Branch::FromName("子丑").has_value());
+  EXPECT_FALSE(Branch::FromName("甲").has_value());
 }
 
 TEST(StemAndBranch, StepsWrapInBothDirections) {

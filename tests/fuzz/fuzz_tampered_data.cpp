@@ -228,11 +228,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     data::Query zodiac(data::Database::Second);
     RunMarriageReport(couple, panes, notifier, zodiac, {}, 2024);
   });
-  for (const char* caption : {"八字分析", "星座分析"}) {
+  for (const ReportKind kind : {ReportKind::Chart, ReportKind::Constellation}) {
     Guarded([&] {
       ChartEntry single;
       single.person = Person("2013", "2", "4", "子 0");
-      single.buttonCaption = caption;
+      single.kind = kind;
       TextPane visible, scratch;
       RunChartReport(single, visible, scratch, notifier, 2024);
     });

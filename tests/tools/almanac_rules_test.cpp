@@ -46,11 +46,9 @@ class FixedTerms {
   std::map<std::pair<int, int>, DateTime> moved_;
 };
 
-Pillar P(std::string_view text) {
-  return {StemBranchIndex(text.substr(0, 3), false), StemBranchIndex(text.substr(3, 3), true)};
-}
+Pillar P(std::string_view text) { return Pillar::FromText(text).value(); }
 
-Branch B(std::string_view text) { return StemBranchIndex(text, true); }
+Branch B(std::string_view text) { return Branch::FromName(text).value(); }
 
 std::string Suici(AlmanacEngine& engine, int y, int m, int d) {
   return engine.Row(EncodeDate(y, m, d)).suici;

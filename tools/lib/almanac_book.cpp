@@ -83,18 +83,17 @@ DayMatch ParseEntry(const std::string& entry, bool pillars) {
   if (pillars) {
     if (chars.size() % 2 != 0) throw std::logic_error("almanac rules: odd pillar entry " + entry);
     for (std::size_t i = 0; i < chars.size(); i += 2) {
-      const int s = StemBranchIndex(chars[i], false);
-      const int b = StemBranchIndex(chars[i + 1], true);
-      if (s < 0 || b < 0 || s % 2 != b % 2) throw std::logic_error("almanac rules: bad pillar in " + entry);
-      m.pillars.set(Pillar{s, b}.Index());
+      const std::optional<Pillar> p = Pillar::FromText(chars[i] + chars[i + 1]);
+      if (!p) throw std::logic_error("almanac rules: bad pillar in " + entry);
+      m.pillars.set(static_cast<std::size_t>(p->Index()));
     }
     return m;
   }
   for (const std::string& c : chars) {
-    if (const int s = StemBranchIndex(c, false); s >= 0) {
-      m.stems |= static_cast<std::uint16_t>(1u << s);
-    } else if (const int b = StemBranchIndex(c, true); b >= 0) {
-      m.branches |= static_cast<std::uint16_t>(1u << b);
+    if (const std::optional<Stem> s = Stem::FromName(c)) {
+      m.stems |= static_cast<std::uint16_t>(1u << static_cast<int>(*s));
+    } else if (const std::optional<Branch> b = Branch::FromName(c)) {
+      m.branches |= static_cast<std::uint16_t>(1u << static_cast<int>(*b));
     } else {
       throw std::logic_error("almanac rules: bad character in " + entry);
     }
@@ -649,7 +648,7 @@ std::vector<Spirit> BuildSpirits() {
 bool MonthIn(std::string_view months, int monthIndex) {
   const Branch month = Mod(monthIndex + 2, 12);
   for (const std::string& c : text::Characters(std::string(months)))
-    if (StemBranchIndex(c, true) == month) return true;
+    if (Branch::FromName(c) == month) return true;
   return false;
 }
 

@@ -117,14 +117,6 @@ std::string JoinOr(const std::vector<std::string_view>& words, std::string_view 
 // The day number of an instant: its date part.
 long DayNumber(DateTime x) { return static_cast<long>(std::floor(x)); }
 
-// 1899-12-30 (day 0) was a 壬申 day, index 8.
-Pillar DayPillar(long dayNumber) { return Pillar::FromIndex(Mod(static_cast<int>(dayNumber % 60) + 8, 60)); }
-
-// 五虎遁: the 寅 month of a 甲 or 己 year is 丙寅, of 乙 or 庚 戊寅, and so on;
-// the stems then run on with the months.
-Pillar MonthPillar(Stem yearStem, Branch month) {
-  return {Mod(2 * yearStem + 2 + Mod(month - 2, 12), 10), month};
-}
 
 }  // namespace
 
@@ -218,8 +210,8 @@ AlmanacDay AlmanacEngine::Day(DateTime date) {
   AlmanacDay d;
   d.date = static_cast<DateTime>(today);
   d.year = Pillar::FromIndex(CycleIndexOfYear(solarYear));
-  d.month = MonthPillar(d.year.stem, monthBranch);
-  d.day = DayPillar(today);
+  d.month = MonthPillarInYear(d.year.stem, monthBranch);
+  d.day = DayPillarOfDayNumber(today);
   // On a jie day the month moves on with the day, so the officer of the day
   // before repeats.
   d.officer = OfficerOf(monthBranch, d.day.branch);
