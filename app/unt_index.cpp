@@ -38,6 +38,14 @@ namespace {
 constexpr int kPageWidth = 790;
 constexpr int kPageHeight = 456;
 
+// Lays a widget and every widget in it out at once, outer before inner.
+// A widget that has not been shown would otherwise wait for its first
+// showing, and until then its controls would not stand at their places.
+void LayOutNow(QWidget* widget) {
+  if (QLayout* layout = widget->layout()) layout->activate();
+  for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) LayOutNow(child);
+}
+
 void DeleteLockFile(const char* name) {
   std::error_code ignored;
   std::filesystem::remove(ProgramFile(name), ignored);
@@ -100,11 +108,9 @@ TFrmIndex::TFrmIndex(QWidget* parent)
   };
   for (const auto& [caption, page] : pages) {
     page->setProperty("caption", Qt8(caption));
-    pages_->addWidget(page);
-    // Every page lays its controls out at once: they stand at their places
-    // before the window first shows, and a hidden page is never laid out late.
     page->resize(pages_->size());
-    page->layout()->activate();
+    pages_->addWidget(page);
+    LayOutNow(page);
   }
   ConnectPages();
 

@@ -42,7 +42,7 @@ void AddHeading(QVBoxLayout* page, const QString& text) {
   auto* label = new QLabel(text, page->parentWidget());
   label->setStyleSheet(QStringLiteral("color: #8b1a1a; font-weight: bold; font-size: 14px;"));
   label->setFixedSize(300, 20);
-  page->addWidget(label);
+  AddFixedSize(page, label);
 }
 
 // A group's row of buttons, four pixels in from its heading.
@@ -62,7 +62,7 @@ QAbstractButton* AddButton(QHBoxLayout* row, QWidget* page, int group, const QSt
   button->setToolTip(caption);
   button->setAccessibleName(caption);
   button->setFixedSize(kButtonSize, kButtonSize);
-  row->addWidget(button);
+  AddFixedSize(row, button);
   return button;
 }
 

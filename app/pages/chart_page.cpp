@@ -35,7 +35,7 @@ ChartPage::ChartPage() {
   entry->setSpacing(0);
   entry->addWidget(person_, 0, Qt::AlignVCenter);
   entry->addStretch(1);
-  entry->addWidget(compute_);
+  AddFixedSize(entry, compute_);
 
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(0, 6, 0, 0);

@@ -5,8 +5,20 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QWidgetItem>
 
 namespace vantrel::app {
+namespace {
+
+class FixedSizeItem : public QWidgetItem {
+ public:
+  explicit FixedSizeItem(QWidget* widget) : QWidgetItem(widget) {}
+  QSize sizeHint() const override { return isEmpty() ? QSize(0, 0) : widget()->minimumSize(); }
+  QSize minimumSize() const override { return sizeHint(); }
+  QSize maximumSize() const override { return sizeHint(); }
+};
+
+}  // namespace
 
 QString Qt8(const char* text) { return QString::fromUtf8(text); }
 
@@ -56,11 +68,17 @@ QLabel* ControlRow::Label(const QString& text) {
   return label;
 }
 
+void AddFixedSize(QBoxLayout* layout, QWidget* widget, Qt::Alignment alignment) {
+  auto* item = new FixedSizeItem(widget);
+  item->setAlignment(alignment);
+  layout->addItem(item);
+}
+
 void ControlRow::Finish() { layout_->addStretch(1); }
 
 void ControlRow::AddFixed(QWidget* widget, int width) {
   widget->setFixedSize(width, kRowHeight);
-  layout_->addWidget(widget);
+  AddFixedSize(layout_, widget);
 }
 
 }  // namespace vantrel::app

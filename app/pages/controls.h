@@ -3,8 +3,10 @@
 // numbers, editable and pick-only lists, name entries, and a row of controls
 // of fixed widths laid out from left to right.
 #include <QString>
+#include <Qt>
 #include <QStringList>
 
+class QBoxLayout;
 class QComboBox;
 class QHBoxLayout;
 class QLabel;
@@ -34,6 +36,11 @@ void SetListText(QComboBox* box, const QString& text);
 
 // A name entry of at most 20 characters.
 QLineEdit* MakeNameEntry(QWidget* parent, const char* name);
+
+// Adds a control of a fixed size (setFixedSize) to a layout. The layout takes
+// that size as it is and never asks the control for its size hints, which a
+// list or a label would work out by measuring its texts.
+void AddFixedSize(QBoxLayout* layout, QWidget* widget, Qt::Alignment alignment = {});
 
 // Lays controls out from left to right, each at its own width and the row's
 // height, `kRowGap` apart; what is left of the row's width stays empty.

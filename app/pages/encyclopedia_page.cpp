@@ -34,7 +34,7 @@ EncyclopediaPage::EncyclopediaPage() {
     // The code is the key of the topic's row; it is kept, never shown.
     button->setProperty("topicCode", QString::fromLatin1(code));
     button->setFixedSize(153, 22);
-    column->addWidget(button);
+    AddFixedSize(column, button);
     topics_.append(button);
   }
   column->addStretch(1);

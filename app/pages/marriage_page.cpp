@@ -36,7 +36,7 @@ MarriagePage::MarriagePage() {
   entry->setSpacing(0);
   entry->addLayout(rows);
   entry->addStretch(1);
-  entry->addWidget(compute_);
+  AddFixedSize(entry, compute_);
 
   report_ = std::make_unique<PlainTextPane>(MakePane(this, "MemoSuccess", Wrap::PaneWidth));
   scratch_ = std::make_unique<MarriagePanes>(*report_);
@@ -44,7 +44,7 @@ MarriagePage::MarriagePage() {
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
   page->setSpacing(2);
-  page->addWidget(panel, 0, Qt::AlignHCenter);
+  AddFixedSize(page, panel, Qt::AlignHCenter);
   page->addWidget(report_->widget(), 1);
 
   report_->widget()->setAccessibleName(Qt8("合婚报告"));
