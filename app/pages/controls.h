@@ -3,8 +3,8 @@
 // numbers, editable and pick-only lists, name entries, and a row of controls
 // of fixed widths laid out from left to right.
 #include <QString>
-#include <Qt>
 #include <QStringList>
+#include <Qt>
 
 class QBoxLayout;
 class QComboBox;

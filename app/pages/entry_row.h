@@ -16,8 +16,8 @@ class ControlRow;
 
 class EntryRow : public QWidget {
  public:
-  // The object names of the row's controls; the row shows a sex list when
-  // `sex` is given and a blood-type list when `blood` is given.
+  // The object names of the row's controls. A couple's row has no sex list
+  // and a single person's no blood type; their names stay null.
   struct Names {
     const char* name;
     const char* sex;
