@@ -13,38 +13,23 @@
 // their designer names as object names ("Xing", "SYear", "MemoSuccess").
 #include <QWidget>
 #include <functional>
-#include <memory>
 
 #include "app/dialogs/true_solar_time.h"
 #include "app/panes.h"
-#include "app/report_output.h"
 #include "common/pane.h"
 #include "data/query.h"
-#include "reports/marriage_report.h"
 
-class QComboBox;
-class QLineEdit;
-class QPushButton;
 class QStackedWidget;
 
 namespace vantrel::app {
 
-class PaintedButton;
+class AlmanacPage;
+class CataloguePage;
+class ChartPage;
+class EncyclopediaPage;
+class MarriagePage;
 
 enum class Page { Marriage = 0, Chart = 1, Almanac = 2, Encyclopedia = 3, Catalogue = 4, About = 5 };
-
-// One person's entry row of page 0 or 1.
-struct EntryRow {
-  QLineEdit* name = nullptr;
-  QComboBox* sex = nullptr;  // page 1 only
-  QComboBox* calendar = nullptr;
-  QComboBox* year = nullptr;
-  QComboBox* month = nullptr;
-  QComboBox* day = nullptr;
-  QComboBox* hour = nullptr;
-  QComboBox* minute = nullptr;
-  QComboBox* blood = nullptr;  // page 0 only
-};
 
 class TFrmIndex : public QWidget {
   Q_OBJECT
@@ -101,14 +86,10 @@ class TFrmIndex : public QWidget {
   void SetExitFunction(ExitFunction exit) { exit_ = std::move(exit); }
 
   // The visible panes, as the reports write them.
-  Pane& MemoSuccess() { return *memo_success_; }
-  Pane& Memo1() { return *memo1_; }
-  Pane& MemoHuangli() { return *memo_huangli_; }
-  Pane& MemoBk() { return *memo_bk_; }
-
-  const EntryRow& Man() const { return man_; }
-  const EntryRow& Woman() const { return woman_; }
-  const EntryRow& Single() const { return single_; }
+  Pane& MemoSuccess();
+  Pane& Memo1();
+  Pane& MemoHuangli();
+  Pane& MemoBk();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -117,13 +98,8 @@ class TFrmIndex : public QWidget {
  private:
   void SelectPage(Page page);
   void BuildChrome();
-  QWidget* BuildMarriagePage();
-  QWidget* BuildChartPage();
-  QWidget* BuildAlmanacPage();
-  QWidget* BuildEncyclopediaPage();
-  QWidget* BuildCataloguePage();
-  QWidget* BuildAboutPage();
-  EntryRow BuildPersonRow(QWidget* parent, int y, const char* const names[], bool two_person);
+  // Connects the pages' buttons to the window's handlers.
+  void ConnectPages();
   void CloseQueries();
   // Creates the dialog, shows it modally and destroys it when it closes.
   template <typename Dialog>
@@ -133,31 +109,11 @@ class TFrmIndex : public QWidget {
   }
 
   QStackedWidget* pages_ = nullptr;
-  EntryRow man_;
-  EntryRow woman_;
-  EntryRow single_;
-  QLineEdit* name_b2_ = nullptr;  // NameB2: a second name entry, never shown
-  QPushButton* rz_button2_ = nullptr;
-  QComboBox* sl_year_ = nullptr;
-  QComboBox* sl_month_ = nullptr;
-  QComboBox* sl_day_ = nullptr;
-
-  std::unique_ptr<PlainTextPane> memo_success_;
-  std::unique_ptr<PlainTextPane> memo1_;
-  std::unique_ptr<PlainTextPane> memo_huangli_;
-  std::unique_ptr<PlainTextPane> memo_bk_;
-  // What each report pane holds, set when its report is written: the header
-  // of its printed pages and the file name it offers.
-  ReportIdentity marriage_report_;
-  ReportIdentity chart_report_;
-  ReportIdentity almanac_report_;
-  ReportIdentity topic_report_;
-
-  // The scratch panes of the reports, never shown: the marriage report's
-  // (shensha, bone weight, personality and sum of each person) beside its
-  // report pane, and REbazi, in which the single-person report is built.
-  std::unique_ptr<MarriagePanes> marriage_panes_;
-  TextPane re_bazi_;
+  MarriagePage* marriage_ = nullptr;
+  ChartPage* chart_ = nullptr;
+  AlmanacPage* almanac_ = nullptr;
+  EncyclopediaPage* encyclopedia_ = nullptr;
+  CataloguePage* catalogue_ = nullptr;
 
   // ADOQuery1 on the main file (the almanac) and ADOQuery2 on the second file
   // (the marriage report); bound at creation, opened only when used.

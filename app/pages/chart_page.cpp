@@ -1,0 +1,78 @@
+#include "app/pages/chart_page.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/pages/controls.h"
+#include "app/pages/entry_row.h"
+#include "reports/chart_report.h"
+
+namespace vantrel::app {
+namespace {
+
+const char* const kChartCaption = "八字分析";
+const char* const kConstellationCaption = "星座分析";
+
+}  // namespace
+
+ChartPage::ChartPage() {
+  setObjectName(QStringLiteral("TabSheet2"));
+  person_ = EntryRow::ForSingle(this, {"Xing2", "CBsex2", "ComDate2", "SYear2", "SMonth2", "Sday2", "Shour2", "CBFen2",
+                                       nullptr});
+  hidden_name_ = MakeNameEntry(this, "NameB2");
+  hidden_name_->hide();
+  compute_ = new QPushButton(Qt8(kChartCaption), this);
+  compute_->setObjectName(QStringLiteral("RzButton2"));
+  compute_->setFixedSize(90, 25);
+  report_ = std::make_unique<PlainTextPane>(MakePane(this, "Memo1", Wrap::PaneWidth));
+
+  // The row and the button share one middle line; the button ends 60 pixels
+  // before the page's right edge.
+  auto* entry = new QHBoxLayout;
+  entry->setContentsMargins(6, 0, 60, 0);
+  entry->setSpacing(0);
+  entry->addWidget(person_, 0, Qt::AlignVCenter);
+  entry->addStretch(1);
+  AddFixedSize(entry, compute_);
+
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(0, 6, 0, 0);
+  page->setSpacing(7);
+  page->addLayout(entry);
+  page->addWidget(report_->widget(), 1);
+
+  report_->widget()->setAccessibleName(Qt8("分析报告"));
+  AttachReportActions(report_->widget(), this, [this] { return identity_; });
+}
+
+ChartPage::~ChartPage() = default;
+
+void ChartPage::ChooseChartReport() { Choose(Qt8(kChartCaption)); }
+
+void ChartPage::ChooseConstellationReport() { Choose(Qt8(kConstellationCaption)); }
+
+void ChartPage::Choose(const QString& caption) {
+  compute_->setText(caption);
+  report_->Clear();
+}
+
+void ChartPage::ComputeReport(Notifier& notifier) {
+  ChartEntry entry;
+  entry.person = person_->Read();
+  entry.hiddenName = hidden_name_->text().toStdString();
+  entry.sex = SexOfText(person_->Sex().trimmed().toStdString());
+  // The caption of the button says which report it makes.
+  entry.kind = compute_->text() == Qt8(kChartCaption) ? ReportKind::Chart : ReportKind::Constellation;
+  const std::string before = report_->Text();
+  RunChartReport(entry, *report_, scratch_, notifier);
+  if (report_->Text() != before) {
+    const QString kind = entry.kind == ReportKind::Chart ? Qt8("八字") : Qt8("星座");
+    const QString name = person_->Name();
+    identity_ = {kind, name, {kind, name}};
+  }
+  ShowFromStart(report_->widget());
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,84 @@
+#include "app/pages/controls.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidgetItem>
+
+namespace vantrel::app {
+namespace {
+
+class FixedSizeItem : public QWidgetItem {
+ public:
+  explicit FixedSizeItem(QWidget* widget) : QWidgetItem(widget) {}
+  QSize sizeHint() const override { return isEmpty() ? QSize(0, 0) : widget()->minimumSize(); }
+  QSize minimumSize() const override { return sizeHint(); }
+  QSize maximumSize() const override { return sizeHint(); }
+};
+
+}  // namespace
+
+QString Qt8(const char* text) { return QString::fromUtf8(text); }
+
+QString ResourceText(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(file.readAll());
+}
+
+QStringList Numbers(int first, int last, int digits) {
+  QStringList items;
+  for (int n = first; n <= last; ++n) items << QStringLiteral("%1").arg(n, digits, 10, QLatin1Char('0'));
+  return items;
+}
+
+QComboBox* MakeList(QWidget* parent, const char* name, const QStringList& items, bool editable) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setEditable(editable);
+  box->setInsertPolicy(QComboBox::NoInsert);
+  box->addItems(items);
+  return box;
+}
+
+void SetListText(QComboBox* box, const QString& text) {
+  const int index = box->findText(text);
+  box->setCurrentIndex(index);
+  if (index < 0 && box->isEditable()) box->setEditText(text);
+}
+
+QLineEdit* MakeNameEntry(QWidget* parent, const char* name) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QString::fromLatin1(name));
+  edit->setMaxLength(20);
+  return edit;
+}
+
+ControlRow::ControlRow(QWidget* parent, QHBoxLayout* layout) : parent_(parent), layout_(layout) {
+  layout_->setContentsMargins(0, 0, 0, 0);
+  layout_->setSpacing(kRowGap);
+}
+
+QLabel* ControlRow::Label(const QString& text) {
+  auto* label = new QLabel(text, parent_);
+  // One pixel more than the text's advance, so the last glyph is never clipped.
+  AddFixed(label, label->fontMetrics().horizontalAdvance(text) + 1);
+  return label;
+}
+
+void AddFixedSize(QBoxLayout* layout, QWidget* widget, Qt::Alignment alignment) {
+  auto* item = new FixedSizeItem(widget);
+  item->setAlignment(alignment);
+  layout->addItem(item);
+}
+
+void ControlRow::Finish() { layout_->addStretch(1); }
+
+void ControlRow::AddFixed(QWidget* widget, int width) {
+  widget->setFixedSize(width, kRowHeight);
+  AddFixedSize(layout_, widget);
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,111 @@
+#include "app/pages/entry_row.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <utility>
+
+#include "app/pages/controls.h"
+
+namespace vantrel::app {
+namespace {
+
+// "子 0", "丑 1", "丑 2", ... "亥 22", "子 23": the branch of the double hour,
+// a blank and the clock hour.
+QStringList HourItems() {
+  QStringList items;
+  for (const char* item : kHourItems) items << Qt8(item);
+  return items;
+}
+
+}  // namespace
+
+EntryRow::EntryRow(QWidget* parent) : QWidget(parent) {}
+
+EntryRow* EntryRow::ForCouple(QWidget* parent, const QString& heading, const Names& names) {
+  auto* entry = new EntryRow(parent);
+  ControlRow row(entry, new QHBoxLayout(entry));
+  QLabel* title = row.Label(heading);
+  title->setStyleSheet(QStringLiteral("color: #8b1a1a; font-weight: bold;"));
+  row.Label(Qt8("姓名"));
+  entry->name_ = row.Put(MakeNameEntry(entry, names.name), 80);
+  entry->calendar_ = row.Put(MakeList(entry, names.calendar, {Qt8("公历(阳历)"), Qt8("农历(阴历)")}, false), 84);
+  entry->AddBirthFields(row, names);
+  row.Label(Qt8("分 血型"));
+  entry->blood_ = row.Put(
+      MakeList(entry, names.blood, {QString(), Qt8("A型"), Qt8("B型"), Qt8("O型"), Qt8("AB型")}, false), 54);
+  entry->blood_->setCurrentIndex(-1);
+  row.Finish();
+  entry->NameFieldsFor(heading.left(2));
+  return entry;
+}
+
+EntryRow* EntryRow::ForSingle(QWidget* parent, const Names& names) {
+  auto* entry = new EntryRow(parent);
+  ControlRow row(entry, new QHBoxLayout(entry));
+  row.Label(Qt8("姓名"));
+  entry->name_ = row.Put(MakeNameEntry(entry, names.name), 90);
+  row.Label(Qt8("姓别"));
+  entry->sex_ = row.Put(MakeList(entry, names.sex, {Qt8("男"), Qt8("女")}, false), 44);
+  entry->calendar_ = row.Put(MakeList(entry, names.calendar, {Qt8("公历"), Qt8("农历")}, false), 56);
+  entry->AddBirthFields(row, names);
+  row.Label(Qt8("分"));
+  row.Finish();
+  entry->NameFieldsFor(QString());
+  return entry;
+}
+
+void EntryRow::AddBirthFields(ControlRow& row, const Names& names) {
+  year_ = row.Put(MakeList(this, names.year, Numbers(1900, 2019, 0), true), 56);
+  year_->setMaxVisibleItems(30);
+  SetListText(year_, QStringLiteral("1980"));
+  row.Label(Qt8("年"));
+  month_ = row.Put(MakeList(this, names.month, Numbers(1, 12, 0), true), 42);
+  row.Label(Qt8("月"));
+  day_ = row.Put(MakeList(this, names.day, Numbers(1, 31, 0), true), 42);
+  row.Label(Qt8("日"));
+  hour_ = row.Put(MakeList(this, names.hour, HourItems(), true), 60);
+  hour_->setMaxVisibleItems(24);
+  row.Label(Qt8("时"));
+  minute_ = row.Put(MakeList(this, names.minute, Numbers(0, 59, 0), true), 42);
+}
+
+void EntryRow::NameFieldsFor(const QString& person) {
+  const std::pair<QWidget*, const char*> fields[] = {
+      {name_, "姓名"},   {sex_, "性别"},     {calendar_, "历法"}, {year_, "出生年"}, {month_, "出生月"},
+      {day_, "出生日"}, {hour_, "出生时"}, {minute_, "出生分"}, {blood_, "血型"},
+  };
+  for (const auto& [field, label] : fields) {
+    if (field) field->setAccessibleName(person + Qt8(label));
+  }
+}
+
+PersonEntry EntryRow::Read() const {
+  PersonEntry entry;
+  entry.name = name_->text().toStdString();
+  entry.calendar = calendar_->currentIndex() == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
+  entry.year = year_->currentText().toStdString();
+  entry.month = month_->currentText().toStdString();
+  entry.day = day_->currentText().toStdString();
+  entry.hour = hour_->currentText().toStdString();
+  entry.minute = minute_->currentText().toStdString();
+  return entry;
+}
+
+QString EntryRow::Name() const { return name_->text().trimmed(); }
+
+QString EntryRow::Sex() const { return sex_ ? sex_->currentText() : QString(); }
+
+void EntryRow::FocusName() { name_->setFocus(); }
+
+void EntryRow::ShowGregorianBirth(CivilDate date, int hour, int minute) {
+  calendar_->setCurrentIndex(0);  // 公历
+  SetListText(year_, QString::number(date.year));
+  SetListText(month_, QString::number(date.month));
+  SetListText(day_, QString::number(date.day));
+  SetListText(hour_, Qt8(kHourItems.at(static_cast<std::size_t>(hour))));
+  SetListText(minute_, QString::number(minute));
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,70 @@
+#pragma once
+// One person's entry row: name, calendar kind, birth year, month, day, hour
+// and minute, with the sex on the chart page and the blood type on the
+// marriage page. The marriage page shows two rows (the man's and the
+// woman's), the chart page one.
+#include <QWidget>
+
+#include "reports/person_entry.h"
+
+class QComboBox;
+class QLineEdit;
+
+namespace vantrel::app {
+
+class ControlRow;
+
+class EntryRow : public QWidget {
+ public:
+  // The object names of the row's controls. A couple's row has no sex list
+  // and a single person's no blood type; their names stay null.
+  struct Names {
+    const char* name;
+    const char* sex;
+    const char* calendar;
+    const char* year;
+    const char* month;
+    const char* day;
+    const char* hour;
+    const char* minute;
+    const char* blood;
+  };
+
+  // The row of one person of a couple, under the heading "男方基本信息" or
+  // "女方基本信息": name, calendar kind, birth and blood type.
+  static EntryRow* ForCouple(QWidget* parent, const QString& heading, const Names& names);
+  // The row of a single person: name, sex, calendar kind and birth.
+  static EntryRow* ForSingle(QWidget* parent, const Names& names);
+
+  // The texts of the row as the reports read them.
+  PersonEntry Read() const;
+  // The typed name without surrounding blanks.
+  QString Name() const;
+  // The picked sex, "男" or "女" (a row without a sex list: empty).
+  QString Sex() const;
+  void FocusName();
+  // Shows a Gregorian birth: calendar kind 公历, the date and minute as
+  // numbers, the hour as its item ("辰 8").
+  void ShowGregorianBirth(CivilDate date, int hour, int minute);
+
+ private:
+  explicit EntryRow(QWidget* parent);
+  // Year, month, day, hour and minute with their labels; the label after the
+  // minute is the caller's.
+  void AddBirthFields(ControlRow& row, const Names& names);
+  // Screen readers name each field after its label, on the marriage page
+  // after the person too ("男方姓名").
+  void NameFieldsFor(const QString& person);
+
+  QLineEdit* name_ = nullptr;
+  QComboBox* sex_ = nullptr;
+  QComboBox* calendar_ = nullptr;
+  QComboBox* year_ = nullptr;
+  QComboBox* month_ = nullptr;
+  QComboBox* day_ = nullptr;
+  QComboBox* hour_ = nullptr;
+  QComboBox* minute_ = nullptr;
+  QComboBox* blood_ = nullptr;
+};
+
+}  // namespace vantrel::app

@@ -1,0 +1,68 @@
+#include "app/pages/marriage_page.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/pages/controls.h"
+#include "app/pages/entry_row.h"
+#include "common/datetime.h"
+
+namespace vantrel::app {
+
+MarriagePage::MarriagePage() {
+  setObjectName(QStringLiteral("TabSheet1"));
+
+  // The entry panel: 788 x 58 pixels at the top of the page, the man's row at
+  // y = 6, the woman's at y = 33, and "测算" beside both.
+  auto* panel = new QWidget(this);
+  panel->setObjectName(QStringLiteral("RzPanel2"));
+  panel->setFixedSize(788, 58);
+  man_ = EntryRow::ForCouple(panel, Qt8("男方基本信息"),
+                             {"Xing", nullptr, "ComDate", "SYear", "SMonth", "Sday", "Shour", "CBFen", "ComboBoxDL"});
+  woman_ = EntryRow::ForCouple(
+      panel, Qt8("女方基本信息"),
+      {"Xing3", nullptr, "ComDate3", "SYear3", "SMonth3", "Sday3", "Shour3", "CBFen3", "ComboBoxXX"});
+  compute_ = new QPushButton(Qt8("测算"), panel);
+  compute_->setObjectName(QStringLiteral("RzBitBtn2"));
+  compute_->setFixedSize(64, 48);
+
+  auto* rows = new QVBoxLayout;
+  rows->setSpacing(6);
+  rows->addWidget(man_);
+  rows->addWidget(woman_);
+  auto* entry = new QHBoxLayout(panel);
+  entry->setContentsMargins(6, 6, 8, 4);
+  entry->setSpacing(0);
+  entry->addLayout(rows);
+  entry->addStretch(1);
+  AddFixedSize(entry, compute_);
+
+  report_ = std::make_unique<PlainTextPane>(MakePane(this, "MemoSuccess", Wrap::PaneWidth));
+  scratch_ = std::make_unique<MarriagePanes>(*report_);
+
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->setSpacing(2);
+  AddFixedSize(page, panel, Qt::AlignHCenter);
+  page->addWidget(report_->widget(), 1);
+
+  report_->widget()->setAccessibleName(Qt8("合婚报告"));
+  AttachReportActions(report_->widget(), this, [this] { return identity_; });
+}
+
+MarriagePage::~MarriagePage() = default;
+
+void MarriagePage::ComputeReport(data::Query& zodiac_query, Notifier& notifier) {
+  const MarriageEntry entry{man_->Read(), woman_->Read()};
+  const QString man = man_->Name(), woman = woman_->Name();
+  identity_ = {Qt8("合婚报告"), man + QStringLiteral(" / ") + woman,
+               {Qt8("合婚报告"), man, woman, QString::fromStdString(FormatDate(Today()))}};
+  RunMarriageReport(entry, *scratch_, notifier, zodiac_query, [this](EntryFocus focus) {
+    if (focus == EntryFocus::ManName) man_->FocusName();
+    if (focus == EntryFocus::WomanName) woman_->FocusName();
+  });
+  ShowFromStart(report_->widget());
+}
+
+}  // namespace vantrel::app

@@ -1,0 +1,47 @@
+#pragma once
+// The marriage page: the man's and the woman's entry rows with "测算" in a
+// panel at the top, the report pane MemoSuccess below, and the scratch panes
+// in which the report keeps each person's shensha, bone weight, personality
+// and sum until the comparison copies them back.
+#include <QWidget>
+#include <memory>
+
+#include "app/panes.h"
+#include "app/report_output.h"
+#include "common/notice.h"
+#include "data/query.h"
+#include "reports/marriage_report.h"
+
+class QPushButton;
+
+namespace vantrel::app {
+
+class EntryRow;
+
+class MarriagePage : public QWidget {
+ public:
+  MarriagePage();
+  ~MarriagePage() override;
+
+  // Writes the marriage report of the two rows into MemoSuccess and shows its
+  // start; `zodiac_query` is the window's query on the second file. A missing
+  // name focuses its entry after the notice.
+  void ComputeReport(data::Query& zodiac_query, Notifier& notifier);
+
+  EntryRow& Man() { return *man_; }
+  EntryRow& Woman() { return *woman_; }
+  QPushButton* ComputeButton() const { return compute_; }
+  PlainTextPane& ReportPane() { return *report_; }
+
+ private:
+  EntryRow* man_ = nullptr;
+  EntryRow* woman_ = nullptr;
+  QPushButton* compute_ = nullptr;
+  // Made after the entry panel, so Tab reaches the pane after the entries.
+  std::unique_ptr<PlainTextPane> report_;
+  std::unique_ptr<MarriagePanes> scratch_;
+  // The header of the report's printed pages and the file name it offers.
+  ReportIdentity identity_;
+};
+
+}  // namespace vantrel::app
