@@ -1,8 +1,8 @@
 #include "app/artwork.h"
 
 #include <QFontDatabase>
-#include <QLinearGradient>
 #include <QKeyEvent>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadialGradient>
@@ -169,12 +169,24 @@ void PaintToolbarIcon(QPainter& p, const QRectF& box, ToolbarIcon which) {
   InUnitBox(p, box, [&] {
     PaintTile(p);
     switch (which) {
-      case ToolbarIcon::Marriage: PaintMarriageIcon(p); break;
-      case ToolbarIcon::Chart: PaintChartIcon(p); break;
-      case ToolbarIcon::Constellation: PaintConstellationIcon(p); break;
-      case ToolbarIcon::Almanac: PaintAlmanacIcon(p); break;
-      case ToolbarIcon::Encyclopedia: PaintEncyclopediaIcon(p); break;
-      case ToolbarIcon::Catalogue: PaintCatalogueIcon(p); break;
+      case ToolbarIcon::Marriage:
+        PaintMarriageIcon(p);
+        break;
+      case ToolbarIcon::Chart:
+        PaintChartIcon(p);
+        break;
+      case ToolbarIcon::Constellation:
+        PaintConstellationIcon(p);
+        break;
+      case ToolbarIcon::Almanac:
+        PaintAlmanacIcon(p);
+        break;
+      case ToolbarIcon::Encyclopedia:
+        PaintEncyclopediaIcon(p);
+        break;
+      case ToolbarIcon::Catalogue:
+        PaintCatalogueIcon(p);
+        break;
     }
   });
 }
@@ -240,12 +252,14 @@ QString SvgOf(const std::vector<IconLayer>& layers, int size) {
     if (brush.style() == Qt::LinearGradientPattern) {
       const auto* g = static_cast<const QLinearGradient*>(brush.gradient());
       const QString id = QStringLiteral("g%1").arg(++gradients);
-      defs += QStringLiteral("    <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" x1=\"%2\" y1=\"%3\" "
-                             "x2=\"%4\" y2=\"%5\">\n")
+      defs += QStringLiteral(
+                  "    <linearGradient id=\"%1\" gradientUnits=\"userSpaceOnUse\" x1=\"%2\" y1=\"%3\" "
+                  "x2=\"%4\" y2=\"%5\">\n")
                   .arg(id, Number(g->start().x()), Number(g->start().y()), Number(g->finalStop().x()),
                        Number(g->finalStop().y()));
       for (const QGradientStop& stop : g->stops()) {
-        defs += QStringLiteral("      <stop offset=\"%1\" stop-color=\"%2\"/>\n").arg(Number(stop.first), Colour(stop.second));
+        defs += QStringLiteral("      <stop offset=\"%1\" stop-color=\"%2\"/>\n")
+                    .arg(Number(stop.first), Colour(stop.second));
       }
       defs += QStringLiteral("    </linearGradient>\n");
       fill = QStringLiteral("url(#%1)").arg(id);
@@ -256,12 +270,15 @@ QString SvgOf(const std::vector<IconLayer>& layers, int size) {
       }
     }
     body += QStringLiteral("  <path fill=\"%1\" fill-rule=\"%2\" d=\"%3\"/>\n")
-                .arg(fill, layer.path.fillRule() == Qt::OddEvenFill ? QStringLiteral("evenodd") : QStringLiteral("nonzero"),
+                .arg(fill,
+                     layer.path.fillRule() == Qt::OddEvenFill ? QStringLiteral("evenodd")
+                                                              : QStringLiteral("nonzero"),
                      PathData(layer.path));
   }
-  return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
-                        "  <defs>\n%2  </defs>\n%3</svg>\n")
+  return QStringLiteral(
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
+             "  <defs>\n%2  </defs>\n%3</svg>\n")
       .arg(size)
       .arg(defs, body);
 }
@@ -271,7 +288,8 @@ QString SvgOf(const std::vector<IconLayer>& layers, int size) {
 int ToolbarButtonLeft(int index) { return 16 + index * 84; }
 
 QString ToolbarCaption(int index) {
-  static const char* const kCaptions[] = {"八字合婚", "生辰八字", "星座大全", "本日黄历", "合婚百科", "功能大全"};
+  static const char* const kCaptions[] = {"八字合婚", "生辰八字", "星座大全",
+                                          "本日黄历", "合婚百科", "功能大全"};
   return index >= 0 && index < kToolbarButtonCount ? QString::fromUtf8(kCaptions[index]) : QString();
 }
 
@@ -318,7 +336,8 @@ void PaintMainBackground(QPainter& p, const QSize& size) {
   p.drawText(QRectF(520, 36, 190, 26), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("天作之合"));
   p.setFont(DisplayFont(12, false));
   p.setPen(kPaleGold);
-  p.drawText(QRectF(520, 64, 190, 20), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("四柱八字 · 姻缘相配"));
+  p.drawText(QRectF(520, 64, 190, 20), Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("四柱八字 · 姻缘相配"));
   PaintSeal(p, QPointF(752, 64), 30);
 
   // A quiet footer under the page area.
@@ -333,7 +352,8 @@ void PaintMainBackground(QPainter& p, const QSize& size) {
   p.drawRect(QRectF(0.5, 0.5, w - 1, size.height() - 1));
 }
 
-PaintedButton::PaintedButton(QWidget* parent, Painter painter) : QAbstractButton(parent), painter_(std::move(painter)) {
+PaintedButton::PaintedButton(QWidget* parent, Painter painter)
+    : QAbstractButton(parent), painter_(std::move(painter)) {
   setCursor(Qt::PointingHandCursor);
   setAttribute(Qt::WA_Hover);
   setFocusPolicy(Qt::TabFocus);  // the keyboard reaches it by Tab; a click does not leave it focused
@@ -410,8 +430,8 @@ void PaintWindowButton(QPainter& p, const QRectF& r, const ButtonLook& look, Win
   }
 }
 
-void PaintCatalogueButton(QPainter& p, const QRectF& r, const ButtonLook& look, int group, const QString& sign,
-                          const QString& caption) {
+void PaintCatalogueButton(QPainter& p, const QRectF& r, const ButtonLook& look, int group,
+                          const QString& sign, const QString& caption) {
   if (look.hovered || look.pressed) {
     p.setPen(QPen(QColor(0xe8, 0xc9, 0x8f), 1));
     p.setBrush(QColor(0xff, 0xf4, 0xdc));

@@ -59,8 +59,8 @@ void PaintWindowButton(QPainter& p, const QRectF& r, const ButtonLook& look, Win
 
 // A catalogue button: a tile with a sign on it and the caption beneath.
 // `group` 0 is 民俗预测, 1 is 数字吉祥; `sign` is one or two characters.
-void PaintCatalogueButton(QPainter& p, const QRectF& r, const ButtonLook& look, int group, const QString& sign,
-                          const QString& caption);
+void PaintCatalogueButton(QPainter& p, const QRectF& r, const ButtonLook& look, int group,
+                          const QString& sign, const QString& caption);
 
 // The program icon as filled layers, on a canvas of `size` x `size` units;
 // painting and the SVG writer of the icon tool both use them.

@@ -25,8 +25,9 @@ QString CaptionOf(BoxKind kind) {
 }  // namespace
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, BoxKind kind, const QString& text) {
-  auto box = std::make_unique<QMessageBox>(kind == BoxKind::Notice ? QMessageBox::Information : QMessageBox::Critical,
-                                           CaptionOf(kind), text, QMessageBox::Ok, parent);
+  auto box = std::make_unique<QMessageBox>(
+      kind == BoxKind::Notice ? QMessageBox::Information : QMessageBox::Critical, CaptionOf(kind), text,
+      QMessageBox::Ok, parent);
   box->setTextFormat(Qt::PlainText);
   return box;
 }
@@ -40,7 +41,8 @@ void ShowMessageBox(QWidget* parent, BoxKind kind, const QString& text) {
 }
 
 void WindowNotifier::ShowNotice(std::string_view text) {
-  ShowMessageBox(parent_, BoxKind::Notice, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  ShowMessageBox(parent_, BoxKind::Notice,
+                 QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 Outcome RunAction(QWidget* parent, const std::function<void()>& action) {

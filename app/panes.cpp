@@ -125,7 +125,8 @@ void PlainTextPane::Add(std::string_view text) {
   QTextCursor cursor(edit_->document());
   cursor.movePosition(QTextCursor::End);
   // insertText turns each line break into a new line of the document.
-  cursor.insertText((empty_ ? QString() : QStringLiteral("\n")) + ToQt(text::Join(text::SplitLines(text), "\n")));
+  cursor.insertText((empty_ ? QString() : QStringLiteral("\n")) +
+                    ToQt(text::Join(text::SplitLines(text), "\n")));
   empty_ = false;
   ShowPosition(cursor.position());
 }

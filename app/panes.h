@@ -25,8 +25,8 @@ QFont ProgramFont();
 void SetUpApplication();
 
 enum class Wrap {
-  None,        // a chart drawn in text: a line stays one line, the pane scrolls sideways
-  PaneWidth,   // reports and reading texts: long lines wrap at the pane's edge
+  None,       // a chart drawn in text: a line stays one line, the pane scrolls sideways
+  PaneWidth,  // reports and reading texts: long lines wrap at the pane's edge
 };
 
 // A read-only pane with a vertical scroll bar, selectable and copyable text

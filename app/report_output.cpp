@@ -36,8 +36,8 @@ QString ChooseFile(QWidget* parent, const QString& caption, const QString& name,
                    QString* filter) {
   const QString suggested = QDir(LastFolder()).filePath(name);
   QString path = Hook() ? Hook()(suggested, filters, filter)
-                        : QFileDialog::getSaveFileName(parent, caption, suggested, filters.join(QStringLiteral(";;")),
-                                                       filter);
+                        : QFileDialog::getSaveFileName(parent, caption, suggested,
+                                                       filters.join(QStringLiteral(";;")), filter);
   if (!path.isEmpty()) LastFolder() = QFileInfo(path).absolutePath();
   return path;
 }
@@ -63,7 +63,8 @@ QString LastOutputFolder() { return LastFolder(); }
 QStringList PaneLines(const QPlainTextEdit* pane) {
   QStringList lines;
   if (IsEmpty(pane)) return lines;
-  for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next()) lines << block.text();
+  for (QTextBlock block = pane->document()->begin(); block.isValid(); block = block.next())
+    lines << block.text();
   return lines;
 }
 
@@ -81,7 +82,8 @@ void SaveReportText(QPlainTextEdit* pane, const ReportIdentity& identity) {
 
 void ExportReportPdf(QPlainTextEdit* pane, const ReportIdentity& identity) {
   QString filter = kPdfFilter;
-  const QString path = ChooseFile(pane, QStringLiteral("导出PDF"), FileName(identity, ".pdf"), {kPdfFilter}, &filter);
+  const QString path =
+      ChooseFile(pane, QStringLiteral("导出PDF"), FileName(identity, ".pdf"), {kPdfFilter}, &filter);
   if (path.isEmpty()) return;
   WriteReportPdf(Printed(pane, identity), path);
 }
@@ -136,7 +138,8 @@ QMenu* MakeReportMenu(QPlainTextEdit* pane) {
   copy->setEnabled(pane->textCursor().hasSelection());
   menu->addAction(QStringLiteral("全选"), QKeySequence::SelectAll, pane, &QPlainTextEdit::selectAll);
   menu->addSeparator();
-  const auto* actions = pane->findChild<ReportActions*>(QStringLiteral("ReportActions"), Qt::FindDirectChildrenOnly);
+  const auto* actions =
+      pane->findChild<ReportActions*>(QStringLiteral("ReportActions"), Qt::FindDirectChildrenOnly);
   for (const Output& output : kOutputs) {
     QAction* action = menu->addAction(QString::fromUtf8(output.caption), output.keys, pane,
                                       [actions, fn = output.run] { actions->Run(fn); });

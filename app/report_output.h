@@ -40,7 +40,8 @@ void PrintReport(QPlainTextEdit* pane, const ReportIdentity& identity);
 // The file chooser of the save and export actions: it returns the chosen
 // path (empty when cancelled) and, through `filter`, the chosen filter.
 // Tests replace it; an empty hook brings the standard file dialog back.
-using SaveFileHook = std::function<QString(const QString& suggested, const QStringList& filters, QString* filter)>;
+using SaveFileHook =
+    std::function<QString(const QString& suggested, const QStringList& filters, QString* filter)>;
 void SetSaveFileHook(SaveFileHook hook);
 
 // The folder the next file dialog opens in: the last one used while the

@@ -38,7 +38,8 @@ bool Resolves(const QFont& font, const QString& family) {
 }
 
 QFont ChoosePaneFont() {
-  for (const QString& family : {QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("Noto Sans Mono CJK SC")}) {
+  for (const QString& family :
+       {QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("Noto Sans Mono CJK SC")}) {
     const QFont font = PixelFont(family);
     if (Resolves(font, family) && IsDoubleWidth(font)) return font;
   }
@@ -89,7 +90,9 @@ QFont HeaderFont() {
 }
 
 // The header's height: its line, a gap and the rule under it.
-qreal HeaderHeight(QPagedPaintDevice& device) { return QFontMetricsF(HeaderFont(), &device).lineSpacing() * 1.8; }
+qreal HeaderHeight(QPagedPaintDevice& device) {
+  return QFontMetricsF(HeaderFont(), &device).lineSpacing() * 1.8;
+}
 
 }  // namespace
 
@@ -108,7 +111,8 @@ QFont PaneFont() {
 
 PrintLayout LayOutReport(const PrintedReport& report, QPagedPaintDevice& device) {
   device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                   QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter));
+                                   QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                                   QPageLayout::Millimeter));
   const qreal width = device.width();
   const qreal height = device.height() - HeaderHeight(device);
 
@@ -126,7 +130,8 @@ PrintLayout LayOutReport(const PrintedReport& report, QPagedPaintDevice& device)
   PrintLayout layout;
   layout.fontPoints = points;
   const QFontMetricsF m(BodyFont(points), &device);
-  layout.columns = std::max(1, static_cast<int>(std::floor(width / m.horizontalAdvance(QLatin1Char('a')) + 1e-6)));
+  layout.columns =
+      std::max(1, static_cast<int>(std::floor(width / m.horizontalAdvance(QLatin1Char('a')) + 1e-6)));
   layout.linesPerPage = std::max(1, static_cast<int>(std::floor(height / m.lineSpacing())));
 
   QStringList page;
@@ -159,7 +164,8 @@ void PaintReport(const PrintedReport& report, QPagedPaintDevice& device) {
   const QFont body = BodyFont(layout.fontPoints);
   const QFontMetricsF bm(body, &device);
   const qreal top = HeaderHeight(device);
-  const QString title = report.name.isEmpty() ? report.kind : report.kind + QStringLiteral(" · ") + report.name;
+  const QString title =
+      report.name.isEmpty() ? report.kind : report.kind + QStringLiteral(" · ") + report.name;
   for (int n = 0; n < layout.pages.size(); ++n) {
     if (n > 0) device.newPage();
     p.setFont(header);
@@ -190,7 +196,8 @@ void WriteReportPdf(const PrintedReport& report, const QString& path) {
     pdf.setResolution(600);
     PaintReport(report, pdf);
   }
-  WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  WriteFileAtomically(path.toStdString(),
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace vantrel::app

@@ -34,7 +34,7 @@ struct PrintedReport {
 
 struct PrintLayout {
   qreal fontPoints = 0;
-  int columns = 0;        // Latin columns in one printed line
+  int columns = 0;  // Latin columns in one printed line
   int linesPerPage = 0;
   // The printed lines of each page; a report line too long for the page
   // width continues on the next printed line.

@@ -66,7 +66,8 @@ class TitleStrip : public QWidget {
     grab_ = event->globalPosition().toPoint() - window()->frameGeometry().topLeft();
   }
   void mouseMoveEvent(QMouseEvent* event) override {
-    if (dragging_ && (event->buttons() & Qt::LeftButton)) window()->move(event->globalPosition().toPoint() - grab_);
+    if (dragging_ && (event->buttons() & Qt::LeftButton))
+      window()->move(event->globalPosition().toPoint() - grab_);
   }
   void mouseReleaseEvent(QMouseEvent*) override { dragging_ = false; }
 
@@ -103,7 +104,7 @@ TFrmIndex::TFrmIndex(QWidget* parent)
   encyclopedia_ = new EncyclopediaPage;
   catalogue_ = new CataloguePage;
   const std::pair<const char*, QWidget*> pages[] = {
-      {"合婚", marriage_},         {"八字及星座", chart_},  {"本日黄历", almanac_},
+      {"合婚", marriage_},     {"八字及星座", chart_},   {"本日黄历", almanac_},
       {"百科", encyclopedia_}, {"功能大全", catalogue_}, {"关于我们", new AboutPage},
   };
   for (const auto& [caption, page] : pages) {
@@ -174,9 +175,10 @@ void TFrmIndex::BuildChrome() {
       {"RzToolButton12", "关闭", 752, WindowButton::Close, &TFrmIndex::RzToolButton12Click},
   };
   for (const SmallButton& b : corner) {
-    auto* button = new PaintedButton(this, [look = b.look](QPainter& p, const QRectF& r, const ButtonLook& state) {
-      PaintWindowButton(p, r, state, look);
-    });
+    auto* button =
+        new PaintedButton(this, [look = b.look](QPainter& p, const QRectF& r, const ButtonLook& state) {
+          PaintWindowButton(p, r, state, look);
+        });
     button->setObjectName(QString::fromLatin1(b.name));
     button->setToolTip(Qt8(b.hint));
     button->setGeometry(b.x, 1, 27, 19);

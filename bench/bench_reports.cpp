@@ -25,7 +25,8 @@ PersonEntry Person(const char* name, const char* year, const char* month, const 
 }
 
 void BM_MarriageReport(benchmark::State& state) {
-  const MarriageEntry entry{Person("张三", "1985", "6", "15", "巳 10"), Person("李四", "1987", "3", "8", "子 23")};
+  const MarriageEntry entry{Person("张三", "1985", "6", "15", "巳 10"),
+                            Person("李四", "1987", "3", "8", "子 23")};
   RecordingNotifier notifier;
   data::Query zodiac(data::Database::Second);
   for (auto _ : state) {

@@ -106,8 +106,8 @@ constexpr std::array<std::uint8_t, kCnYears * 12> DecodeSolarTermRows() {
   for (int year = 0; year < kCnYears; ++year) {
     for (int month = 0; month < 12; ++month) {
       const std::string_view row = kSolarTermRows[year];
-      bytes[year * 12 + month] = static_cast<std::uint8_t>(HexValue(row[2 * month]) << 4 |
-                                                           HexValue(row[2 * month + 1]));
+      bytes[year * 12 + month] =
+          static_cast<std::uint8_t>(HexValue(row[2 * month]) << 4 | HexValue(row[2 * month + 1]));
     }
   }
   return bytes;
@@ -115,15 +115,15 @@ constexpr std::array<std::uint8_t, kCnYears * 12> DecodeSolarTermRows() {
 
 }  // namespace
 
-constinit const std::array<std::uint8_t, kCnYears * 12> CnSolarTermTable = DecodeSolarTermRows();
+constinit const std::array<std::uint8_t, kCnYears* 12> CnSolarTermTable = DecodeSolarTermRows();
 
 const std::array<std::string_view, 13> CnMonthChars = {"",   "正", "二", "三", "四", "五", "六",
                                                        "七", "八", "九", "十", "冬", "腊"};
 
 const std::array<std::string_view, 31> CnDayNames = {
     "",     "初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "初十",
-    "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十",
-    "廿一", "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
+    "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十", "廿一",
+    "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"};
 
 const std::array<std::string_view, 12> CnAnimalTexts = {"子鼠", "丑牛", "寅虎", "卯兔", "辰龙", "巳蛇",
                                                         "午马", "未羊", "申猴", "酉鸡", "戌狗", "亥猪"};
@@ -274,20 +274,20 @@ std::string CnSolarFestival(int year, int month, int day) {
     std::string_view name;
   };
   static constexpr std::array<Fixed, 15> kFixed = {{{1, 1, "元旦节"},
-                                                   {2, 14, "情人节"},
-                                                   {3, 8, "妇女节"},
-                                                   {4, 1, "愚人节"},
-                                                   {5, 1, "劳动节"},
-                                                   {5, 4, "青年节"},
-                                                   {6, 1, "儿童节"},
-                                                   {7, 1, "建党节"},
-                                                   {8, 1, "建军节"},
-                                                   {9, 10, "教师节"},
-                                                   {10, 1, "国庆节"},
-                                                   {10, 6, "老人节"},
-                                                   {10, 31, "万圣节"},
-                                                   {11, 8, "记者日"},
-                                                   {12, 25, "圣诞节"}}};
+                                                    {2, 14, "情人节"},
+                                                    {3, 8, "妇女节"},
+                                                    {4, 1, "愚人节"},
+                                                    {5, 1, "劳动节"},
+                                                    {5, 4, "青年节"},
+                                                    {6, 1, "儿童节"},
+                                                    {7, 1, "建党节"},
+                                                    {8, 1, "建军节"},
+                                                    {9, 10, "教师节"},
+                                                    {10, 1, "国庆节"},
+                                                    {10, 6, "老人节"},
+                                                    {10, 31, "万圣节"},
+                                                    {11, 8, "记者日"},
+                                                    {12, 25, "圣诞节"}}};
   for (const Fixed& f : kFixed) {
     if (f.month == month && f.day == day) return std::string(f.name);
   }
@@ -298,9 +298,8 @@ std::string CnSolarFestival(int year, int month, int day) {
     int weekday;  // 1 = Sunday .. 7 = Saturday
     std::string_view name;
   };
-  static constexpr std::array<Movable, 3> kMovable = {{{5, 2, 1, "母亲节"},
-                                                      {6, 3, 1, "父亲节"},
-                                                      {11, 4, 5, "感恩节"}}};
+  static constexpr std::array<Movable, 3> kMovable = {
+      {{5, 2, 1, "母亲节"}, {6, 3, 1, "父亲节"}, {11, 4, 5, "感恩节"}}};
   const int weekday = DayOfWeek(EncodeDate(year, month, day));
   for (const Movable& m : kMovable) {
     if (m.month == month && (day - 1) / 7 == m.nth - 1 && m.weekday == weekday) return std::string(m.name);

@@ -101,5 +101,4 @@ std::string LunarDayName(int day) {
   return s;
 }
 
-
 }  // namespace vantrel

@@ -35,7 +35,7 @@ std::string_view ElementName(Element e);
 class Stem {
  public:
   constexpr Stem(int index = 0) : index_(Mod(index, 10)) {}  // NOLINT: any integer names a stem
-  constexpr operator int() const { return index_; }         // NOLINT: tables are indexed by stems
+  constexpr operator int() const { return index_; }          // NOLINT: tables are indexed by stems
 
   // The stem n places on (n < 0: back) in the order of the stems.
   constexpr Stem Next(int n) const { return Stem(index_ + n); }
@@ -55,7 +55,7 @@ class Stem {
 class Branch {
  public:
   constexpr Branch(int index = 0) : index_(Mod(index, 12)) {}  // NOLINT: any integer names a branch
-  constexpr operator int() const { return index_; }           // NOLINT: tables are indexed by branches
+  constexpr operator int() const { return index_; }            // NOLINT: tables are indexed by branches
 
   // The branch n places on (n < 0: back) in the order of the branches.
   constexpr Branch Next(int n) const { return Branch(index_ + n); }
@@ -96,7 +96,9 @@ struct Pillar {
   std::string StemText() const { return std::string(stem.Name()); }
   std::string BranchText() const { return std::string(branch.Name()); }
   std::string Text() const { return StemText() + BranchText(); }
-  friend bool operator==(const Pillar& a, const Pillar& b) { return a.stem == b.stem && a.branch == b.branch; }
+  friend bool operator==(const Pillar& a, const Pillar& b) {
+    return a.stem == b.stem && a.branch == b.branch;
+  }
 };
 
 // The way a chart's luck pillars run through the cycle.
@@ -109,7 +111,9 @@ constexpr int StepOf(LuckDirection d) { return d == LuckDirection::Forward ? 1 :
 constexpr int CycleIndexOfYear(int year) { return year - 1864; }
 
 // The pillar of the day with this day number (1899-12-30, day 0, was a 壬申 day).
-inline Pillar DayPillarOfDayNumber(long dayNumber) { return Pillar::FromIndex(static_cast<int>(dayNumber % 60) + 8); }
+inline Pillar DayPillarOfDayNumber(long dayNumber) {
+  return Pillar::FromIndex(static_cast<int>(dayNumber % 60) + 8);
+}
 
 // The month of branch `month` in a year of stem `yearStem`: the 寅 month of
 // a 甲 or 己 year is 丙寅, and each later month takes the next stem.
@@ -134,6 +138,5 @@ std::string LunarMonthName(int month, bool isLeap);
 
 // "初一" .. "三十"; the empty text for any other day.
 std::string LunarDayName(int day);
-
 
 }  // namespace vantrel

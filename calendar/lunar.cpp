@@ -43,8 +43,8 @@ constexpr std::array<std::int32_t, 24> kSolarTermMinutes = {
     0,      21208,  42467,  63836,  85337,  107014, 128867, 150921, 173149, 195551, 218072, 240693,
     263343, 285989, 308563, 331033, 353350, 375494, 397447, 419210, 440795, 462224, 483532, 504758};
 
-constexpr int kFirstLunarDay = 32;      // 1900-01-31, the first day of lunar 1900
-constexpr int kPastLastDay = 73416;     // 2101-01-01
+constexpr int kFirstLunarDay = 32;   // 1900-01-31, the first day of lunar 1900
+constexpr int kPastLastDay = 73416;  // 2101-01-01
 constexpr long long kMsPerDay = 86400000LL;
 
 std::uint16_t Word(int year) { return kLunarYearInfo[static_cast<std::size_t>(year - 1900)]; }

@@ -57,10 +57,10 @@ PixelRect TextLabelRect(int cell);
 PixelRect MarkerRect(int cell);
 
 struct MonthCell {
-  int index = 0;   // 1..37
-  int row = 0;     // 0..5
-  int column = 0;  // 0 = Sunday .. 6 = Saturday
-  int day = 0;     // the day of the month, 0 for a cell the month leaves empty
+  int index = 0;     // 1..37
+  int row = 0;       // 0..5
+  int column = 0;    // 0 = Sunday .. 6 = Saturday
+  int day = 0;       // the day of the month, 0 for a cell the month leaves empty
   std::string text;  // the lunar text shown under the day number
   CellSource source = CellSource::LunarDay;
   std::uint32_t colour = 0;  // 0xRRGGBB of the text
@@ -71,10 +71,10 @@ struct MonthCell {
 struct MonthGrid {
   int year = 0;
   int month = 0;
-  int selectedDay = 0;   // after clamping to the month's length
+  int selectedDay = 0;  // after clamping to the month's length
   int daysInMonth = 0;
-  int firstCell = 0;     // the cell of day 1
-  int selectedCell = 0;  // the cell of the selected day, where the marker goes
+  int firstCell = 0;          // the cell of day 1
+  int selectedCell = 0;       // the cell of the selected day, where the marker goes
   std::string zodiac;         // the branch and animal of the selected date's lunar year
   std::string constellation;  // the constellation of the selected day
   std::array<MonthCell, kMonthGridCells> cells;

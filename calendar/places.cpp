@@ -24,7 +24,8 @@ std::vector<PlaceRecord> ParseTable() {
     }
     f.push_back(line.substr(start));
     if (f.size() < 5) throw std::logic_error("places table: short line " + line);
-    places.push_back({f[0], f[1], std::strtod(f[2].c_str(), nullptr), std::strtod(f[3].c_str(), nullptr), f[4]});
+    places.push_back(
+        {f[0], f[1], std::strtod(f[2].c_str(), nullptr), std::strtod(f[3].c_str(), nullptr), f[4]});
   }
   return places;
 }
@@ -64,7 +65,8 @@ std::vector<std::string> NearPlaceNames(std::string_view name, std::size_t count
     for (const std::string& c : typed) score += std::count(chars.begin(), chars.end(), c) > 0 ? 1 : 0;
     if (score > 0) scored.emplace_back(score, &p);
   }
-  std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+  std::stable_sort(scored.begin(), scored.end(),
+                   [](const auto& a, const auto& b) { return a.first > b.first; });
   std::vector<std::string> names;
   for (std::size_t i = 0; i < scored.size() && i < count; ++i) names.push_back(scored[i].second->name);
   return names;

@@ -86,20 +86,24 @@ double EquationOfTimeSeconds(double julianDayUt) {
   // a minute of it moves the result by less than a fifth of a second.
   const double t = (julianDayUt - 2451545.0) / 36525;
   const double tau = t / 10;
-  const double l0 = Normalized(280.4664567 + 360007.6982779 * tau + 0.03032028 * tau * tau +
-                               tau * tau * tau / 49931 - std::pow(tau, 4) / 15300 - std::pow(tau, 5) / 2000000);
+  const double l0 =
+      Normalized(280.4664567 + 360007.6982779 * tau + 0.03032028 * tau * tau + tau * tau * tau / 49931 -
+                 std::pow(tau, 4) / 15300 - std::pow(tau, 5) / 2000000);
   const double mean_longitude = Normalized(280.46646 + 36000.76983 * t + 0.0003032 * t * t);
   const double m = Normalized(357.52911 + 35999.05029 * t - 0.0001537 * t * t) * kDegree;
   const double centre = (1.914602 - 0.004817 * t - 0.000014 * t * t) * std::sin(m) +
                         (0.019993 - 0.000101 * t) * std::sin(2 * m) + 0.000289 * std::sin(3 * m);
   const double omega = (125.04 - 1934.136 * t) * kDegree;
   const double lambda = (mean_longitude + centre - 0.00569 - 0.00478 * std::sin(omega)) * kDegree;
-  const double epsilon0 = 23.0 + 26.0 / 60 + (21.448 - 46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t) / 3600;
+  const double epsilon0 =
+      23.0 + 26.0 / 60 + (21.448 - 46.8150 * t - 0.00059 * t * t + 0.001813 * t * t * t) / 3600;
   const double epsilon = (epsilon0 + 0.00256 * std::cos(omega)) * kDegree;
-  const double alpha = Normalized(std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda)) / kDegree);
+  const double alpha =
+      Normalized(std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda)) / kDegree);
   const double moon = (218.3165 + 481267.8813 * t) * kDegree;
   const double nutation = (-17.20 * std::sin(omega) - 1.32 * std::sin(2 * mean_longitude * kDegree) -
-                           0.23 * std::sin(2 * moon) + 0.21 * std::sin(2 * omega)) / 3600;
+                           0.23 * std::sin(2 * moon) + 0.21 * std::sin(2 * omega)) /
+                          3600;
   double e = l0 - 0.0057183 - alpha + nutation * std::cos(epsilon);
   e = std::fmod(e + 540, 360) - 180;  // into -180 .. 180 degrees
   return e * 240;                     // one degree is four minutes of time
@@ -117,8 +121,7 @@ SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
   std::vector<std::time_t> instants;
   for (const std::time_t probe : {wall - 86400, wall + 86400}) {
     const std::time_t candidate = wall - zone.At(probe).first;
-    if (wall - zone.At(candidate).first == candidate &&
-        (instants.empty() || instants.front() != candidate)) {
+    if (wall - zone.At(candidate).first == candidate && (instants.empty() || instants.front() != candidate)) {
       instants.push_back(candidate);
     }
   }
@@ -152,7 +155,8 @@ std::string CorrectionText(double seconds) {
 std::string MinutesSecondsText(double seconds) {
   const long s = std::lround(seconds);
   const long magnitude = std::labs(s);
-  return std::string(s < 0 ? "-" : "+") + std::to_string(magnitude / 60) + "分" + std::to_string(magnitude % 60) + "秒";
+  return std::string(s < 0 ? "-" : "+") + std::to_string(magnitude / 60) + "分" +
+         std::to_string(magnitude % 60) + "秒";
 }
 
 }  // namespace vantrel

@@ -39,12 +39,12 @@ class ClockGapError : public ConvertError {
 };
 
 struct SolarTime {
-  DateTime clock = 0;      // the clock time as given
+  DateTime clock = 0;           // the clock time as given
   double summerSeconds = 0;     // 0, or -3600 while summer time was kept
   double longitudeSeconds = 0;  // (longitude - zone meridian) x 240 s
   double equationSeconds = 0;   // the equation of time that day
   double totalSeconds = 0;
-  DateTime solar = 0;      // the clock time plus the total
+  DateTime solar = 0;  // the clock time plus the total
   bool summerTime = false;
   bool ambiguous = false;  // the clock time happened twice
 };

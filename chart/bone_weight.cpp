@@ -33,8 +33,8 @@ std::string WeightCode(double total) {
 
 }  // namespace
 
-BoneWeightLines BoneWeightOf(const std::string& yearKey, const std::string& monthKey, const std::string& dayKey,
-                             const std::string& hourKey) {
+BoneWeightLines BoneWeightOf(const std::string& yearKey, const std::string& monthKey,
+                             const std::string& dayKey, const std::string& hourKey) {
   try {
     data::Query q(data::Database::Main);
     double total = 0;

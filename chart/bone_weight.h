@@ -17,7 +17,7 @@ struct BoneWeightLines {
   std::string poem;
   std::string meaning;
 };
-BoneWeightLines BoneWeightOf(const std::string& yearKey, const std::string& monthKey, const std::string& dayKey,
-                             const std::string& hourKey);
+BoneWeightLines BoneWeightOf(const std::string& yearKey, const std::string& monthKey,
+                             const std::string& dayKey, const std::string& hourKey);
 
 }  // namespace vantrel

@@ -47,7 +47,9 @@ std::string AgeText(int n) {
   return age + "岁";
 }
 
-Pillar SmallLuck(const ChartResult& chart, int n) { return chart.hourPillar.Next(StepOf(chart.direction) * n); }
+Pillar SmallLuck(const ChartResult& chart, int n) {
+  return chart.hourPillar.Next(StepOf(chart.direction) * n);
+}
 
 void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
   const ChartResult& c = input.chart;
@@ -60,8 +62,8 @@ void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
   pane.Add("胎元：" + c.fetalOrigin.Text() + "(" + data::NayinOf(c.fetalOrigin.Text()) + ")");
   pane.Add("起运：" + std::to_string(c.startAge) + "岁");
   // The day stem is the chart's own self, shown as 日元.
-  pane.Add("十神：" + god(c.yearPillar.StemText()) + kSep + god(c.monthPillar.StemText()) + kSep + "日元" + kSep +
-           god(c.hourPillar.StemText()));
+  pane.Add("十神：" + god(c.yearPillar.StemText()) + kSep + god(c.monthPillar.StemText()) + kSep + "日元" +
+           kSep + god(c.hourPillar.StemText()));
   pane.Add("八字：" + c.yearPillar.Text() + kSep + c.monthPillar.Text() + kSep + c.dayPillar.Text() + kSep +
            c.hourPillar.Text());
 
@@ -83,8 +85,8 @@ void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
     pane.Add(line);
   }
 
-  pane.Add("五行：" + elements(c.yearPillar) + kSep + elements(c.monthPillar) + kSep + elements(c.dayPillar) + kSep +
-           elements(c.hourPillar));
+  pane.Add("五行：" + elements(c.yearPillar) + kSep + elements(c.monthPillar) + kSep + elements(c.dayPillar) +
+           kSep + elements(c.hourPillar));
   pane.Add("纳音：" + data::NayinOf(c.yearPillar.Text()) + " " + data::NayinOf(c.monthPillar.Text()) + " " +
            data::NayinOf(c.dayPillar.Text()) + " " + data::NayinOf(c.hourPillar.Text()));
   pane.Add(c.luckNayinLine);
@@ -139,8 +141,8 @@ void WriteBoneWeightBlock(Pane& pane, const ChartBlockInput& input, const std::s
   const LunarDate& lunar = input.lunar;
   const int month = input.chart.beforeJie ? (lunar.month == 1 ? 12 : lunar.month - 1) : lunar.month;
   pane.Add(header);
-  const BoneWeightLines lines =
-      BoneWeightOf(std::to_string(lunar.year), std::to_string(month), std::to_string(lunar.day), input.hourText);
+  const BoneWeightLines lines = BoneWeightOf(std::to_string(lunar.year), std::to_string(month),
+                                             std::to_string(lunar.day), input.hourText);
   pane.Add(lines.weight);
   pane.Add(lines.poem);
   pane.Add(lines.meaning);

@@ -99,14 +99,16 @@ int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t
       ++number;
       std::string line = tooLong ? std::string() : ctx.Input(raw);
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      std::vector<std::string> words = fields == 1 ? std::vector<std::string>{text::Trim(line)} : SplitWords(line);
+      std::vector<std::string> words =
+          fields == 1 ? std::vector<std::string>{text::Trim(line)} : SplitWords(line);
       try {
         if (tooLong) {
-          throw UsageError("the line is longer than " + std::to_string(kMaxInputLine / 1024) + " KiB, not read");
+          throw UsageError("the line is longer than " + std::to_string(kMaxInputLine / 1024) +
+                           " KiB, not read");
         }
         if (raw.find('\0') != std::string::npos) {
-          throw UsageError("the line holds a NUL character: '" + text::ReplaceAll(line, std::string_view("\0", 1), "\\0") +
-                           "'");
+          throw UsageError("the line holds a NUL character: '" +
+                           text::ReplaceAll(line, std::string_view("\0", 1), "\\0") + "'");
         }
         if (words.size() != fields) {
           throw UsageError("expected " + std::to_string(fields) + " fields");

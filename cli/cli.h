@@ -101,5 +101,6 @@ std::vector<std::string> SplitWords(std::string_view line);
 #define VANTREL_CLI_CONCAT2(a, b) a##b
 #define VANTREL_CLI_CONCAT(a, b) VANTREL_CLI_CONCAT2(a, b)
 // Registers a subcommand at start-up: VANTREL_CLI_COMMAND({"name", "summary", "usage", handler});
-#define VANTREL_CLI_COMMAND(...) \
-  static const bool VANTREL_CLI_CONCAT(vantrel_cli_registered_, __LINE__) = ::vantrel::cli::Register(__VA_ARGS__)
+#define VANTREL_CLI_COMMAND(...)                                            \
+  static const bool VANTREL_CLI_CONCAT(vantrel_cli_registered_, __LINE__) = \
+      ::vantrel::cli::Register(__VA_ARGS__)

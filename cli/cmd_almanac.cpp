@@ -5,8 +5,8 @@
 #include "cli/cli.h"
 #include "cli/report_output.h"
 #include "common/datetime.h"
-#include "common/text.h"
 #include "common/pane.h"
+#include "common/text.h"
 #include "data/query.h"
 #include "reports/almanac.h"
 

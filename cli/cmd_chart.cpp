@@ -47,10 +47,11 @@ std::vector<std::string> Bazi(const std::vector<std::string>& in) {
   std::vector<std::string> luck;
   for (const Pillar& p : c.luckPillars) luck.push_back(p.Text());
   const std::vector<std::string> fields = {
-      c.yearPillar.Text(), c.monthPillar.Text(), c.dayPillar.Text(), c.hourPillar.Text(),
-      c.beforeJie ? "1" : "0", c.direction == LuckDirection::Backward ? "1" : "0", std::to_string(c.startAge),
-      c.fetalOrigin.Text(),
-      text::Join(luck, " "), text::Join({c.yearHidden, c.monthHidden, c.dayHidden, c.hourHidden}, "|"),
+      c.yearPillar.Text(),        c.monthPillar.Text(),
+      c.dayPillar.Text(),         c.hourPillar.Text(),
+      c.beforeJie ? "1" : "0",    c.direction == LuckDirection::Backward ? "1" : "0",
+      std::to_string(c.startAge), c.fetalOrigin.Text(),
+      text::Join(luck, " "),      text::Join({c.yearHidden, c.monthHidden, c.dayHidden, c.hourHidden}, "|"),
   };
   return {text::Join(fields, "\t")};
 }
@@ -79,7 +80,8 @@ std::vector<std::string> Block(const std::vector<std::string>& in) {
 std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const SolarOption& option) {
   const Birth b = ParseBirth(in);
   DateTime day, time;
-  if (!TryEncodeDate(b.date.year, b.date.month, b.date.day, day) || !TryEncodeTime(b.hour, b.minute, 0, 0, time)) {
+  if (!TryEncodeDate(b.date.year, b.date.month, b.date.day, day) ||
+      !TryEncodeTime(b.hour, b.minute, 0, 0, time)) {
     return in;  // the chart says what is wrong with it
   }
   const DateTime solar = std::floor(CorrectClock(day + time, option).solar * 1440 + 1e-7) / 1440;
@@ -113,22 +115,25 @@ Command BirthCommand(const std::string& name, const std::string& summary, const 
           }};
 }
 
-VANTREL_CLI_COMMAND(BirthCommand("bazi", "the Four Pillars chart of a birth",
-                                 "  Prints one tab-separated line: the year, month, day and hour pillars,\n"
-                                 "  beforeJie (0/1), backward (0/1), the start age, the fetal origin, the ten luck\n"
-                                 "  pillars separated by blanks and the four hidden-stem texts separated by \"|\".",
-                                 Bazi));
+VANTREL_CLI_COMMAND(
+    BirthCommand("bazi", "the Four Pillars chart of a birth",
+                 "  Prints one tab-separated line: the year, month, day and hour pillars,\n"
+                 "  beforeJie (0/1), backward (0/1), the start age, the fetal origin, the ten luck\n"
+                 "  pillars separated by blanks and the four hidden-stem texts separated by \"|\".",
+                 Bazi));
 
-VANTREL_CLI_COMMAND(BirthCommand("shensha", "the shensha lines of a birth's four pillars",
-                                 "  Prints the four lines 年柱 月柱 日柱 时柱 of the chart's shensha (with \"-\"\n"
-                                 "  the four lines of one input are joined by tabs).",
-                                 Shensha));
+VANTREL_CLI_COMMAND(
+    BirthCommand("shensha", "the shensha lines of a birth's four pillars",
+                 "  Prints the four lines 年柱 月柱 日柱 时柱 of the chart's shensha (with \"-\"\n"
+                 "  the four lines of one input are joined by tabs).",
+                 Shensha));
 
-VANTREL_CLI_COMMAND(BirthCommand("block", "the chart text block of a birth",
-                                 "  Prints the chart's main text block as the reports show it, from the fetal\n"
-                                 "  origin down to the small-luck grid (with \"-\" the lines of one input are\n"
-                                 "  joined by tabs).",
-                                 Block));
+VANTREL_CLI_COMMAND(
+    BirthCommand("block", "the chart text block of a birth",
+                 "  Prints the chart's main text block as the reports show it, from the fetal\n"
+                 "  origin down to the small-luck grid (with \"-\" the lines of one input are\n"
+                 "  joined by tabs).",
+                 Block));
 
 }  // namespace
 }  // namespace vantrel::cli

@@ -40,7 +40,8 @@ PersonEntry EntryFromOptions(const Options& o, const std::string& prefix) {
   return e;
 }
 
-std::vector<std::string> OptionNames(const std::vector<std::string>& prefixes, std::vector<std::string> extra) {
+std::vector<std::string> OptionNames(const std::vector<std::string>& prefixes,
+                                     std::vector<std::string> extra) {
   for (const auto& p : prefixes) {
     for (const char* f : kPersonFields) extra.push_back(p + f);
   }
@@ -48,7 +49,8 @@ std::vector<std::string> OptionNames(const std::vector<std::string>& prefixes, s
 }
 
 // The pane's lines with the true-solar-time line after each birth line.
-std::vector<std::string> ReportLines(const TextPane& pane, const std::vector<std::optional<std::string>>& solar) {
+std::vector<std::string> ReportLines(const TextPane& pane,
+                                     const std::vector<std::optional<std::string>>& solar) {
   std::vector<std::string> lines = pane.lines();
   InsertAfterBirthLines(lines, solar);
   return lines;
@@ -117,12 +119,13 @@ const char* const kPersonOptions =
     "  --hour H           the clock hour 0..23, or a whole hour item such as \"子 23\" (default 子 0)\n"
     "  --minute TEXT      the minute (default 0)\n";
 
-VANTREL_CLI_COMMAND({"marriage", "the marriage-matching report",
-                     std::string("Usage: vantrel-cli marriage [--man-OPTION VALUE]... [--woman-OPTION VALUE]...\n"
-                                 "  Writes the marriage report for a man and a woman. Options (prefix each with\n"
-                                 "  man- or woman-):\n") +
-                         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
-                     Marriage});
+VANTREL_CLI_COMMAND(
+    {"marriage", "the marriage-matching report",
+     std::string("Usage: vantrel-cli marriage [--man-OPTION VALUE]... [--woman-OPTION VALUE]...\n"
+                 "  Writes the marriage report for a man and a woman. Options (prefix each with\n"
+                 "  man- or woman-):\n") +
+         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
+     Marriage});
 
 VANTREL_CLI_COMMAND({"chart", "the single-person chart report",
                      std::string("Usage: vantrel-cli chart [--OPTION VALUE]...\n"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "calendar/solar_time.h"
 #include "calendar/places.h"
+#include "calendar/solar_time.h"
 #include "cli/cli.h"
 #include "cli/solar_option.h"
 #include "common/datetime.h"
@@ -26,7 +26,6 @@ DateTime ParseClock(const std::string& text) {
   return time;
 }
 
-
 int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
   std::vector<std::string> args = given;
   const SolarOption option = TakeSolarOption(ctx, args, "");
@@ -39,7 +38,8 @@ int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
   ctx.Out("出生地：" + place.name + "（" + place.zone + "）");
   ctx.Out("时钟时间：" + FormatDateTime(clock).substr(0, 16));
   const std::string which = option.fold == Fold::Second ? "第二次" : "第一次";
-  ctx.Out("夏令时：" + MinutesSecondsText(t.summerSeconds) + (t.ambiguous ? "（此时刻出现两次，按" + which + "计）" : ""));
+  ctx.Out("夏令时：" + MinutesSecondsText(t.summerSeconds) +
+          (t.ambiguous ? "（此时刻出现两次，按" + which + "计）" : ""));
   ctx.Out("经度时差：" + MinutesSecondsText(t.longitudeSeconds));
   ctx.Out("均时差：" + MinutesSecondsText(t.equationSeconds));
   ctx.Out("合计：" + MinutesSecondsText(t.totalSeconds) + "（" + CorrectionText(t.totalSeconds) + "）");
@@ -48,7 +48,8 @@ int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
 }
 
 VANTREL_CLI_COMMAND({"solartime", "the true solar time of a clock time of birth",
-                     "Usage: vantrel-cli solartime DATE HH:MM --place NAME|--longitude DEG [--zone ZONE] [--fold first|second]\n"
+                     "Usage: vantrel-cli solartime DATE HH:MM --place NAME|--longitude DEG [--zone ZONE] "
+                     "[--fold first|second]\n"
                      "  Turns a clock time into local true solar time and prints its parts: the\n"
                      "  summer-time correction, the longitude correction ((DEG - zone meridian) x 4\n"
                      "  minutes; the meridian of Beijing time is 120°E), the equation of time and\n"
@@ -63,7 +64,8 @@ VANTREL_CLI_COMMAND({"solartime", "the true solar time of a clock time of birth"
 
 int PlacesCommand(Context& ctx, const std::vector<std::string>& args) {
   if (args.size() > 1) throw UsageError("expected at most one PREFIX");
-  for (const std::string& name : PlaceNamesStartingWith(args.empty() ? "" : ctx.Input(args[0]))) ctx.Out(name);
+  for (const std::string& name : PlaceNamesStartingWith(args.empty() ? "" : ctx.Input(args[0])))
+    ctx.Out(name);
   return 0;
 }
 

@@ -71,9 +71,10 @@ void WritePdf(const std::vector<std::string>& lines, const std::string& kind, co
   qputenv("QT_QPA_PLATFORM", "offscreen");
   // Qt's notes about the session (no runtime folder and the like) are not
   // the report's business on a terminal.
-  const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(m));
-  });
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", qPrintable(m));
+      });
   int argc = 1;
   char name0[] = "vantrel-cli";
   char* argv[] = {name0, nullptr};

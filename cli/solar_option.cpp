@@ -22,7 +22,8 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
   for (std::size_t i = 0; i < args.size(); ++i) {
     std::string* target = nullptr;
     std::string name;
-    for (const auto& [word, value] : {std::pair{"place", &place}, {"longitude", &longitude}, {"zone", &zone}, {"fold", &fold}}) {
+    for (const auto& [word, value] :
+         {std::pair{"place", &place}, {"longitude", &longitude}, {"zone", &zone}, {"fold", &fold}}) {
       const std::string option_name = "--" + prefix + word;
       if (args[i] == option_name || args[i].rfind(option_name + "=", 0) == 0) {
         target = value;
@@ -42,7 +43,8 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
     }
   }
   args = std::move(rest);
-  if (!fold.empty() && fold != "first" && fold != "second") throw UsageError("--fold is first or second, not " + fold);
+  if (!fold.empty() && fold != "first" && fold != "second")
+    throw UsageError("--fold is first or second, not " + fold);
   option.fold = fold == "second" ? Fold::Second : Fold::First;
   if (!place.empty()) {
     if (!longitude.empty() || !zone.empty()) {
@@ -58,14 +60,15 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
   }
   if (longitude.empty()) {
     if (!zone.empty() || !fold.empty()) {
-      throw UsageError("--" + prefix + "zone and --" + prefix + "fold go with --" + prefix + "place or --" + prefix +
-                       "longitude");
+      throw UsageError("--" + prefix + "zone and --" + prefix + "fold go with --" + prefix + "place or --" +
+                       prefix + "longitude");
     }
     return option;
   }
   char* end = nullptr;
   const double degrees = std::strtod(longitude.c_str(), &end);
-  if (end == longitude.c_str() || *end != '\0' || !std::isfinite(degrees) || degrees < -180 || degrees > 180) {
+  if (end == longitude.c_str() || *end != '\0' || !std::isfinite(degrees) || degrees < -180 ||
+      degrees > 180) {
     throw UsageError("the longitude is a number of degrees -180..180, east positive, not " + longitude);
   }
   option.given = true;
@@ -76,8 +79,8 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
 
 SolarCorrection CorrectClock(DateTime clock, const SolarOption& option) {
   const SolarTime t = TrueSolarTime(clock, option.place, option.fold);
-  return {t.solar, "真太阳时：按" + option.place.name + "校正" + CorrectionText(t.totalSeconds) + "（北京时间" +
-                       FormatDateTime(clock).substr(0, 16) + "）"};
+  return {t.solar, "真太阳时：按" + option.place.name + "校正" + CorrectionText(t.totalSeconds) +
+                       "（北京时间" + FormatDateTime(clock).substr(0, 16) + "）"};
 }
 
 std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& option) {
@@ -109,7 +112,8 @@ std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& o
   return c.line;
 }
 
-void InsertAfterBirthLines(std::vector<std::string>& lines, const std::vector<std::optional<std::string>>& extra) {
+void InsertAfterBirthLines(std::vector<std::string>& lines,
+                           const std::vector<std::optional<std::string>>& extra) {
   std::size_t person = 0;
   for (std::size_t i = 0; i < lines.size() && person < extra.size(); ++i) {
     if (lines[i].rfind("您出生公历：", 0) != 0) continue;

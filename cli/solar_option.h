@@ -37,7 +37,8 @@ SolarCorrection CorrectClock(DateTime clock, const SolarOption& option);
 std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& option);
 
 // Puts each line after the report's birth line of its person, in order.
-void InsertAfterBirthLines(std::vector<std::string>& lines, const std::vector<std::optional<std::string>>& extra);
+void InsertAfterBirthLines(std::vector<std::string>& lines,
+                           const std::vector<std::optional<std::string>>& extra);
 
 // The usage lines of the options.
 extern const char* const kSolarOptionUsage;

@@ -109,8 +109,8 @@ DateTime EncodeDate(int year, int month, int day) {
 }
 
 bool TryEncodeTime(int hour, int minute, int second, int millisecond, DateTime& out) {
-  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 ||
-      millisecond < 0 || millisecond > 999) {
+  if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || millisecond < 0 ||
+      millisecond > 999) {
     return false;
   }
   out = (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + millisecond) / 86400000.0;
@@ -208,8 +208,8 @@ DateTime StrToDateTime(std::string_view text) {
     rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
   }
   DateTime time;
-  if (!rest.empty() || !TryEncodeTime(static_cast<int>(hms[0]), static_cast<int>(hms[1]),
-                                      static_cast<int>(hms[2]), 0, time)) {
+  if (!rest.empty() ||
+      !TryEncodeTime(static_cast<int>(hms[0]), static_cast<int>(hms[1]), static_cast<int>(hms[2]), 0, time)) {
     throw ConvertError("'" + std::string(text) + "' is not a valid date and time");
   }
   return date >= 0 ? date + time : date - time;
@@ -225,7 +225,8 @@ bool TryStrToInt64(std::string_view text, std::int64_t& out) {
   if (s.empty()) return false;
   unsigned long long v = 0;
   const unsigned long long limit =
-      negative ? 9223372036854775808ULL : static_cast<unsigned long long>(std::numeric_limits<std::int64_t>::max());
+      negative ? 9223372036854775808ULL
+               : static_cast<unsigned long long>(std::numeric_limits<std::int64_t>::max());
   for (char c : s) {
     if (c < '0' || c > '9') return false;
     const unsigned digit = static_cast<unsigned>(c - '0');
@@ -238,7 +239,8 @@ bool TryStrToInt64(std::string_view text, std::int64_t& out) {
 
 std::int64_t StrToInt64(std::string_view text) {
   std::int64_t out;
-  if (!TryStrToInt64(text, out)) throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
+  if (!TryStrToInt64(text, out))
+    throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
   return out;
 }
 

@@ -37,7 +37,7 @@ inline constexpr DateTime kLastDay = 2958465.0;
 bool IsDateTimeInRange(DateTime value);
 
 bool IsLeapYear(int year);
-int DaysInMonth(int year, int month);  // 0 for a month outside 1..12
+int DaysInMonth(int year, int month);            // 0 for a month outside 1..12
 bool IsValidDate(int year, int month, int day);  // years 1..9999
 
 // Day number of a date; throws ConvertError when the date does not exist.

@@ -37,7 +37,8 @@ mode_t NewFileMode() {
 FileWriteError::FileWriteError(const std::string& path, const std::string& reason)
     : Error("Cannot write file \"" + path + "\". " + reason) {}
 
-std::string EncodeReportLines(const std::vector<std::string>& lines, TextEncoding encoding, const std::string& path) {
+std::string EncodeReportLines(const std::vector<std::string>& lines, TextEncoding encoding,
+                              const std::string& path) {
   std::string out;
   for (const std::string& line : lines) {
     if (encoding == TextEncoding::Utf8) {

@@ -24,7 +24,8 @@ class FileWriteError : public Error {
 // The lines as the file holds them: each line followed by its line end. In
 // GBK a character that GBK cannot hold is an error naming it (the file would
 // otherwise hold "?" in its place), raised as FileWriteError for `path`.
-std::string EncodeReportLines(const std::vector<std::string>& lines, TextEncoding encoding, const std::string& path);
+std::string EncodeReportLines(const std::vector<std::string>& lines, TextEncoding encoding,
+                              const std::string& path);
 
 // Writes the bytes to a new file beside `path` and renames it into place.
 // An existing file is replaced only by the rename, so it stays whole until

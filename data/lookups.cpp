@@ -46,7 +46,8 @@ std::string TopicText(const std::string& title, ConstellationTopic topic) {
 }
 
 std::string CharacterElement(const std::string& character) {
-  return SecondFileLookup("select wh from hzwh where hz like ? limit 1", "%" + text::Trim(character) + "%", "wh");
+  return SecondFileLookup("select wh from hzwh where hz like ? limit 1", "%" + text::Trim(character) + "%",
+                          "wh");
 }
 
 std::string TenGodOf(const std::string& key) {

@@ -12,9 +12,9 @@ enum class ConstellationTopic {
   FamousPeople,           // mingren
 };
 
-// The text of a topic for a constellation. The title is used exactly as given. A title without a row gives the empty
-// text; any database error cancels the calling action silently
-// (SilentCancel). Paragraph tags are removed.
+// The text of a topic for a constellation. The title is used exactly as given. A title without a row gives
+// the empty text; any database error cancels the calling action silently (SilentCancel). Paragraph tags are
+// removed.
 std::string TopicText(const std::string& title, ConstellationTopic topic);
 
 // Removes every "<p>", then every "</p>" (exact, case-sensitive).

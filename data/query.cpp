@@ -1,12 +1,12 @@
 #include "data/query.h"
 
 #include <sqlite3.h>
+#include <strings.h>
+#include <sys/stat.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <strings.h>
-#include <sys/stat.h>
 
 #include "common/errors.h"
 #include "common/text.h"

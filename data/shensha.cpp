@@ -42,7 +42,8 @@ std::string ReadWholeFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw FileError(path, std::strerror(errno));
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) > kMaxRuleFileBytes) {
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+      static_cast<std::uintmax_t>(st.st_size) > kMaxRuleFileBytes) {
     TooLarge(fd, path);
   }
   std::string bytes;
@@ -103,8 +104,9 @@ bool AllLines(int) { return true; }
 
 // A key holds `a` and the value holds `b`: the test of the stem and branch files.
 std::string KeyAndValue(const char* file, const std::string& a, const std::string& b) {
-  return Result(Collect(file, AllLines,
-                        [&](int, const ShenshaItem& item) { return Occurs(a, item.key) && Occurs(b, item.value); }));
+  return Result(Collect(file, AllLines, [&](int, const ShenshaItem& item) {
+    return Occurs(a, item.key) && Occurs(b, item.value);
+  }));
 }
 
 }  // namespace
@@ -136,13 +138,16 @@ ShenshaRule ParseShenshaLine(const std::string& line) {
     if (colon == std::string::npos) {
       rule.items.push_back({std::string(), text::GbkCopy(piece, 1, kValueBytes)});
     } else {
-      rule.items.push_back({piece.substr(0, colon), text::Trim(text::GbkCopy(piece.substr(colon + 1), 1, kValueBytes))});
+      rule.items.push_back(
+          {piece.substr(0, colon), text::Trim(text::GbkCopy(piece.substr(colon + 1), 1, kValueBytes))});
     }
   }
   return rule;
 }
 
-std::string ShenshaNiangan(const std::string& a, const std::string& b) { return KeyAndValue("niangan.txt", a, b); }
+std::string ShenshaNiangan(const std::string& a, const std::string& b) {
+  return KeyAndValue("niangan.txt", a, b);
+}
 
 std::string ShenshaNianzhi(const std::string& a, const std::string& b, LuckDirection direction) {
   auto acc = Collect(
@@ -164,7 +169,9 @@ std::string ShenshaYuezhi(const std::string& a, const std::string& b, const std:
   }));
 }
 
-std::string ShenshaRigan(const std::string& a, const std::string& b) { return KeyAndValue("rigan.txt", a, b); }
+std::string ShenshaRigan(const std::string& a, const std::string& b) {
+  return KeyAndValue("rigan.txt", a, b);
+}
 
 std::string ShenshaRizhi(const std::string& a, const std::string& b) {
   auto acc = Collect(

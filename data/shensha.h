@@ -72,8 +72,8 @@ std::string ShenshaRizhus(const std::string& a, const std::string& b);
 // The four pillars of a chart, in the order year, month, day, hour.
 using ChartPillars = std::array<Pillar, 4>;
 enum class PillarPosition { Year, Month, Day, Hour };
-inline constexpr std::array<PillarPosition, 4> kPillarPositions = {PillarPosition::Year, PillarPosition::Month,
-                                                                   PillarPosition::Day, PillarPosition::Hour};
+inline constexpr std::array<PillarPosition, 4> kPillarPositions = {
+    PillarPosition::Year, PillarPosition::Month, PillarPosition::Day, PillarPosition::Hour};
 
 // The report line of the pillar at `at`: "年柱：", "月柱：",
 // "日柱：" or "时柱：" followed by the seven evaluator results for that

@@ -12,7 +12,8 @@ namespace vantrel {
 const char* const kChartSeparator = "<-----------------------批八字内容分隔线----------------------------->";
 const char* const kConstellationSeparator =
     "<-----------------------星座分析内容分隔线--------------------------->";
-const char* const kChartClosingLine = "<-----------------------以上内容只作参考----------------------------->";
+const char* const kChartClosingLine =
+    "<-----------------------以上内容只作参考----------------------------->";
 
 namespace {
 
@@ -61,7 +62,8 @@ void WriteConstellation(const PersonFacts& f, Pane& pane) {
 
 }  // namespace
 
-void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notifier& notifier, int currentYear) {
+void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notifier& notifier,
+                    int currentYear) {
   if (currentYear == 0) currentYear = CurrentYear();
   const std::string name = text::Trim(entry.person.name) + text::Trim(entry.hiddenName);
   const std::pair<const std::string*, const char*> checks[] = {{&entry.person.year, "请选择出生年!"},

@@ -26,6 +26,7 @@ extern const char* const kConstellationSeparator;  // S2
 extern const char* const kChartClosingLine;
 
 // Writes the report into `scratch` and then replaces `visible` by it.
-void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notifier& notifier, int currentYear = 0);
+void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notifier& notifier,
+                    int currentYear = 0);
 
 }  // namespace vantrel

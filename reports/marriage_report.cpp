@@ -12,12 +12,43 @@ namespace vantrel {
 const char* const kMarriageSeparator =
     "<-----------------------八字合婚内容分隔线----------------------------->";
 
-const std::vector<std::string> kSharedShenshaNames = {
-    "魁罡贵人", "三奇贵人", "天德贵人", "月德贵人", "天乙贵人", "太极贵人", "文昌贵人", "国印贵人",
-    "驿马",     "华盖",     "学堂",     "词馆",     "金舆",     "金神",     "将星",     "天医",
-    "禄神",     "羊刃",     "红鸾",     "天喜",     "元辰",     "灾煞",     "孤辰",     "寡宿",
-    "天罗地网", "亡神",     "劫煞",     "咸池",     "披麻、吊客、丧门",     "勾绞煞",   "十恶大败",
-    "阴阳差错", "空亡",     "四废",     "天赦",     "拱禄",     "孤鸾煞"};
+const std::vector<std::string> kSharedShenshaNames = {"魁罡贵人",
+                                                      "三奇贵人",
+                                                      "天德贵人",
+                                                      "月德贵人",
+                                                      "天乙贵人",
+                                                      "太极贵人",
+                                                      "文昌贵人",
+                                                      "国印贵人",
+                                                      "驿马",
+                                                      "华盖",
+                                                      "学堂",
+                                                      "词馆",
+                                                      "金舆",
+                                                      "金神",
+                                                      "将星",
+                                                      "天医",
+                                                      "禄神",
+                                                      "羊刃",
+                                                      "红鸾",
+                                                      "天喜",
+                                                      "元辰",
+                                                      "灾煞",
+                                                      "孤辰",
+                                                      "寡宿",
+                                                      "天罗地网",
+                                                      "亡神",
+                                                      "劫煞",
+                                                      "咸池",
+                                                      "披麻、吊客、丧门",
+                                                      "勾绞煞",
+                                                      "十恶大败",
+                                                      "阴阳差错",
+                                                      "空亡",
+                                                      "四废",
+                                                      "天赦",
+                                                      "拱禄",
+                                                      "孤鸾煞"};
 
 namespace {
 
@@ -43,10 +74,22 @@ struct Side {
   EntryFocus focus;
 };
 
-constexpr Side kMan{Sex::Man, "男方", "男方姓名不能为空!", "请选择男方出生年!", "请选择男方出生月!",
-                    "请选择男方出生日!", "请选择男方出生小时!", EntryFocus::ManName};
-constexpr Side kWoman{Sex::Woman, "女方", "女方姓名不能为空!", "请选择女方出生年!", "请选择女方出生月!",
-                      "请选择女方出生日!", "请选择女方出生小时!", EntryFocus::WomanName};
+constexpr Side kMan{Sex::Man,
+                    "男方",
+                    "男方姓名不能为空!",
+                    "请选择男方出生年!",
+                    "请选择男方出生月!",
+                    "请选择男方出生日!",
+                    "请选择男方出生小时!",
+                    EntryFocus::ManName};
+constexpr Side kWoman{Sex::Woman,
+                      "女方",
+                      "女方姓名不能为空!",
+                      "请选择女方出生年!",
+                      "请选择女方出生月!",
+                      "请选择女方出生日!",
+                      "请选择女方出生小时!",
+                      EntryFocus::WomanName};
 
 // The checks of one entry row, in order; false after the first message.
 bool CheckEntry(const PersonEntry& e, const Side& side, Notifier& notifier,
@@ -56,9 +99,10 @@ bool CheckEntry(const PersonEntry& e, const Side& side, Notifier& notifier,
     if (focus) focus(side.focus);
     return false;
   }
-  const std::pair<const std::string*, const char*> fields[] = {
-      {&e.year, side.yearMissing}, {&e.month, side.monthMissing}, {&e.day, side.dayMissing},
-      {&e.hour, side.hourMissing}};
+  const std::pair<const std::string*, const char*> fields[] = {{&e.year, side.yearMissing},
+                                                               {&e.month, side.monthMissing},
+                                                               {&e.day, side.dayMissing},
+                                                               {&e.hour, side.hourMissing}};
   for (const auto& [value, message] : fields) {
     if (text::Trim(*value).empty()) {
       notifier.ShowNotice(message);
@@ -69,15 +113,19 @@ bool CheckEntry(const PersonEntry& e, const Side& side, Notifier& notifier,
 }
 
 // Converts the dates and reads the life-gua fields; no result after a notice.
-std::optional<Party> DeriveParty(const PersonEntry& e, const Side& side, int currentYear, Notifier& notifier) {
+std::optional<Party> DeriveParty(const PersonEntry& e, const Side& side, int currentYear,
+                                 Notifier& notifier) {
   std::optional<PersonFacts> facts = DerivePersonFacts(e, currentYear, notifier);
   if (!facts) return std::nullopt;
   Party p;
   p.name = text::Trim(e.name);
   p.facts = *facts;
   // A failing lookup leaves that person's fields empty.
-  const std::vector<std::string> chars = text::Characters(LifeGuaLookup(p.facts.lunar.year, side.sex).value_or(""));
-  auto at = [&](std::size_t position) { return position <= chars.size() ? chars[position - 1] : std::string(); };
+  const std::vector<std::string> chars =
+      text::Characters(LifeGuaLookup(p.facts.lunar.year, side.sex).value_or(""));
+  auto at = [&](std::size_t position) {
+    return position <= chars.size() ? chars[position - 1] : std::string();
+  };
   p.lifeGua = at(3);
   p.yearElement = at(4);
   p.animalElement = at(5);
@@ -95,9 +143,9 @@ void WriteNameLines(Pane& pane, const Party& p) {
 // shensha, bone-weight and personality blocks into that person's scratch
 // panes, each cleared first. `afterShensha` runs between the shensha and the
 // bone-weight blocks. No result when the chart engine refused the birth.
-std::optional<ChartResult> WritePersonChart(Pane& report, const Party& p, const Side& side, Notifier& notifier,
-                                            Pane& shensha, Pane& boneWeight, Pane& personality,
-                                            const std::function<void()>& afterShensha) {
+std::optional<ChartResult> WritePersonChart(Pane& report, const Party& p, const Side& side,
+                                            Notifier& notifier, Pane& shensha, Pane& boneWeight,
+                                            Pane& personality, const std::function<void()>& afterShensha) {
   std::optional<ChartResult> chart = CastChart(BirthOf(p.facts, side.sex), notifier);
   if (!chart) return chart;
   const ChartBlockInput input = BlockInputFor(*chart, p.facts);
@@ -139,7 +187,9 @@ std::string PalaceText(const ChartResult& chart) {
   return std::string(LifePalace(chart.monthPillar.branch, chart.hourPillar.branch).Name());
 }
 
-std::string GroupText(const std::string& numeral) { return IsEastLife(numeral) ? " 属于东四命" : " 属于西四命"; }
+std::string GroupText(const std::string& numeral) {
+  return IsEastLife(numeral) ? " 属于东四命" : " 属于西四命";
+}
 
 }  // namespace
 
@@ -153,7 +203,8 @@ std::string SharedShenshaNames(const std::string& man, const std::string& woman)
 }
 
 void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifier& notifier,
-                       data::Query& zodiacQuery, const std::function<void(EntryFocus)>& focus, int currentYear) {
+                       data::Query& zodiacQuery, const std::function<void(EntryFocus)>& focus,
+                       int currentYear) {
   if (currentYear == 0) currentYear = CurrentYear();
   Pane& report = panes.report;
 
@@ -165,8 +216,8 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   report.Add("男方基本信息：");
   report.Add("");
   WriteNameLines(report, *man);
-  const std::optional<ChartResult> manChart = WritePersonChart(
-      report, *man, kMan, notifier, panes.shenshaMan, panes.boneWeightMan, panes.personalityMan, {});
+  const std::optional<ChartResult> manChart = WritePersonChart(report, *man, kMan, notifier, panes.shenshaMan,
+                                                               panes.boneWeightMan, panes.personalityMan, {});
   if (!manChart) return;
 
   // The woman: her row is read only now; her section follows his.
@@ -196,9 +247,9 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   report.Add("女命宫：" + PalaceText(*womanChart) + GroupText(woman->lifeGua));
   report.Add("");
   // A failing match lookup shows nothing after its label.
-  report.Add("合婚小结：" +
-             LifeGuaMatch(MatchingNumeral(man->lifeGua, Sex::Man), MatchingNumeral(woman->lifeGua, Sex::Woman))
-                 .value_or(""));
+  report.Add("合婚小结：" + LifeGuaMatch(MatchingNumeral(man->lifeGua, Sex::Man),
+                                         MatchingNumeral(woman->lifeGua, Sex::Woman))
+                                .value_or(""));
   report.Add("");
   report.Add(kMarriageSeparator);
   report.Add("");
@@ -206,7 +257,8 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   // Year elements.
   report.Add("五行速配：");
   report.Add("");
-  report.Add("男八字五行：属于" + man->yearElement + "命 属相：" + man->facts.animal + "(" + man->animalElement + ")");
+  report.Add("男八字五行：属于" + man->yearElement + "命 属相：" + man->facts.animal + "(" +
+             man->animalElement + ")");
   report.Add("女八字五行：属于" + woman->yearElement + "命 属相：" + woman->facts.animal + "(" +
              woman->animalElement + ")");
   report.Add("");

@@ -6,9 +6,10 @@
 
 namespace vantrel {
 
-const std::array<const char*, 24> kHourItems = {
-    "子 0",  "丑 1",  "丑 2",  "寅 3",  "寅 4",  "卯 5",  "卯 6",  "辰 7",  "辰 8",  "巳 9",  "巳 10", "午 11",
-    "午 12", "未 13", "未 14", "申 15", "申 16", "酉 17", "酉 18", "戌 19", "戌 20", "亥 21", "亥 22", "子 23"};
+const std::array<const char*, 24> kHourItems = {"子 0",  "丑 1",  "丑 2",  "寅 3",  "寅 4",  "卯 5",
+                                                "卯 6",  "辰 7",  "辰 8",  "巳 9",  "巳 10", "午 11",
+                                                "午 12", "未 13", "未 14", "申 15", "申 16", "酉 17",
+                                                "酉 18", "戌 19", "戌 20", "亥 21", "亥 22", "子 23"};
 
 std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int currentYear, Notifier& notifier) {
   PersonFacts f;
@@ -55,8 +56,8 @@ Birth BirthOf(const PersonFacts& facts, Sex sex) {
 
 std::string BirthLine(const PersonFacts& facts) {
   const std::string d = FormatDate(facts.solarDate);
-  return "您出生公历：" + d.substr(0, 4) + "年" + d.substr(5, 2) + "月" + d.substr(8, 2) + "日" + facts.hourText +
-         "点" + facts.minuteText + "分";
+  return "您出生公历：" + d.substr(0, 4) + "年" + d.substr(5, 2) + "月" + d.substr(8, 2) + "日" +
+         facts.hourText + "点" + facts.minuteText + "分";
 }
 
 ChartBlockInput BlockInputFor(const ChartResult& chart, const PersonFacts& facts) {

@@ -6,7 +6,9 @@
 namespace vantrel {
 namespace {
 
-std::vector<std::string> Lines(std::span<const std::string_view> lines) { return {lines.begin(), lines.end()}; }
+std::vector<std::string> Lines(std::span<const std::string_view> lines) {
+  return {lines.begin(), lines.end()};
+}
 
 }  // namespace
 

@@ -141,6 +141,8 @@ inline std::string CppStringLiteral(const std::string& text) {
   return out + "\"";
 }
 
-inline ResourceTable ReadResourceTable(const std::string& path) { return ParseResourceTable(ReadWholeFile(path), path); }
+inline ResourceTable ReadResourceTable(const std::string& path) {
+  return ParseResourceTable(ReadWholeFile(path), path);
+}
 
 }  // namespace vantrel::tools

@@ -27,9 +27,12 @@ QFont Font(const QStringList& families, int pixels, int weight = QFont::Normal) 
 }
 
 const QStringList kArialBlack = {QStringLiteral("Arial Black"), QStringLiteral("DejaVu Sans")};
-const QStringList kArial = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-const QStringList kLiShu = {QStringLiteral("LiSu"), QStringLiteral("Noto Serif CJK SC"), QStringLiteral("WenQuanYi Zen Hei")};
-const QStringList kHeiTi = {QStringLiteral("SimHei"), QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Zen Hei")};
+const QStringList kArial = {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                            QStringLiteral("DejaVu Sans")};
+const QStringList kLiShu = {QStringLiteral("LiSu"), QStringLiteral("Noto Serif CJK SC"),
+                            QStringLiteral("WenQuanYi Zen Hei")};
+const QStringList kHeiTi = {QStringLiteral("SimHei"), QStringLiteral("Noto Sans CJK SC"),
+                            QStringLiteral("WenQuanYi Zen Hei")};
 
 void SetColour(QLabel* label, const QColor& colour) {
   QPalette palette = label->palette();
@@ -55,7 +58,8 @@ class CellLabel : public QLabel {
   }
 };
 
-CellLabel* MakeClickable(QWidget* parent, const QString& text, const QString& hint, std::function<void()> click) {
+CellLabel* MakeClickable(QWidget* parent, const QString& text, const QString& hint,
+                         std::function<void()> click) {
   auto* label = new CellLabel(text, parent);
   label->setCursor(Qt::PointingHandCursor);
   label->setToolTip(hint);
@@ -124,12 +128,12 @@ TFRM_Date::TFRM_Date(QWidget* parent, DateTime date) : QDialog(parent), date_(da
 
   // The year and the month with their spinners; a click on either number
   // shows its own spinner and hides the other one.
-  label1_ = AddDatePart({"Label1", "UpDown1", Font(kArialBlack, 29, QFont::Black), QRect(4, 2, 88, 38), "年", 92, 106,
-                         1901, 2050, "单击改变年份"},
+  label1_ = AddDatePart({"Label1", "UpDown1", Font(kArialBlack, 29, QFont::Black), QRect(4, 2, 88, 38), "年",
+                         92, 106, 1901, 2050, "单击改变年份"},
                         &TFRM_Date::year_, up_down1_);
   SetColour(label1_, Qt::blue);
-  label17_ = AddDatePart({"Label17", "UpDown2", Font(kArial, 32, QFont::Bold), QRect(124, 2, 42, 38), "月", 167, 182, 1,
-                          12, "单击改变月份"},
+  label17_ = AddDatePart({"Label17", "UpDown2", Font(kArial, 32, QFont::Bold), QRect(124, 2, 42, 38), "月",
+                          167, 182, 1, 12, "单击改变月份"},
                          &TFRM_Date::month_, up_down2_);
   label17_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
@@ -141,7 +145,8 @@ TFRM_Date::TFRM_Date(QWidget* parent, DateTime date) : QDialog(parent), date_(da
   SetColour(label21_, QColor(0x8b, 0x1a, 0x1a));
 
   // The weekday headings above and below the grid; Sunday and Saturday in red.
-  static const char* const kWeekdays[] = {"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
+  static const char* const kWeekdays[] = {"星期日", "星期一", "星期二", "星期三",
+                                          "星期四", "星期五", "星期六"};
   for (int column = 0; column < kMonthGridColumns; ++column) {
     for (int top : {40, 250}) {
       auto* heading = new QLabel(QString::fromUtf8(kWeekdays[column]), this);
@@ -161,7 +166,9 @@ TFRM_Date::TFRM_Date(QWidget* parent, DateTime date) : QDialog(parent), date_(da
     auto* text = new CellLabel(this);
     text->setObjectName(QStringLiteral("TextLabel%1").arg(cell));
     text->setGeometry(ToQt(TextLabelRect(cell)));
-    text->setFont(Font({QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC")}, 12));
+    text->setFont(Font(
+        {QStringLiteral("SimSun"), QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Noto Sans CJK SC")},
+        12));
     text->on_press = [this, text] { shape2_->move(text->x(), text->y() - 16); };
     for (CellLabel* label : {day, text}) {
       label->setAlignment(Qt::AlignCenter);
@@ -194,7 +201,8 @@ QLabel* TFRM_Date::AddDatePart(const DatePart& part, int TFRM_Date::*value, UpDo
   // The arrows carry no text; a screen reader names them by what they change.
   const QString measure = QString::fromUtf8(part.unit) + QStringLiteral("份");
   spinner->findChild<QToolButton*>(QStringLiteral("Up"))->setAccessibleName(measure + QStringLiteral("加一"));
-  spinner->findChild<QToolButton*>(QStringLiteral("Down"))->setAccessibleName(measure + QStringLiteral("减一"));
+  spinner->findChild<QToolButton*>(QStringLiteral("Down"))
+      ->setAccessibleName(measure + QStringLiteral("减一"));
   spinner->on_click = [this, value, spinner] {
     this->*value = spinner->value();
     ShowMonth(ClampedDate(year_, month_, day_));

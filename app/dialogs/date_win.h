@@ -93,7 +93,7 @@ class TFRM_Date : public QDialog {
   QLabel* label22_;  // the constellation of the selected day
   UpDown* up_down1_;
   UpDown* up_down2_;
-  QFrame* shape2_;   // the marker of the selected cell
+  QFrame* shape2_;  // the marker of the selected cell
   std::array<QLabel*, 37> day_labels_{};
   std::array<QLabel*, 37> text_labels_{};
 };

@@ -3,9 +3,9 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
-#include <QScrollArea>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include "divination/pinyin.h"
 
@@ -46,7 +46,8 @@ EntryGroup MakeEntryGroup(QDialog* dialog, const QRect& geometry, const QString&
   group.close->setAutoDefault(false);
 
   OnClick(group.compute, dialog, measure);
-  QObject::connect(entry, &QLineEdit::returnPressed, dialog, [dialog, measure] { RunAction(dialog, measure); });
+  QObject::connect(entry, &QLineEdit::returnPressed, dialog,
+                   [dialog, measure] { RunAction(dialog, measure); });
   QObject::connect(group.close, &QPushButton::clicked, dialog, &QDialog::close);
   return group;
 }
@@ -61,8 +62,8 @@ QLabel* MakeValueField(QWidget* parent, const char* name, const QRect& geometry,
   return field;
 }
 
-QLabel* MakeWrappingValueField(QWidget* parent, const char* name, const QRect& geometry, const QString& accessible_name,
-                               const QString& colour) {
+QLabel* MakeWrappingValueField(QWidget* parent, const char* name, const QRect& geometry,
+                               const QString& accessible_name, const QString& colour) {
   auto* scroller = new QScrollArea(parent);
   scroller->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scroller"));
   scroller->setAccessibleName(accessible_name);

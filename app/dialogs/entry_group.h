@@ -35,8 +35,8 @@ QLabel* MakeValueField(QWidget* parent, const char* name, const QRect& geometry,
 // and scrolls vertically when the text is taller than the field, so no part
 // of a long description is cut off. The scrolling field takes the Tab focus
 // (the arrows scroll it) and is named `accessible_name` for screen readers.
-QLabel* MakeWrappingValueField(QWidget* parent, const char* name, const QRect& geometry, const QString& accessible_name,
-                               const QString& colour = {});
+QLabel* MakeWrappingValueField(QWidget* parent, const char* name, const QRect& geometry,
+                               const QString& accessible_name, const QString& colour = {});
 
 // Applies what a dialog's "测算" asks: new field texts, a notice, or nothing.
 template <typename Fields, typename SetFields>

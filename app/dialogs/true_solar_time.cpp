@@ -26,7 +26,6 @@ namespace {
 
 enum Value { kClock, kSummer, kLongitude, kEquation, kTotal, kSolar, kHourItem };
 
-
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
@@ -82,7 +81,8 @@ TFrmSolarTime::TFrmSolarTime(QWidget* parent, Fill fill) : QDialog(parent), fill
 
   auto* output = new QGroupBox(QStringLiteral("校正"), this);
   auto* shown = new QFormLayout(output);
-  const char* const labels[] = {"北京时间：", "夏令时：", "经度时差：", "均时差：", "合计：", "真太阳时：", "时辰："};
+  const char* const labels[] = {"北京时间：", "夏令时：",   "经度时差：", "均时差：",
+                                "合计：",     "真太阳时：", "时辰："};
   const char* const names[] = {"ValueClock", "ValueSummer",    "ValueLongitude", "ValueEquation",
                                "ValueTotal", "ValueSolarTime", "ValueHourItem"};
   for (int i = 0; i < 7; ++i) {
@@ -129,7 +129,8 @@ void TFrmSolarTime::Update() {
   valid_ = false;
   for (QLabel* v : values_) v->clear();
   const QDate d = date_->date();
-  const DateTime clock = EncodeDate(d.year(), d.month(), d.day()) + EncodeTime(hour_->value(), minute_->value(), 0, 0);
+  const DateTime clock =
+      EncodeDate(d.year(), d.month(), d.day()) + EncodeTime(hour_->value(), minute_->value(), 0, 0);
   values_[kClock]->setText(Text(FormatDateTime(clock).substr(0, 16)));
   const std::string typed = place_->text().trimmed().toStdString();
   std::optional<SolarPlace> place;
@@ -139,14 +140,16 @@ void TFrmSolarTime::Update() {
     QStringList near;
     for (const std::string& name : NearPlaceNames(typed, 3)) near << QString::fromStdString(name);
     message_->setText(QStringLiteral("没有找到“%1”。").arg(QString::fromStdString(typed)) +
-                      (near.isEmpty() ? QStringLiteral("请输入地名或经度（东经为正）。")
-                                      : QStringLiteral("您是否要找：%1？").arg(near.join(QStringLiteral("、")))));
+                      (near.isEmpty()
+                           ? QStringLiteral("请输入地名或经度（东经为正）。")
+                           : QStringLiteral("您是否要找：%1？").arg(near.join(QStringLiteral("、")))));
   }
   if (typed.empty()) {
     message_->setText(QStringLiteral("请输入出生地的地名或经度（东经为正，西经为负）。"));
   } else if (place) {
     try {
-      const SolarTime t = TrueSolarTime(clock, *place, fold_->currentIndex() == 1 ? Fold::Second : Fold::First);
+      const SolarTime t =
+          TrueSolarTime(clock, *place, fold_->currentIndex() == 1 ? Fold::Second : Fold::First);
       const DateTime solar = std::floor(t.solar * 1440 + 1e-7) / 1440;
       solar_date_ = DecodeDate(solar);
       const ClockTime time = DecodeTime(solar);
@@ -155,14 +158,15 @@ void TFrmSolarTime::Update() {
       values_[kSummer]->setText(Text(MinutesSecondsText(t.summerSeconds)));
       values_[kLongitude]->setText(Text(MinutesSecondsText(t.longitudeSeconds)));
       values_[kEquation]->setText(Text(MinutesSecondsText(t.equationSeconds)));
-      values_[kTotal]->setText(Text(MinutesSecondsText(t.totalSeconds) + "（" + CorrectionText(t.totalSeconds) + "）"));
+      values_[kTotal]->setText(
+          Text(MinutesSecondsText(t.totalSeconds) + "（" + CorrectionText(t.totalSeconds) + "）"));
       values_[kSolar]->setText(Text(FormatDateTime(t.solar)));
       values_[kHourItem]->setText(Text(kHourItems[static_cast<std::size_t>(solar_hour_)]) +
                                   QStringLiteral("（%1）").arg(Text(FormatDate(solar))));
       const bool inRange = solar >= EncodeDate(1900, 1, 31) && solar < EncodeDate(2101, 1, 1);
       message_->setText(t.ambiguous ? QStringLiteral("夏令时结束时这一钟点出现两次，请在上面选择是哪一次。")
-                        : inRange   ? QString()
-                                    : QStringLiteral("校正后的时间超出 1900-01-31 至 2100-12-31，无法排盘。"));
+                        : inRange ? QString()
+                                  : QStringLiteral("校正后的时间超出 1900-01-31 至 2100-12-31，无法排盘。"));
       valid_ = inRange;
     } catch (const ClockGapError&) {
       message_->setText(QStringLiteral("这一钟点因夏令时开始被跳过，实际并不存在，请检查出生时间。"));

@@ -20,11 +20,12 @@ struct Layout {
 };
 
 const Layout& LayoutOf(NumberDialog kind) {
-  static const Layout kMobile = {"手机号码测算", {437, 300}, "输入号码：", 11,
-                                 {"手机号码是：", "状态：", "吉凶：", "具体表现："}};
-  static const Layout kQQ = {"QQ号码测试", {388, 270}, "QQ号码：", 18, {"qq号码是：", "状态：", "吉凶：", "具体表现："}};
-  static const Layout kAny = {"任意号码分析", {388, 271}, "任意号码：", 18,
-                              {"输入号码是：", "状态：", "吉凶：", "具体表现："}};
+  static const Layout kMobile = {
+      "手机号码测算", {437, 300}, "输入号码：", 11, {"手机号码是：", "状态：", "吉凶：", "具体表现："}};
+  static const Layout kQQ = {
+      "QQ号码测试", {388, 270}, "QQ号码：", 18, {"qq号码是：", "状态：", "吉凶：", "具体表现："}};
+  static const Layout kAny = {
+      "任意号码分析", {388, 271}, "任意号码：", 18, {"输入号码是：", "状态：", "吉凶：", "具体表现："}};
   return kind == NumberDialog::Mobile ? kMobile : kind == NumberDialog::QQ ? kQQ : kAny;
 }
 
@@ -41,9 +42,13 @@ class DigitKeys : public QObject {
     auto* key = static_cast<QKeyEvent*>(event);
     char32_t typed = 0;
     switch (key->key()) {
-      case Qt::Key_Backspace: typed = 8; break;
+      case Qt::Key_Backspace:
+        typed = 8;
+        break;
       case Qt::Key_Return:
-      case Qt::Key_Enter: typed = 13; break;
+      case Qt::Key_Enter:
+        typed = 13;
+        break;
       case Qt::Key_Escape:
       case Qt::Key_Tab:
       case Qt::Key_Backtab:
@@ -51,7 +56,8 @@ class DigitKeys : public QObject {
       case Qt::Key_Left:
       case Qt::Key_Right:
       case Qt::Key_Home:
-      case Qt::Key_End: return false;
+      case Qt::Key_End:
+        return false;
       default:
         if (key->matches(QKeySequence::Paste)) {
           typed = 22;
@@ -74,8 +80,9 @@ TFrmNumber::TFrmNumber(QWidget* parent, NumberDialog kind) : QDialog(parent), ki
   const int width = layout.size.width() - 16;
 
   const int input_height = mobile ? 76 : 56;
-  const EntryGroup input = MakeEntryGroup(this, QRect(8, 4, width, input_height), QString::fromUtf8(layout.input_label),
-                                          layout.entry_length, [this] { RzBitBtn1Click(); });
+  const EntryGroup input =
+      MakeEntryGroup(this, QRect(8, 4, width, input_height), QString::fromUtf8(layout.input_label),
+                     layout.entry_length, [this] { RzBitBtn1Click(); });
   entry_ = input.entry;
   entry_->installEventFilter(new DigitKeys(entry_));
   if (mobile) {
@@ -108,11 +115,13 @@ TFrmNumber::TFrmNumber(QWidget* parent, NumberDialog kind) : QDialog(parent), ki
 
   if (mobile) {
     auto* note = new QLabel(
-        QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的意义是一样的。"
+        QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运"
+                       "的意义是一样的。"
                        "虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！"),
         this);
     note->setWordWrap(true);
-    note->setGeometry(10, result_top + result_height + 4, width - 4, layout.size.height() - result_top - result_height - 8);
+    note->setGeometry(10, result_top + result_height + 4, width - 4,
+                      layout.size.height() - result_top - result_height - 8);
   }
 }
 

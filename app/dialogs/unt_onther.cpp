@@ -22,7 +22,9 @@ TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent), pages_(new QStacked
     QPlainTextEdit* pane = MakePane(pages_, "Memo", Wrap::PaneWidth);
     pane->setObjectName(QStringLiteral("Memo%1").arg(page + 1));
     pane->setPlainText(QString::fromStdString(FolkOmenText(page)));
-    AttachReportActions(pane, pane, [this] { return ReportIdentity{windowTitle(), QString(), {windowTitle()}}; });
+    AttachReportActions(pane, pane, [this] {
+      return ReportIdentity{windowTitle(), QString(), {windowTitle()}};
+    });
     pages_->addWidget(pane);
   }
 

@@ -88,11 +88,11 @@ void AlmanacPage::ShowPickedDay(data::Query& query, Notifier& notifier) {
   ShowAlmanac(year_->currentText().toStdString(), month_->currentText().toStdString(),
               day_->currentText().toStdString(), query, *result_, notifier);
   DateTime day;
-  if (result_->Text() != before &&
-      TryStrToDate(text::Join({year_->currentText().trimmed().toStdString(), month_->currentText().trimmed().toStdString(),
-                               day_->currentText().trimmed().toStdString()},
-                              "-"),
-                   day)) {
+  if (result_->Text() != before && TryStrToDate(text::Join({year_->currentText().trimmed().toStdString(),
+                                                            month_->currentText().trimmed().toStdString(),
+                                                            day_->currentText().trimmed().toStdString()},
+                                                           "-"),
+                                                day)) {
     const QString date = QString::fromStdString(FormatDate(day));
     identity_ = {Qt8("黄历"), date, {Qt8("黄历"), date}};
   }

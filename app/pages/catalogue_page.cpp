@@ -30,8 +30,8 @@ struct ToolButton {
   const char* sign;
 };
 constexpr ToolButton kToolButtons[CataloguePage::kToolCount] = {
-    {"BtnShouji", "手机号码", "机"},   {"BtnQQ", "QQ号分析", "QQ"},     {"BtnNumber", "更多数字", "数"},
-    {"BtnWangming", "网名分析", "网"}, {"BtnCalendar", "万年历法", "历"}, {"BtnNanNv", "生男生女", "孕"},
+    {"BtnShouji", "手机号码", "机"},    {"BtnQQ", "QQ号分析", "QQ"},       {"BtnNumber", "更多数字", "数"},
+    {"BtnWangming", "网名分析", "网"},  {"BtnCalendar", "万年历法", "历"}, {"BtnNanNv", "生男生女", "孕"},
     {"BtnSolarTime", "真太阳时", "晷"},
 };
 
@@ -54,10 +54,12 @@ QHBoxLayout* AddButtonRow(QVBoxLayout* page) {
   return row;
 }
 
-QAbstractButton* AddButton(QHBoxLayout* row, QWidget* page, int group, const QString& caption, const QString& sign) {
-  auto* button = new PaintedButton(page, [group, sign, caption](QPainter& p, const QRectF& r, const ButtonLook& look) {
-    PaintCatalogueButton(p, r, look, group, sign, caption);
-  });
+QAbstractButton* AddButton(QHBoxLayout* row, QWidget* page, int group, const QString& caption,
+                           const QString& sign) {
+  auto* button =
+      new PaintedButton(page, [group, sign, caption](QPainter& p, const QRectF& r, const ButtonLook& look) {
+        PaintCatalogueButton(p, r, look, group, sign, caption);
+      });
   button->setText(caption);
   button->setToolTip(caption);
   button->setAccessibleName(caption);

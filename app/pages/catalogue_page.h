@@ -11,7 +11,15 @@ class QAbstractButton;
 
 namespace vantrel::app {
 
-enum class CatalogueTool { MobileNumber, QQNumber, AnyNumber, NetName, MonthCalendar, BoyGirlChart, SolarTime };
+enum class CatalogueTool {
+  MobileNumber,
+  QQNumber,
+  AnyNumber,
+  NetName,
+  MonthCalendar,
+  BoyGirlChart,
+  SolarTime
+};
 
 class CataloguePage : public QWidget {
  public:

@@ -19,8 +19,8 @@ const char* const kConstellationCaption = "星座分析";
 
 ChartPage::ChartPage() {
   setObjectName(QStringLiteral("TabSheet2"));
-  person_ = EntryRow::ForSingle(this, {"Xing2", "CBsex2", "ComDate2", "SYear2", "SMonth2", "Sday2", "Shour2", "CBFen2",
-                                       nullptr});
+  person_ = EntryRow::ForSingle(
+      this, {"Xing2", "CBsex2", "ComDate2", "SYear2", "SMonth2", "Sday2", "Shour2", "CBFen2", nullptr});
   hidden_name_ = MakeNameEntry(this, "NameB2");
   hidden_name_->hide();
   compute_ = new QPushButton(Qt8(kChartCaption), this);

@@ -13,9 +13,16 @@ namespace {
 
 // The topics: caption and the code of the topic's row.
 constexpr std::pair<const char*, const char*> kTopics[] = {
-    {"什么是八字", "hh01"}, {"八字合婚来源", "hh02"},     {"合婚方法", "hh03"}, {"小五婚", "hh04"},
-    {"合婚其他外界因素", "hh05"}, {"六冲", "hh06"}, {"六害", "hh07"}, {"相刑", "hh08"},
-    {"六合三合", "hh09"}, {"周太常斗临经合婚法", "hh10"},
+    {"什么是八字", "hh01"},
+    {"八字合婚来源", "hh02"},
+    {"合婚方法", "hh03"},
+    {"小五婚", "hh04"},
+    {"合婚其他外界因素", "hh05"},
+    {"六冲", "hh06"},
+    {"六害", "hh07"},
+    {"相刑", "hh08"},
+    {"六合三合", "hh09"},
+    {"周太常斗临经合婚法", "hh10"},
 };
 
 }  // namespace
@@ -54,7 +61,9 @@ EncyclopediaPage::EncyclopediaPage() {
 
 EncyclopediaPage::~EncyclopediaPage() = default;
 
-QString EncyclopediaPage::TopicCode(const QPushButton* button) { return button->property("topicCode").toString(); }
+QString EncyclopediaPage::TopicCode(const QPushButton* button) {
+  return button->property("topicCode").toString();
+}
 
 void EncyclopediaPage::ShowTopic(const QString& code) {
   for (QPushButton* topic : topics_) {

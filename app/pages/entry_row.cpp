@@ -30,7 +30,8 @@ EntryRow* EntryRow::ForCouple(QWidget* parent, const QString& heading, const Nam
   title->setStyleSheet(QStringLiteral("color: #8b1a1a; font-weight: bold;"));
   row.Label(Qt8("姓名"));
   entry->name_ = row.Put(MakeNameEntry(entry, names.name), 80);
-  entry->calendar_ = row.Put(MakeList(entry, names.calendar, {Qt8("公历(阳历)"), Qt8("农历(阴历)")}, false), 84);
+  entry->calendar_ =
+      row.Put(MakeList(entry, names.calendar, {Qt8("公历(阳历)"), Qt8("农历(阴历)")}, false), 84);
   entry->AddBirthFields(row, names);
   row.Label(Qt8("分 血型"));
   entry->blood_ = row.Put(
@@ -73,7 +74,7 @@ void EntryRow::AddBirthFields(ControlRow& row, const Names& names) {
 
 void EntryRow::NameFieldsFor(const QString& person) {
   const std::pair<QWidget*, const char*> fields[] = {
-      {name_, "姓名"},   {sex_, "性别"},     {calendar_, "历法"}, {year_, "出生年"}, {month_, "出生月"},
+      {name_, "姓名"},  {sex_, "性别"},    {calendar_, "历法"}, {year_, "出生年"}, {month_, "出生月"},
       {day_, "出生日"}, {hour_, "出生时"}, {minute_, "出生分"}, {blood_, "血型"},
   };
   for (const auto& [field, label] : fields) {

@@ -18,8 +18,9 @@ MarriagePage::MarriagePage() {
   auto* panel = new QWidget(this);
   panel->setObjectName(QStringLiteral("RzPanel2"));
   panel->setFixedSize(788, 58);
-  man_ = EntryRow::ForCouple(panel, Qt8("男方基本信息"),
-                             {"Xing", nullptr, "ComDate", "SYear", "SMonth", "Sday", "Shour", "CBFen", "ComboBoxDL"});
+  man_ = EntryRow::ForCouple(
+      panel, Qt8("男方基本信息"),
+      {"Xing", nullptr, "ComDate", "SYear", "SMonth", "Sday", "Shour", "CBFen", "ComboBoxDL"});
   woman_ = EntryRow::ForCouple(
       panel, Qt8("女方基本信息"),
       {"Xing3", nullptr, "ComDate3", "SYear3", "SMonth3", "Sday3", "Shour3", "CBFen3", "ComboBoxXX"});
@@ -56,7 +57,8 @@ MarriagePage::~MarriagePage() = default;
 void MarriagePage::ComputeReport(data::Query& zodiac_query, Notifier& notifier) {
   const MarriageEntry entry{man_->Read(), woman_->Read()};
   const QString man = man_->Name(), woman = woman_->Name();
-  identity_ = {Qt8("合婚报告"), man + QStringLiteral(" / ") + woman,
+  identity_ = {Qt8("合婚报告"),
+               man + QStringLiteral(" / ") + woman,
                {Qt8("合婚报告"), man, woman, QString::fromStdString(FormatDate(Today()))}};
   RunMarriageReport(entry, *scratch_, notifier, zodiac_query, [this](EntryFocus focus) {
     if (focus == EntryFocus::ManName) man_->FocusName();

@@ -40,6 +40,6 @@ bool UseBuiltDataFiles();
 
 }  // namespace vantrel::app::testing
 
-#define VANTREL_APP_TEST(Class)                                                                            \
-  static const bool registered_##Class = ::vantrel::app::testing::RegisterTestClass(                       \
-      #Class, [] { return std::unique_ptr<QObject>(new Class); })
+#define VANTREL_APP_TEST(Class)          \
+  static const bool registered_##Class = \
+      ::vantrel::app::testing::RegisterTestClass(#Class, [] { return std::unique_ptr<QObject>(new Class); })

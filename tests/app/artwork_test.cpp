@@ -1,12 +1,13 @@
 // The pictures: the program icon's SVG must draw what the window paints, and
 // the main window's background must keep the title strip and toolbar where
 // the buttons are.
+#include "app/artwork.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTest>
 
-#include "app/artwork.h"
 #include "app_test.h"
 
 namespace vantrel::app {
@@ -21,7 +22,8 @@ QPainterPath ParsePath(const QString& d, Qt::FillRule rule) {
   for (auto it = command.globalMatch(d); it.hasNext();) {
     const QRegularExpressionMatch m = it.next();
     QList<qreal> n;
-    for (const QString& part : m.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts)) n << part.toDouble();
+    for (const QString& part : m.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+      n << part.toDouble();
     const QChar c = m.captured(1).at(0);
     if (c == QLatin1Char('M') && n.size() == 2) path.moveTo(n[0], n[1]);
     if (c == QLatin1Char('L') && n.size() == 2) path.lineTo(n[0], n[1]);
@@ -52,18 +54,20 @@ class ArtworkTest : public QObject {
     const QString svg = AppIconSvg(kSize);
     QVERIFY(svg.startsWith(QStringLiteral("<?xml")));
     QVERIFY(svg.contains(QStringLiteral("viewBox=\"0 0 96 96\"")));
-    static const QRegularExpression element(QStringLiteral("<path fill=\"([^\"]*)\"[^>]*fill-rule=\"(\\w+)\" d=\"([^\"]*)\"/>"));
+    static const QRegularExpression element(
+        QStringLiteral("<path fill=\"([^\"]*)\"[^>]*fill-rule=\"(\\w+)\" d=\"([^\"]*)\"/>"));
     QList<QPainterPath> parsed;
     QStringList fills;
     for (auto it = element.globalMatch(svg); it.hasNext();) {
       const QRegularExpressionMatch m = it.next();
       fills << m.captured(1);
-      parsed << ParsePath(m.captured(3), m.captured(2) == QStringLiteral("evenodd") ? Qt::OddEvenFill : Qt::WindingFill);
+      parsed << ParsePath(m.captured(3),
+                          m.captured(2) == QStringLiteral("evenodd") ? Qt::OddEvenFill : Qt::WindingFill);
     }
     const std::vector<IconLayer> layers = AppIconLayers(kSize);
     QCOMPARE(parsed.size(), static_cast<qsizetype>(layers.size()));
     QVERIFY(fills[0].startsWith(QStringLiteral("url(#g")));  // the red card is a gradient
-    QVERIFY(svg.contains(QStringLiteral("fill-opacity=")));   // the shine is translucent
+    QVERIFY(svg.contains(QStringLiteral("fill-opacity=")));  // the shine is translucent
 
     for (std::size_t i = 0; i < layers.size(); ++i) {
       const QImage painted = Coverage({layers[i].path}, kSize);
@@ -77,7 +81,9 @@ class ArtworkTest : public QObject {
         }
       }
       QVERIFY2(covered > 0, qPrintable(QString::number(i)));
-      QVERIFY2(difference * 100 < covered, qPrintable(QStringLiteral("layer %1 differs by %2 of %3").arg(i).arg(difference).arg(covered)));
+      QVERIFY2(
+          difference * 100 < covered,
+          qPrintable(QStringLiteral("layer %1 differs by %2 of %3").arg(i).arg(difference).arg(covered)));
     }
   }
 
@@ -87,8 +93,8 @@ class ArtworkTest : public QObject {
       const QPixmap pixmap = icon.pixmap(size, size);
       QCOMPARE(pixmap.width(), size);
       const QImage image = pixmap.toImage();
-      QCOMPARE(qAlpha(image.pixel(0, 0)), 0);                      // rounded corners stay clear
-      QVERIFY(qRed(image.pixel(size / 2, size / 10)) > 120);       // the red card
+      QCOMPARE(qAlpha(image.pixel(0, 0)), 0);                 // rounded corners stay clear
+      QVERIFY(qRed(image.pixel(size / 2, size / 10)) > 120);  // the red card
     }
   }
 

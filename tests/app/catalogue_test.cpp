@@ -82,7 +82,8 @@ class CatalogueTest : public QObject {
     TFrmIndex w;
     const char* const titles[] = {"打喷嚏占卜吉凶", "面热测吉凶", "心惊测吉凶", "犬吠测吉凶",
                                   "眼跳测吉凶",     "耳热测吉凶", "耳鸣测吉凶"};
-    const char* const captions[] = {"喷嚏预测", "面热预测", "心惊预测", "犬吠预测", "眼跳预测", "耳热预测", "耳鸣预测"};
+    const char* const captions[] = {"喷嚏预测", "面热预测", "心惊预测", "犬吠预测",
+                                    "眼跳预测", "耳热预测", "耳鸣预测"};
     for (int i = 0; i < 7; ++i) {
       auto* button = w.findChild<QAbstractButton*>(QStringLiteral("OmenButton%1").arg(i));
       QVERIFY(button);
@@ -149,7 +150,8 @@ class CatalogueTest : public QObject {
       dialog->MonthSpinner()->Down();
     });
     QVERIFY(first.isNull());
-    WithModal<TFRM_Date>(button, [&](TFRM_Date* dialog) { QCOMPARE(dialog->ShownMonth(), DecodeDate(Today()).month); });
+    WithModal<TFRM_Date>(
+        button, [&](TFRM_Date* dialog) { QCOMPARE(dialog->ShownMonth(), DecodeDate(Today()).month); });
   }
 
   void TheBoyGirlChartIsFreshEveryTime() {
@@ -165,7 +167,9 @@ class CatalogueTest : public QObject {
       QVERIFY(dialog->isModal());
       const QStringList lines = dialog->Chart()->toPlainText().split(QLatin1Char('\n'));
       QCOMPARE(lines.size(), 29);
-      QCOMPARE(lines[0], QStringLiteral("年龄   1月    2月   3月   4月   5月   6月   7月   8月   9月  10月   11月   12月"));
+      QCOMPARE(
+          lines[0],
+          QStringLiteral("年龄   1月    2月   3月   4月   5月   6月   7月   8月   9月  10月   11月   12月"));
       QVERIFY(lines[1].startsWith(QStringLiteral("18")));
       QVERIFY(lines[28].startsWith(QStringLiteral("45")));
       QVERIFY(!dialog->Chart()->isReadOnly());

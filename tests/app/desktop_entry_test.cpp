@@ -39,11 +39,13 @@ class DesktopEntryTest : public QObject {
     const QString id = QGuiApplication::desktopFileName();
     QCOMPARE(id, QStringLiteral("io.github.vantrel.Vantrel"));
     const QString entry = ReadAll(kAppDir + id + QStringLiteral(".desktop"));
-    QVERIFY2(!entry.isEmpty(), "the desktop entry is named after the desktop file name the program announces");
+    QVERIFY2(!entry.isEmpty(),
+             "the desktop entry is named after the desktop file name the program announces");
     // Qt's X11 windows carry the application name as their class, whatever
     // name the program was started under.
     QCOMPARE(EntryValue(entry, QStringLiteral("StartupWMClass")), QCoreApplication::applicationName());
-    QCOMPARE(EntryValue(entry, QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0), QStringLiteral("vantrel"));
+    QCOMPARE(EntryValue(entry, QStringLiteral("Exec")).section(QLatin1Char(' '), 0, 0),
+             QStringLiteral("vantrel"));
   }
 
   void MetadataNamesTheSameEntry() {
@@ -51,7 +53,8 @@ class DesktopEntryTest : public QObject {
     const QString metainfo = ReadAll(kAppDir + id + QStringLiteral(".metainfo.xml"));
     QVERIFY2(!metainfo.isEmpty(), "the AppStream file is named after the same id");
     QVERIFY(metainfo.contains(QStringLiteral("<id>%1</id>").arg(id)));
-    QVERIFY(metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(id)));
+    QVERIFY(
+        metainfo.contains(QStringLiteral("<launchable type=\"desktop-id\">%1.desktop</launchable>").arg(id)));
     // The newest release is the program's own version.
     const QRegularExpression release(QStringLiteral("<release version=\"([^\"]+)\""));
     QCOMPARE(release.match(metainfo).captured(1), QStringLiteral(VANTREL_VERSION));

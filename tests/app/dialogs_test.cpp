@@ -59,7 +59,8 @@ class DialogsTest : public QObject {
     QVERIFY(mobile.windowFlags() & Qt::WindowCloseButtonHint);
     QStringList texts;
     for (const QLabel* label : mobile.findChildren<QLabel*>()) texts << label->text();
-    for (const char* text : {"输入号码：", "手机号码是：", "状态：", "吉凶：", "具体表现：", "请注意：手机号码是11位，请正确输入。"}) {
+    for (const char* text : {"输入号码：", "手机号码是：", "状态：", "吉凶：", "具体表现：",
+                             "请注意：手机号码是11位，请正确输入。"}) {
       QVERIFY2(texts.contains(QString::fromUtf8(text)), text);
     }
     QCOMPARE(Label(mobile, "ValueLuck")->styleSheet(), QStringLiteral("color: red;"));
@@ -118,8 +119,9 @@ class DialogsTest : public QObject {
 
   void TheMobileNumberReadsTableShouji() {
     FixtureDir dir;
-    dir.WriteDatabase("KelFile.dll", "create table shouji (num text, title text, jx text, content text);"
-                                     "insert into shouji values ('23', ' 旭日东升 ', '吉', '事业顺遂');");
+    dir.WriteDatabase("KelFile.dll",
+                      "create table shouji (num text, title text, jx text, content text);"
+                      "insert into shouji values ('23', ' 旭日东升 ', '吉', '事业顺遂');");
     BoxRecorder recorder;
     TFrm_SJcs mobile;
     mobile.Entry()->setText(QStringLiteral("13912340023"));
@@ -189,13 +191,16 @@ class DialogsTest : public QObject {
     auto* marker = calendar.findChild<QFrame*>(QStringLiteral("Shape2"));
     const PixelRect last = MarkerRect(33);  // 28 February: the month starts in cell 6
     QCOMPARE(marker->geometry(), QRect(last.left, last.top, last.width, last.height));
-    for (int cell = 1; cell <= 5; ++cell) QVERIFY(!Label(calendar, QStringLiteral("DayLabel%1").arg(cell))->isVisible());
+    for (int cell = 1; cell <= 5; ++cell)
+      QVERIFY(!Label(calendar, QStringLiteral("DayLabel%1").arg(cell))->isVisible());
     QCOMPARE(Label(calendar, "DayLabel6")->text(), QStringLiteral("1"));
     QCOMPARE(Label(calendar, "TextLabel14")->text(), QStringLiteral("除夕"));
     QCOMPARE(Label(calendar, "TextLabel15")->text(), QStringLiteral("春节"));
-    QCOMPARE(Hex(Label(calendar, "TextLabel15")->palette().color(QPalette::WindowText)), QStringLiteral("#FF8000"));
+    QCOMPARE(Hex(Label(calendar, "TextLabel15")->palette().color(QPalette::WindowText)),
+             QStringLiteral("#FF8000"));
     QCOMPARE(Label(calendar, "TextLabel9")->text(), QStringLiteral("立春"));
-    QCOMPARE(Hex(Label(calendar, "TextLabel9")->palette().color(QPalette::WindowText)), QStringLiteral("#5353FF"));
+    QCOMPARE(Hex(Label(calendar, "TextLabel9")->palette().color(QPalette::WindowText)),
+             QStringLiteral("#5353FF"));
     QVERIFY(!Label(calendar, "DayLabel34")->isVisible());
 
     // A click selects the day, moves the marker and leaves the constellation.

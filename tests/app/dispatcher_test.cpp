@@ -1,11 +1,12 @@
 // The one dispatcher of the window's actions and its message boxes.
+#include "app/dispatcher.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
-#include "app/dispatcher.h"
 #include "app_test.h"
 #include "common/errors.h"
 
@@ -51,7 +52,8 @@ class DispatcherTest : public QObject {
     QVERIFY(recorder.boxes.empty());
     QCOMPARE(steps, 2);  // the work before the cancellation stays done
 
-    QCOMPARE(RunAction(nullptr, [] { throw ConvertError("'x' is not a valid integer value"); }), Outcome::Failed);
+    QCOMPARE(RunAction(nullptr, [] { throw ConvertError("'x' is not a valid integer value"); }),
+             Outcome::Failed);
     QCOMPARE(RunAction(nullptr, [] { throw std::runtime_error("disk full"); }), Outcome::Failed);
     QCOMPARE(RunAction(nullptr, [] { throw 42; }), Outcome::Failed);
     QCOMPARE(recorder.boxes.size(), size_t(3));
@@ -100,7 +102,8 @@ class DispatcherTest : public QObject {
     QCOMPARE(RunAction(nullptr, [] { throw FileError("/x/shensha/rigan.txt", "No such file or directory"); }),
              Outcome::Failed);
     QCOMPARE(error.caption, QStringLiteral("Vantrel"));
-    QCOMPARE(error.text, QStringLiteral("Cannot open file \"/x/shensha/rigan.txt\". No such file or directory"));
+    QCOMPARE(error.text,
+             QStringLiteral("Cannot open file \"/x/shensha/rigan.txt\". No such file or directory"));
     QCOMPARE(error.icon, QMessageBox::Critical);
   }
 };

@@ -10,9 +10,9 @@
 #include <iostream>
 
 #include "app/panes.h"
+#include "app_test.h"
 #include "common/paths.h"
 #include "tests/support/fixture.h"
-#include "app_test.h"
 
 namespace vantrel::app::testing {
 

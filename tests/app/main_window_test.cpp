@@ -62,7 +62,8 @@ class MainWindowTest : public QObject {
   void ThePersonEntriesStartAt1980() {
     TFrmIndex w;
     const QString hours =
-        "子 0,丑 1,丑 2,寅 3,寅 4,卯 5,卯 6,辰 7,辰 8,巳 9,巳 10,午 11,午 12,未 13,未 14,申 15,申 16,酉 17,酉 18,"
+        "子 0,丑 1,丑 2,寅 3,寅 4,卯 5,卯 6,辰 7,辰 8,巳 9,巳 10,午 11,午 12,未 13,未 14,申 15,申 16,酉 "
+        "17,酉 18,"
         "戌 19,戌 20,亥 21,亥 22,子 23";
     for (const char* suffix : {"", "3", "2"}) {
       const auto name = [suffix](const char* base) { return QByteArray(base) + suffix; };
@@ -174,7 +175,8 @@ class MainWindowTest : public QObject {
     w.Memo1().Add("八字");
     Child<QLineEdit>(w, "Xing")->setText(QStringLiteral("张三"));
     Child<QComboBox>(w, "SYear3")->setEditText(QStringLiteral("1985"));
-    for (const char* name : {"RzToolButton7", "RzToolButton8", "RzToolButton10", "RzToolButton2"}) Click(w, name);
+    for (const char* name : {"RzToolButton7", "RzToolButton8", "RzToolButton10", "RzToolButton2"})
+      Click(w, name);
     QCOMPARE(w.MemoSuccess().Text(), std::string("男方：张三\n"));
     QCOMPARE(w.Memo1().Text(), std::string("八字\n"));
     QCOMPARE(Child<QLineEdit>(w, "Xing")->text(), QStringLiteral("张三"));
@@ -206,11 +208,14 @@ class MainWindowTest : public QObject {
     TFrmIndex w;
     QCOMPARE(w.MemoBk().LineCount(), 10);
     QVERIFY(w.MemoBk().Line(0).starts_with(
-        "    婚姻和睦是家庭幸福的基础，也是社会稳定的因素之一，人生旅途数十载，如果家庭幸福，犹如转眼之间，倘"));
-    QVERIFY(w.MemoBk().Line(4).starts_with("    八字合婚免是指婚前男女双方交换庚帖，以卜八字是否相配，谓之【八字合婚】。"));
+        "    "
+        "婚姻和睦是家庭幸福的基础，也是社会稳定的因素之一，人生旅途数十载，如果家庭幸福，犹如转眼之间，倘"));
+    QVERIFY(w.MemoBk().Line(4).starts_with(
+        "    八字合婚免是指婚前男女双方交换庚帖，以卜八字是否相配，谓之【八字合婚】。"));
 
-    const char* const captions[] = {"什么是八字", "八字合婚来源", "合婚方法", "小五婚", "合婚其他外界因素",
-                                    "六冲", "六害", "相刑", "六合三合", "周太常斗临经合婚法"};
+    const char* const captions[] = {
+        "什么是八字", "八字合婚来源", "合婚方法", "小五婚",   "合婚其他外界因素",
+        "六冲",       "六害",         "相刑",     "六合三合", "周太常斗临经合婚法"};
     for (int i = 0; i < 10; ++i) {
       const QByteArray code = QByteArray("hh") + (i < 9 ? "0" : "") + QByteArray::number(i + 1);
       auto* button = Child<QPushButton>(w, "Topic_" + code);
@@ -224,8 +229,10 @@ class MainWindowTest : public QObject {
     FixtureDir dir;
     std::string content;
     for (int i = 0; i < 120; ++i) content += "第" + std::to_string(i) + "段\n";
-    dir.WriteDatabase("KelFile.dll", "create table Noter (Cid text, Tite text, content text);"
-                                     "insert into Noter values ('hh06', '六冲', '" + content + "');");
+    dir.WriteDatabase("KelFile.dll",
+                      "create table Noter (Cid text, Tite text, content text);"
+                      "insert into Noter values ('hh06', '六冲', '" +
+                          content + "');");
     BoxRecorder recorder;
     TFrmIndex w;
     w.show();
@@ -274,7 +281,8 @@ class MainWindowTest : public QObject {
     FixtureDir dir;  // no database files: the almanac's query fails
     BoxRecorder recorder;
     TFrmIndex w;
-    const QStringList glossary = Child<QPlainTextEdit>(w, "MemoGlossary")->toPlainText().split(QLatin1Char('\n'));
+    const QStringList glossary =
+        Child<QPlainTextEdit>(w, "MemoGlossary")->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(glossary.size(), 34);
     QCOMPARE(glossary[0], QStringLiteral("嫁娶 ：男娶女嫁，举行结婚大典的吉日 "));
     QCOMPARE(glossary[33], QStringLiteral("挂匾 ：指悬挂招牌或各种匾额"));

@@ -29,12 +29,18 @@ using testing::BoxRecorder;
 
 namespace {
 
-
 // A window with a full marriage report in its pane.
 void WriteMarriageReport(TFrmIndex& w) {
-  for (const auto& [name, text] : {std::pair{"Xing", "张伟"}, {"SYear", "1985"}, {"SMonth", "6"}, {"Sday", "18"},
-                                   {"Shour", "辰 8"}, {"Xing3", "李娜"}, {"SYear3", "1987"}, {"SMonth3", "10"},
-                                   {"Sday3", "3"}, {"Shour3", "酉 18"}}) {
+  for (const auto& [name, text] : {std::pair{"Xing", "张伟"},
+                                   {"SYear", "1985"},
+                                   {"SMonth", "6"},
+                                   {"Sday", "18"},
+                                   {"Shour", "辰 8"},
+                                   {"Xing3", "李娜"},
+                                   {"SYear3", "1987"},
+                                   {"SMonth3", "10"},
+                                   {"Sday3", "3"},
+                                   {"Shour3", "酉 18"}}) {
     testing::SetEntry(w, name, QString::fromUtf8(text));
   }
   w.findChild<QAbstractButton*>(QStringLiteral("RzBitBtn2"))->click();
@@ -43,11 +49,12 @@ void WriteMarriageReport(TFrmIndex& w) {
 // Answers the file dialog with `path` and the filter at `filter_index`.
 struct AnswerFileDialog {
   AnswerFileDialog(const QString& path, int filter_index) {
-    SetSaveFileHook([this, path, filter_index](const QString& s, const QStringList& filters, QString* filter) {
-      suggested = s;
-      if (filter_index >= 0) *filter = filters.value(filter_index);
-      return path;
-    });
+    SetSaveFileHook(
+        [this, path, filter_index](const QString& s, const QStringList& filters, QString* filter) {
+          suggested = s;
+          if (filter_index >= 0) *filter = filters.value(filter_index);
+          return path;
+        });
   }
   ~AnswerFileDialog() { SetSaveFileHook(nullptr); }
   QString suggested;
@@ -101,10 +108,12 @@ class OutputTest : public QObject {
       for (const char* output : {"另存为文本…", "导出PDF…", "打印…"}) {
         QCOMPARE(MenuAction(menu.get(), QString::fromUtf8(output))->isEnabled(), !empty);
       }
-      QCOMPARE(MenuAction(menu.get(), QStringLiteral("另存为文本…"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+      QCOMPARE(MenuAction(menu.get(), QStringLiteral("另存为文本…"))->shortcut(),
+               QKeySequence(QStringLiteral("Ctrl+S")));
       QCOMPARE(MenuAction(menu.get(), QStringLiteral("导出PDF…"))->shortcut(),
                QKeySequence(QStringLiteral("Ctrl+Shift+E")));
-      QCOMPARE(MenuAction(menu.get(), QStringLiteral("打印…"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+      QCOMPARE(MenuAction(menu.get(), QStringLiteral("打印…"))->shortcut(),
+               QKeySequence(QStringLiteral("Ctrl+P")));
     }
     QVERIFY(w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"))->document()->isEmpty());
   }
@@ -122,7 +131,8 @@ class OutputTest : public QObject {
       std::unique_ptr<QMenu> menu(MakeReportMenu(pane));
       MenuAction(menu.get(), QStringLiteral("另存为文本…"))->trigger();
       QVERIFY(answer.suggested.endsWith(QStringLiteral("/合婚报告_张伟_李娜_") +
-                                        QString::fromStdString(FormatDate(Today())) + QStringLiteral(".txt")));
+                                        QString::fromStdString(FormatDate(Today())) +
+                                        QStringLiteral(".txt")));
     }
     QCOMPARE(QString::fromUtf8(ReadAll(dir.filePath(QStringLiteral("utf8.txt")))),
              lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
@@ -134,7 +144,8 @@ class OutputTest : public QObject {
     }
     const QByteArray gbk = ReadAll(dir.filePath(QStringLiteral("gbk.txt")));
     QVERIFY(gbk.contains("\r\n"));
-    const std::string decoded = text::FromGbk(std::string(gbk.constData(), static_cast<std::size_t>(gbk.size())));
+    const std::string decoded =
+        text::FromGbk(std::string(gbk.constData(), static_cast<std::size_t>(gbk.size())));
     QCOMPARE(QString::fromStdString(decoded), lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
     QVERIFY(recorder.boxes.empty());
   }
@@ -153,7 +164,8 @@ class OutputTest : public QObject {
     }
     QCOMPARE(recorder.boxes.size(), std::size_t{1});
     QCOMPARE(recorder.boxes[0].caption, QStringLiteral("Vantrel"));
-    QVERIFY(recorder.boxes[0].text.startsWith(QStringLiteral("Cannot write file \"/proc/vantrel-report.txt\".")));
+    QVERIFY(
+        recorder.boxes[0].text.startsWith(QStringLiteral("Cannot write file \"/proc/vantrel-report.txt\".")));
     QCOMPARE(pane->toPlainText(), before);
 
     // GBK cannot hold the name: the old file stays as it was.
@@ -200,7 +212,8 @@ class OutputTest : public QObject {
     // The page count the layout predicts: the printed lines over the lines a page holds.
     QPdfWriter probe(dir.filePath(QStringLiteral("probe.pdf")));
     probe.setResolution(600);
-    const PrintLayout layout = LayOutReport({QStringLiteral("合婚报告"), QStringLiteral("张伟 / 李娜"), lines}, probe);
+    const PrintLayout layout =
+        LayOutReport({QStringLiteral("合婚报告"), QStringLiteral("张伟 / 李娜"), lines}, probe);
     QVERIFY(layout.fontPoints >= 8);  // the grids fit at a readable size
     int printed = 0;
     for (const QStringList& page : layout.pages) printed += page.size();
@@ -209,12 +222,14 @@ class OutputTest : public QObject {
     QVERIFY(layout.pages.size() >= pages && layout.pages.size() <= pages + 1);
     QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(layout.pages.size()))));
 
-    const QString text = Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    const QString text =
+        Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     QStringList got;
     for (const QString& page : text.split(QLatin1Char('\f'))) {
       QStringList page_lines = page.split(QLatin1Char('\n'));
       // The running header: the report's name and "第 n 页 / 共 m 页".
-      if (!page_lines.isEmpty() && page_lines.first().contains(QStringLiteral(" 页 / 共 "))) page_lines.removeFirst();
+      if (!page_lines.isEmpty() && page_lines.first().contains(QStringLiteral(" 页 / 共 ")))
+        page_lines.removeFirst();
       for (const QString& line : page_lines) {
         if (!line.trimmed().isEmpty()) got << line;
       }

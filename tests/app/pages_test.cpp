@@ -38,11 +38,14 @@ QMap<QString, QRect> Places(const QWidget& window) {
 // A control's place on its page.
 QRect OnPage(const QWidget* control) {
   const QWidget* page = control;
-  while (page->parentWidget() && !qobject_cast<const QStackedWidget*>(page->parentWidget())) page = page->parentWidget();
+  while (page->parentWidget() && !qobject_cast<const QStackedWidget*>(page->parentWidget()))
+    page = page->parentWidget();
   return QRect(control->mapTo(page, QPoint(0, 0)), control->size());
 }
 
-QString ListText(const QWidget& window, const char* name) { return Child<QComboBox>(window, name)->currentText(); }
+QString ListText(const QWidget& window, const char* name) {
+  return Child<QComboBox>(window, name)->currentText();
+}
 
 }  // namespace
 
@@ -74,8 +77,10 @@ class PagesTest : public QObject {
     const QRect compute = Child(w, "RzBitBtn2")->geometry();
     QVERIFY(panel->rect().contains(compute));
     const char* const man[] = {"Xing", "ComDate", "SYear", "SMonth", "Sday", "Shour", "CBFen", "ComboBoxDL"};
-    const char* const woman[] = {"Xing3", "ComDate3", "SYear3", "SMonth3", "Sday3", "Shour3", "CBFen3", "ComboBoxXX"};
-    const char* const single[] = {"Xing2", "CBsex2", "ComDate2", "SYear2", "SMonth2", "Sday2", "Shour2", "CBFen2"};
+    const char* const woman[] = {"Xing3", "ComDate3", "SYear3", "SMonth3",
+                                 "Sday3", "Shour3",   "CBFen3", "ComboBoxXX"};
+    const char* const single[] = {"Xing2",   "CBsex2", "ComDate2", "SYear2",
+                                  "SMonth2", "Sday2",  "Shour2",   "CBFen2"};
     for (const auto& [row, top] : {std::pair{man, 6}, {woman, 33}, {single, 8}}) {
       int right = 0;
       for (int i = 0; i < 8; ++i) {
@@ -86,7 +91,8 @@ class PagesTest : public QObject {
         QVERIFY2(place.left() > right, row[i]);
         right = place.right();
         const QWidget* control = Child(w, row[i]);
-        if (row != single) QVERIFY2(control->mapTo(panel, QPoint(control->width(), 0)).x() <= compute.left(), row[i]);
+        if (row != single)
+          QVERIFY2(control->mapTo(panel, QPoint(control->width(), 0)).x() <= compute.left(), row[i]);
       }
     }
     QVERIFY(OnPage(Child(w, "CBFen2")).right() < OnPage(Child(w, "RzButton2")).left());
@@ -141,12 +147,15 @@ class PagesTest : public QObject {
       QCOMPARE(ListText(w, name("Shour")), QStringLiteral("辰 8"));
       QCOMPARE(ListText(w, name("CBFen")), QStringLiteral("7"));
       for (const char* other : {"", "3", "2"}) {
-        if (!filled.contains(other)) QCOMPARE(ListText(w, QByteArray("SYear") + other), QStringLiteral("1980"));
+        if (!filled.contains(other))
+          QCOMPARE(ListText(w, QByteArray("SYear") + other), QStringLiteral("1980"));
       }
     }
     // An hour that is no clock hour is refused, not read past the hour items.
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, w.FillBirth(BirthTarget::Chart, CivilDate{2000, 1, 1}, 24, 0));
-    QVERIFY_THROWS_EXCEPTION(std::out_of_range, w.FillBirth(BirthTarget::Chart, CivilDate{2000, 1, 1}, -1, 0));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range,
+                             w.FillBirth(BirthTarget::Chart, CivilDate{2000, 1, 1}, 24, 0));
+    QVERIFY_THROWS_EXCEPTION(std::out_of_range,
+                             w.FillBirth(BirthTarget::Chart, CivilDate{2000, 1, 1}, -1, 0));
   }
 };
 

@@ -83,7 +83,8 @@ class PaneTest : public QObject {
     const QFontMetricsF m(report->font());
     // A report line of pillars: the Chinese text and its blank-padded twin
     // take the same width.
-    QCOMPARE(m.horizontalAdvance(QStringLiteral("甲子   乙丑")), m.horizontalAdvance(QStringLiteral("1980   1981")) + 0.0);
+    QCOMPARE(m.horizontalAdvance(QStringLiteral("甲子   乙丑")),
+             m.horizontalAdvance(QStringLiteral("1980   1981")) + 0.0);
     std::unique_ptr<QPlainTextEdit> chart(MakePane(nullptr, "Memo1", Wrap::None));
     QCOMPARE(chart->lineWrapMode(), QPlainTextEdit::NoWrap);
   }
@@ -91,7 +92,8 @@ class PaneTest : public QObject {
   void DoubleWidthTellsProportionalFontsApart() {
     QFont proportional(QStringLiteral("DejaVu Sans"));
     proportional.setPixelSize(12);
-    if (QFontInfo(proportional).family() != QStringLiteral("DejaVu Sans")) QSKIP("DejaVu Sans is not installed");
+    if (QFontInfo(proportional).family() != QStringLiteral("DejaVu Sans"))
+      QSKIP("DejaVu Sans is not installed");
     QVERIFY(!IsDoubleWidth(proportional));
   }
 };

@@ -11,8 +11,8 @@
 
 #include "app/unt_index.h"
 #include "app_test.h"
-#include "common/paths.h"
 #include "common/datetime.h"
+#include "common/paths.h"
 #include "reports/almanac.h"
 #include "reports/chart_report.h"
 #include "reports/marriage_report.h"
@@ -24,8 +24,9 @@ using testing::BoxRecorder;
 
 namespace {
 
-
-void Click(QWidget& w, const char* name) { w.findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); }
+void Click(QWidget& w, const char* name) {
+  w.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+}
 
 PersonEntry Person(const char* name, const char* year, const char* month, const char* day, const char* hour) {
   return PersonEntry{name, CalendarKind::Solar, year, month, day, hour, "0"};
@@ -46,16 +47,26 @@ class ReportsTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     w.show();
-    for (const auto& [name, text] : {std::pair{"Xing", "张伟"}, {"SYear", "1985"}, {"SMonth", "6"}, {"Sday", "18"},
-                                     {"Shour", "辰 8"}, {"Xing3", "李娜"}, {"ComDate3", "农历(阴历)"}, {"SYear3", "1987"},
-                                     {"SMonth3", "10"}, {"Sday3", "3"}, {"Shour3", "酉 18"}, {"CBFen3", "30"}}) {
+    for (const auto& [name, text] : {std::pair{"Xing", "张伟"},
+                                     {"SYear", "1985"},
+                                     {"SMonth", "6"},
+                                     {"Sday", "18"},
+                                     {"Shour", "辰 8"},
+                                     {"Xing3", "李娜"},
+                                     {"ComDate3", "农历(阴历)"},
+                                     {"SYear3", "1987"},
+                                     {"SMonth3", "10"},
+                                     {"Sday3", "3"},
+                                     {"Shour3", "酉 18"},
+                                     {"CBFen3", "30"}}) {
       testing::SetEntry(w, name, QString::fromUtf8(text));
     }
     Click(w, "RzBitBtn2");
     QCoreApplication::processEvents();
     QVERIFY2(recorder.boxes.empty(), recorder.boxes.empty() ? "" : qPrintable(recorder.boxes[0].text));
 
-    MarriageEntry entry{Person("张伟", "1985", "6", "18", "辰 8"), Person("李娜", "1987", "10", "3", "酉 18")};
+    MarriageEntry entry{Person("张伟", "1985", "6", "18", "辰 8"),
+                        Person("李娜", "1987", "10", "3", "酉 18")};
     entry.woman.calendar = CalendarKind::Lunar;
     entry.woman.minute = "30";
     TextPane expected;
@@ -100,8 +111,11 @@ class ReportsTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     Click(w, "RzToolButton1");
-    for (const auto& [name, text] :
-         {std::pair{"Xing2", "王芳"}, {"CBsex2", "女"}, {"SYear2", "1990"}, {"SMonth2", "3"}, {"Sday2", "12"}}) {
+    for (const auto& [name, text] : {std::pair{"Xing2", "王芳"},
+                                     {"CBsex2", "女"},
+                                     {"SYear2", "1990"},
+                                     {"SMonth2", "3"},
+                                     {"Sday2", "12"}}) {
       testing::SetEntry(w, name, QString::fromUtf8(text));
     }
     Click(w, "RzButton2");

@@ -19,7 +19,9 @@ namespace vantrel::app {
 
 namespace {
 
-QString Value(QWidget& w, const char* name) { return w.findChild<QLabel*>(QString::fromLatin1(name))->text(); }
+QString Value(QWidget& w, const char* name) {
+  return w.findChild<QLabel*>(QString::fromLatin1(name))->text();
+}
 QAbstractButton* Button(QWidget& w, const char* name) {
   return w.findChild<QAbstractButton*>(QString::fromLatin1(name));
 }

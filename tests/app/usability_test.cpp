@@ -45,7 +45,6 @@ W* Child(QWidget& parent, const char* name) {
   return child;
 }
 
-
 // The report's grid lines: the rows whose columns are three blanks apart.
 QStringList GridLines(const QPlainTextEdit* pane) {
   static const QRegularExpression kColumns(QStringLiteral("\\S {3}\\S"));
@@ -66,7 +65,9 @@ struct EveryDialog {
   TFrm_NanNv boy_girl;
   TFrmSolarTime solar_time;
 
-  std::vector<QDialog*> All() { return {&mobile, &qq, &any_number, &net_name, &calendar, &boy_girl, &solar_time}; }
+  std::vector<QDialog*> All() {
+    return {&mobile, &qq, &any_number, &net_name, &calendar, &boy_girl, &solar_time};
+  }
 };
 
 }  // namespace
@@ -84,9 +85,16 @@ class UsabilityTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     w.show();
-    for (const auto& [name, text] : {std::pair{"Xing", "欧阳明远"}, {"SYear", "1985"}, {"SMonth", "6"}, {"Sday", "18"},
-                                     {"Shour", "辰 8"}, {"Xing3", "司马婉清"}, {"SYear3", "1987"}, {"SMonth3", "10"},
-                                     {"Sday3", "3"}, {"Shour3", "酉 18"}}) {
+    for (const auto& [name, text] : {std::pair{"Xing", "欧阳明远"},
+                                     {"SYear", "1985"},
+                                     {"SMonth", "6"},
+                                     {"Sday", "18"},
+                                     {"Shour", "辰 8"},
+                                     {"Xing3", "司马婉清"},
+                                     {"SYear3", "1987"},
+                                     {"SMonth3", "10"},
+                                     {"Sday3", "3"},
+                                     {"Shour3", "酉 18"}}) {
       testing::SetEntry(w, name, QString::fromUtf8(text));
     }
     Child<QAbstractButton>(w, "RzBitBtn2")->click();
@@ -166,7 +174,8 @@ class UsabilityTest : public QObject {
     // over it where it is taller than the field.
     QVERIFY(description->height() >= description->heightForWidth(description->width()));
     QCOMPARE(description->width(), scroller->viewport()->width());
-    if (description->height() > scroller->viewport()->height()) QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
+    if (description->height() > scroller->viewport()->height())
+      QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
 
     TFrmWangming net_name;
     QVERIFY(Child<QLabel>(net_name, "ValuePhrase")->wordWrap());
@@ -263,15 +272,16 @@ class UsabilityTest : public QObject {
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));
-    for (const char* name : {"RzToolButton2", "RzToolButton1", "RzToolButton3", "RzToolButton5", "RzToolButton7",
-                             "RzToolButton8", "RzToolButton10", "RzToolButton11", "RzToolButton12", "BtnShouji",
-                             "OmenButton0"}) {
+    for (const char* name : {"RzToolButton2", "RzToolButton1", "RzToolButton3", "RzToolButton5",
+                             "RzToolButton7", "RzToolButton8", "RzToolButton10", "RzToolButton11",
+                             "RzToolButton12", "BtnShouji", "OmenButton0"}) {
       QCOMPARE(Child<QAbstractButton>(w, name)->focusPolicy(), Qt::TabFocus);
     }
     // The window opens with the man's name ready for typing.
     QCOMPARE(QApplication::focusWidget(), Child(w, "Xing"));
     // Ctrl+1 .. Ctrl+6 are the toolbar's six buttons.
-    const Page pages[] = {Page::Marriage, Page::Chart, Page::Chart, Page::Almanac, Page::Encyclopedia, Page::Catalogue};
+    const Page pages[] = {Page::Marriage, Page::Chart,        Page::Chart,
+                          Page::Almanac,  Page::Encyclopedia, Page::Catalogue};
     for (int i = 5; i >= 0; --i) {
       QTest::keyClick(&w, static_cast<Qt::Key>(Qt::Key_1 + i), Qt::ControlModifier);
       QCOMPARE(w.CurrentPage(), pages[i]);
@@ -315,7 +325,8 @@ class UsabilityTest : public QObject {
     for (QAbstractButton* b : w.findChildren<QAbstractButton*>()) controls << b;
     for (QComboBox* b : w.findChildren<QComboBox*>()) controls << b;
     for (QLineEdit* e : w.findChildren<QLineEdit*>()) {
-      if (!qobject_cast<QComboBox*>(e->parentWidget()) && e->objectName() != QStringLiteral("NameB2")) controls << e;
+      if (!qobject_cast<QComboBox*>(e->parentWidget()) && e->objectName() != QStringLiteral("NameB2"))
+        controls << e;
     }
     for (QPlainTextEdit* p : w.findChildren<QPlainTextEdit*>()) controls << p;
     for (QWidget* control : controls) {
@@ -336,12 +347,15 @@ class UsabilityTest : public QObject {
     for (QWidget* window : windows) {
       for (QWidget* control : window->findChildren<QWidget*>()) {
         // What the keyboard reaches; a spin box speaks for its own text field.
-        if (!(control->focusPolicy() & Qt::TabFocus) || qobject_cast<QAbstractSpinBox*>(control->parentWidget())) {
+        if (!(control->focusPolicy() & Qt::TabFocus) ||
+            qobject_cast<QAbstractSpinBox*>(control->parentWidget())) {
           continue;
         }
         auto* button = qobject_cast<QAbstractButton*>(control);
-        const QString name = button && control->accessibleName().isEmpty() ? button->text() : control->accessibleName();
-        QVERIFY2(!name.isEmpty(), qPrintable(window->windowTitle() + QLatin1Char(' ') + control->objectName()));
+        const QString name =
+            button && control->accessibleName().isEmpty() ? button->text() : control->accessibleName();
+        QVERIFY2(!name.isEmpty(),
+                 qPrintable(window->windowTitle() + QLatin1Char(' ') + control->objectName()));
       }
     }
     QCOMPARE(Child(dialogs.mobile, "ValueDescriptionScroller")->accessibleName(), QStringLiteral("具体表现"));

@@ -24,7 +24,7 @@ struct DayTexts {
 
 DayTexts TextsOf(int y, int m, int d) {
   const DateTime x = D(y, m, d);
-  return {CnLunarCode(x),     CnLunarMonthText(x), CnLunarDayText(x),           CnLunarFestival(x),
+  return {CnLunarCode(x),     CnLunarMonthText(x),      CnLunarDayText(x), CnLunarFestival(x),
           CnSolarTermText(x), CnSolarFestival(y, m, d), CnZodiacText(x)};
 }
 
@@ -85,9 +85,9 @@ TEST(CnCalendarTexts, TablesOfWords) {
 
 TEST(CnLunarFestival, EveryFestivalOf2013) {
   const std::vector<std::pair<DateTime, std::string>> festivals = {
-      {D(2013, 1, 19), "腊八节"}, {D(2013, 2, 9), "除夕"},    {D(2013, 2, 10), "春节"},
-      {D(2013, 2, 24), "元宵节"}, {D(2013, 8, 13), "七夕节"}, {D(2013, 9, 19), "中秋节"},
-      {D(2013, 10, 13), "重阳节"}, {D(2014, 1, 8), "腊八节"}, {D(2014, 1, 30), "除夕"},
+      {D(2013, 1, 19), "腊八节"},  {D(2013, 2, 9), "除夕"},    {D(2013, 2, 10), "春节"},
+      {D(2013, 2, 24), "元宵节"},  {D(2013, 8, 13), "七夕节"}, {D(2013, 9, 19), "中秋节"},
+      {D(2013, 10, 13), "重阳节"}, {D(2014, 1, 8), "腊八节"},  {D(2014, 1, 30), "除夕"},
       {D(2014, 1, 31), "春节"}};
   for (const auto& [date, name] : festivals) EXPECT_EQ(CnLunarFestival(date), name) << FormatDate(date);
   // This calendar's fifth month of 2013 starts on 9 June, so its 端午 is the 13th.
@@ -178,9 +178,9 @@ TEST(CnConstellation, EveryBoundary) {
     const char* after;
   };
   const std::vector<Change> changes = {
-      {1, 19, "摩羯座", "水瓶座"}, {2, 18, "水瓶座", "双鱼座"},  {3, 20, "双鱼座", "白羊座"},
-      {4, 19, "白羊座", "金牛座"}, {5, 20, "金牛座", "双子座"},  {6, 21, "双子座", "巨蟹座"},
-      {7, 22, "巨蟹座", "狮子座"}, {8, 22, "狮子座", "处女座"},  {9, 22, "处女座", "天秤座"},
+      {1, 19, "摩羯座", "水瓶座"},  {2, 18, "水瓶座", "双鱼座"},  {3, 20, "双鱼座", "白羊座"},
+      {4, 19, "白羊座", "金牛座"},  {5, 20, "金牛座", "双子座"},  {6, 21, "双子座", "巨蟹座"},
+      {7, 22, "巨蟹座", "狮子座"},  {8, 22, "狮子座", "处女座"},  {9, 22, "处女座", "天秤座"},
       {10, 23, "天秤座", "天蝎座"}, {11, 21, "天蝎座", "射手座"}, {12, 21, "射手座", "摩羯座"}};
   for (const Change& c : changes) {
     EXPECT_EQ(CnConstellation(c.month, 1), c.before) << c.month;

@@ -93,9 +93,9 @@ TEST(StemAndBranch, NamesYinYangAndElements) {
 }
 
 TEST(Pillar, PairsOfTheSameParityOnly) {
-  EXPECT_EQ(Pillar::FromPair(0, 0)->Index(), 0);    // 甲子
-  EXPECT_EQ(Pillar::FromPair(9, 11)->Index(), 59);  // 癸亥
-  EXPECT_EQ(Pillar::FromPair(0, 10)->Index(), 10);  // 甲戌
+  EXPECT_EQ(Pillar::FromPair(0, 0)->Index(), 0);     // 甲子
+  EXPECT_EQ(Pillar::FromPair(9, 11)->Index(), 59);   // 癸亥
+  EXPECT_EQ(Pillar::FromPair(0, 10)->Index(), 10);   // 甲戌
   EXPECT_FALSE(Pillar::FromPair(0, 1).has_value());  // 甲丑 is no pillar
   EXPECT_FALSE((Pillar{1, 0}.IsInCycle()));
   EXPECT_EQ(Pillar::FromText("庚辰")->Index(), 16);

@@ -40,8 +40,8 @@ TEST(LunarTable, HoldsTheDocumentedLeapMonths) {
     }
   }
   EXPECT_EQ(leap_years, 74);
-  EXPECT_EQ(thirty, (std::vector<int>{1906, 1914, 1919, 1925, 1933, 1936, 1938, 1941, 1944, 1952, 1955,
-                                      1979, 2017, 2036, 2047, 2050, 2055, 2058, 2085, 2093}));
+  EXPECT_EQ(thirty, (std::vector<int>{1906, 1914, 1919, 1925, 1933, 1936, 1938, 1941, 1944, 1952,
+                                      1955, 1979, 2017, 2036, 2047, 2050, 2055, 2058, 2085, 2093}));
 }
 
 TEST(SolarToLunar, RangeEdgesAndKnownDays) {

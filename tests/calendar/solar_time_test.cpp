@@ -42,7 +42,8 @@ TEST(EquationOfTime, AgreesWithAnIndependentEphemerisFrom1900To2100) {
   double worst = 0;
   for (int year = 1900; year <= 2100; year += 8) {
     for (int month = 1; month <= 12; month += 1) {
-      const double jd = 2415018.5 + (EncodeDate(year, month, 1 + (year % 27)) - EncodeDate(1899, 12, 31)) + 0.17;
+      const double jd =
+          2415018.5 + (EncodeDate(year, month, 1 + (year % 27)) - EncodeDate(1899, 12, 31)) + 0.17;
       worst = std::max(worst, std::abs(EquationOfTimeSeconds(jd) - ErfaEquationOfTimeSeconds(jd)));
     }
   }
@@ -51,12 +52,15 @@ TEST(EquationOfTime, AgreesWithAnIndependentEphemerisFrom1900To2100) {
 }
 
 TEST(EquationOfTime, HasItsYearlyExtremes) {
-  const auto e = [](int y, int m, int d) { return EquationOfTimeSeconds(2415018.5 + EncodeDate(y, m, d) + 0.5 - 1); };
+  const auto e = [](int y, int m, int d) {
+    return EquationOfTimeSeconds(2415018.5 + EncodeDate(y, m, d) + 0.5 - 1);
+  };
   // About +16 min 25 s near 3 November, about -14 min 15 s near 11 February.
   EXPECT_NEAR(e(2024, 11, 3), 16 * 60 + 25, 20);
   EXPECT_NEAR(e(2024, 2, 11), -(14 * 60 + 15), 20);
   // Near zero around 15 April, 13 June, 1 September and 25 December.
-  for (const auto& [m, d] : {std::pair{4, 15}, {6, 13}, {9, 1}, {12, 25}}) EXPECT_LT(std::abs(e(2024, m, d)), 60);
+  for (const auto& [m, d] : {std::pair{4, 15}, {6, 13}, {9, 1}, {12, 25}})
+    EXPECT_LT(std::abs(e(2024, m, d)), 60);
 }
 
 TEST(TrueSolarTime, FarWestAndFarEastOfTheBeijingMeridian) {
@@ -84,8 +88,12 @@ TEST(TrueSolarTime, ChinaSummerTime1986To1991FromTheZoneDatabase) {
   struct Period {
     int year, start_month, start_day, end_month, end_day;
   };
-  for (const Period& p : {Period{1986, 5, 4, 9, 14}, {1987, 4, 12, 9, 13}, {1988, 4, 17, 9, 11},
-                          {1989, 4, 16, 9, 17}, {1990, 4, 15, 9, 16}, {1991, 4, 14, 9, 15}}) {
+  for (const Period& p : {Period{1986, 5, 4, 9, 14},
+                          {1987, 4, 12, 9, 13},
+                          {1988, 4, 17, 9, 11},
+                          {1989, 4, 16, 9, 17},
+                          {1990, 4, 15, 9, 16},
+                          {1991, 4, 14, 9, 15}}) {
     SCOPED_TRACE(p.year);
     EXPECT_FALSE(TrueSolarTime(At(p.year, p.start_month, p.start_day, 1, 59), beijing).summerTime);
     EXPECT_THROW(TrueSolarTime(At(p.year, p.start_month, p.start_day, 2, 30), beijing), ClockGapError);

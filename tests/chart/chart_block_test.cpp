@@ -164,10 +164,12 @@ TEST(ChartBlock, BoneWeightLinesWeighThePreviousMonthBeforeTheJie) {
   FixtureDir dir;
   dir.WriteDatabase("KelFile.dll", kWeights);
   EXPECT_EQ(BoneWeightLines(false, 1),
-            (std::vector<std::string>{"袁天罡称骨算命：", "你的骨重为：3两9钱 三两九", "诗评：诗三九", "诗意：意三九"}));
+            (std::vector<std::string>{"袁天罡称骨算命：", "你的骨重为：3两9钱 三两九", "诗评：诗三九",
+                                      "诗意：意三九"}));
   // The first month is weighed as the twelfth.
   EXPECT_EQ(BoneWeightLines(true, 1),
-            (std::vector<std::string>{"袁天罡称骨算命：", "你的骨重为：4两3钱 四两三", "诗评：诗四三", "诗意：意四三"}));
+            (std::vector<std::string>{"袁天罡称骨算命：", "你的骨重为：4两3钱 四两三", "诗评：诗四三",
+                                      "诗意：意四三"}));
   EXPECT_EQ(BoneWeightLines(false, 7)[1], "你的骨重为：3两9钱 三两九");
   EXPECT_EQ(BoneWeightLines(true, 7)[1], "你的骨重为：4两3钱 四两三");
 }

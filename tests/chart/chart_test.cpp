@@ -34,7 +34,8 @@ ChartResult Cast(int y, int m, int d, int h, int mi, const std::string& sex) {
 }
 
 std::string Pillars(const ChartResult& c) {
-  return c.yearPillar.Text() + " " + c.monthPillar.Text() + " " + c.dayPillar.Text() + " " + c.hourPillar.Text();
+  return c.yearPillar.Text() + " " + c.monthPillar.Text() + " " + c.dayPillar.Text() + " " +
+         c.hourPillar.Text();
 }
 
 std::string LuckPillars(const ChartResult& c) {
@@ -107,8 +108,7 @@ TEST(CastChart, LuckLinesCarryNayinAndTenGodsOfEveryLuckPillar) {
   EXPECT_EQ(c.luckPillarsText, "丙子   乙亥   甲戌   癸酉   壬申   辛未   庚午   己巳   戊辰   丁卯");
   // One blank after every nayin, three after every ten god, the last ones included.
   EXPECT_EQ(c.luckNayinLine, "纳音：涧下水 山头火 山头火 剑锋金 剑锋金 路旁土 路旁土 大林木 大林木 炉中火 ");
-  EXPECT_EQ(c.luckTenGodLine,
-            "十神：偏印   正官   七杀   正财   偏财   伤官   食神   劫财   比肩   正印   ");
+  EXPECT_EQ(c.luckTenGodLine, "十神：偏印   正官   七杀   正财   偏财   伤官   食神   劫财   比肩   正印   ");
 }
 
 TEST(CastChart, LookupsThatFindNothingLeaveTheirPlacesEmpty) {
@@ -124,8 +124,8 @@ TEST(CastChart, HourBranchesAndTheirStems) {
   struct {
     int hour;
     const char* pillar;
-  } const hours[] = {{0, "壬子"}, {1, "癸丑"}, {2, "癸丑"}, {3, "甲寅"}, {12, "戊午"},
-                     {21, "癸亥"}, {22, "癸亥"}, {23, "壬子"}};
+  } const hours[] = {{0, "壬子"},  {1, "癸丑"},  {2, "癸丑"},  {3, "甲寅"},
+                     {12, "戊午"}, {21, "癸亥"}, {22, "癸亥"}, {23, "壬子"}};
   for (const auto& h : hours) {
     SCOPED_TRACE(h.hour);
     const ChartResult c = Cast(2000, 1, 1, h.hour, 0, "男");
@@ -141,8 +141,8 @@ TEST(CastChart, MonthBoundariesAreFixedCalendarDates) {
     const char* year;
     const char* month;
   } const days[] = {
-      {1, 5, "癸巳", "甲子"},  {1, 6, "癸巳", "乙丑"},  {2, 3, "癸巳", "乙丑"},  {2, 4, "甲午", "丙寅"},
-      {3, 5, "甲午", "丙寅"},  {3, 6, "甲午", "丁卯"},  {6, 5, "甲午", "己巳"},  {6, 6, "甲午", "庚午"},
+      {1, 5, "癸巳", "甲子"},  {1, 6, "癸巳", "乙丑"},  {2, 3, "癸巳", "乙丑"},   {2, 4, "甲午", "丙寅"},
+      {3, 5, "甲午", "丙寅"},  {3, 6, "甲午", "丁卯"},  {6, 5, "甲午", "己巳"},   {6, 6, "甲午", "庚午"},
       {12, 7, "甲午", "乙亥"}, {12, 8, "甲午", "丙子"}, {12, 31, "甲午", "丙子"},
   };
   for (const auto& day : days) {
@@ -172,7 +172,7 @@ TEST(CastChart, StartAgeRoundsUpAndThirtyOneDaysCountAsOne) {
 TEST(CastChart, MonthHiddenStemsFollowTheGregorianMonth) {
   FixtureDir dir;
   EXPECT_EQ(Cast(2014, 11, 20, 12, 0, "男").monthHidden, "壬甲");  // 亥
-  EXPECT_EQ(Cast(2014, 12, 1, 12, 0, "男").monthHidden, "癸");     // 子, though the month pillar is still 亥
+  EXPECT_EQ(Cast(2014, 12, 1, 12, 0, "男").monthHidden, "癸");  // 子, though the month pillar is still 亥
   EXPECT_EQ(Cast(2014, 2, 1, 12, 0, "男").monthHidden, "甲丙戊");  // 寅, though the month pillar is still 丑
 }
 
@@ -198,7 +198,8 @@ TEST(CastChart, ABirthBeforeTheJieInstantOnItsDayStaysInThePreviousMonth) {
 
 TEST(CastChart, AJieDatedTheDayAfterLeavesTheBoundaryDayInTheNewMonth) {
   FixtureDir dir;
-  WriteSecondFile(dir, std::string(kJqTable) + "insert into JQ values (2013, '立春', '2013-02-05 00:13:00');");
+  WriteSecondFile(dir,
+                  std::string(kJqTable) + "insert into JQ values (2013, '立春', '2013-02-05 00:13:00');");
   for (int hour : {0, 12, 23}) {
     const ChartResult c = Cast(2013, 2, 4, hour, 0, "男");
     EXPECT_FALSE(c.beforeJie);
@@ -222,8 +223,9 @@ TEST(CastChart, WithoutTableJqNoBirthIsCorrected) {
 
 TEST(CastChart, AJieDatedOnTheFirstOfJanuaryMovesTheBirthIntoDecember) {
   FixtureDir dir;
-  WriteSecondFile(dir, std::string(kJqTable) + "insert into JQ values (2001, '小寒', '2001-01-01 12:00:00');"
-                                               "insert into JQ values (2001, '惊蛰', '2001-03-01 12:00:00');");
+  WriteSecondFile(dir, std::string(kJqTable) +
+                           "insert into JQ values (2001, '小寒', '2001-01-01 12:00:00');"
+                           "insert into JQ values (2001, '惊蛰', '2001-03-01 12:00:00');");
   // Code 100 is the last day of December: the 子 month of the year before.
   const ChartResult jan = Cast(2001, 1, 1, 6, 0, "男");
   EXPECT_TRUE(jan.beforeJie);
@@ -237,7 +239,8 @@ TEST(CastChart, AJieDatedOnTheFirstOfJanuaryMovesTheBirthIntoDecember) {
 
 TEST(BeforeJieInstant, IsStrictlyEarlierOnTheSameDateOnly) {
   FixtureDir dir;
-  WriteSecondFile(dir, std::string(kJqTable) + "insert into JQ values (2000, '立春', '2000-02-04 20:40:00');");
+  WriteSecondFile(dir,
+                  std::string(kJqTable) + "insert into JQ values (2000, '立春', '2000-02-04 20:40:00');");
   const DateTime day = EncodeDate(2000, 2, 4);
   EXPECT_TRUE(BeforeJieInstant(2000, day + EncodeTime(20, 39, 0, 0)));
   EXPECT_FALSE(BeforeJieInstant(2000, day + EncodeTime(20, 40, 0, 0)));
@@ -257,8 +260,9 @@ TEST(BeforeJieInstant, ADatabaseErrorCountsAsFalse) {
   }
   {
     FixtureDir dir;
-    dir.WriteDatabase("Tgcode.dll", "create table JQ (YearA integer, JQ text, SJ datetime);"
-                                    "insert into JQ values (2000, '立春', 'soon');");
+    dir.WriteDatabase("Tgcode.dll",
+                      "create table JQ (YearA integer, JQ text, SJ datetime);"
+                      "insert into JQ values (2000, '立春', 'soon');");
     EXPECT_FALSE(BeforeJieInstant(2000, EncodeDate(2000, 2, 4)));  // SJ cannot be read
   }
   {
@@ -272,9 +276,9 @@ TEST(CastChart, ADateThatDoesNotExistOrLiesOutsideTheLunarRangeIsRefused) {
   FixtureDir dir;
   struct {
     int y, m, d;
-  } const refused[] = {{2013, 2, 29}, {2100, 2, 29}, {2013, 4, 31}, {2013, 6, 31}, {2013, 9, 31},
-                       {2013, 11, 31}, {2013, 1, 32}, {2013, 13, 1}, {2013, 0, 1},  {2013, 5, 0},
-                       {1900, 1, 30}, {1899, 12, 31}, {2101, 1, 1}};
+  } const refused[] = {{2013, 2, 29},  {2100, 2, 29},  {2013, 4, 31}, {2013, 6, 31}, {2013, 9, 31},
+                       {2013, 11, 31}, {2013, 1, 32},  {2013, 13, 1}, {2013, 0, 1},  {2013, 5, 0},
+                       {1900, 1, 30},  {1899, 12, 31}, {2101, 1, 1}};
   for (const auto& r : refused) {
     SCOPED_TRACE(std::to_string(r.y) + "-" + std::to_string(r.m) + "-" + std::to_string(r.d));
     RecordingNotifier notifier;

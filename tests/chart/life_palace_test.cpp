@@ -26,7 +26,9 @@ TEST(LifePalace, BranchesAreNumberedFrom寅) {
 }
 
 TEST(LifePalace, FromTheMonthAndHourBranches) {
-  const auto palace = [](const char* month, const char* hour) { return LifePalace(B(month), B(hour)).Name(); };
+  const auto palace = [](const char* month, const char* hour) {
+    return LifePalace(B(month), B(hour)).Name();
+  };
   EXPECT_EQ(palace("寅", "寅"), "丑");  // s = 2: 14 - 2 = 12
   EXPECT_EQ(palace("寅", "子"), "卯");  // s = 12
   EXPECT_EQ(palace("寅", "丑"), "寅");  // s = 13

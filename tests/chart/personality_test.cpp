@@ -68,10 +68,12 @@ TEST(PersonalityTexts, TheQuotedRowsVerbatim) {
   EXPECT_EQ(PersonalityTexts[1],
             "是一个有野心并具有大丈夫性格的人,不喜欢受人指使,非常顽固,坚定依照自己的意愿行事. "
             "具有领导能力,容易获得成功,很容易得到别人的信任.");
-  EXPECT_EQ(PersonalityTexts[101],
-            "脑筋清楚、果断、亲爱、具迷人的人格，有时有点暴躁和顽固，体质纤弱，不可身心过劳，经验会带来新的启迪，"
-            "一生颇多波折，容易受骗， 应该努力学习人生较深的一面。");
-  EXPECT_EQ(PersonalityTexts[1225], "好冒险、喜欢旅行、社交活动，有组织能力和控制别人的性向，要避免一次做好多件事情。");
+  EXPECT_EQ(
+      PersonalityTexts[101],
+      "脑筋清楚、果断、亲爱、具迷人的人格，有时有点暴躁和顽固，体质纤弱，不可身心过劳，经验会带来新的启迪，"
+      "一生颇多波折，容易受骗， 应该努力学习人生较深的一面。");
+  EXPECT_EQ(PersonalityTexts[1225],
+            "好冒险、喜欢旅行、社交活动，有组织能力和控制别人的性向，要避免一次做好多件事情。");
 }
 
 TEST(BirthdayPersonality, DayTextThenDateText) {
@@ -80,10 +82,12 @@ TEST(BirthdayPersonality, DayTextThenDateText) {
   EXPECT_EQ(first.rfind("是一个有野心", 0), 0u);
   EXPECT_TRUE(first.ends_with("应该努力学习人生较深的一面。"));
   EXPECT_EQ(BirthdayPersonality(1, 31), PersonalityTexts[31]);
-  EXPECT_EQ(BirthdayPersonality(2, 29), std::string(PersonalityTexts[29]) + std::string(PersonalityTexts[229]));
+  EXPECT_EQ(BirthdayPersonality(2, 29),
+            std::string(PersonalityTexts[29]) + std::string(PersonalityTexts[229]));
   EXPECT_EQ(BirthdayPersonality(2, 30), PersonalityTexts[30]);
   EXPECT_EQ(BirthdayPersonality(4, 31), PersonalityTexts[31]);
-  EXPECT_EQ(BirthdayPersonality(12, 25), std::string(PersonalityTexts[25]) + std::string(PersonalityTexts[1225]));
+  EXPECT_EQ(BirthdayPersonality(12, 25),
+            std::string(PersonalityTexts[25]) + std::string(PersonalityTexts[1225]));
   // Nothing outside the table is read.
   EXPECT_EQ(BirthdayPersonality(13, 1), "");
   EXPECT_EQ(BirthdayPersonality(0, 1), "");
@@ -95,10 +99,12 @@ TEST(PersonalityTexts, HoldTheResourceTextsByteForByte) {
   std::map<int, std::string> texts;
   for (const char* name : {"personality_1.tsv", "personality_2.tsv", "personality_3.tsv"}) {
     const auto table = tools::ReadResourceTable(std::string(VANTREL_SOURCE_DIR) + "/resources/texts/" + name);
-    for (const auto& row : table.rows) texts[std::stoi(row[table.Column("slot")])] = row[table.Column("text")];
+    for (const auto& row : table.rows)
+      texts[std::stoi(row[table.Column("slot")])] = row[table.Column("text")];
   }
   ASSERT_EQ(texts.size(), 396u);
-  for (const auto& [slot, text] : texts) EXPECT_EQ(PersonalityTexts[static_cast<std::size_t>(slot)], text) << slot;
+  for (const auto& [slot, text] : texts)
+    EXPECT_EQ(PersonalityTexts[static_cast<std::size_t>(slot)], text) << slot;
 }
 
 }  // namespace

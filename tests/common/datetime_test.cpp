@@ -20,8 +20,9 @@ TEST(DayNumbers, MatchTheirAnchors) {
 }
 
 TEST(DayNumbers, ValuesOutOfRangeDecodeAsNoDateAtAll) {
-  for (const DateTime bad : {1e300, -1e300, 1e19, -1e19, kLastDay + 1, kNoDate - 1e-9, std::nan(""),
-                             std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
+  for (const DateTime bad :
+       {1e300, -1e300, 1e19, -1e19, kLastDay + 1, kNoDate - 1e-9, std::nan(""),
+        std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
     EXPECT_FALSE(IsDateTimeInRange(bad)) << bad;
     EXPECT_EQ(FormatDateTime(bad), "0000-00-00 00:00:00") << bad;
     EXPECT_EQ(DayOfWeek(bad), 0) << bad;
@@ -74,9 +75,9 @@ TEST(DateText, ParsesOneOrTwoDigitMonthsAndDays) {
 }
 
 TEST(DateText, RejectsDatesThatDoNotExist) {
-  for (const char* bad : {"2013-2-30", "2013-2-29", "1900-2-29", "2013-13-1", "2013-0-1", "2013-1-0",
-                          "0-1-1", "10000-1-1", "2013-1", "2013/1/1", "", "abc", "2013-1-1-1",
-                          "2013--1", "2013-001-01", "2013-1-1x", "-2013-1-1"}) {
+  for (const char* bad :
+       {"2013-2-30", "2013-2-29", "1900-2-29", "2013-13-1", "2013-0-1", "2013-1-0", "0-1-1", "10000-1-1",
+        "2013-1", "2013/1/1", "", "abc", "2013-1-1-1", "2013--1", "2013-001-01", "2013-1-1x", "-2013-1-1"}) {
     DateTime out;
     EXPECT_FALSE(TryStrToDate(bad, out)) << bad;
   }

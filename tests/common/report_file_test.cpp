@@ -42,7 +42,8 @@ TEST(ReportFile, AnameGbkCannotHoldIsAnErrorNamingTheCharacter) {
     EncodeReportLines({"姓名：张伟", "姓名：李😀"}, TextEncoding::GbkCrLf, "/tmp/r.txt");
     FAIL() << "no error";
   } catch (const FileWriteError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot write file \"/tmp/r.txt\". The character \"😀\" cannot be written in GBK");
+    EXPECT_EQ(std::string(e.what()),
+              "Cannot write file \"/tmp/r.txt\". The character \"😀\" cannot be written in GBK");
   }
   EXPECT_NO_THROW(EncodeReportLines({"姓名：李😀"}, TextEncoding::Utf8, "x"));
 }

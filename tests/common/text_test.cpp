@@ -8,7 +8,7 @@ namespace {
 TEST(GbkConversion, RoundTripsChineseAndAscii) {
   const std::string s = "癸巳(蛇年)八月十七 abc";
   const std::string gbk = ToGbk(s);
-  EXPECT_EQ(gbk.size(), 22u);  // eight Chinese characters, six ASCII ones
+  EXPECT_EQ(gbk.size(), 22u);                           // eight Chinese characters, six ASCII ones
   EXPECT_EQ(static_cast<unsigned char>(gbk[0]), 0xB9);  // 癸 is B9EF
   EXPECT_EQ(static_cast<unsigned char>(gbk[1]), 0xEF);
   EXPECT_EQ(FromGbk(gbk), s);
@@ -16,8 +16,10 @@ TEST(GbkConversion, RoundTripsChineseAndAscii) {
 
 TEST(GbkConversion, CharactersGbkCannotHoldBecomeQuestionMarks) {
   EXPECT_EQ(ToGbk("a😀b"), "a?b");
-  EXPECT_EQ(ToGbk("ㄱ"), "?");         // Hangul letter, not in GBK
-  EXPECT_EQ(ToGbk("a\xFF" "b"), "a?b");  // malformed UTF-8
+  EXPECT_EQ(ToGbk("ㄱ"), "?");  // Hangul letter, not in GBK
+  EXPECT_EQ(ToGbk("a\xFF"
+                  "b"),
+            "a?b");                                 // malformed UTF-8
   EXPECT_EQ(FromGbk(std::string("\xB9", 1)), "?");  // lead byte without a trail
   EXPECT_EQ(GbkWidth("a😀b"), 3u);
 }
@@ -47,11 +49,11 @@ TEST(GbkCopy, TakesTheHourNumberOfAnHourItem) {
 
 TEST(GbkCopy, NeverSplitsACharacter) {
   const std::string s = "甲子乙丑";
-  EXPECT_EQ(GbkCopy(s, 2, 2), "");      // the end of 甲 and the start of 子
-  EXPECT_EQ(GbkCopy(s, 2, 3), "子");    // 子 lies wholly inside
+  EXPECT_EQ(GbkCopy(s, 2, 2), "");    // the end of 甲 and the start of 子
+  EXPECT_EQ(GbkCopy(s, 2, 3), "子");  // 子 lies wholly inside
   EXPECT_EQ(GbkCopy(s, 3, 100), "子乙丑");
-  EXPECT_EQ(GbkCopy(s, 9, 2), "");      // past the end
-  EXPECT_EQ(GbkCopy(s, 0, 2), "");      // positions count from 1
+  EXPECT_EQ(GbkCopy(s, 9, 2), "");     // past the end
+  EXPECT_EQ(GbkCopy(s, 0, 2), "");     // positions count from 1
   EXPECT_EQ(GbkCopy(s, -5, 9), "甲");  // positions -5..3
   EXPECT_EQ(GbkCopy(s, 1, 0), "");
 }
@@ -90,12 +92,17 @@ TEST(TerminalSafe, EscapesControlsAndReplacesBrokenUtf8) {
   EXPECT_EQ(TerminalSafe("张伟\tAB\n"), "张伟\tAB\n");
   EXPECT_EQ(TerminalSafe("\x1b[31mX\x07\r\x7f"), "\\x1b[31mX\\x07\\x0d\\x7f");
   EXPECT_EQ(TerminalSafe(std::string("a\0b", 3)), "a\\x00b");
-  EXPECT_EQ(TerminalSafe("\xc2\x9b" "2J"), "\\u009b2J");  // the one-character CSI of C1
-  EXPECT_EQ(TerminalSafe("\xff\xfe" "A"), "\xef\xbf\xbd\xef\xbf\xbd" "A");
-  EXPECT_EQ(TerminalSafe("\xe5\xbc"), "\xef\xbf\xbd\xef\xbf\xbd");             // a character cut short
-  EXPECT_EQ(TerminalSafe("\xc0\xaf"), "\xef\xbf\xbd\xef\xbf\xbd");             // an overlong "/"
+  EXPECT_EQ(TerminalSafe("\xc2\x9b"
+                         "2J"),
+            "\\u009b2J");  // the one-character CSI of C1
+  EXPECT_EQ(TerminalSafe("\xff\xfe"
+                         "A"),
+            "\xef\xbf\xbd\xef\xbf\xbd"
+            "A");
+  EXPECT_EQ(TerminalSafe("\xe5\xbc"), "\xef\xbf\xbd\xef\xbf\xbd");                  // a character cut short
+  EXPECT_EQ(TerminalSafe("\xc0\xaf"), "\xef\xbf\xbd\xef\xbf\xbd");                  // an overlong "/"
   EXPECT_EQ(TerminalSafe("\xed\xa0\x80"), "\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd");  // a surrogate
-  EXPECT_EQ(TerminalSafe("\xf0\x9f\x98\x80"), "\xf0\x9f\x98\x80");            // beyond the BMP is fine
+  EXPECT_EQ(TerminalSafe("\xf0\x9f\x98\x80"), "\xf0\x9f\x98\x80");                  // beyond the BMP is fine
 }
 
 }  // namespace

@@ -75,7 +75,7 @@ TEST(Query, EveryFailureShowsWhenItOpens) {
   FixtureDir dir;
   Query q(Database::Main);
   q.SetSql("select 1");
-  EXPECT_THROW(q.Open(), DatabaseError);  // the file is absent
+  EXPECT_THROW(q.Open(), DatabaseError);                           // the file is absent
   EXPECT_FALSE(std::filesystem::exists(dir.File("KelFile.dll")));  // and is not created
   dir.WriteFile("KelFile.dll", "this is not a database file at all, just some text......");
   q.SetSql("select * from t");
@@ -125,9 +125,10 @@ TEST(Lookups, SecondFileLookupsMatchAndSwallowErrors) {
 
 TEST(Query, DateTimesOutOfRangeAreRefusedWhereTheyAreRead) {
   FixtureDir dir;
-  dir.WriteDatabase("KelFile.dll",
-                    "create table t (SJ datetime);"
-                    "insert into t values (1e300), (-1e300), (9e999), (2958466), (-693594), (41538.5), (-693593);");
+  dir.WriteDatabase(
+      "KelFile.dll",
+      "create table t (SJ datetime);"
+      "insert into t values (1e300), (-1e300), (9e999), (2958466), (-693594), (41538.5), (-693593);");
   Query q(Database::Main);
   for (const char* bad : {"1e300", "-1e300", "9e999", "2958466", "-693594"}) {
     q.SetSql(std::string("select SJ from t where SJ = ") + bad);
@@ -171,7 +172,8 @@ TEST(Lookups, TopicTextStripsTagsAndCancelsSilentlyOnErrors) {
                     "insert into ndeq values ('白羊座', '<P>丙</P>');"
                     "insert into aiqing values ('it''s', ' 一 ');");
   EXPECT_EQ(TopicText("金牛座 ", ConstellationTopic::EmotionalIntelligence), "甲乙");
-  EXPECT_EQ(TopicText("金牛座", ConstellationTopic::EmotionalIntelligence), "");  // the trailing blank is part of the title
+  EXPECT_EQ(TopicText("金牛座", ConstellationTopic::EmotionalIntelligence),
+            "");  // the trailing blank is part of the title
   EXPECT_EQ(TopicText("白羊座", ConstellationTopic::EmotionalIntelligence), "<P>丙</P>");
   EXPECT_EQ(TopicText("it's", ConstellationTopic::LoveAndStrength), "一");
   try {

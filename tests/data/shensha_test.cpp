@@ -31,7 +31,8 @@ std::string Filler(int count) {
 TEST(ShenshaFile, LinesAreReadFromGbkWithCrLf) {
   FixtureDir dir;
   dir.WriteFile("shensha/niangan.txt", text::ToGbk("天乙贵人 甲:丑\r\n\r\n驿马    甲:寅\r\n"));
-  EXPECT_EQ(LoadShenshaFile("niangan.txt"), (std::vector<std::string>{"天乙贵人 甲:丑", "", "驿马    甲:寅"}));
+  EXPECT_EQ(LoadShenshaFile("niangan.txt"),
+            (std::vector<std::string>{"天乙贵人 甲:丑", "", "驿马    甲:寅"}));
   dir.WriteFile("shensha/rigan.txt", text::ToGbk("华盖    甲:寅"));  // no break after the last line
   EXPECT_EQ(LoadShenshaFile("rigan.txt"), std::vector<std::string>{"华盖    甲:寅"});
   dir.WriteFile("shensha/yuezhi.txt", "");
@@ -53,7 +54,8 @@ TEST(ShenshaFile, AMissingFileRaisesTheFileErrorWithItsPathAndReason) {
     LoadShenshaFile("rigan.txt");
     FAIL() << "no error";
   } catch (const FileError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + dir.path() + "/shensha/rigan.txt\". Is a directory");
+    EXPECT_EQ(std::string(e.what()),
+              "Cannot open file \"" + dir.path() + "/shensha/rigan.txt\". Is a directory");
   }
 }
 
@@ -114,15 +116,17 @@ TEST(Shensha, TheQuotedRuleOfTianYi) {
 
 TEST(Shensha, NamesComeInFileOrderAndOncePerMatchingItem) {
   FixtureDir dir;
-  WriteRules(dir, "rigan.txt", {"驿马    甲:寅", "华盖    甲:寅", "禄神    乙:寅", "羊刃    甲:寅,甲丙:子寅"});
+  WriteRules(dir, "rigan.txt",
+             {"驿马    甲:寅", "华盖    甲:寅", "禄神    乙:寅", "羊刃    甲:寅,甲丙:子寅"});
   EXPECT_EQ(ShenshaRigan("甲", "寅"), "驿马 华盖 羊刃 羊刃");
   EXPECT_EQ(ShenshaRigan("丙", "寅"), "羊刃");
 }
 
 TEST(Shensha, OnlyTheFirstTwentyOneItemsAreRead) {
   FixtureDir dir;
-  WriteRules(dir, "niangan.txt",
-             {"第二十一 " + Filler(20) + ",甲:丑," + Filler(4), "第二十二 " + Filler(21) + ",甲:丑," + Filler(3)});
+  WriteRules(
+      dir, "niangan.txt",
+      {"第二十一 " + Filler(20) + ",甲:丑," + Filler(4), "第二十二 " + Filler(21) + ",甲:丑," + Filler(3)});
   EXPECT_EQ(ShenshaNiangan("甲", "丑"), "第二十一");
 }
 
@@ -184,8 +188,10 @@ TEST(Shensha, TheLinesTheYearAndDayBranchRulesRead) {
   for (int i = 0; i < 16; ++i) nianzhi.push_back("第" + std::to_string(i) + "行  子:午");
   WriteRules(dir, "nianzhi.txt", nianzhi);
   // Lines 0..13, line 2 only forward, line 3 only backward.
-  EXPECT_EQ(ShenshaNianzhi("子", "午", LuckDirection::Forward), "第0行 第1行 第2行 第4行 第5行 第6行 第7行 第8行 第9行 第10行 第11行 第12行 第13行");
-  EXPECT_EQ(ShenshaNianzhi("子", "午", LuckDirection::Backward), "第0行 第1行 第3行 第4行 第5行 第6行 第7行 第8行 第9行 第10行 第11行 第12行 第13行");
+  EXPECT_EQ(ShenshaNianzhi("子", "午", LuckDirection::Forward),
+            "第0行 第1行 第2行 第4行 第5行 第6行 第7行 第8行 第9行 第10行 第11行 第12行 第13行");
+  EXPECT_EQ(ShenshaNianzhi("子", "午", LuckDirection::Backward),
+            "第0行 第1行 第3行 第4行 第5行 第6行 第7行 第8行 第9行 第10行 第11行 第12行 第13行");
 
   std::vector<std::string> rizhi;
   for (int i = 0; i < 9; ++i) rizhi.push_back("第" + std::to_string(i) + "行  子:午");
@@ -195,8 +201,9 @@ TEST(Shensha, TheLinesTheYearAndDayBranchRulesRead) {
 
 TEST(Shensha, DayPillarRulesTestPillarsOnTheirFirstFiveLines) {
   FixtureDir dir;
-  WriteRules(dir, "rizhu.txt", {"零号    甲子:", "一号    乙丑:丙寅", "", "", "", "五号    子:", "六号    子:丙寅",
-                                "七号    甲子:丙寅"});
+  WriteRules(dir, "rizhu.txt",
+             {"零号    甲子:", "一号    乙丑:丙寅", "", "", "", "五号    子:", "六号    子:丙寅",
+              "七号    甲子:丙寅"});
   // Lines 0..4: the pillar in the key; an empty value matches on the key alone.
   EXPECT_EQ(ShenshaRizhu("甲子", "丁卯"), "零号");
   EXPECT_EQ(ShenshaRizhu("乙丑", "丙寅"), "一号");
@@ -235,7 +242,8 @@ TEST(Shensha, PillarLinesJoinTheSevenResults) {
   // An empty result leaves two blanks in a row; the day-and-hour result
   // stands on the first three lines.
   EXPECT_EQ(PillarShenshaLine(PillarPosition::Year, pillars, LuckDirection::Forward), "年柱：年干      日时");
-  EXPECT_EQ(PillarShenshaLine(PillarPosition::Month, pillars, LuckDirection::Forward), "月柱：年支 吊客   披麻  日时");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Month, pillars, LuckDirection::Forward),
+            "月柱：年支 吊客   披麻  日时");
   EXPECT_EQ(PillarShenshaLine(PillarPosition::Day, pillars, LuckDirection::Forward), "日柱：日干  日柱 日时");
   EXPECT_EQ(PillarShenshaLine(PillarPosition::Hour, pillars, LuckDirection::Forward), "时柱：月支  日支");
 }
@@ -248,9 +256,13 @@ class ShippedRules : public ::testing::Test {
 };
 
 TEST_F(ShippedRules, AreGbkWithCrLfAndTheirFixedLineCounts) {
-  for (const auto& [name, lines] : std::vector<std::pair<std::string, std::size_t>>{
-           {"niangan.txt", 4}, {"nianzhi.txt", 14}, {"yuezhi.txt", 3}, {"rigan.txt", 9},
-           {"rizhi.txt", 7}, {"rizhu.txt", 8}, {"rizhus.txt", 2}}) {
+  for (const auto& [name, lines] : std::vector<std::pair<std::string, std::size_t>>{{"niangan.txt", 4},
+                                                                                    {"nianzhi.txt", 14},
+                                                                                    {"yuezhi.txt", 3},
+                                                                                    {"rigan.txt", 9},
+                                                                                    {"rizhi.txt", 7},
+                                                                                    {"rizhu.txt", 8},
+                                                                                    {"rizhus.txt", 2}}) {
     SCOPED_TRACE(name);
     const auto loaded = LoadShenshaFile(name);
     EXPECT_EQ(loaded.size(), lines);
@@ -311,11 +323,14 @@ TEST_F(ShippedRules, TheFourLinesOfAWellKnownChart) {
   // 卯 is its own 将星 (亥卯未) and the 咸池 of the day branch 午.
   EXPECT_EQ(PillarShenshaLine(PillarPosition::Year, pillars, LuckDirection::Backward), "年柱：将星   咸池");
   // 子: 天乙 of 己; 咸池, 红鸾 and 勾绞 of 卯; 灾煞 of 午; void in the 甲寅 decade of 戊午.
-  EXPECT_EQ(PillarShenshaLine(PillarPosition::Month, pillars, LuckDirection::Backward), "月柱：天乙贵人 咸池 红鸾 勾绞煞   灾煞 空亡");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Month, pillars, LuckDirection::Backward),
+            "月柱：天乙贵人 咸池 红鸾 勾绞煞   灾煞 空亡");
   // 午: 天喜 and 勾绞 of 卯, three after it (丧门); 羊刃 of 戊; 将星 of 午; 戊午 is a 孤鸾 day.
-  EXPECT_EQ(PillarShenshaLine(PillarPosition::Day, pillars, LuckDirection::Backward), "日柱：天喜 勾绞煞 丧门  羊刃 将星 孤鸾煞");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Day, pillars, LuckDirection::Backward),
+            "日柱：天喜 勾绞煞 丧门  羊刃 将星 孤鸾煞");
   // 壬 is the 月德 stem of a 子 month.
-  EXPECT_EQ(PillarShenshaLine(PillarPosition::Hour, pillars, LuckDirection::Backward), "时柱：天乙贵人 咸池 红鸾 勾绞煞 月德贵人  灾煞 空亡");
+  EXPECT_EQ(PillarShenshaLine(PillarPosition::Hour, pillars, LuckDirection::Backward),
+            "时柱：天乙贵人 咸池 红鸾 勾绞煞 月德贵人  灾煞 空亡");
 }
 
 }  // namespace

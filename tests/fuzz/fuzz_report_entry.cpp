@@ -34,8 +34,9 @@ std::vector<std::string> Fields(const std::uint8_t* data, std::size_t size, std:
 vantrel::PersonEntry Person(const std::vector<std::string>& f, std::size_t at) {
   vantrel::PersonEntry e;
   e.name = f[at];
-  e.calendar = !f[at + 1].empty() && static_cast<unsigned char>(f[at + 1][0]) % 2 ? vantrel::CalendarKind::Lunar
-                                                                                : vantrel::CalendarKind::Solar;
+  e.calendar = !f[at + 1].empty() && static_cast<unsigned char>(f[at + 1][0]) % 2
+                   ? vantrel::CalendarKind::Lunar
+                   : vantrel::CalendarKind::Solar;
   e.year = f[at + 2];
   e.month = f[at + 3];
   e.day = f[at + 4];

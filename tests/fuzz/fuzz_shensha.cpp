@@ -48,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string stem(StemNames[b % 10]);
     try {
       if (file == "niangan.txt") ShenshaNiangan(stem, branch);
-      if (file == "nianzhi.txt") ShenshaNianzhi(branch, "戌", b % 2 ? LuckDirection::Backward : LuckDirection::Forward);
+      if (file == "nianzhi.txt")
+        ShenshaNianzhi(branch, "戌", b % 2 ? LuckDirection::Backward : LuckDirection::Forward);
       if (file == "yuezhi.txt") ShenshaYuezhi(branch, stem, "卯");
       if (file == "rigan.txt") ShenshaRigan(stem, branch);
       if (file == "rizhi.txt") ShenshaRizhi(branch, "寅");

@@ -10,8 +10,8 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -42,8 +42,8 @@ struct Column {
 };
 
 struct File {
-  std::string name;            // "KelFile.dll"
-  std::string bytes;           // the small base copy
+  std::string name;             // "KelFile.dll"
+  std::string bytes;            // the small base copy
   std::vector<Column> columns;  // every column of every table
 };
 
@@ -80,7 +80,8 @@ File BuildBase(const std::string& dir, const std::string& name, const std::array
     if (t.index) Exec(db, t.index);
     Exec(db, std::string("insert into main.") + t.name + " select * from real." + t.name + RowFilter(t.name));
     sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(db, (std::string("pragma main.table_info(") + t.name + ")").c_str(), -1, &stmt, nullptr);
+    sqlite3_prepare_v2(db, (std::string("pragma main.table_info(") + t.name + ")").c_str(), -1, &stmt,
+                       nullptr);
     while (sqlite3_step(stmt) == SQLITE_ROW) {
       file.columns.push_back({t.name, reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1))});
     }
@@ -155,7 +156,8 @@ void BindValue(sqlite3_stmt* stmt, std::uint8_t kind, Input& in) {
       break;
     }
     case 3:
-      sqlite3_bind_text(stmt, 1, raw.data(), static_cast<int>(raw.find('\0') == std::string::npos ? 8 : raw.find('\0')),
+      sqlite3_bind_text(stmt, 1, raw.data(),
+                        static_cast<int>(raw.find('\0') == std::string::npos ? 8 : raw.find('\0')),
                         SQLITE_TRANSIENT);
       break;
     case 4:
@@ -179,7 +181,8 @@ void WriteTampered(const Setup& setup, Input& in) {
       const std::uint8_t rows = in.Byte();
       std::string sql = "update \"" + c.table + "\" set \"" + c.name + "\" = ?";
       if (rows & 0x80) {
-        sql += " where rowid = (select rowid from \"" + c.table + "\" limit 1 offset " + std::to_string(rows & 0x7f) + ")";
+        sql += " where rowid = (select rowid from \"" + c.table + "\" limit 1 offset " +
+               std::to_string(rows & 0x7f) + ")";
       }
       const std::uint8_t kind = in.Byte();
       sqlite3_stmt* stmt = nullptr;

@@ -14,10 +14,41 @@ namespace vantrel {
 namespace {
 
 // Texts a user can type into an editable list or a name edit.
-const std::vector<std::string> kTypedTexts = {
-    "", " ", "\t", "abc", "-1", "-5", "0", "1899", "1900", "2101", "9999", "12345678901234567890", "24",
-    "60", "13", "32", "30", "29", "2013-2-30", "子 24", "子 -1", "子", "子 ", "子 abc", "１９８０", "'",
-    "' or '1'='1", "'; drop table mg; --", "\x01\x02\x7f", "😀", "ㄱ한", "\r\n", "1e3", "+7", "007"};
+const std::vector<std::string> kTypedTexts = {"",
+                                              " ",
+                                              "\t",
+                                              "abc",
+                                              "-1",
+                                              "-5",
+                                              "0",
+                                              "1899",
+                                              "1900",
+                                              "2101",
+                                              "9999",
+                                              "12345678901234567890",
+                                              "24",
+                                              "60",
+                                              "13",
+                                              "32",
+                                              "30",
+                                              "29",
+                                              "2013-2-30",
+                                              "子 24",
+                                              "子 -1",
+                                              "子",
+                                              "子 ",
+                                              "子 abc",
+                                              "１９８０",
+                                              "'",
+                                              "' or '1'='1",
+                                              "'; drop table mg; --",
+                                              "\x01\x02\x7f",
+                                              "😀",
+                                              "ㄱ한",
+                                              "\r\n",
+                                              "1e3",
+                                              "+7",
+                                              "007"};
 
 enum class Outcome { Completed, Notice, Error, Cancelled };
 
@@ -59,9 +90,9 @@ PersonEntry Valid(const char* name) {
 }
 
 using Field = std::string PersonEntry::*;
-const std::pair<Field, const char*> kFields[] = {{&PersonEntry::name, "name"},   {&PersonEntry::year, "year"},
-                                                 {&PersonEntry::month, "month"}, {&PersonEntry::day, "day"},
-                                                 {&PersonEntry::hour, "hour"},   {&PersonEntry::minute, "minute"}};
+const std::pair<Field, const char*> kFields[] = {
+    {&PersonEntry::name, "name"}, {&PersonEntry::year, "year"}, {&PersonEntry::month, "month"},
+    {&PersonEntry::day, "day"},   {&PersonEntry::hour, "hour"}, {&PersonEntry::minute, "minute"}};
 
 // The man's row: whatever is typed, the pane is either untouched or holds a
 // report that starts with his heading, and only the program's own messages
@@ -124,7 +155,8 @@ TEST(BadInput, TheMansFieldsGiveTheirMessagesOrErrors) {
       {&PersonEntry::year, "2101", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
       {&PersonEntry::year, "9999", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
       {&PersonEntry::year, "1900", 1, Outcome::Notice, "请检查输入数据是否出错！", true},
-      {&PersonEntry::day, "30", 1, Outcome::Notice, "请检查输入数据是否出错！", true},  // lunar 1985-6 has 29 days
+      {&PersonEntry::day, "30", 1, Outcome::Notice, "请检查输入数据是否出错！",
+       true},  // lunar 1985-6 has 29 days
       // The hour and minute are read after his heading lines.
       {&PersonEntry::hour, "子 24", 0, Outcome::Error, "", false},
       {&PersonEntry::hour, "子 -1", 0, Outcome::Error, "", false},
@@ -151,7 +183,10 @@ TEST(BadInput, TheMansFieldsGiveTheirMessagesOrErrors) {
 }
 
 TEST(BadInput, NamesOfEveryKindAreShownAsTyped) {
-  for (const std::string name : {"😀", "ㄱ한", "a\x01" "b", "O'Brien", "'; drop table mg; --"}) {
+  for (const std::string name : {"😀", "ㄱ한",
+                                 "a\x01"
+                                 "b",
+                                 "O'Brien", "'; drop table mg; --"}) {
     MarriageEntry entry{Valid(""), Valid("李四")};
     entry.man.name = name;
     const MarriageResult r = RunCouple(entry);

@@ -97,10 +97,11 @@ TEST(ChartReport, TheConstellationVariantCastsNoChart) {
 }
 
 TEST(ChartReport, ChecksShowTheirMessageAndTouchNothing) {
-  const std::pair<std::string PersonEntry::*, const char*> fields[] = {{&PersonEntry::year, "请选择出生年!"},
-                                                                      {&PersonEntry::month, "请选择出生月!"},
-                                                                      {&PersonEntry::day, "请选择出生日!"},
-                                                                      {&PersonEntry::hour, "请选择出生小时!"}};
+  const std::pair<std::string PersonEntry::*, const char*> fields[] = {
+      {&PersonEntry::year, "请选择出生年!"},
+      {&PersonEntry::month, "请选择出生月!"},
+      {&PersonEntry::day, "请选择出生日!"},
+      {&PersonEntry::hour, "请选择出生小时!"}};
   for (const auto& [field, message] : fields) {
     ChartRun run;
     run.visible.Add("before");

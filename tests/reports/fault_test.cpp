@@ -170,8 +170,8 @@ TEST(Faults, AMissingTableOrColumn) {
 }
 
 TEST(Faults, RuleFilesAbsentEmptyUnreadableOrGarbage) {
-  for (const char* file : {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt", "rizhu.txt",
-                           "rizhus.txt"}) {
+  for (const char* file :
+       {"niangan.txt", "nianzhi.txt", "yuezhi.txt", "rigan.txt", "rizhi.txt", "rizhu.txt", "rizhus.txt"}) {
     FixtureDir dir;
     dir.CopyBuiltData();
     const std::string path = dir.File(std::string("shensha/") + file);

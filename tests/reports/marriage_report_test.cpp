@@ -43,7 +43,8 @@ struct MarriageRun {
   EntryFocus focused = EntryFocus::None;
 
   void Go(const MarriageEntry& entry) {
-    RunMarriageReport(entry, panes, notifier, zodiac, [this](EntryFocus f) { focused = f; }, 2024);
+    RunMarriageReport(
+        entry, panes, notifier, zodiac, [this](EntryFocus f) { focused = f; }, 2024);
   }
   int IndexOf(const std::string& line, int from = 0) const {
     const auto& lines = report.lines();
@@ -241,9 +242,9 @@ TEST(MarriageReport, DatesThatDoNotConvertStopTheRun) {
   {
     // A lunar date that does not exist, and a solar date before the lunar
     // calendar begins: the notice, pane unchanged.
-    for (const PersonEntry& bad : {Person("甲", "2013", "2", "30", "子 0", "0", 1),
-                                   Person("甲", "1900", "1", "1", "子 0", "0", 1),
-                                   Person("甲", "1900", "1", "30", "子 0", "0")}) {
+    for (const PersonEntry& bad :
+         {Person("甲", "2013", "2", "30", "子 0", "0", 1), Person("甲", "1900", "1", "1", "子 0", "0", 1),
+          Person("甲", "1900", "1", "30", "子 0", "0")}) {
       MarriageRun run;
       run.report.Add("previous report");
       MarriageEntry e = Couple();
@@ -281,8 +282,8 @@ TEST(MarriageReport, AMissingRuleFileStopsTheRunWithTheFileError) {
     run.Go(Couple());
     FAIL();
   } catch (const FileError& e) {
-    EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + dir.File("shensha/rizhu.txt") +
-                                         "\". No such file or directory");
+    EXPECT_EQ(std::string(e.what()),
+              "Cannot open file \"" + dir.File("shensha/rizhu.txt") + "\". No such file or directory");
   }
   EXPECT_GT(run.report.LineCount(), 20);  // the man's chart block stays
 }

@@ -41,8 +41,8 @@ std::string ChartLookupTablesSql() {
       "create table Shishen (jiazi text, ShiShen text);";
   for (int self = 0; self < 10; ++self) {
     for (int other = 0; other < 10; ++other) {
-      sql += "insert into Shishen values ('" + std::string(StemNames[self]) + std::string(StemNames[other]) + "', '" +
-             TenGod(self, other) + "');";
+      sql += "insert into Shishen values ('" + std::string(StemNames[self]) + std::string(StemNames[other]) +
+             "', '" + TenGod(self, other) + "');";
     }
   }
   sql += "create table jiazi (jiazi text, layin text);";

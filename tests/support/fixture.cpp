@@ -37,7 +37,8 @@ void FixtureDir::CopyBuiltData() const {
   for (const char* name : {"KelFile.dll", "Tgcode.dll"}) {
     fs::copy_file(from / name, File(name), fs::copy_options::overwrite_existing);
   }
-  fs::copy(from / "shensha", File("shensha"), fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  fs::copy(from / "shensha", File("shensha"),
+           fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
 void FixtureDir::Execute(const std::string& name, const std::string& sql) const {

@@ -120,10 +120,10 @@ TEST(AlmanacPillarTexts, TheTablesKeepTheirTraditionalShape) {
     ++count;
   }
   runs += last + std::to_string(count);
-  EXPECT_EQ(
-      runs,
-      "外东南6 外正南5 外西南6 外正西5 外西北6 外正北5 房内北5 房内中2 房内南3 房内西1 房内东4 房内中1 外东北6 "
-      "外正东5");
+  EXPECT_EQ(runs,
+            "外东南6 外正南5 外西南6 外正西5 外西北6 外正北5 房内北5 房内中2 房内南3 房内西1 房内东4 房内中1 "
+            "外东北6 "
+            "外正东5");
 }
 
 TEST(AlmanacOfficers, CountFromTheMonthBranch) {
@@ -358,7 +358,7 @@ TEST(AlmanacSpirits, SpiritsOfTheOfficers) {
 
 TEST(AlmanacSpirits, MoreMonthSpirits) {
   ExpectSpirits({
-      {"六仪", "寅甲辰 卯乙卯 丑乙巳", "寅甲戌"},           // 正月起辰, backward
+      {"六仪", "寅甲辰 卯乙卯 丑乙巳", "寅甲戌"},         // 正月起辰, backward
       {"九空", "寅甲辰 卯乙丑 辰甲戌 巳乙未", "寅乙丑"},  // backward through the 季 branches
       {"九坎", "寅甲辰 午乙卯 戌甲寅 丑乙巳", "午甲辰"},  // 正辰, 五卯, 九寅, each backward
       {"天仓", "寅甲寅 卯乙丑 丑乙卯", "寅乙卯"},

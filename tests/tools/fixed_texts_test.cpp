@@ -18,9 +18,11 @@ std::vector<std::string> Lines(const std::string& name) {
 TEST(FixedTexts, TheIntroductionHasTenLinesInTwoParagraphs) {
   const std::vector<std::string> lines = Lines("encyclopedia_intro.txt");
   ASSERT_EQ(lines.size(), 10u);
-  EXPECT_EQ(lines[0],
-            "    婚姻和睦是家庭幸福的基础，也是社会稳定的因素之一，人生旅途数十载，如果家庭幸福，犹如转眼之间，倘");
-  EXPECT_EQ(lines[4].rfind("    八字合婚免是指婚前男女双方交换庚帖，以卜八字是否相配，谓之【八字合婚】。", 0), 0u);
+  EXPECT_EQ(
+      lines[0],
+      "    婚姻和睦是家庭幸福的基础，也是社会稳定的因素之一，人生旅途数十载，如果家庭幸福，犹如转眼之间，倘");
+  EXPECT_EQ(lines[4].rfind("    八字合婚免是指婚前男女双方交换庚帖，以卜八字是否相配，谓之【八字合婚】。", 0),
+            0u);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const bool opensParagraph = i == 0 || i == 4;
     EXPECT_EQ(lines[i].rfind("    ", 0) == 0, opensParagraph) << "line " << i + 1;

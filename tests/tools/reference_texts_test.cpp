@@ -12,7 +12,9 @@
 namespace vantrel {
 namespace {
 
-std::string Path(const std::string& name) { return std::string(VANTREL_SOURCE_DIR) + "/resources/texts/" + name; }
+std::string Path(const std::string& name) {
+  return std::string(VANTREL_SOURCE_DIR) + "/resources/texts/" + name;
+}
 
 tools::ResourceTable Table(const std::string& name) { return tools::ReadResourceTable(Path(name)); }
 
@@ -50,7 +52,8 @@ TEST(ReferenceTexts, TheBoyGirlChartIsTheFilesGrid) {
   ASSERT_EQ(grid.rows.size(), static_cast<std::size_t>(kBoyGirlLastAge - kBoyGirlFirstAge + 1));
   for (const auto& row : grid.rows) {
     for (int month = 1; month <= 12; ++month) {
-      EXPECT_EQ(BoyGirlCell(std::stoi(row[0]), month), row[static_cast<std::size_t>(month)]) << row[0] << " " << month;
+      EXPECT_EQ(BoyGirlCell(std::stoi(row[0]), month), row[static_cast<std::size_t>(month)])
+          << row[0] << " " << month;
     }
   }
   const std::vector<tools::TextBlock> notes = Blocks("boy_girl_chart.txt");

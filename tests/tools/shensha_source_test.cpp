@@ -1,6 +1,6 @@
-#include "tools/shensha/rule_source.h"
-
 #include <gtest/gtest.h>
+
+#include "tools/shensha/rule_source.h"
 
 namespace vantrel::tools {
 namespace {
@@ -23,7 +23,7 @@ TEST(ShenshaSource, DropsTheTopCommentBlockAndWritesGbkWithCrLf) {
 TEST(ShenshaSource, RejectsLinesTheReaderWouldMisread) {
   // The name field is five characters: a name of one to four, then blanks.
   EXPECT_NO_THROW(RuleFileFromSource("驿马   申子辰:寅\n", "x.txt"));
-  EXPECT_THROW(RuleFileFromSource("驿马  申子辰:寅\n", "x.txt"), std::runtime_error);  // a field of four
+  EXPECT_THROW(RuleFileFromSource("驿马  申子辰:寅\n", "x.txt"), std::runtime_error);   // a field of four
   EXPECT_THROW(RuleFileFromSource("天罗地网煞 辰:巳\n", "x.txt"), std::runtime_error);  // five-character name
   EXPECT_THROW(RuleFileFromSource("驿 马   申子辰:寅\n", "x.txt"), std::runtime_error);
   EXPECT_THROW(RuleFileFromSource("     申子辰:寅\n", "x.txt"), std::runtime_error);

@@ -37,15 +37,18 @@ void ExpectRefused(std::string_view kind, const std::vector<Source>& sources, co
 
 TEST(TextsGenerator, CompilesEveryResourceFile) {
   const std::string table = GenerateTexts("number-table", {Resource("number_table.tsv")});
-  EXPECT_NE(table.find("{\"大展鸿图，信用得固，名利双收，可获成功\", \"吉\", 1},  // 0\n"), std::string::npos);
+  EXPECT_NE(table.find("{\"大展鸿图，信用得固，名利双收，可获成功\", \"吉\", 1},  // 0\n"),
+            std::string::npos);
   EXPECT_NE(table.find("static_assert(kNumberTableRows == 81);"), std::string::npos);
   EXPECT_NO_THROW(GenerateTexts("number-types", {Resource("number_types.tsv")}));
   EXPECT_NO_THROW(GenerateTexts("letter-phrases", {Resource("letter_phrases.tsv")}));
   // A trailing blank of a glossary line survives into the literal.
-  EXPECT_NE(GenerateTexts("glossary", {Resource("almanac_glossary.txt")}).find("\"嫁娶 ：男娶女嫁，举行结婚大典的吉日 \","),
+  EXPECT_NE(GenerateTexts("glossary", {Resource("almanac_glossary.txt")})
+                .find("\"嫁娶 ：男娶女嫁，举行结婚大典的吉日 \","),
             std::string::npos);
   EXPECT_NO_THROW(GenerateTexts("folk-omens", {Resource("folk_omens.txt")}));
-  const std::string chart = GenerateTexts("boy-girl", {Resource("boy_girl_chart.tsv"), Resource("boy_girl_chart.txt")});
+  const std::string chart =
+      GenerateTexts("boy-girl", {Resource("boy_girl_chart.tsv"), Resource("boy_girl_chart.txt")});
   EXPECT_NE(chart.find("\"女男女男男男男男男男男男\",  // 18\n"), std::string::npos);
 }
 
@@ -60,7 +63,8 @@ TEST(TextsGenerator, RefusesIncompleteTables) {
 
   const Source letters = Resource("letter_phrases.tsv");
   ExpectRefused("letter-phrases", {Damaged(letters, "\nq\t", "\nQ\t")}, "unknown letter 'Q'");
-  ExpectRefused("letter-phrases", {Damaged(letters, "\nz\t老实，想问题容易兜圈子\n", "\n")}, "missing (25 of 26");
+  ExpectRefused("letter-phrases", {Damaged(letters, "\nz\t老实，想问题容易兜圈子\n", "\n")},
+                "missing (25 of 26");
 
   const Source types = Resource("number_types.tsv");
   ExpectRefused("number-types", {Damaged(types, "\n9\t", "\n0\t")}, "unknown type '0'");
@@ -75,7 +79,8 @@ TEST(TextsGenerator, RefusesMisshapenEntries) {
   const Source table = Resource("number_table.tsv");
   ExpectRefused("number-table", {Damaged(table, "\t吉带凶\t", "\t吉凶\t")}, "luck '吉凶'");
   ExpectRefused("number-table", {Damaged(table, "\t凶\t2\n", "\t凶\t10\n")}, "type '10' is not 1..9");
-  ExpectRefused("number-table", {Damaged(table, "\t大展鸿图，信用得固，名利双收，可获成功\t", "\t\t")}, "number 0 verdict is empty");
+  ExpectRefused("number-table", {Damaged(table, "\t大展鸿图，信用得固，名利双收，可获成功\t", "\t\t")},
+                "number 0 verdict is empty");
   ExpectRefused("number-table", {Damaged(table, "可获成功", "可获\\n成功")}, "control character");
   ExpectRefused("number-table", {Damaged(table, "number\tverdict", "number\tphrase")}, "columns must be");
   ExpectRefused("number-table", {Damaged(table, "大展", "\xb4\xf3")}, "not UTF-8");
@@ -91,7 +96,8 @@ TEST(TextsGenerator, RefusesMisshapenEntries) {
 
 TEST(TextsGenerator, RefusesIncompleteBlockFiles) {
   const Source glossary = Resource("almanac_glossary.txt");
-  ExpectRefused("glossary", {Cut(glossary, glossary.content.find('\n', glossary.content.size() / 2) + 1)}, "no [end]");
+  ExpectRefused("glossary", {Cut(glossary, glossary.content.find('\n', glossary.content.size() / 2) + 1)},
+                "no [end]");
   ExpectRefused("glossary", {Damaged(glossary, "[end]", "")}, "no [end]");
   ExpectRefused("glossary", {Damaged(glossary, "[glossary]", "[glosary]")}, "blocks must be [glossary]");
 
@@ -102,7 +108,8 @@ TEST(TextsGenerator, RefusesIncompleteBlockFiles) {
                 "blocks must be [page 0][page 1]");
 
   const Source notes = Resource("boy_girl_chart.txt");
-  ExpectRefused("boy-girl", {Resource("boy_girl_chart.tsv"), Damaged(notes, "[note]\n", "[note]\n|second|\n")},
+  ExpectRefused("boy-girl",
+                {Resource("boy_girl_chart.tsv"), Damaged(notes, "[note]\n", "[note]\n|second|\n")},
                 "[note] must hold exactly one line");
 }
 

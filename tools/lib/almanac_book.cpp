@@ -182,8 +182,9 @@ DeedSet AllBut(std::string_view words) {
 
 // The great 凶神 of the three sha and the punishment forbid all but these.
 DeedSet ShaForbids() {
-  return AllBut(std::string(kMercies) + " 入学 沐浴 扫舍宇 平治道涂 伐木 捕捉 畋猎 取鱼 袭爵受封 上表章 会亲友 "
-                                        "陈词讼 远回 苫盖 针刺 乘船渡水 修筑园圃 安神 修祠宇");
+  return AllBut(std::string(kMercies) +
+                " 入学 沐浴 扫舍宇 平治道涂 伐木 捕捉 畋猎 取鱼 袭爵受封 上表章 会亲友 "
+                "陈词讼 远回 苫盖 针刺 乘船渡水 修筑园圃 安神 修祠宇");
 }
 
 Spirit Good(std::string_view name, Predicate p, std::string_view favours, unsigned virtue = 0) {
@@ -213,7 +214,8 @@ Spirit Bad(std::string_view name, Predicate p, std::string_view forbids, unsigne
 
 // A great 凶神 with the cases the book distinguishes by month; `allBut` when
 // it forbids all but a few things ("止不忌 ...").
-Spirit Great(std::string_view name, Predicate p, DeedSet forbids, std::vector<Case> cases, bool allBut = true) {
+Spirit Great(std::string_view name, Predicate p, DeedSet forbids, std::vector<Case> cases,
+             bool allBut = true) {
   Spirit s = Bad(name, std::move(p), forbids);
   s.cases = std::move(cases);
   s.allBut = allBut;
@@ -240,8 +242,7 @@ std::vector<Spirit> BuildSpirits() {
   const DeedSet sha = ShaForbids();
   // The officers 平 and 收 forbid what the sha forbid, less the small works
   // of the house (平) and the gathering in (收).
-  const DeedSet pingForbids =
-      sha & ~DeedsOf("整容剃头 整手足甲 安碓硙 补垣塞穴 修饰垣墙 破屋坏垣 伐木");
+  const DeedSet pingForbids = sha & ~DeedsOf("整容剃头 整手足甲 安碓硙 补垣塞穴 修饰垣墙 破屋坏垣 伐木");
   const DeedSet shouForbids =
       sha & ~DeedsOf("整容剃头 整手足甲 进人口 修仓库 纳财 安碓硙 补垣塞穴 修饰垣墙 破屋坏垣 栽种 牧养 纳畜");
   // 月破 spares healing and pulling down; 四废 the small works of the body and the house.
@@ -286,7 +287,8 @@ std::vector<Spirit> BuildSpirits() {
   // 时德: 春午 夏辰 秋子 冬寅.
   s.push_back(Good("时德", BySeason("午 辰 子 寅"), kEngendered, kShiDe));
   // 天恩: 甲子至戊辰, 己卯至癸未, 己酉至癸丑 (fifteen days).
-  s.push_back(Good("天恩", OnPillars("甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 己酉 庚戌 辛亥 壬子 癸丑"),
+  s.push_back(Good("天恩",
+                   OnPillars("甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 己酉 庚戌 辛亥 壬子 癸丑"),
                    "覃恩 肆赦 施恩惠 恤孤惸 布政事 行惠爱 雪冤枉 缓刑狱 庆赐 赏贺 宴会"));
   // 月空: 寅午戌月壬, 亥卯未月庚, 申子辰月丙, 巳酉丑月甲.
   s.push_back(Good("月空", ByMonth("壬 庚 丙 甲 壬 庚 丙 甲 壬 庚 丙 甲"), "上表章"));
@@ -294,8 +296,10 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Good("母仓", BySeason("亥子 寅卯 辰戌丑未 申酉"), "纳财 栽种 牧养 纳畜"));
   // 阳德: 正月戌, forward through the yang branches; 阴德: 正月酉, backward
   // through the yin branches.
-  s.push_back(Good("阳德", ByMonth("戌 子 寅 辰 午 申 戌 子 寅 辰 午 申"), "施恩惠 恤孤惸 行惠爱 雪冤枉 缓刑狱"));
-  s.push_back(Good("阴德", ByMonth("酉 未 巳 卯 丑 亥 酉 未 巳 卯 丑 亥"), "施恩惠 恤孤惸 行惠爱 雪冤枉 缓刑狱"));
+  s.push_back(
+      Good("阳德", ByMonth("戌 子 寅 辰 午 申 戌 子 寅 辰 午 申"), "施恩惠 恤孤惸 行惠爱 雪冤枉 缓刑狱"));
+  s.push_back(
+      Good("阴德", ByMonth("酉 未 巳 卯 丑 亥 酉 未 巳 卯 丑 亥"), "施恩惠 恤孤惸 行惠爱 雪冤枉 缓刑狱"));
   // 王日 官日 守日 相日 民日: the five days of the season. 守日 is the
   // season's 胎: 春酉 夏子 秋卯 冬午.
   s.push_back(Good("王日", BySeason("寅 巳 申 亥"),
@@ -312,7 +316,8 @@ std::vector<Spirit> BuildSpirits() {
                    "经络 酝酿 立券 交易 纳财 安碓硙 纳畜",
                    kSanHe));
   // 临日: 正午 二亥 三申 四丑 五戌 六卯 七子 八巳 九寅 十未 十一辰 十二酉.
-  s.push_back(Good("临日", ByMonth("午 亥 申 丑 戌 卯 子 巳 寅 未 辰 酉"), "上册进表章 上官赴任 临政亲民 陈词讼"));
+  s.push_back(
+      Good("临日", ByMonth("午 亥 申 丑 戌 卯 子 巳 寅 未 辰 酉"), "上册进表章 上官赴任 临政亲民 陈词讼"));
   // 驿马: the branch that clashes the first of the month's triad:
   // 寅午戌月申, 亥卯未月巳, 申子辰月寅, 巳酉丑月亥. 天后 lies with it.
   s.push_back(Good("驿马", ByMonth("申 巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥"), "行幸 遣使 般移"));
@@ -323,11 +328,12 @@ std::vector<Spirit> BuildSpirits() {
   // 除 with 吉期 (the branch after the month's), 满 with 天巫 and 福德 (two
   // after), 平, 定 with 时阴 (four after), 执, 破, 危, 成, 收, 开 with 时阳 and
   // 生气 (two before), 闭.
-  s.push_back(Hidden(Good("建日", OnOfficer(0), "施恩封拜 诏命公卿 招贤 举正直 行幸 遣使 上官赴任 临政亲民")));
+  s.push_back(
+      Hidden(Good("建日", OnOfficer(0), "施恩封拜 诏命公卿 招贤 举正直 行幸 遣使 上官赴任 临政亲民")));
   s.push_back(Hidden(Good("除日", OnOfficer(1), "解除 沐浴 整容剃头 整手足甲 求医疗病 扫舍宇")));
   s.push_back(Good("吉期", OnOfficer(1), "施恩封拜 举正直 行幸 遣使 上官赴任 临政亲民"));
-  s.push_back(Hidden(Good("满日", OnOfficer(2),
-                          "进人口 裁制 修仓库 经络 开市 立券 交易 纳财 开仓库出货财 补垣塞穴")));
+  s.push_back(Hidden(
+      Good("满日", OnOfficer(2), "进人口 裁制 修仓库 经络 开市 立券 交易 纳财 开仓库出货财 补垣塞穴")));
   s.push_back(Good("天巫", OnOfficer(2), "祭祀 祈福"));
   s.push_back(Good("福德", OnOfficer(2), "上册进表章 庆赐 赏贺 宴会 修宫室 缮城郭"));
   s.push_back(Hidden(Good("平日", OnOfficer(3), "修饰垣墙 平治道涂")));
@@ -346,11 +352,12 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Hidden(Good("收日", OnOfficer(9), "进人口 纳财 捕捉 纳畜")));
   {
     // 开: the first yang of the month; no burial is noted on it.
-    Spirit open = Hidden(Good("开日", OnOfficer(10),
-                              "祭祀 祈福 求嗣 上册进表章 颁诏 覃恩 肆赦 施恩封拜 诏命公卿 招贤 举正直 施恩惠 "
-                              "恤孤惸 宣政事 行惠爱 雪冤枉 缓刑狱 庆赐 赏贺 宴会 入学 行幸 遣使 上官赴任 临政亲民 "
-                              "般移 解除 求医疗病 裁制 修宫室 缮城郭 兴造动土 竖柱上梁 开市 修置产室 开渠穿井 "
-                              "安碓硙 栽种 牧养"));
+    Spirit open =
+        Hidden(Good("开日", OnOfficer(10),
+                    "祭祀 祈福 求嗣 上册进表章 颁诏 覃恩 肆赦 施恩封拜 诏命公卿 招贤 举正直 施恩惠 "
+                    "恤孤惸 宣政事 行惠爱 雪冤枉 缓刑狱 庆赐 赏贺 宴会 入学 行幸 遣使 上官赴任 临政亲民 "
+                    "般移 解除 求医疗病 裁制 修宫室 缮城郭 兴造动土 竖柱上梁 开市 修置产室 开渠穿井 "
+                    "安碓硙 栽种 牧养"));
     open.mutes = DeedsOf("破土 安葬 启攒");
     s.push_back(std::move(open));
   }
@@ -416,12 +423,12 @@ std::vector<Spirit> BuildSpirits() {
   // 月建 (小时, 土府): the month's own branch, the officer 建. With a 德, 天赦,
   // 月恩 or 四相 only the earth works stay forbidden; where 月厌 or 月刑 falls
   // on it, they decide.
-  s.push_back(Great("月建", OnOfficer(0),
-                    DeedsOf("祈福 求嗣 上册进表章 结婚姻 纳采问名 解除 整容剃头 整手足甲 求医疗病 营建宫室 修宫室 "
-                            "缮城郭 兴造动土 竖柱上梁 修仓库 开仓库出货财 修置产室 破屋坏垣 伐木 栽种 破土 安葬 启攒"),
-                    {Always("子午辰酉亥", O::kDefer),
-                     When("寅卯巳未申戌丑", kDeHe | kTianShe | kYueEn | kSiXiang, O::kLifted, O::kAsUsual,
-                          std::string(kEarthWorks) + " 伐木")}));
+  s.push_back(Great(
+      "月建", OnOfficer(0),
+      DeedsOf("祈福 求嗣 上册进表章 结婚姻 纳采问名 解除 整容剃头 整手足甲 求医疗病 营建宫室 修宫室 "
+              "缮城郭 兴造动土 竖柱上梁 修仓库 开仓库出货财 修置产室 破屋坏垣 伐木 栽种 破土 安葬 启攒"),
+      {Always("子午辰酉亥", O::kDefer), When("寅卯巳未申戌丑", kDeHe | kTianShe | kYueEn | kSiXiang,
+                                             O::kLifted, O::kAsUsual, std::string(kEarthWorks) + " 伐木")}));
   s.push_back(Bad("小时", OnOfficer(0), ""));
   s.push_back(Bad("土府", OnOfficer(0), kEarthWorks));
   // 月破 (大耗): the branch that clashes the month's. No 德 lifts it; on the
@@ -433,31 +440,38 @@ std::vector<Spirit> BuildSpirits() {
   // 平 (死神): the month's yin spent. 亥 months (相日, 时德, 六合) leave only
   // war and healing forbidden; 申 months (月害) with a 德; 卯酉 with 月德 and
   // 午 with 月德合 balance; 寅巳子 follow 月刑, the 季 months 月煞.
-  s.push_back(Hidden(Great("平日", OnOfficer(3), pingForbids,
-                           {Always("亥", O::kLifted), When("申", kTianDe | kYueDeHe, O::kLifted, O::kAsUsual),
-                            When("卯酉", kYueDe, O::kBalance, O::kAsUsual),
-                            When("午", kYueDeHe, O::kBalance, O::kAsUsual), Always("寅巳子辰戌丑未", O::kDefer)})));
-  s.push_back(Bad("死神", OnOfficer(3), "安抚边境 选将训兵 出师 进人口 解除 求医疗病 修置产室 栽种 牧养 纳畜"));
+  s.push_back(
+      Hidden(Great("平日", OnOfficer(3), pingForbids,
+                   {Always("亥", O::kLifted), When("申", kTianDe | kYueDeHe, O::kLifted, O::kAsUsual),
+                    When("卯酉", kYueDe, O::kBalance, O::kAsUsual),
+                    When("午", kYueDeHe, O::kBalance, O::kAsUsual), Always("寅巳子辰戌丑未", O::kDefer)})));
+  s.push_back(
+      Bad("死神", OnOfficer(3), "安抚边境 选将训兵 出师 进人口 解除 求医疗病 修置产室 栽种 牧养 纳畜"));
   // 收: the month's yang spent. The 孟 months follow 劫煞, 卯丑戌 月刑; 子午
   // with 月德合 and 酉 with 月德 balance; 辰未 with a 德 leave war and healing.
-  s.push_back(Hidden(Great("收日", OnOfficer(9), shouForbids,
-                           {Always("寅申巳亥卯丑戌", O::kDefer), When("子午", kYueDeHe, O::kBalance, O::kAsUsual),
-                            When("酉", kYueDe, O::kBalance, O::kAsUsual),
-                            When("辰未", kDeHe, O::kLifted, O::kAsUsual)})));
+  s.push_back(Hidden(
+      Great("收日", OnOfficer(9), shouForbids,
+            {Always("寅申巳亥卯丑戌", O::kDefer), When("子午", kYueDeHe, O::kBalance, O::kAsUsual),
+             When("酉", kYueDe, O::kBalance, O::kAsUsual), When("辰未", kDeHe, O::kLifted, O::kAsUsual)})));
   // 满 (天狗): the full day. With a 德, 月恩 or 四相 in 寅申 (守日) and 子午卯酉
   // (相日) months it forbids nothing; the 季 months follow 灾煞, 巳亥 月厌.
-  s.push_back(Hidden(Great(
-      "满日", OnOfficer(2),
-      DeedsOf("施恩封拜 诏命公卿 招贤 举正直 上官赴任 临政亲民 结婚姻 纳采问名 求医疗病"),
-      {When("寅申子午卯酉", kDeHe | kYueEn | kSiXiang, O::kFree, O::kAsUsual), Always("辰戌丑未巳亥", O::kDefer)}, false)));
+  s.push_back(
+      Hidden(Great("满日", OnOfficer(2),
+                   DeedsOf("施恩封拜 诏命公卿 招贤 举正直 上官赴任 临政亲民 结婚姻 纳采问名 求医疗病"),
+                   {When("寅申子午卯酉", kDeHe | kYueEn | kSiXiang, O::kFree, O::kAsUsual),
+                    Always("辰戌丑未巳亥", O::kDefer)},
+                   false)));
   // 闭 (血支): the closing day. 子午卯酉 (王日) and 季 months (官日, 天吏)
   // balance with 德合赦愿; the 孟 months follow 月煞.
-  s.push_back(Hidden(Great(
-      "闭日", OnOfficer(11),
-      DeedsOf("上册进表章 颁诏 施恩封拜 诏命公卿 招贤 举正直 宣政事 庆赐 赏贺 宴会 行幸 遣使 出师 上官赴任 临政亲民 "
-              "结婚姻 纳采问名 嫁娶 进人口 般移 安床 求医疗病 营建宫室 修宫室 兴造动土 竖柱上梁 开市 开仓库出货财 "
-              "修置产室 开渠穿井"),
-      {When("子午卯酉辰戌丑未", kDeHeSheYuan, O::kBalance, O::kAsUsual), Always("寅申巳亥", O::kDefer)}, false)));
+  s.push_back(Hidden(
+      Great("闭日", OnOfficer(11),
+            DeedsOf("上册进表章 颁诏 施恩封拜 诏命公卿 招贤 举正直 宣政事 庆赐 赏贺 宴会 行幸 遣使 出师 "
+                    "上官赴任 临政亲民 "
+                    "结婚姻 纳采问名 嫁娶 进人口 般移 安床 求医疗病 营建宫室 修宫室 兴造动土 竖柱上梁 开市 "
+                    "开仓库出货财 "
+                    "修置产室 开渠穿井"),
+            {When("子午卯酉辰戌丑未", kDeHeSheYuan, O::kBalance, O::kAsUsual), Always("寅申巳亥", O::kDefer)},
+            false)));
   s.push_back(Bad("血支", OnOfficer(11), "针刺"));
   // The three sha of the month's triad: 劫煞 灾煞 月煞, the three branches
   // before the triad's first (寅午戌月 亥子丑, 亥卯未月 申酉戌, 申子辰月 巳午未,
@@ -491,31 +505,37 @@ std::vector<Spirit> BuildSpirits() {
                      When("寅辰酉亥丑戌", kDeHe, O::kBalance, O::kAsUsual),
                      When("子卯未申", kDeHe, O::kAsUsual, O::kNothing), Always("午", O::kDefer)}));
   // 月害: the branch that harms the month branch (寅巳 卯辰 申亥 酉戌 子未 丑午).
-  s.push_back(Great(
-      "月害", ByMonth("巳 辰 卯 寅 丑 子 亥 戌 酉 申 未 午"),
-      DeedsOf("祈福 求嗣 上册进表章 庆赐 赏贺 宴会 安抚边境 选将训兵 出师 结婚姻 纳采问名 嫁娶 进人口 求医疗病 修仓库 "
-              "经络 酝酿 开市 立券 交易 纳财 开仓库出货财 修置产室 牧养 纳畜 破土 安葬 启攒"),
-      {When("卯酉丑未", kTianDe | kYueDe, O::kLifted, O::kAsUsual),
-       When("辰戌", kTianDeHe | kYueDeHe, O::kBalance, O::kAsUsual), Always("子午巳亥寅申", O::kDefer)}, false));
+  s.push_back(
+      Great("月害", ByMonth("巳 辰 卯 寅 丑 子 亥 戌 酉 申 未 午"),
+            DeedsOf("祈福 求嗣 上册进表章 庆赐 赏贺 宴会 安抚边境 选将训兵 出师 结婚姻 纳采问名 嫁娶 进人口 "
+                    "求医疗病 修仓库 "
+                    "经络 酝酿 开市 立券 交易 纳财 开仓库出货财 修置产室 牧养 纳畜 破土 安葬 启攒"),
+            {When("卯酉丑未", kTianDe | kYueDe, O::kLifted, O::kAsUsual),
+             When("辰戌", kTianDeHe | kYueDeHe, O::kBalance, O::kAsUsual), Always("子午巳亥寅申", O::kDefer)},
+            false));
   // 月厌 (地火): 正月戌, backward through the branches, the yin 建.
-  s.push_back(Great("月厌", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), yanForbids,
-                    {When("寅申丑未", kYueDe | kTianDeHe | kYueDeHe, O::kLifted, O::kAsUsual,
-                          "行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 求医疗病 般移 "
-                          "远回 栽种"),
-                     When("辰戌巳亥", kTianDe | kYueDe | kYueDeHe, O::kBalance, O::kAsUsual),
-                     When("子午", kTianShe, O::kAsUsual, O::kNothing), Always("卯酉", O::kNothing)}));
+  s.push_back(
+      Great("月厌", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), yanForbids,
+            {When("寅申丑未", kYueDe | kTianDeHe | kYueDeHe, O::kLifted, O::kAsUsual,
+                  "行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 求医疗病 般移 "
+                  "远回 栽种"),
+             When("辰戌巳亥", kTianDe | kYueDe | kYueDeHe, O::kBalance, O::kAsUsual),
+             When("子午", kTianShe, O::kAsUsual, O::kNothing), Always("卯酉", O::kNothing)}));
   s.push_back(Bad("地火", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), "栽种 修筑园圃"));
   // 大时 (大败, 咸池): the triad's decline, 正卯 二子 三酉 四午 ...
   s.push_back(Great("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), DeedsOf(deathAndDefeat),
-                    {Always("寅申巳亥辰戌", O::kLifted, kWar), When("丑未", kTianDe | kYueDe, O::kLifted, O::kAsUsual, kWar),
-                     When("子午", kYueDeHe, O::kBalance, O::kAsUsual), When("酉", kYueDe, O::kBalance, O::kAsUsual),
-                     Always("卯", O::kDefer)}, false));
+                    {Always("寅申巳亥辰戌", O::kLifted, kWar),
+                     When("丑未", kTianDe | kYueDe, O::kLifted, O::kAsUsual, kWar),
+                     When("子午", kYueDeHe, O::kBalance, O::kAsUsual),
+                     When("酉", kYueDe, O::kBalance, O::kAsUsual), Always("卯", O::kDefer)},
+                    false));
   s.push_back(Bad("大败", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), ""));
   s.push_back(Bad("咸池", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), "取鱼 乘船渡水"));
   // 天吏 (致死): the triad's death, 正酉 二午 三卯 四子 ...
   s.push_back(Great("天吏", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), DeedsOf(deathAndDefeat),
                     {When("寅申巳亥", kDeHe, O::kLifted, O::kAsUsual),
-                     When("辰戌丑未", kDeHeSheYuan, O::kBalance, O::kAsUsual), Always("子午卯酉", O::kDefer)}, false));
+                     When("辰戌丑未", kDeHeSheYuan, O::kBalance, O::kAsUsual), Always("子午卯酉", O::kDefer)},
+                    false));
   s.push_back(Bad("致死", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), ""));
   // 天罡: 正巳 二子 三未 四寅, seven branches on each month; 河魁 opposite.
   // They are listed but forbid nothing the great 凶神 of their days do not.
@@ -545,8 +565,8 @@ std::vector<Spirit> BuildSpirits() {
   // 四击: 春戌 夏丑 秋辰 冬未.
   s.push_back(Bad("四击", BySeason("戌 丑 辰 未"), kWar));
   // 四耗: 春壬子 夏乙卯 秋戊午 冬辛酉; a 德 or 三合 leaves only war.
-  s.push_back(Bad("四耗", BySeasonPillar("壬子 乙卯 戊午 辛酉"), std::string(kWar) + " " + std::string(kStores),
-                  kDeHe | kSanHe, kWar));
+  s.push_back(Bad("四耗", BySeasonPillar("壬子 乙卯 戊午 辛酉"),
+                  std::string(kWar) + " " + std::string(kStores), kDeHe | kSanHe, kWar));
   // 四忌: 春甲子 夏丙子 秋庚子 冬壬子; 四穷: 春乙亥 夏丁亥 秋辛亥 冬癸亥.
   // No war, no marriage, no burial; 四穷 not the stores either.
   s.push_back(Bad("四忌", BySeasonPillar("甲子 丙子 庚子 壬子"),
@@ -558,10 +578,11 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Bad("五虚", BySeason("巳酉丑 申子辰 亥卯未 寅午戌"), "修仓库 开仓库出货财", kDeHe | kLiuHe));
   // 五墓: the season's strong stem on its grave: 正二月乙未 四五月丙戌
   // 七八月辛丑 十十一月壬辰, the last month of each season 戊辰.
-  s.push_back(Bad("五墓", ByMonthPillar("乙未 乙未 戊辰 丙戌 丙戌 戊辰 辛丑 辛丑 戊辰 壬辰 壬辰 戊辰"),
-                  "冠带 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 进人口 般移 安床 "
-                  "解除 求医疗病 营建宫室 修宫室 缮城郭 兴造动土 竖柱上梁 开市 立券 交易 修置产室 栽种 牧养 纳畜 "
-                  "破土 安葬 启攒"));
+  s.push_back(
+      Bad("五墓", ByMonthPillar("乙未 乙未 戊辰 丙戌 丙戌 戊辰 辛丑 辛丑 戊辰 壬辰 壬辰 戊辰"),
+          "冠带 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 进人口 般移 安床 "
+          "解除 求医疗病 营建宫室 修宫室 缮城郭 兴造动土 竖柱上梁 开市 立券 交易 修置产室 栽种 牧养 纳畜 "
+          "破土 安葬 启攒"));
   // 九空: 正月辰, backward through the four 季 branches: the clash of the triad's store.
   s.push_back(Bad("九空", ByMonth("辰 丑 戌 未 辰 丑 戌 未 辰 丑 戌 未"), "进人口 " + std::string(kStores),
                   kYueDe | kTianDeHe | kYueDeHe));
@@ -577,7 +598,8 @@ std::vector<Spirit> BuildSpirits() {
                                 "戊辰戊子 庚戌庚子 辛未辛酉 乙酉乙未"),
                   kEarthWorks));
   // 土王用事: the eighteen days before each 立.
-  s.push_back(Bad("土王用事", [](const Input& in) { return in.f.earthKing; }, kEarthWorks));
+  s.push_back(Bad(
+      "土王用事", [](const Input& in) { return in.f.earthKing; }, kEarthWorks));
   // 大煞: 正戌 二巳 三午 四未 五寅 六卯 七辰 八亥 九子 十丑 十一申 十二酉.
   s.push_back(Bad("大煞", ByMonth("戌 巳 午 未 寅 卯 辰 亥 子 丑 申 酉"), kWar));
   // 归忌: 孟月丑 仲月寅 季月子.
@@ -595,9 +617,9 @@ std::vector<Spirit> BuildSpirits() {
   // 正甲 二乙 三戊 四丙 五丁 六己 七庚 八辛 九戊 十壬 十一癸 十二己. 重日: the
   // 巳 and 亥 days. A 德, 天赦 or 六合 lifts them, but the burial is then not
   // noted either.
-  for (const auto& [name, rule] : {std::pair<std::string_view, Predicate>{
-                                       "复日", ByMonth("甲 乙 戊 丙 丁 己 庚 辛 戊 壬 癸 己")},
-                                   {"重日", OnDays("巳亥")}}) {
+  for (const auto& [name, rule] :
+       {std::pair<std::string_view, Predicate>{"复日", ByMonth("甲 乙 戊 丙 丁 己 庚 辛 戊 壬 癸 己")},
+        {"重日", OnDays("巳亥")}}) {
     Spirit twice = Bad(name, rule, "破土 安葬 启攒", kDeHe | kTianShe | kLiuHe);
     twice.liftedMutes = true;
     s.push_back(std::move(twice));
@@ -607,8 +629,8 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Bad("五离", OnDays("申酉"), "庆赐 赏贺 宴会 结婚姻 纳采问名 立券 交易",
                   kDeHe | kTianShe | kSanHe | kLiuHe));
   // 八专: 丁未 己未 庚申 甲寅 癸丑, where stem and branch keep house together.
-  s.push_back(Bad("八专", OnPillars("丁未 己未 庚申 甲寅 癸丑"),
-                  std::string(kWar) + " 结婚姻 纳采问名 嫁娶", kTianYuan, kWar));
+  s.push_back(Bad("八专", OnPillars("丁未 己未 庚申 甲寅 癸丑"), std::string(kWar) + " 结婚姻 纳采问名 嫁娶",
+                  kTianYuan, kWar));
   // 阳错 and 阴错: the month's yang 建 (or yin 建, 月厌) with its own
   // quarter's stem: 正甲寅 二乙卯 三甲辰 ...; 正庚戌 二辛酉 三庚申 ...
   s.push_back(Bad("阳错", ByMonthPillar("甲寅 乙卯 甲辰 丁巳 丙午 丁未 庚申 辛酉 庚戌 癸亥 壬子 癸丑"),
@@ -620,9 +642,11 @@ std::vector<Spirit> BuildSpirits() {
   {
     // The 分 and 至 days: the court's business, marriage, moving and trade
     // are not noted at all.
-    Spirit turn = Hidden(Bad("分至", [](const Input& in) { return in.f.fenZhiDay; }, ""));
+    Spirit turn = Hidden(Bad(
+        "分至", [](const Input& in) { return in.f.fenZhiDay; }, ""));
     turn.mutes = DeedsOf(
-        "上册进表章 庆赐 赏贺 宴会 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 进人口 "
+        "上册进表章 庆赐 赏贺 宴会 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 "
+        "进人口 "
         "般移 开市 立券 交易 捕捉 畋猎 取鱼");
     s.push_back(std::move(turn));
   }
@@ -690,11 +714,18 @@ Judgement Judge(const Input& in) {
           usual = true;
           allBut = allBut || s->allBut;
           break;
-        case Outcome::kLifted: forbidden |= s->forbids & still; break;
-        case Outcome::kBalance: balanced |= s->forbids; break;
-        case Outcome::kNothing: nothing = true; break;
+        case Outcome::kLifted:
+          forbidden |= s->forbids & still;
+          break;
+        case Outcome::kBalance:
+          balanced |= s->forbids;
+          break;
+        case Outcome::kNothing:
+          nothing = true;
+          break;
         case Outcome::kDefer:
-        case Outcome::kFree: break;
+        case Outcome::kFree:
+          break;
       }
       continue;
     }

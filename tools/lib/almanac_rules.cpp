@@ -34,16 +34,17 @@ std::string_view ActivityParent(std::string_view activity) {
   // door follow moving and building, the coffin follows burial and the
   // opening of the grave, the sign over a shop its opening.
   static const std::map<std::string_view, std::string_view> kParents = {
-      {"嫁娶", "嫁娶"},     {"祭祀", "祭祀"},         {"安葬", "安葬"},         {"出行", "遣使"},
-      {"祈福", "祈福"},     {"动土", "兴造动土"},     {"安床", "安床"},         {"开光", "祈福"},
-      {"纳采", "纳采问名"}, {"入殓", "安葬"},         {"移徙", "般移"},         {"破土", "破土"},
-      {"解除", "解除"},     {"入宅", "般移"},         {"修造", "修宫室"},       {"栽种", "栽种"},
-      {"开市", "开市"},     {"移柩", "启攒"},         {"订盟", "结婚姻"},       {"拆卸", "破屋坏垣"},
-      {"立券", "立券"},     {"交易", "交易"},         {"求嗣", "求嗣"},         {"上梁", "竖柱上梁"},
-      {"纳财", "纳财"},     {"起基", "兴造动土"},     {"斋醮", "祭祀"},         {"赴任", "上官赴任"},
-      {"冠笄", "冠带"},     {"安门", "修宫室"},       {"修坟", "破土"},         {"挂匾", "开市"}};
+      {"嫁娶", "嫁娶"},     {"祭祀", "祭祀"},     {"安葬", "安葬"},   {"出行", "遣使"},
+      {"祈福", "祈福"},     {"动土", "兴造动土"}, {"安床", "安床"},   {"开光", "祈福"},
+      {"纳采", "纳采问名"}, {"入殓", "安葬"},     {"移徙", "般移"},   {"破土", "破土"},
+      {"解除", "解除"},     {"入宅", "般移"},     {"修造", "修宫室"}, {"栽种", "栽种"},
+      {"开市", "开市"},     {"移柩", "启攒"},     {"订盟", "结婚姻"}, {"拆卸", "破屋坏垣"},
+      {"立券", "立券"},     {"交易", "交易"},     {"求嗣", "求嗣"},   {"上梁", "竖柱上梁"},
+      {"纳财", "纳财"},     {"起基", "兴造动土"}, {"斋醮", "祭祀"},   {"赴任", "上官赴任"},
+      {"冠笄", "冠带"},     {"安门", "修宫室"},   {"修坟", "破土"},   {"挂匾", "开市"}};
   const auto it = kParents.find(activity);
-  if (it == kParents.end()) throw std::logic_error("almanac rules: no activity behind " + std::string(activity));
+  if (it == kParents.end())
+    throw std::logic_error("almanac rules: no activity behind " + std::string(activity));
   return it->second;
 }
 
@@ -116,7 +117,6 @@ std::string JoinOr(const std::vector<std::string_view>& words, std::string_view 
 
 // The day number of an instant: its date part.
 long DayNumber(DateTime x) { return static_cast<long>(std::floor(x)); }
-
 
 }  // namespace
 
@@ -232,7 +232,8 @@ AlmanacDay AlmanacEngine::Day(DateTime date) {
     // 土王用事: the eighteen days before each 立.
     f.earthKing = f.earthKing || (li - 18 <= today && today < li);
   }
-  for (const int t : {5, 11, 17, 23}) f.fenZhiDay = f.fenZhiDay || terms[static_cast<std::size_t>(t)] == today;
+  for (const int t : {5, 11, 17, 23})
+    f.fenZhiDay = f.fenZhiDay || terms[static_cast<std::size_t>(t)] == today;
   d.verdict = JudgeDay(f);
   return d;
 }
@@ -266,8 +267,9 @@ AlmanacRow AlmanacEngine::Row(DateTime date) {
   if (d.verdict.restOmitted) row.yi += " 馀事勿取";
   row.xsyq = JoinOr(d.verdict.badSpirits, "无");
   // A day on which everything is forbidden says so in both lines.
-  row.ji = (d.verdict.allButFew || d.verdict.suits.empty()) ? "诸事不宜"
-                               : JoinOr(d.verdict.forbids, d.verdict.settle == "诸事皆忌" ? "诸事不宜" : "诸事不忌");
+  row.ji = (d.verdict.allButFew || d.verdict.suits.empty())
+               ? "诸事不宜"
+               : JoinOr(d.verdict.forbids, d.verdict.settle == "诸事皆忌" ? "诸事不宜" : "诸事不忌");
   return row;
 }
 

@@ -27,7 +27,8 @@ int ParseSlot(const std::string& field, const std::string& file) {
     used = 0;
   }
   if (used == 0 || used != field.size() || slot < 0 || slot >= kSlots) {
-    throw std::runtime_error(file + ": slot '" + field + "' is not a number in 0.." + std::to_string(kSlots - 1));
+    throw std::runtime_error(file + ": slot '" + field + "' is not a number in 0.." +
+                             std::to_string(kSlots - 1));
   }
   return slot;
 }
@@ -47,7 +48,8 @@ int main(int argc, char** argv) {
       const int text_column = table.Column("text");
       for (const auto& row : table.rows) {
         const int slot = ParseSlot(row[slot_column], table.file);
-        if (row[text_column].empty()) throw std::runtime_error(table.file + ": slot " + row[slot_column] + " is empty");
+        if (row[text_column].empty())
+          throw std::runtime_error(table.file + ": slot " + row[slot_column] + " is empty");
         if (!texts.emplace(slot, row[text_column]).second) {
           throw std::runtime_error(table.file + ": slot " + row[slot_column] + " appears twice");
         }
@@ -67,7 +69,8 @@ int main(int argc, char** argv) {
              "  std::string_view text;\n"
              "};\n\n"
              "constexpr Entry kEntries[] = {\n";
-      for (const auto& [slot, text] : texts) out << "    {" << slot << ", " << vantrel::tools::CppStringLiteral(text) << "},\n";
+      for (const auto& [slot, text] : texts)
+        out << "    {" << slot << ", " << vantrel::tools::CppStringLiteral(text) << "},\n";
       out << "};\n\n"
              "constexpr std::array<std::string_view, "
           << kSlots
@@ -85,7 +88,8 @@ int main(int argc, char** argv) {
              "}  // namespace vantrel\n";
       if (!out) throw std::runtime_error("cannot write " + temporary);
     }
-    if (std::rename(temporary.c_str(), output.c_str()) != 0) throw std::runtime_error("cannot write " + output);
+    if (std::rename(temporary.c_str(), output.c_str()) != 0)
+      throw std::runtime_error("cannot write " + output);
   } catch (const std::exception& e) {
     std::cerr << "vantrel_gen_personality: " << e.what() << "\n";
     return 1;

@@ -7,15 +7,15 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QSpinBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSpinBox>
 #include <QTemporaryFile>
-#include <QPixmap>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -83,10 +83,10 @@ void SaveReportPdfPage(TFrmIndex& window) {
   pdf.open();
   vantrel::app::WriteReportPdf(report, pdf.fileName());
   QProcess render;
-  render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
-                                            QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-                                            QStringLiteral("1"), QStringLiteral("-singlefile"), pdf.fileName(),
-                                            g_folder + QStringLiteral("/report_pdf_page")});
+  render.start(QStringLiteral("pdftoppm"),
+               {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"), QStringLiteral("-f"),
+                QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-singlefile"),
+                pdf.fileName(), g_folder + QStringLiteral("/report_pdf_page")});
   if (!render.waitForFinished(60000) || render.exitCode() != 0) {
     std::fprintf(stderr, "pdftoppm (poppler-utils) could not render the PDF\n");
     ++g_failures;
@@ -160,8 +160,16 @@ int main(int argc, char** argv) {
   QCoreApplication::processEvents();
 
   // The marriage page with two sample people.
-  Fill(window, {{"Xing", "张伟"}, {"SYear", "1985"}, {"SMonth", "6"}, {"Sday", "18"}, {"Shour", "辰 8"},
-                {"Xing3", "李娜"}, {"SYear3", "1987"}, {"SMonth3", "10"}, {"Sday3", "3"}, {"Shour3", "酉 18"}});
+  Fill(window, {{"Xing", "张伟"},
+                {"SYear", "1985"},
+                {"SMonth", "6"},
+                {"Sday", "18"},
+                {"Shour", "辰 8"},
+                {"Xing3", "李娜"},
+                {"SYear3", "1987"},
+                {"SMonth3", "10"},
+                {"Sday3", "3"},
+                {"Shour3", "酉 18"}});
   Click(window, "RzBitBtn2");
   Save(&window, QStringLiteral("main_marriage"));
   Save(&window, QStringLiteral("main_marriage@2x"), 2);

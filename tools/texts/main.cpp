@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
       out << generated;
       if (!out.flush()) throw std::runtime_error("cannot write " + temporary);
     }
-    if (std::rename(temporary.c_str(), output.c_str()) != 0) throw std::runtime_error("cannot write " + output);
+    if (std::rename(temporary.c_str(), output.c_str()) != 0)
+      throw std::runtime_error("cannot write " + output);
   } catch (const std::exception& e) {
     std::cerr << "vantrel-gen-texts: " << e.what() << "\n";
     return 1;
