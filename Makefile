@@ -10,7 +10,7 @@ WERROR ?= OFF
 # launchers in $(PREFIX)/bin.
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build test test-asan run bench fuzz install package check-package screenshots clean
+.PHONY: deps configure build test test-asan run bench fuzz install package check-package check-format format screenshots clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -49,6 +49,13 @@ package: build
 # lintian, the AppStream and desktop-entry validators and the manual pages.
 check-package: package
 	@bash tools/check-package.sh $(BUILD_DIR)
+
+# Every C++ source against .clang-format; `make format` applies it.
+check-format: deps
+	@bash tools/check-format.sh
+
+format: deps
+	@bash tools/check-format.sh --fix
 
 screenshots: build
 	@cmake --build --preset $(PRESET) -j 2 --target screenshots
