@@ -6,8 +6,10 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "app/dispatcher.h"
@@ -33,6 +35,11 @@ class BoxRecorder {
 // Types a text into an entry edit or list of the window by object name (a
 // list shows its item when it has one).
 void SetEntry(QWidget& window, const char* name, const QString& text);
+// Types each UTF-8 text into the control of its object name, in order.
+void SetEntries(QWidget& window, std::initializer_list<std::pair<const char*, const char*>> entries);
+// Fills both marriage rows with the sample couple (born 1985-06-18 辰 8 and
+// 1987-10-03 酉 18) under these names and presses 测算.
+void WriteSampleMarriageReport(QWidget& window, const char* man = "张伟", const char* woman = "李娜");
 
 // Points the program at the data files the build made; false (the test class
 // skips) when they are not built.

@@ -1,6 +1,7 @@
 // Runs the window's test classes: `vantrel_app_tests CLASS [QtTest options]`
 // runs one class, no arguments runs them all. `--close-child FOLDER` is the
 // child process of the shutdown test.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -50,6 +51,24 @@ void SetEntry(QWidget& window, const char* name, const QString& text) {
   } else {
     qFatal("no entry %s", name);
   }
+}
+
+void SetEntries(QWidget& window, std::initializer_list<std::pair<const char*, const char*>> entries) {
+  for (const auto& [name, text] : entries) SetEntry(window, name, QString::fromUtf8(text));
+}
+
+void WriteSampleMarriageReport(QWidget& window, const char* man, const char* woman) {
+  SetEntries(window, {{"Xing", man},
+                      {"SYear", "1985"},
+                      {"SMonth", "6"},
+                      {"Sday", "18"},
+                      {"Shour", "辰 8"},
+                      {"Xing3", woman},
+                      {"SYear3", "1987"},
+                      {"SMonth3", "10"},
+                      {"Sday3", "3"},
+                      {"Shour3", "酉 18"}});
+  window.findChild<QAbstractButton*>(QStringLiteral("RzBitBtn2"))->click();
 }
 
 bool UseBuiltDataFiles() {

@@ -29,23 +29,6 @@ using testing::BoxRecorder;
 
 namespace {
 
-// A window with a full marriage report in its pane.
-void WriteMarriageReport(TFrmIndex& w) {
-  for (const auto& [name, text] : {std::pair{"Xing", "张伟"},
-                                   {"SYear", "1985"},
-                                   {"SMonth", "6"},
-                                   {"Sday", "18"},
-                                   {"Shour", "辰 8"},
-                                   {"Xing3", "李娜"},
-                                   {"SYear3", "1987"},
-                                   {"SMonth3", "10"},
-                                   {"Sday3", "3"},
-                                   {"Shour3", "酉 18"}}) {
-    testing::SetEntry(w, name, QString::fromUtf8(text));
-  }
-  w.findChild<QAbstractButton*>(QStringLiteral("RzBitBtn2"))->click();
-}
-
 // Answers the file dialog with `path` and the filter at `filter_index`.
 struct AnswerFileDialog {
   AnswerFileDialog(const QString& path, int filter_index) {
@@ -121,7 +104,7 @@ class OutputTest : public QObject {
   void TheSavedFilesHoldExactlyThePanesLines() {
     BoxRecorder recorder;
     TFrmIndex w;
-    WriteMarriageReport(w);
+    testing::WriteSampleMarriageReport(w);
     auto* pane = w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
     const QStringList lines = PaneLines(pane);
     QVERIFY(lines.size() > 200);
@@ -153,7 +136,7 @@ class OutputTest : public QObject {
   void AFailedSaveShowsTheReasonAndLeavesTheOldFile() {
     BoxRecorder recorder;
     TFrmIndex w;
-    WriteMarriageReport(w);
+    testing::WriteSampleMarriageReport(w);
     auto* pane = w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
     const QString before = pane->toPlainText();
     {
@@ -191,7 +174,7 @@ class OutputTest : public QObject {
   void ThePdfGivesBackEveryLineInOrderWithItsColumns() {
     BoxRecorder recorder;
     TFrmIndex w;
-    WriteMarriageReport(w);
+    testing::WriteSampleMarriageReport(w);
     auto* pane = w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
     const QStringList lines = PaneLines(pane);
     QTemporaryDir dir;

@@ -47,20 +47,18 @@ class ReportsTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     w.show();
-    for (const auto& [name, text] : {std::pair{"Xing", "张伟"},
-                                     {"SYear", "1985"},
-                                     {"SMonth", "6"},
-                                     {"Sday", "18"},
-                                     {"Shour", "辰 8"},
-                                     {"Xing3", "李娜"},
-                                     {"ComDate3", "农历(阴历)"},
-                                     {"SYear3", "1987"},
-                                     {"SMonth3", "10"},
-                                     {"Sday3", "3"},
-                                     {"Shour3", "酉 18"},
-                                     {"CBFen3", "30"}}) {
-      testing::SetEntry(w, name, QString::fromUtf8(text));
-    }
+    testing::SetEntries(w, {{"Xing", "张伟"},
+                            {"SYear", "1985"},
+                            {"SMonth", "6"},
+                            {"Sday", "18"},
+                            {"Shour", "辰 8"},
+                            {"Xing3", "李娜"},
+                            {"ComDate3", "农历(阴历)"},
+                            {"SYear3", "1987"},
+                            {"SMonth3", "10"},
+                            {"Sday3", "3"},
+                            {"Shour3", "酉 18"},
+                            {"CBFen3", "30"}});
     Click(w, "RzBitBtn2");
     QCoreApplication::processEvents();
     QVERIFY2(recorder.boxes.empty(), recorder.boxes.empty() ? "" : qPrintable(recorder.boxes[0].text));
@@ -111,13 +109,8 @@ class ReportsTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     Click(w, "RzToolButton1");
-    for (const auto& [name, text] : {std::pair{"Xing2", "王芳"},
-                                     {"CBsex2", "女"},
-                                     {"SYear2", "1990"},
-                                     {"SMonth2", "3"},
-                                     {"Sday2", "12"}}) {
-      testing::SetEntry(w, name, QString::fromUtf8(text));
-    }
+    testing::SetEntries(
+        w, {{"Xing2", "王芳"}, {"CBsex2", "女"}, {"SYear2", "1990"}, {"SMonth2", "3"}, {"Sday2", "12"}});
     Click(w, "RzButton2");
     QVERIFY(recorder.boxes.empty());
 

@@ -85,19 +85,7 @@ class UsabilityTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     w.show();
-    for (const auto& [name, text] : {std::pair{"Xing", "欧阳明远"},
-                                     {"SYear", "1985"},
-                                     {"SMonth", "6"},
-                                     {"Sday", "18"},
-                                     {"Shour", "辰 8"},
-                                     {"Xing3", "司马婉清"},
-                                     {"SYear3", "1987"},
-                                     {"SMonth3", "10"},
-                                     {"Sday3", "3"},
-                                     {"Shour3", "酉 18"}}) {
-      testing::SetEntry(w, name, QString::fromUtf8(text));
-    }
-    Child<QAbstractButton>(w, "RzBitBtn2")->click();
+    testing::WriteSampleMarriageReport(w, "欧阳明远", "司马婉清");
     QVERIFY(recorder.boxes.empty());
     for (const char* name : {"MemoSuccess", "Memo1", "MemoHuangli"}) {
       auto* pane = Child<QPlainTextEdit>(w, name);
