@@ -72,15 +72,23 @@ std::vector<std::string> NearPlaceNames(std::string_view name, std::size_t count
   return names;
 }
 
+std::optional<double> ParseLongitude(std::string_view text) {
+  const std::string typed(text);
+  char* end = nullptr;
+  const double degrees = std::strtod(typed.c_str(), &end);
+  if (typed.empty() || end == typed.c_str() || *end != '\0' || !std::isfinite(degrees) || degrees < -180 ||
+      degrees > 180) {
+    return std::nullopt;
+  }
+  return degrees;
+}
+
 SolarPlace ParseBirthplace(std::string_view text) {
   const std::string typed = text::Trim(text);
   if (const std::optional<PlaceRecord> p = FindPlace(typed)) return {p->name, p->longitude, p->zone};
-  char* end = nullptr;
-  const double degrees = std::strtod(typed.c_str(), &end);
-  if (!typed.empty() && end != typed.c_str() && *end == '\0' && std::isfinite(degrees) && degrees >= -180 &&
-      degrees <= 180) {
-    const std::string shown = degrees < 0 ? typed.substr(1) : typed;
-    return {(degrees < 0 ? "西经" : "东经") + shown + "度", degrees, "Asia/Shanghai"};
+  if (const std::optional<double> degrees = ParseLongitude(typed)) {
+    const std::string shown = *degrees < 0 ? typed.substr(1) : typed;
+    return {(*degrees < 0 ? "西经" : "东经") + shown + "度", *degrees, "Asia/Shanghai"};
   }
   std::string message = "'" + typed + "' is neither a known place nor a longitude";
   const std::vector<std::string> near = NearPlaceNames(typed);

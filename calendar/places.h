@@ -31,6 +31,10 @@ std::vector<std::string> PlaceNamesStartingWith(std::string_view prefix);
 // Up to `count` known names most like an unknown one.
 std::vector<std::string> NearPlaceNames(std::string_view name, std::size_t count = 5);
 
+// A longitude typed as a bare number of degrees, -180..180 (east positive);
+// none for any other text.
+std::optional<double> ParseLongitude(std::string_view text);
+
 // A birthplace from what the user typed: a known place name, or a bare
 // longitude in degrees (east positive; Beijing time). Anything else raises
 // ConvertError naming the nearest known places.

@@ -1,7 +1,6 @@
 #include "cli/solar_option.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "calendar/places.h"
 #include "common/notice.h"
@@ -65,10 +64,7 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
     }
     return option;
   }
-  char* end = nullptr;
-  const double degrees = std::strtod(longitude.c_str(), &end);
-  if (end == longitude.c_str() || *end != '\0' || !std::isfinite(degrees) || degrees < -180 ||
-      degrees > 180) {
+  if (!ParseLongitude(longitude)) {
     throw UsageError("the longitude is a number of degrees -180..180, east positive, not " + longitude);
   }
   option.given = true;
