@@ -146,6 +146,34 @@ std::string Options::Get(const std::string& name, const std::string& fallback) c
   return it == values.end() ? fallback : it->second;
 }
 
+std::map<std::string, std::string> TakeOptions(const Context& ctx, std::vector<std::string>& args,
+                                               const std::vector<std::string>& names,
+                                               const std::vector<std::string>& flags) {
+  std::map<std::string, std::string> taken;
+  std::vector<std::string> rest;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a.rfind("--", 0) == 0 && std::find(flags.begin(), flags.end(), a.substr(2)) != flags.end()) {
+      taken[a.substr(2)] = "";
+      continue;
+    }
+    const auto name = std::find_if(names.begin(), names.end(), [&a](const std::string& n) {
+      return a == "--" + n || a.rfind("--" + n + "=", 0) == 0;
+    });
+    if (name == names.end()) {
+      rest.push_back(a);
+    } else if (a.size() > name->size() + 2) {
+      taken[*name] = ctx.Input(a.substr(name->size() + 3));
+    } else if (i + 1 < args.size()) {
+      taken[*name] = ctx.Input(args[++i]);
+    } else {
+      throw UsageError("option --" + *name + " needs a value");
+    }
+  }
+  args = std::move(rest);
+  return taken;
+}
+
 Options ParseOptions(const Context& ctx, const std::vector<std::string>& args,
                      const std::vector<std::string>& allowed) {
   Options options;

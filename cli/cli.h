@@ -89,6 +89,15 @@ struct Options {
 Options ParseOptions(const Context& ctx, const std::vector<std::string>& args,
                      const std::vector<std::string>& allowed);
 
+// Takes the options `names` (--name value or --name=value) and the value-less
+// `flags` (--name) out of `args`, leaving every other argument in order, and
+// returns them by name without the dashes (a flag with an empty value); the
+// last of a repeated option wins. An option without its value is a usage
+// error.
+std::map<std::string, std::string> TakeOptions(const Context& ctx, std::vector<std::string>& args,
+                                               const std::vector<std::string>& names,
+                                               const std::vector<std::string>& flags = {});
+
 // The clock hour of an --hour value: "0".."23", or one of the 24 hour items
 // ("子 0" .. "子 23") exactly. Anything else is a usage error.
 int StrictHour(const std::string& value);

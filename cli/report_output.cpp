@@ -17,37 +17,15 @@ const char* const kReportOutputUsage =
     "  --quiet            do not print the report on standard output\n";
 
 ReportOutput TakeReportOutput(const Context& ctx, std::vector<std::string>& args) {
+  const std::map<std::string, std::string> taken = TakeOptions(ctx, args, {"output", "pdf"}, {"quiet"});
   ReportOutput output;
-  std::vector<std::string> rest;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a == "--quiet") {
-      output.quiet = true;
-      continue;
-    }
-    std::string* target = nullptr;
-    std::string name;
-    for (const auto& [option, path] : {std::pair{"--output", &output.textPath}, {"--pdf", &output.pdfPath}}) {
-      if (a == option || a.rfind(std::string(option) + "=", 0) == 0) {
-        target = path;
-        name = option;
-      }
-    }
-    if (!target) {
-      rest.push_back(a);
-      continue;
-    }
-    if (a.size() > name.size()) {
-      *target = a.substr(name.size() + 1);
-    } else if (i + 1 < args.size()) {
-      *target = args[++i];
-    } else {
-      throw UsageError("option " + name + " needs a value");
-    }
-    if (target->empty()) throw UsageError("option " + name + " needs a file name");
-    *target = ctx.Input(*target);
+  output.quiet = taken.count("quiet") > 0;
+  for (const auto& [name, path] : {std::pair{"output", &output.textPath}, {"pdf", &output.pdfPath}}) {
+    const auto it = taken.find(name);
+    if (it == taken.end()) continue;
+    if (it->second.empty()) throw UsageError(std::string("option --") + name + " needs a file name");
+    *path = it->second;
   }
-  args = std::move(rest);
   return output;
 }
 

@@ -15,33 +15,11 @@ const char* const kSolarOptionUsage =
     "  --fold first|second  a clock time that happened twice (summer time ending): which one\n";
 
 SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, const std::string& prefix) {
+  std::map<std::string, std::string> taken =
+      TakeOptions(ctx, args, {prefix + "place", prefix + "longitude", prefix + "zone", prefix + "fold"});
+  const std::string place = taken[prefix + "place"], longitude = taken[prefix + "longitude"],
+                    zone = taken[prefix + "zone"], fold = taken[prefix + "fold"];
   SolarOption option;
-  std::vector<std::string> rest;
-  std::string place, longitude, zone, fold;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string* target = nullptr;
-    std::string name;
-    for (const auto& [word, value] :
-         {std::pair{"place", &place}, {"longitude", &longitude}, {"zone", &zone}, {"fold", &fold}}) {
-      const std::string option_name = "--" + prefix + word;
-      if (args[i] == option_name || args[i].rfind(option_name + "=", 0) == 0) {
-        target = value;
-        name = option_name;
-      }
-    }
-    if (!target) {
-      rest.push_back(args[i]);
-      continue;
-    }
-    if (args[i].size() > name.size()) {
-      *target = ctx.Input(args[i].substr(name.size() + 1));
-    } else if (i + 1 < args.size()) {
-      *target = ctx.Input(args[++i]);
-    } else {
-      throw UsageError("option " + name + " needs a value");
-    }
-  }
-  args = std::move(rest);
   if (!fold.empty() && fold != "first" && fold != "second")
     throw UsageError("--fold is first or second, not " + fold);
   option.fold = fold == "second" ? Fold::Second : Fold::First;
