@@ -266,10 +266,10 @@ AlmanacRow AlmanacEngine::Row(DateTime date) {
   row.yi = JoinOr(d.verdict.suits, "诸事不宜");
   if (d.verdict.restOmitted) row.yi += " 馀事勿取";
   row.xsyq = JoinOr(d.verdict.badSpirits, "无");
-  // A day on which everything is forbidden says so in both lines.
-  row.ji = (d.verdict.allButFew || d.verdict.suits.empty())
-               ? "诸事不宜"
-               : JoinOr(d.verdict.forbids, d.verdict.settle == "诸事皆忌" ? "诸事不宜" : "诸事不忌");
+  // A day that suits nothing (诸事皆忌 among them), or all but a few things,
+  // says 诸事不宜 instead of listing the forbidden.
+  row.ji =
+      (d.verdict.allButFew || d.verdict.suits.empty()) ? "诸事不宜" : JoinOr(d.verdict.forbids, "诸事不忌");
   return row;
 }
 
