@@ -109,6 +109,8 @@ double EquationOfTimeSeconds(double julianDayUt) {
   return e * 240;                     // one degree is four minutes of time
 }
 
+DateTime ToWholeMinute(DateTime moment) { return std::floor(moment * 1440 + 1e-7) / 1440; }
+
 SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
   if (!std::isfinite(place.longitude) || place.longitude < -180 || place.longitude > 180) {
     throw ConvertError("the longitude is -180..180 degrees, east positive");

@@ -49,6 +49,10 @@ struct SolarTime {
   bool ambiguous = false;  // the clock time happened twice
 };
 
+// A moment cut down to its whole minute, as a birth is entered (the tiny
+// allowance keeps 10:59:59.99999 from a rounding error at 11:00 itself).
+DateTime ToWholeMinute(DateTime moment);
+
 // The equation of time (true minus mean solar time) in seconds at a moment
 // given as a Julian day in Universal Time. It follows Meeus' series for the
 // Sun's mean longitude and apparent right ascension; its error is a few

@@ -1,5 +1,4 @@
 // bazi, shensha and block: the Four Pillars chart on the command line.
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -84,7 +83,7 @@ std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const Sola
       !TryEncodeTime(b.hour, b.minute, 0, 0, time)) {
     return in;  // the chart says what is wrong with it
   }
-  const DateTime solar = std::floor(CorrectClock(day + time, option).solar * 1440 + 1e-7) / 1440;
+  const DateTime solar = ToWholeMinute(CorrectClock(day + time, option).solar);
   const CivilDate d = DecodeDate(solar);
   const ClockTime t = DecodeTime(solar);
   in[0] = std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);

@@ -1,7 +1,5 @@
 #include "cli/solar_option.h"
 
-#include <cmath>
-
 #include "calendar/places.h"
 #include "common/notice.h"
 #include "common/text.h"
@@ -73,8 +71,7 @@ std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& o
     return std::nullopt;
   }
   const SolarCorrection c = CorrectClock(facts->solarDate + time, option);
-  // The corrected moment to the minute, as the entry rows hold it.
-  const DateTime solar = std::floor(c.solar * 1440 + 1e-7) / 1440;
+  const DateTime solar = ToWholeMinute(c.solar);
   const CivilDate d = DecodeDate(solar);
   const ClockTime t = DecodeTime(solar);
   entry.calendar = CalendarKind::Solar;

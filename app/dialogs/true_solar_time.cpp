@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -150,7 +149,7 @@ void TFrmSolarTime::Update() {
     try {
       const SolarTime t =
           TrueSolarTime(clock, *place, fold_->currentIndex() == 1 ? Fold::Second : Fold::First);
-      const DateTime solar = std::floor(t.solar * 1440 + 1e-7) / 1440;
+      const DateTime solar = ToWholeMinute(t.solar);
       solar_date_ = DecodeDate(solar);
       const ClockTime time = DecodeTime(solar);
       solar_hour_ = time.hour;

@@ -63,6 +63,16 @@ TEST(EquationOfTime, HasItsYearlyExtremes) {
     EXPECT_LT(std::abs(e(2024, m, d)), 60);
 }
 
+TEST(ToWholeMinute, CutsToTheMinuteWithoutFallingBackAtTheFullMinute) {
+  EXPECT_EQ(FormatDateTime(ToWholeMinute(At(2013, 9, 21, 10, 59) + 59.9 / 86400)).substr(0, 16),
+            "2013-09-21 10:59");
+  // 11:00 computed as a sum of fractions lies a hair below it and still reads 11:00.
+  const DateTime eleven = At(2013, 9, 21, 10, 0) + 3600.0 / 86400 - 1e-12;
+  EXPECT_EQ(FormatDateTime(ToWholeMinute(eleven)).substr(0, 16), "2013-09-21 11:00");
+  EXPECT_EQ(FormatDateTime(ToWholeMinute(At(2013, 9, 21, 23, 59) + 59.0 / 86400)).substr(0, 16),
+            "2013-09-21 23:59");
+}
+
 TEST(TrueSolarTime, FarWestAndFarEastOfTheBeijingMeridian) {
   // Urumqi 87.6°E: 129.6 minutes behind Beijing time before the equation of time.
   const SolarTime urumqi = TrueSolarTime(At(2000, 6, 15, 12, 0), {"乌鲁木齐", 87.62});
