@@ -14,7 +14,8 @@ template <typename T>
 class Parsed {
  public:
   Parsed() = default;
-  Parsed(T value) : value_(std::move(value)) {}  // NOLINT(google-explicit-constructor): a read value
+  // A value read without error; implicit, so a value can be assigned as it is.
+  Parsed(T value) : value_(std::move(value)) {}
 
   // The value `read` gives, or the ConvertError it raises.
   template <typename Read>

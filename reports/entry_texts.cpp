@@ -25,8 +25,9 @@ PersonEntry ReadPersonEntry(const EntryTexts& texts, HourItemCut cut) {
     });
   } else {
     // A braced list is evaluated in order: the first text that is no number names the error.
-    e.date = Parsed<CivilDate>::Of(
-        [&] { return CivilDate{StrToInt(texts.year), StrToInt(texts.month), StrToInt(texts.day)}; });
+    e.date = Parsed<CivilDate>::Of([&] {
+      return CivilDate{StrToInt(texts.year), StrToInt(texts.month), StrToInt(texts.day)};
+    });
   }
   const std::string item = cut == HourItemCut::Trimmed ? text::Trim(texts.hour) : texts.hour;
   e.hourText = text::Trim(text::GbkCopy(item, 4, 2));

@@ -53,6 +53,7 @@ TEST(ChartReport, TheDefaultsGiveTheChartOf1980) {
 TEST(ChartReport, TypedDatesKeepTheirTextInTheYearLine) {
   ChartRun run;
   ChartRow e;
+  e.person.year = " 1980\t";  // the blanks around a typed year are not printed
   e.person.month = "3";
   e.person.day = "5";
   e.person.hour = "子 23";
