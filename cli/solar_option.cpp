@@ -2,7 +2,6 @@
 
 #include "calendar/places.h"
 #include "common/notice.h"
-#include "common/text.h"
 
 namespace vantrel::cli {
 
