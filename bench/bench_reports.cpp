@@ -7,26 +7,28 @@
 #include "data/query.h"
 #include "reports/almanac.h"
 #include "reports/chart_report.h"
+#include "reports/entry_texts.h"
 #include "reports/marriage_report.h"
 
 namespace {
 
 using namespace vantrel;
 
-PersonEntry Person(const char* name, const char* year, const char* month, const char* day, const char* hour) {
-  PersonEntry e;
+PersonEntry Person(const char* name, const char* year, const char* month, const char* day, const char* hour,
+                   HourItemCut cut) {
+  EntryTexts e;
   e.name = name;
   e.year = year;
   e.month = month;
   e.day = day;
   e.hour = hour;
   e.minute = "30";
-  return e;
+  return ReadPersonEntry(e, cut);
 }
 
 void BM_MarriageReport(benchmark::State& state) {
-  const MarriageEntry entry{Person("张三", "1985", "6", "15", "巳 10"),
-                            Person("李四", "1987", "3", "8", "子 23")};
+  const MarriageEntry entry{Person("张三", "1985", "6", "15", "巳 10", HourItemCut::AsTyped),
+                            Person("李四", "1987", "3", "8", "子 23", HourItemCut::AsTyped)};
   RecordingNotifier notifier;
   data::Query zodiac(data::Database::Second);
   for (auto _ : state) {
@@ -40,7 +42,7 @@ BENCHMARK(BM_MarriageReport)->Unit(benchmark::kMillisecond);
 
 void BM_ChartReport(benchmark::State& state) {
   ChartEntry entry;
-  entry.person = Person("王五", "1990", "6", "7", "辰 8");
+  entry.person = Person("王五", "1990", "6", "7", "辰 8", HourItemCut::Trimmed);
   RecordingNotifier notifier;
   for (auto _ : state) {
     TextPane visible, scratch;

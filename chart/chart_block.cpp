@@ -104,9 +104,8 @@ void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
     pane.Add(ages);
   }
   // Counted from the solar year, while the grids below count from the lunar year.
-  const int solarYear = StrToInt(input.solarYearText);
-  std::string years = "始于：" + input.solarYearText;
-  for (int k = 0; k < 9; ++k) years += kSep + std::to_string(solarYear + a + 10 * k);
+  std::string years = "始于：" + std::to_string(input.solarYear);
+  for (int k = 0; k < 9; ++k) years += kSep + std::to_string(input.solarYear + a + 10 * k);
   pane.Add(years);
   pane.Add("");
 

@@ -14,8 +14,8 @@ namespace vantrel {
 
 struct ChartBlockInput {
   ChartResult chart;
-  // The four-digit year of the solar birth date, as the report holds it.
-  std::string solarYearText;
+  // The year of the solar birth date.
+  int solarYear = 0;
   // The lunar date of the solar birth date.
   LunarDate lunar;
   // The clock hour as the entry gave it, "0" .. "23": the bone weight's key.

@@ -67,7 +67,7 @@ std::vector<std::string> Block(const std::vector<std::string>& in) {
   const Birth b = ParseBirth(in);
   ChartBlockInput input;
   input.chart = Cast(b);
-  input.solarYearText = std::to_string(b.date.year);
+  input.solarYear = b.date.year;
   input.lunar = SolarToLunar(EncodeDate(b.date.year, b.date.month, b.date.day));
   input.hourText = std::to_string(b.hour);
   TextPane pane;

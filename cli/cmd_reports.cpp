@@ -9,6 +9,7 @@
 #include "common/text.h"
 #include "data/query.h"
 #include "reports/chart_report.h"
+#include "reports/entry_texts.h"
 #include "reports/marriage_report.h"
 
 namespace vantrel::cli {
@@ -23,9 +24,10 @@ CalendarKind CalendarOf(const std::string& value) {
 }
 
 // One person's entry from the options with the given prefix ("man-",
-// "woman-" or ""); left-out options keep the window's defaults.
-PersonEntry EntryFromOptions(const Options& o, const std::string& prefix) {
-  PersonEntry e;
+// "woman-" or ""); left-out options keep the window's defaults. The hour
+// item is cut as the report at hand cuts it.
+PersonEntry EntryFromOptions(const Options& o, const std::string& prefix, HourItemCut cut) {
+  EntryTexts e;
   e.name = o.Get(prefix + "name", e.name);
   e.calendar = CalendarOf(o.Get(prefix + "calendar", "solar"));
   e.year = o.Get(prefix + "year", e.year);
@@ -37,7 +39,7 @@ PersonEntry EntryFromOptions(const Options& o, const std::string& prefix) {
     e.hour = text::Trim(hour).empty() ? hour : kHourItems[static_cast<std::size_t>(StrictHour(hour))];
   }
   e.minute = o.Get(prefix + "minute", e.minute);
-  return e;
+  return ReadPersonEntry(e, cut);
 }
 
 std::vector<std::string> OptionNames(const std::vector<std::string>& prefixes,
@@ -83,7 +85,8 @@ int Marriage(Context& ctx, std::vector<std::string> args) {
   const SolarOption womanSolar = TakeSolarOption(ctx, args, "woman-");
   const Options o = ParseOptions(ctx, args, OptionNames({"man-", "woman-"}, {}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
-  MarriageEntry entry{EntryFromOptions(o, "man-"), EntryFromOptions(o, "woman-")};
+  MarriageEntry entry{EntryFromOptions(o, "man-", HourItemCut::AsTyped),
+                      EntryFromOptions(o, "woman-", HourItemCut::AsTyped)};
   const std::vector<std::optional<std::string>> solar = {CorrectEntry(entry.man, manSolar),
                                                          CorrectEntry(entry.woman, womanSolar)};
   TextPane report;
@@ -101,7 +104,7 @@ int PersonReport(Context& ctx, std::vector<std::string> args, ReportKind report,
   const Options o = ParseOptions(ctx, args, OptionNames({""}, {"sex"}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
   ChartEntry entry;
-  entry.person = EntryFromOptions(o, "");
+  entry.person = EntryFromOptions(o, "", HourItemCut::Trimmed);
   const std::vector<std::optional<std::string>> solar = {CorrectEntry(entry.person, option)};
   entry.sex = SexOfText(text::Trim(o.Get("sex", "男")));
   entry.kind = report;

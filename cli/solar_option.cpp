@@ -2,7 +2,6 @@
 
 #include "calendar/places.h"
 #include "common/notice.h"
-#include "common/text.h"
 
 namespace vantrel::cli {
 
@@ -64,22 +63,20 @@ std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& o
   } catch (const ConvertError&) {
     return std::nullopt;  // the report raises the same error itself
   }
-  int hour = 0, minute = 0;
   DateTime time;
-  if (!facts || !TryStrToInt(facts->hourText, hour) || !TryStrToInt(text::Trim(entry.minute), minute) ||
-      !TryEncodeTime(hour, minute, 0, 0, time)) {
+  if (!facts || !facts->hour.ok() || !facts->minute.ok() ||
+      !TryEncodeTime(facts->hour.Get(), facts->minute.Get(), 0, 0, time)) {
     return std::nullopt;
   }
   const SolarCorrection c = CorrectClock(facts->solarDate + time, option);
   const DateTime solar = ToWholeMinute(c.solar);
-  const CivilDate d = DecodeDate(solar);
   const ClockTime t = DecodeTime(solar);
   entry.calendar = CalendarKind::Solar;
-  entry.year = std::to_string(d.year);
-  entry.month = std::to_string(d.month);
-  entry.day = std::to_string(d.day);
-  entry.hour = kHourItems[static_cast<std::size_t>(t.hour)];
-  entry.minute = std::to_string(t.minute);
+  entry.date = DecodeDate(solar);
+  entry.hourText = std::to_string(t.hour);
+  entry.hour = t.hour;
+  entry.minuteText = std::to_string(t.minute);
+  entry.minute = t.minute;
   return c.line;
 }
 

@@ -66,20 +66,13 @@ void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notif
                     int currentYear) {
   if (currentYear == 0) currentYear = CurrentYear();
   const std::string name = text::Trim(entry.person.name) + text::Trim(entry.hiddenName);
-  const std::pair<const std::string*, const char*> checks[] = {{&entry.person.year, "请选择出生年!"},
-                                                               {&entry.person.month, "请选择出生月!"},
-                                                               {&entry.person.day, "请选择出生日!"},
-                                                               {&entry.person.hour, "请选择出生小时!"}};
-  for (const auto& [value, message] : checks) {
-    if (text::Trim(*value).empty()) {
-      notifier.ShowNotice(message);
-      return;
-    }
+  if (entry.person.blank) {
+    static constexpr const char* kAsk[] = {"请选择出生年!", "请选择出生月!", "请选择出生日!",
+                                           "请选择出生小时!"};
+    notifier.ShowNotice(kAsk[static_cast<int>(*entry.person.blank)]);
+    return;
   }
-  // This report reads its hour item trimmed; the marriage report reads its rows as they are.
-  PersonEntry person = entry.person;
-  person.hour = text::Trim(person.hour);
-  const std::optional<PersonFacts> facts = DerivePersonFacts(person, currentYear, notifier);
+  const std::optional<PersonFacts> facts = DerivePersonFacts(entry.person, currentYear, notifier);
   if (!facts) return;
 
   scratch.Clear();

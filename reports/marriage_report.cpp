@@ -1,5 +1,6 @@
 #include "reports/marriage_report.h"
 
+#include <array>
 #include <optional>
 
 #include "chart/chart.h"
@@ -67,28 +68,20 @@ struct Side {
   Sex sex;
   const char* title;  // "男方" / "女方"
   const char* nameMissing;
-  const char* yearMissing;
-  const char* monthMissing;
-  const char* dayMissing;
-  const char* hourMissing;
+  // The questions for a blank year, month, day and hour.
+  std::array<const char*, 4> blankMissing;
   EntryFocus focus;
 };
 
 constexpr Side kMan{Sex::Man,
                     "男方",
                     "男方姓名不能为空!",
-                    "请选择男方出生年!",
-                    "请选择男方出生月!",
-                    "请选择男方出生日!",
-                    "请选择男方出生小时!",
+                    {"请选择男方出生年!", "请选择男方出生月!", "请选择男方出生日!", "请选择男方出生小时!"},
                     EntryFocus::ManName};
 constexpr Side kWoman{Sex::Woman,
                       "女方",
                       "女方姓名不能为空!",
-                      "请选择女方出生年!",
-                      "请选择女方出生月!",
-                      "请选择女方出生日!",
-                      "请选择女方出生小时!",
+                      {"请选择女方出生年!", "请选择女方出生月!", "请选择女方出生日!", "请选择女方出生小时!"},
                       EntryFocus::WomanName};
 
 // The checks of one entry row, in order; false after the first message.
@@ -99,15 +92,9 @@ bool CheckEntry(const PersonEntry& e, const Side& side, Notifier& notifier,
     if (focus) focus(side.focus);
     return false;
   }
-  const std::pair<const std::string*, const char*> fields[] = {{&e.year, side.yearMissing},
-                                                               {&e.month, side.monthMissing},
-                                                               {&e.day, side.dayMissing},
-                                                               {&e.hour, side.hourMissing}};
-  for (const auto& [value, message] : fields) {
-    if (text::Trim(*value).empty()) {
-      notifier.ShowNotice(message);
-      return false;
-    }
+  if (e.blank) {
+    notifier.ShowNotice(side.blankMissing[static_cast<std::size_t>(*e.blank)]);
+    return false;
   }
   return true;
 }

@@ -13,22 +13,16 @@ const std::array<const char*, 24> kHourItems = {"子 0",  "丑 1",  "丑 2",  "�
 
 std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int currentYear, Notifier& notifier) {
   PersonFacts f;
-  std::string dateText;
+  const CivilDate& d = entry.date.Get();
   if (entry.calendar == CalendarKind::Solar) {
-    f.solarYearText = text::Trim(entry.year);
-    dateText = f.solarYearText + "-" + text::Trim(entry.month) + "-" + text::Trim(entry.day);
+    f.solarDate = EncodeDate(d.year, d.month, d.day);
   } else {
-    // A lunar entry always names the regular month, never its leap twin.
-    const LunarDate typed{StrToInt(entry.year), StrToInt(entry.month), StrToInt(entry.day), false};
-    const DateTime converted = LunarToSolar(typed);
-    if (converted == kNoDate) {
+    f.solarDate = LunarToSolar(LunarDate{d.year, d.month, d.day, false});
+    if (f.solarDate == kNoDate) {
       notifier.ShowNotice(kCheckInputNotice);
       return std::nullopt;
     }
-    dateText = FormatDate(converted);
-    f.solarYearText = dateText.substr(0, 4);
   }
-  f.solarDate = StrToDate(dateText);
   f.lunar = SolarToLunar(f.solarDate);
   if (f.lunar.year == 0) {
     notifier.ShowNotice(kCheckInputNotice);
@@ -38,17 +32,18 @@ std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int curre
   f.lunarText = yearWords + LunarMonthName(f.lunar.month, f.lunar.isLeap) + LunarDayName(f.lunar.day);
   f.animal = text::GbkCopy(yearWords, 6, 2);
   f.constellation = ConstellationOf(f.solarDate);
-  // The clock hour is the two GBK bytes from byte 4 of the hour item ("子 23").
-  f.hourText = text::Trim(text::GbkCopy(entry.hour, 4, 2));
-  f.minuteText = entry.minute;
+  f.hourText = entry.hourText;
+  f.hour = entry.hour;
+  f.minuteText = entry.minuteText;
+  f.minute = entry.minute;
   f.age = currentYear - DecodeDate(f.solarDate).year;
   return f;
 }
 
 Birth BirthOf(const PersonFacts& facts, Sex sex) {
   Birth b;
-  b.minute = StrToInt(text::Trim(facts.minuteText));
-  b.hour = StrToInt(facts.hourText);
+  b.minute = facts.minute.Get();
+  b.hour = facts.hour.Get();
   b.date = DecodeDate(facts.solarDate);
   b.sex = sex;
   return b;
@@ -63,7 +58,7 @@ std::string BirthLine(const PersonFacts& facts) {
 ChartBlockInput BlockInputFor(const ChartResult& chart, const PersonFacts& facts) {
   ChartBlockInput input;
   input.chart = chart;
-  input.solarYearText = facts.solarYearText;
+  input.solarYear = DecodeDate(facts.solarDate).year;
   input.lunar = facts.lunar;
   input.hourText = facts.hourText;
   return input;

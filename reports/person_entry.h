@@ -10,54 +10,64 @@
 #include "chart/chart_block.h"
 #include "common/datetime.h"
 #include "common/notice.h"
+#include "common/parsed.h"
 
 namespace vantrel {
 
 enum class CalendarKind { Solar, Lunar };
 
-// One person's entry row: the calendar as picked and the other controls'
-// texts exactly as typed. The texts are read into values by
-// DerivePersonFacts, at the point of the report where each is needed, so
-// the report's checks come in their fixed order.
+// The fields of a birth a report asks for when they are left blank, in the
+// order it asks.
+enum class BirthField { Year, Month, Day, Hour };
+
+// One person's entry row as values: the window and the command line read
+// the typed texts once (ReadPersonEntry); a text that is no number keeps
+// its ConvertError, raised where the report needs the value, so the
+// report's checks come in their fixed order. The defaults are the window's.
 struct PersonEntry {
-  std::string name;
+  std::string name;  // as typed; the reports trim it
   CalendarKind calendar = CalendarKind::Solar;
-  std::string year = "1980";
-  std::string month = "1";
-  std::string day = "1";
-  std::string hour = "子 0";  // an hour item: branch, blank, clock hour
-  std::string minute = "0";
+  // The first of year, month, day and hour left blank, which the report asks for.
+  std::optional<BirthField> blank;
+  // The birth date in the entry's calendar: an existing Gregorian date, or
+  // the lunar year, month and day (the regular month, never its leap twin).
+  Parsed<CivilDate> date = CivilDate{1980, 1, 1};
+  // The clock hour cut from the hour item ("0" .. "23" when it is one) and its number.
+  std::string hourText = "0";
+  TypedNumber hour = 0;
+  // The minute as typed, which the birth line prints, and its number.
+  std::string minuteText = "0";
+  TypedNumber minute = 0;
 };
 
 // What a report derives from an entry.
 struct PersonFacts {
-  // The year of the solar birth date as the report prints it: as typed
-  // (trimmed) for a solar entry, in four digits for a converted lunar one.
-  std::string solarYearText;
   DateTime solarDate = 0;
   LunarDate lunar;
   std::string lunarText;  // "癸巳(蛇年)八月十七"
   std::string animal;     // "蛇"
   std::string constellation;
-  std::string hourText;    // the clock hour cut from the hour item, "0" .. "23" when it is one
+  std::string hourText;  // the clock hour cut from the hour item, "0" .. "23" when it is one
+  TypedNumber hour;
   std::string minuteText;  // as typed
+  TypedNumber minute;
   int age = 0;
 };
 
 // The notice of a birth that cannot be converted or charted.
 inline constexpr const char* kCheckInputNotice = "请检查输入数据是否出错！";
 
-// Converts the entry's dates and derives the facts. A year, month or day
-// text that is not a number, or a solar date that does not exist, raises a
-// ConvertError. A lunar entry that names no lunar date, and a solar date
-// outside the lunar calendar's range (1900-01-31 .. 2100-12-31), show the
-// notice "请检查输入数据是否出错！" and give no result, so nothing is written
-// and no table is read out of range. The hour and the minute are cut out
-// but not read as numbers yet (BirthOf does that).
+// Converts the entry's dates and derives the facts. A date that could not
+// be read (a year, month or day that is no number, a solar date that does
+// not exist) raises its ConvertError. A lunar entry that names no lunar
+// date, and a solar date outside the lunar calendar's range (1900-01-31 ..
+// 2100-12-31), show the notice "请检查输入数据是否出错！" and give no
+// result, so nothing is written and no table is read out of range. The hour
+// and the minute are passed on unread (BirthOf needs them).
 std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int currentYear, Notifier& notifier);
 
-// The birth the chart is cast for. An hour or minute text that is not a
-// number raises ConvertError; the minute is read first, so with both
+// The birth the chart is cast for. An hour or minute that is not a number
+// raises its ConvertError; the minute is read first, so with both
 // unreadable the minute's error is the one shown.
 Birth BirthOf(const PersonFacts& facts, Sex sex);
 

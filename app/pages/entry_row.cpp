@@ -82,8 +82,8 @@ void EntryRow::NameFieldsFor(const QString& person) {
   }
 }
 
-PersonEntry EntryRow::Read() const {
-  PersonEntry entry;
+PersonEntry EntryRow::Read(HourItemCut cut) const {
+  EntryTexts entry;
   entry.name = name_->text().toStdString();
   entry.calendar = calendar_->currentIndex() == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
   entry.year = year_->currentText().toStdString();
@@ -91,7 +91,7 @@ PersonEntry EntryRow::Read() const {
   entry.day = day_->currentText().toStdString();
   entry.hour = hour_->currentText().toStdString();
   entry.minute = minute_->currentText().toStdString();
-  return entry;
+  return ReadPersonEntry(entry, cut);
 }
 
 QString EntryRow::Name() const { return name_->text().trimmed(); }

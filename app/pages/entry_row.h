@@ -5,7 +5,7 @@
 // woman's), the chart page one.
 #include <QWidget>
 
-#include "reports/person_entry.h"
+#include "reports/entry_texts.h"
 
 class QComboBox;
 class QLineEdit;
@@ -36,8 +36,8 @@ class EntryRow : public QWidget {
   // The row of a single person: name, sex, calendar kind and birth.
   static EntryRow* ForSingle(QWidget* parent, const Names& names);
 
-  // The texts of the row as the reports read them.
-  PersonEntry Read() const;
+  // The row read into values, its hour item cut as the report cuts it.
+  PersonEntry Read(HourItemCut cut) const;
   // The typed name without surrounding blanks.
   QString Name() const;
   // The picked sex, "男" or "女" (a row without a sex list: empty).

@@ -55,7 +55,7 @@ MarriagePage::MarriagePage() {
 MarriagePage::~MarriagePage() = default;
 
 void MarriagePage::ComputeReport(data::Query& zodiac_query, Notifier& notifier) {
-  const MarriageEntry entry{man_->Read(), woman_->Read()};
+  const MarriageEntry entry{man_->Read(HourItemCut::AsTyped), woman_->Read(HourItemCut::AsTyped)};
   const QString man = man_->Name(), woman = woman_->Name();
   identity_ = {Qt8("合婚报告"),
                man + QStringLiteral(" / ") + woman,

@@ -15,6 +15,7 @@
 #include "common/paths.h"
 #include "reports/almanac.h"
 #include "reports/chart_report.h"
+#include "reports/entry_texts.h"
 #include "reports/marriage_report.h"
 #include "tests/support/fixture.h"
 
@@ -28,8 +29,8 @@ void Click(QWidget& w, const char* name) {
   w.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
 }
 
-PersonEntry Person(const char* name, const char* year, const char* month, const char* day, const char* hour) {
-  return PersonEntry{name, CalendarKind::Solar, year, month, day, hour, "0"};
+EntryTexts Person(const char* name, const char* year, const char* month, const char* day, const char* hour) {
+  return EntryTexts{name, CalendarKind::Solar, year, month, day, hour, "0"};
 }
 
 }  // namespace
@@ -63,10 +64,11 @@ class ReportsTest : public QObject {
     QCoreApplication::processEvents();
     QVERIFY2(recorder.boxes.empty(), recorder.boxes.empty() ? "" : qPrintable(recorder.boxes[0].text));
 
-    MarriageEntry entry{Person("张伟", "1985", "6", "18", "辰 8"),
-                        Person("李娜", "1987", "10", "3", "酉 18")};
-    entry.woman.calendar = CalendarKind::Lunar;
-    entry.woman.minute = "30";
+    EntryTexts woman = Person("李娜", "1987", "10", "3", "酉 18");
+    woman.calendar = CalendarKind::Lunar;
+    woman.minute = "30";
+    MarriageEntry entry{ReadPersonEntry(Person("张伟", "1985", "6", "18", "辰 8"), HourItemCut::AsTyped),
+                        ReadPersonEntry(woman, HourItemCut::AsTyped)};
     TextPane expected;
     MarriagePanes panes(expected);
     RecordingNotifier notices;
@@ -115,7 +117,7 @@ class ReportsTest : public QObject {
     QVERIFY(recorder.boxes.empty());
 
     ChartEntry entry;
-    entry.person = Person("王芳", "1990", "3", "12", "子 0");
+    entry.person = ReadPersonEntry(Person("王芳", "1990", "3", "12", "子 0"), HourItemCut::Trimmed);
     entry.sex = Sex::Woman;
     TextPane expected;
     TextPane scratch;

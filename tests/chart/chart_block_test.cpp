@@ -37,10 +37,10 @@ ChartResult CastOrFail(int y, int m, int d, int h, int mi, const std::string& se
   return chart.value_or(ChartResult{});
 }
 
-ChartBlockInput BlockInput(const ChartResult& chart, const std::string& solarYear, int lunarYear) {
+ChartBlockInput BlockInput(const ChartResult& chart, int solarYear, int lunarYear) {
   ChartBlockInput input;
   input.chart = chart;
-  input.solarYearText = solarYear;
+  input.solarYear = solarYear;
   input.lunar = {lunarYear, 11, 25, false};
   input.hourText = "0";
   return input;
@@ -50,7 +50,7 @@ TEST(ChartBlock, TheMainBlockOfTheExampleBirthLineByLine) {
   FixtureDir dir;
   dir.WriteDatabase("Tgcode.dll", vantrel::testing::ChartLookupTablesSql());
   TextPane pane;
-  WriteChartBlock(pane, BlockInput(CastOrFail(2000, 1, 1, 0, 0, "男"), "2000", 1999));
+  WriteChartBlock(pane, BlockInput(CastOrFail(2000, 1, 1, 0, 0, "男"), 2000, 1999));
   const std::vector<std::string> expected = ExpectedLines("block_2000_01_01_male.txt");
   ASSERT_EQ(pane.lines().size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(pane.lines()[i], expected[i]) << "line " << i;
@@ -75,7 +75,7 @@ ChartResult HandChart(int startAge, bool backward) {
 TEST(ChartBlock, AStartAgeOfOneHasTheFixedAgeLineAndColumnZeroOnlyInTheFirstRows) {
   FixtureDir dir;  // no lookups: their places stay empty
   TextPane pane;
-  WriteChartBlock(pane, BlockInput(HandChart(1, false), "1984", 1984));
+  WriteChartBlock(pane, BlockInput(HandChart(1, false), 1984, 1984));
   const auto& lines = pane.lines();
   ASSERT_EQ(lines.size(), 47u);
   EXPECT_EQ(lines[12], "      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
@@ -97,7 +97,7 @@ TEST(ChartBlock, AStartAgeOfOneHasTheFixedAgeLineAndColumnZeroOnlyInTheFirstRows
 TEST(ChartBlock, AStartAgeOfTenGivesEveryRowAColumnZero) {
   FixtureDir dir;
   TextPane pane;
-  WriteChartBlock(pane, BlockInput(HandChart(10, true), "1990", 1990));
+  WriteChartBlock(pane, BlockInput(HandChart(10, true), 1990, 1990));
   const auto& lines = pane.lines();
   ASSERT_EQ(lines.size(), 47u);
   EXPECT_EQ(lines[12], "      1-9岁   10岁   20岁   30岁   40岁   50岁   60岁   70岁   80岁   90岁");
@@ -118,7 +118,7 @@ TEST(ChartBlock, HiddenStemLinesKeepTheirColumns) {
   FixtureDir dir;
   dir.WriteDatabase("Tgcode.dll", vantrel::testing::ChartLookupTablesSql());
   TextPane pane;
-  WriteChartBlock(pane, BlockInput(HandChart(5, false), "1984", 1984));
+  WriteChartBlock(pane, BlockInput(HandChart(5, false), 1984, 1984));
   // Day stem 戊: 癸 正财, 壬 偏财, 甲 七杀, 乙 正官, 戊 比肩, 辛 伤官.
   EXPECT_EQ(pane.Line(4), "遁藏：癸正财 壬偏财 乙正官 辛伤官");
   EXPECT_EQ(pane.Line(5), "      " + std::string(7, ' ') + "甲七杀 " + "戊比肩 " + std::string(7, ' '));
@@ -152,7 +152,7 @@ constexpr const char* kWeights =
     "insert into chenggu values ('39', '三两九', '诗三九', '意三九');";
 
 std::vector<std::string> BoneWeightLines(bool beforeJie, int lunarMonth) {
-  ChartBlockInput input = BlockInput(HandChart(5, false), "2000", 1999);
+  ChartBlockInput input = BlockInput(HandChart(5, false), 2000, 1999);
   input.chart.beforeJie = beforeJie;
   input.lunar.month = lunarMonth;
   TextPane pane;

@@ -13,6 +13,7 @@
 #include "common/pane.h"
 #include "data/query.h"
 #include "reports/chart_report.h"
+#include "reports/entry_texts.h"
 #include "reports/marriage_report.h"
 
 namespace {
@@ -31,8 +32,9 @@ std::vector<std::string> Fields(const std::uint8_t* data, std::size_t size, std:
   return fields;
 }
 
-vantrel::PersonEntry Person(const std::vector<std::string>& f, std::size_t at) {
-  vantrel::PersonEntry e;
+// The row at `at`, read as the window reads it for the report at hand.
+vantrel::PersonEntry Person(const std::vector<std::string>& f, std::size_t at, vantrel::HourItemCut cut) {
+  vantrel::EntryTexts e;
   e.name = f[at];
   e.calendar = !f[at + 1].empty() && static_cast<unsigned char>(f[at + 1][0]) % 2
                    ? vantrel::CalendarKind::Lunar
@@ -42,7 +44,7 @@ vantrel::PersonEntry Person(const std::vector<std::string>& f, std::size_t at) {
   e.day = f[at + 4];
   e.hour = f[at + 5];
   e.minute = f[at + 6];
-  return e;
+  return vantrel::ReadPersonEntry(e, cut);
 }
 
 }  // namespace
@@ -52,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> f = Fields(data, size, 16);
   RecordingNotifier notifier;
 
-  const MarriageEntry couple{Person(f, 0), Person(f, 7)};
+  const MarriageEntry couple{Person(f, 0, HourItemCut::AsTyped), Person(f, 7, HourItemCut::AsTyped)};
   TextPane report;
   MarriagePanes panes(report);
   data::Query zodiac(data::Database::Second);
@@ -63,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   ChartEntry single;
-  single.person = Person(f, 0);
+  single.person = Person(f, 0, HourItemCut::Trimmed);
   single.hiddenName = f[14];
   single.sex = SexOfText(f[15]);
   for (const ReportKind kind : {ReportKind::Chart, ReportKind::Constellation}) {

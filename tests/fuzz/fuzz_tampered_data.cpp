@@ -30,6 +30,7 @@
 #include "divination/numbers.h"
 #include "reports/almanac.h"
 #include "reports/chart_report.h"
+#include "reports/entry_texts.h"
 #include "reports/marriage_report.h"
 
 namespace {
@@ -196,14 +197,15 @@ void WriteTampered(const Setup& setup, Input& in) {
   }
 }
 
-vantrel::PersonEntry Person(const char* year, const char* month, const char* day, const char* hour) {
-  vantrel::PersonEntry e;
+vantrel::PersonEntry Person(const char* year, const char* month, const char* day, const char* hour,
+                            vantrel::HourItemCut cut) {
+  vantrel::EntryTexts e;
   e.name = "甲";
   e.year = year;
   e.month = month;
   e.day = day;
   e.hour = hour;
-  return e;
+  return vantrel::ReadPersonEntry(e, cut);
 }
 
 template <typename Run>
@@ -225,7 +227,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   RecordingNotifier notifier;
   Guarded([&] {
-    MarriageEntry couple{Person("1985", "3", "15", "辰 8"), Person("1987", "2", "4", "子 0")};
+    MarriageEntry couple{Person("1985", "3", "15", "辰 8", HourItemCut::AsTyped),
+                         Person("1987", "2", "4", "子 0", HourItemCut::AsTyped)};
     TextPane report;
     MarriagePanes panes(report);
     data::Query zodiac(data::Database::Second);
@@ -234,7 +237,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const ReportKind kind : {ReportKind::Chart, ReportKind::Constellation}) {
     Guarded([&] {
       ChartEntry single;
-      single.person = Person("2013", "2", "4", "子 0");
+      single.person = Person("2013", "2", "4", "子 0", HourItemCut::Trimmed);
       single.kind = kind;
       TextPane visible, scratch;
       RunChartReport(single, visible, scratch, notifier, 2024);

@@ -9,6 +9,7 @@
 #include "reports/almanac.h"
 #include "reports/chart_report.h"
 #include "reports/marriage_report.h"
+#include "tests/support/entry_rows.h"
 
 namespace vantrel {
 namespace {
@@ -58,14 +59,14 @@ struct MarriageResult {
   TextPane report;
 };
 
-MarriageResult RunCouple(const MarriageEntry& entry) {
+MarriageResult RunCouple(const testing::CoupleRows& rows) {
   MarriageResult r;
   r.report.Add("previous report");
   MarriagePanes panes(r.report);
   RecordingNotifier notifier;
   data::Query zodiac(data::Database::Second);
   try {
-    RunMarriageReport(entry, panes, notifier, zodiac, {}, 2024);
+    RunMarriageReport(rows.Read(), panes, notifier, zodiac, {}, 2024);
     r.outcome = notifier.messages.empty() ? Outcome::Completed : Outcome::Notice;
     if (!notifier.messages.empty()) r.message = notifier.messages.front();
     EXPECT_LE(notifier.messages.size(), 1u);
@@ -78,8 +79,8 @@ MarriageResult RunCouple(const MarriageEntry& entry) {
   return r;
 }
 
-PersonEntry Valid(const char* name) {
-  PersonEntry e;
+EntryTexts Valid(const char* name) {
+  EntryTexts e;
   e.name = name;
   e.year = "1985";
   e.month = "6";
@@ -89,10 +90,10 @@ PersonEntry Valid(const char* name) {
   return e;
 }
 
-using Field = std::string PersonEntry::*;
+using Field = std::string EntryTexts::*;
 const std::pair<Field, const char*> kFields[] = {
-    {&PersonEntry::name, "name"}, {&PersonEntry::year, "year"}, {&PersonEntry::month, "month"},
-    {&PersonEntry::day, "day"},   {&PersonEntry::hour, "hour"}, {&PersonEntry::minute, "minute"}};
+    {&EntryTexts::name, "name"}, {&EntryTexts::year, "year"}, {&EntryTexts::month, "month"},
+    {&EntryTexts::day, "day"},   {&EntryTexts::hour, "hour"}, {&EntryTexts::minute, "minute"}};
 
 // The man's row: whatever is typed, the pane is either untouched or holds a
 // report that starts with his heading, and only the program's own messages
@@ -102,8 +103,8 @@ TEST(BadInput, EveryTextInEveryFieldOfTheMarriageEntry) {
     for (const auto& [field, label] : kFields) {
       for (const auto& text : kTypedTexts) {
         for (bool woman : {false, true}) {
-          MarriageEntry entry{Valid("张三"), Valid("李四")};
-          PersonEntry& p = woman ? entry.woman : entry.man;
+          testing::CoupleRows entry{Valid("张三"), Valid("李四")};
+          EntryTexts& p = woman ? entry.woman : entry.man;
           p.calendar = calendar == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
           p.*field = text;
           const MarriageResult r = RunCouple(entry);
@@ -138,35 +139,35 @@ TEST(BadInput, TheMansFieldsGiveTheirMessagesOrErrors) {
     bool paneUnchanged;
   };
   const Case cases[] = {
-      {&PersonEntry::name, " ", 0, Outcome::Notice, "男方姓名不能为空!", true},
-      {&PersonEntry::year, "", 0, Outcome::Notice, "请选择男方出生年!", true},
-      {&PersonEntry::month, " ", 0, Outcome::Notice, "请选择男方出生月!", true},
-      {&PersonEntry::day, "\t", 0, Outcome::Notice, "请选择男方出生日!", true},
-      {&PersonEntry::hour, "", 0, Outcome::Notice, "请选择男方出生小时!", true},
-      {&PersonEntry::year, "abc", 0, Outcome::Error, "'abc-6-15' is not a valid date", true},
-      {&PersonEntry::year, "abc", 1, Outcome::Error, "'abc' is not a valid integer value", true},
-      {&PersonEntry::year, "0", 0, Outcome::Error, "'0-6-15' is not a valid date", true},
-      {&PersonEntry::year, "12345678901234567890", 0, Outcome::Error,
+      {&EntryTexts::name, " ", 0, Outcome::Notice, "男方姓名不能为空!", true},
+      {&EntryTexts::year, "", 0, Outcome::Notice, "请选择男方出生年!", true},
+      {&EntryTexts::month, " ", 0, Outcome::Notice, "请选择男方出生月!", true},
+      {&EntryTexts::day, "\t", 0, Outcome::Notice, "请选择男方出生日!", true},
+      {&EntryTexts::hour, "", 0, Outcome::Notice, "请选择男方出生小时!", true},
+      {&EntryTexts::year, "abc", 0, Outcome::Error, "'abc-6-15' is not a valid date", true},
+      {&EntryTexts::year, "abc", 1, Outcome::Error, "'abc' is not a valid integer value", true},
+      {&EntryTexts::year, "0", 0, Outcome::Error, "'0-6-15' is not a valid date", true},
+      {&EntryTexts::year, "12345678901234567890", 0, Outcome::Error,
        "'12345678901234567890-6-15' is not a valid date", true},
-      {&PersonEntry::year, "-1", 0, Outcome::Error, "'-1-6-15' is not a valid date", true},
-      {&PersonEntry::day, "31", 0, Outcome::Error, "'1985-6-31' is not a valid date", true},
+      {&EntryTexts::year, "-1", 0, Outcome::Error, "'-1-6-15' is not a valid date", true},
+      {&EntryTexts::day, "31", 0, Outcome::Error, "'1985-6-31' is not a valid date", true},
       // Dates the lunar calendar cannot place.
-      {&PersonEntry::year, "1899", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
-      {&PersonEntry::year, "2101", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
-      {&PersonEntry::year, "9999", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
-      {&PersonEntry::year, "1900", 1, Outcome::Notice, "请检查输入数据是否出错！", true},
-      {&PersonEntry::day, "30", 1, Outcome::Notice, "请检查输入数据是否出错！",
+      {&EntryTexts::year, "1899", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
+      {&EntryTexts::year, "2101", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
+      {&EntryTexts::year, "9999", 0, Outcome::Notice, "请检查输入数据是否出错！", true},
+      {&EntryTexts::year, "1900", 1, Outcome::Notice, "请检查输入数据是否出错！", true},
+      {&EntryTexts::day, "30", 1, Outcome::Notice, "请检查输入数据是否出错！",
        true},  // lunar 1985-6 has 29 days
       // The hour and minute are read after his heading lines.
-      {&PersonEntry::hour, "子 24", 0, Outcome::Error, "", false},
-      {&PersonEntry::hour, "子 -1", 0, Outcome::Error, "", false},
-      {&PersonEntry::hour, "24", 0, Outcome::Error, "'' is not a valid integer value", false},
-      {&PersonEntry::minute, "60", 0, Outcome::Error, "", false},
-      {&PersonEntry::minute, "", 0, Outcome::Error, "'' is not a valid integer value", false},
-      {&PersonEntry::minute, "abc", 0, Outcome::Error, "'abc' is not a valid integer value", false},
+      {&EntryTexts::hour, "子 24", 0, Outcome::Error, "", false},
+      {&EntryTexts::hour, "子 -1", 0, Outcome::Error, "", false},
+      {&EntryTexts::hour, "24", 0, Outcome::Error, "'' is not a valid integer value", false},
+      {&EntryTexts::minute, "60", 0, Outcome::Error, "", false},
+      {&EntryTexts::minute, "", 0, Outcome::Error, "'' is not a valid integer value", false},
+      {&EntryTexts::minute, "abc", 0, Outcome::Error, "'abc' is not a valid integer value", false},
   };
   for (const Case& c : cases) {
-    MarriageEntry entry{Valid("张三"), Valid("李四")};
+    testing::CoupleRows entry{Valid("张三"), Valid("李四")};
     entry.man.calendar = c.calendar == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
     entry.man.*c.field = c.text;
     const MarriageResult r = RunCouple(entry);
@@ -187,7 +188,7 @@ TEST(BadInput, NamesOfEveryKindAreShownAsTyped) {
                                  "a\x01"
                                  "b",
                                  "O'Brien", "'; drop table mg; --"}) {
-    MarriageEntry entry{Valid(""), Valid("李四")};
+    testing::CoupleRows entry{Valid(""), Valid("李四")};
     entry.man.name = name;
     const MarriageResult r = RunCouple(entry);
     ASSERT_EQ(r.outcome, Outcome::Completed) << name << ": " << r.message;
@@ -202,7 +203,7 @@ TEST(BadInput, EveryTextInEveryFieldOfTheChartEntry) {
     for (int calendar = 0; calendar < 2; ++calendar) {
       for (const auto& [field, label] : kFields) {
         for (const auto& text : kTypedTexts) {
-          ChartEntry entry;
+          testing::ChartRow entry;
           entry.person = Valid("王五");
           entry.person.calendar = calendar == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
           entry.person.*field = text;
@@ -212,7 +213,7 @@ TEST(BadInput, EveryTextInEveryFieldOfTheChartEntry) {
           RecordingNotifier notifier;
           bool completed = false;
           try {
-            RunChartReport(entry, visible, scratch, notifier, 2024);
+            RunChartReport(entry.Read(), visible, scratch, notifier, 2024);
             completed = notifier.messages.empty();
           } catch (const Error&) {
           }

@@ -5,18 +5,20 @@
 #include <filesystem>
 
 #include "common/errors.h"
+#include "tests/support/entry_rows.h"
 #include "tests/support/fixture.h"
 
 namespace vantrel {
 namespace {
 
+using testing::ChartRow;
 using testing::FixtureDir;
 
 struct ChartRun {
   TextPane visible;
   TextPane scratch;
   RecordingNotifier notifier;
-  void Go(const ChartEntry& e) { RunChartReport(e, visible, scratch, notifier, 2024); }
+  void Go(const ChartRow& e) { RunChartReport(e.Read(), visible, scratch, notifier, 2024); }
   bool Has(const std::string& line) const {
     for (const auto& l : visible.lines()) {
       if (l == line) return true;
@@ -27,7 +29,7 @@ struct ChartRun {
 
 TEST(ChartReport, TheDefaultsGiveTheChartOf1980) {
   ChartRun run;
-  ChartEntry e;  // 男, 公历, 1980, 1, 1, 子 0, 0
+  ChartRow e;  // 男, 公历, 1980, 1, 1, 子 0, 0
   run.Go(e);
   ASSERT_TRUE(run.notifier.messages.empty());
   const auto& lines = run.visible.lines();
@@ -50,7 +52,8 @@ TEST(ChartReport, TheDefaultsGiveTheChartOf1980) {
 
 TEST(ChartReport, TypedDatesKeepTheirTextInTheYearLine) {
   ChartRun run;
-  ChartEntry e;
+  ChartRow e;
+  e.person.year = " 1980\t";  // the blanks around a typed year are not printed
   e.person.month = "3";
   e.person.day = "5";
   e.person.hour = "子 23";
@@ -63,7 +66,7 @@ TEST(ChartReport, TypedDatesKeepTheirTextInTheYearLine) {
 
 TEST(ChartReport, ALunarEntryIsCastForItsSolarDate) {
   ChartRun run;
-  ChartEntry e;
+  ChartRow e;
   e.person.calendar = CalendarKind::Lunar;
   e.person.year = "2013";
   e.person.month = "8";
@@ -76,7 +79,7 @@ TEST(ChartReport, ALunarEntryIsCastForItsSolarDate) {
 
 TEST(ChartReport, TheConstellationVariantCastsNoChart) {
   ChartRun run;
-  ChartEntry e;
+  ChartRow e;
   e.kind = ReportKind::Constellation;
   e.sex = Sex::Woman;  // not read
   e.person.month = "5";
@@ -97,15 +100,14 @@ TEST(ChartReport, TheConstellationVariantCastsNoChart) {
 }
 
 TEST(ChartReport, ChecksShowTheirMessageAndTouchNothing) {
-  const std::pair<std::string PersonEntry::*, const char*> fields[] = {
-      {&PersonEntry::year, "请选择出生年!"},
-      {&PersonEntry::month, "请选择出生月!"},
-      {&PersonEntry::day, "请选择出生日!"},
-      {&PersonEntry::hour, "请选择出生小时!"}};
+  const std::pair<std::string EntryTexts::*, const char*> fields[] = {{&EntryTexts::year, "请选择出生年!"},
+                                                                      {&EntryTexts::month, "请选择出生月!"},
+                                                                      {&EntryTexts::day, "请选择出生日!"},
+                                                                      {&EntryTexts::hour, "请选择出生小时!"}};
   for (const auto& [field, message] : fields) {
     ChartRun run;
     run.visible.Add("before");
-    ChartEntry e;
+    ChartRow e;
     e.person.*field = "  ";
     run.Go(e);
     EXPECT_EQ(run.notifier.messages, std::vector<std::string>{message});
@@ -114,37 +116,37 @@ TEST(ChartReport, ChecksShowTheirMessageAndTouchNothing) {
 }
 
 TEST(ChartReport, ARunThatStopsLeavesTheVisiblePaneAsItWas) {
-  auto expectUnchanged = [](const ChartEntry& e, auto&& check) {
+  auto expectUnchanged = [](const ChartRow& e, auto&& check) {
     ChartRun run;
     run.visible.Add("before");
     check(run, e);
     EXPECT_EQ(run.visible.Text(), "before\n");
   };
-  ChartEntry badMinute;
+  ChartRow badMinute;
   badMinute.person.minute = "abc";
-  expectUnchanged(badMinute, [](ChartRun& r, const ChartEntry& e) { EXPECT_THROW(r.Go(e), ConvertError); });
-  ChartEntry badDate;
+  expectUnchanged(badMinute, [](ChartRun& r, const ChartRow& e) { EXPECT_THROW(r.Go(e), ConvertError); });
+  ChartRow badDate;
   badDate.person.year = "1981";
   badDate.person.month = "2";
   badDate.person.day = "29";
-  expectUnchanged(badDate, [](ChartRun& r, const ChartEntry& e) { EXPECT_THROW(r.Go(e), ConvertError); });
-  ChartEntry badHour;
+  expectUnchanged(badDate, [](ChartRun& r, const ChartRow& e) { EXPECT_THROW(r.Go(e), ConvertError); });
+  ChartRow badHour;
   badHour.person.hour = "子 24";
-  expectUnchanged(badHour, [](ChartRun& r, const ChartEntry& e) { EXPECT_THROW(r.Go(e), ConvertError); });
-  ChartEntry badLunar;
+  expectUnchanged(badHour, [](ChartRun& r, const ChartRow& e) { EXPECT_THROW(r.Go(e), ConvertError); });
+  ChartRow badLunar;
   badLunar.person.calendar = CalendarKind::Lunar;
   badLunar.person.year = "2020";
   badLunar.person.month = "1";  // a month of 29 days
   badLunar.person.day = "30";
-  expectUnchanged(badLunar, [](ChartRun& r, const ChartEntry& e) {
+  expectUnchanged(badLunar, [](ChartRun& r, const ChartRow& e) {
     r.Go(e);
     EXPECT_EQ(r.notifier.messages, std::vector<std::string>{"请检查输入数据是否出错！"});
   });
-  ChartEntry tooEarly;
+  ChartRow tooEarly;
   tooEarly.person.year = "1900";
   tooEarly.person.month = "1";
   tooEarly.person.day = "30";
-  expectUnchanged(tooEarly, [](ChartRun& r, const ChartEntry& e) {
+  expectUnchanged(tooEarly, [](ChartRun& r, const ChartRow& e) {
     r.Go(e);
     EXPECT_EQ(r.notifier.messages, std::vector<std::string>{"请检查输入数据是否出错！"});
   });
@@ -156,11 +158,11 @@ TEST(ChartReport, DataFailuresLeaveTheVisiblePaneAsItWas) {
   std::filesystem::remove(dir.File("shensha/niangan.txt"));
   ChartRun run;
   run.visible.Add("before");
-  EXPECT_THROW(run.Go(ChartEntry{}), FileError);
+  EXPECT_THROW(run.Go(ChartRow{}), FileError);
   EXPECT_EQ(run.visible.Text(), "before\n");
 
   dir.Execute("KelFile.dll", "drop table aiqing;");
-  ChartEntry stars;
+  ChartRow stars;
   stars.kind = ReportKind::Constellation;
   EXPECT_THROW(run.Go(stars), SilentCancel);
   EXPECT_EQ(run.visible.Text(), "before\n");

@@ -10,6 +10,7 @@
 #include "common/errors.h"
 #include "reports/chart_report.h"
 #include "reports/marriage_report.h"
+#include "tests/support/entry_rows.h"
 #include "tests/support/fixture.h"
 
 namespace vantrel {
@@ -76,12 +77,12 @@ MarriageOutcome RunMarriage() {
   MarriagePanes panes(o.report);
   RecordingNotifier notifier;
   data::Query zodiac(data::Database::Second);
-  PersonEntry man, woman;
-  man.name = "张三";
-  woman.name = "李四";
-  woman.year = "1982";
+  testing::CoupleRows rows;
+  rows.man.name = "张三";
+  rows.woman.name = "李四";
+  rows.woman.year = "1982";
   try {
-    RunMarriageReport({man, woman}, panes, notifier, zodiac, {}, 2024);
+    RunMarriageReport(rows.Read(), panes, notifier, zodiac, {}, 2024);
     o.completed = notifier.messages.empty();
   } catch (const SilentCancel&) {
     o.cancelled = true;

@@ -9,17 +9,19 @@
 
 #include "common/errors.h"
 #include "common/text.h"
+#include "tests/support/entry_rows.h"
 #include "tests/support/fixture.h"
 
 namespace vantrel {
 namespace {
 
+using testing::CoupleRows;
 using testing::FixtureDir;
 
-PersonEntry Person(const std::string& name, const std::string& year, const std::string& month,
-                   const std::string& day, const std::string& hour, const std::string& minute,
-                   int calendar = 0) {
-  PersonEntry e;
+EntryTexts Person(const std::string& name, const std::string& year, const std::string& month,
+                  const std::string& day, const std::string& hour, const std::string& minute,
+                  int calendar = 0) {
+  EntryTexts e;
   e.name = name;
   e.calendar = calendar == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
   e.year = year;
@@ -31,7 +33,7 @@ PersonEntry Person(const std::string& name, const std::string& year, const std::
 }
 
 // The couple of the reviewed report kept beside this test.
-MarriageEntry Couple() {
+CoupleRows Couple() {
   return {Person("张三", "1985", "6", "15", "巳 10", "30"), Person("李四", "1987", "3", "8", "子 23", "5")};
 }
 
@@ -42,9 +44,9 @@ struct MarriageRun {
   data::Query zodiac{data::Database::Second};
   EntryFocus focused = EntryFocus::None;
 
-  void Go(const MarriageEntry& entry) {
+  void Go(const CoupleRows& rows) {
     RunMarriageReport(
-        entry, panes, notifier, zodiac, [this](EntryFocus f) { focused = f; }, 2024);
+        rows.Read(), panes, notifier, zodiac, [this](EntryFocus f) { focused = f; }, 2024);
   }
   int IndexOf(const std::string& line, int from = 0) const {
     const auto& lines = report.lines();
@@ -104,7 +106,7 @@ TEST(MarriageReport, HeadingsAgeAndBirthLines) {
 TEST(MarriageReport, ALunarEntryShowsTheConvertedSolarDate) {
   MarriageRun run;
   // Lunar 2013-8-17 is 2013-09-21.
-  MarriageEntry e = Couple();
+  CoupleRows e = Couple();
   e.man = Person("甲", "2013", "8", "17", "午 12", "0", 1);
   run.Go(e);
   ASSERT_TRUE(run.notifier.messages.empty());
@@ -114,7 +116,7 @@ TEST(MarriageReport, ALunarEntryShowsTheConvertedSolarDate) {
 
 TEST(MarriageReport, LifePalaceGroupsAndTheFiveReplacement) {
   MarriageRun run;
-  MarriageEntry e = Couple();
+  CoupleRows e = Couple();
   // 2013: the man's life gua is 五 (West, matched as 二); 1980 woman 四 (East).
   e.man = Person("甲", "2013", "9", "21", "子 0", "0");
   e.woman = Person("乙", "1980", "5", "5", "午 12", "0");
@@ -189,22 +191,22 @@ TEST(MarriageReport, EachLookupStartsFromAnEmptyResult) {
 TEST(MarriageReport, TheManIsCheckedBeforeThePaneChanges) {
   MarriageRun run;
   run.report.Add("previous report");
-  MarriageEntry e = Couple();
+  CoupleRows e = Couple();
   e.man.name = "   ";
   run.Go(e);
   EXPECT_EQ(run.notifier.messages, std::vector<std::string>{"男方姓名不能为空!"});
   EXPECT_EQ(run.focused, EntryFocus::ManName);
   EXPECT_EQ(run.report.Text(), "previous report\n");
 
-  const std::pair<std::string PersonEntry::*, const char*> fields[] = {
-      {&PersonEntry::year, "请选择男方出生年!"},
-      {&PersonEntry::month, "请选择男方出生月!"},
-      {&PersonEntry::day, "请选择男方出生日!"},
-      {&PersonEntry::hour, "请选择男方出生小时!"}};
+  const std::pair<std::string EntryTexts::*, const char*> fields[] = {
+      {&EntryTexts::year, "请选择男方出生年!"},
+      {&EntryTexts::month, "请选择男方出生月!"},
+      {&EntryTexts::day, "请选择男方出生日!"},
+      {&EntryTexts::hour, "请选择男方出生小时!"}};
   for (const auto& [field, message] : fields) {
     MarriageRun r;
     r.report.Add("previous report");
-    MarriageEntry bad = Couple();
+    CoupleRows bad = Couple();
     bad.man.*field = " ";
     r.Go(bad);
     EXPECT_EQ(r.notifier.messages, std::vector<std::string>{message});
@@ -215,7 +217,7 @@ TEST(MarriageReport, TheManIsCheckedBeforeThePaneChanges) {
 
 TEST(MarriageReport, TheWomansChecksComeAfterTheMansSection) {
   MarriageRun run;
-  MarriageEntry e = Couple();
+  CoupleRows e = Couple();
   e.woman.name = "";
   run.Go(e);
   EXPECT_EQ(run.notifier.messages, std::vector<std::string>{"女方姓名不能为空!"});
@@ -233,7 +235,7 @@ TEST(MarriageReport, DatesThatDoNotConvertStopTheRun) {
     // A solar date that does not exist: a conversion error, pane unchanged.
     MarriageRun run;
     run.report.Add("previous report");
-    MarriageEntry e = Couple();
+    CoupleRows e = Couple();
     e.man.day = "30";
     e.man.month = "2";
     EXPECT_THROW(run.Go(e), ConvertError);
@@ -242,12 +244,12 @@ TEST(MarriageReport, DatesThatDoNotConvertStopTheRun) {
   {
     // A lunar date that does not exist, and a solar date before the lunar
     // calendar begins: the notice, pane unchanged.
-    for (const PersonEntry& bad :
+    for (const EntryTexts& bad :
          {Person("甲", "2013", "2", "30", "子 0", "0", 1), Person("甲", "1900", "1", "1", "子 0", "0", 1),
           Person("甲", "1900", "1", "30", "子 0", "0")}) {
       MarriageRun run;
       run.report.Add("previous report");
-      MarriageEntry e = Couple();
+      CoupleRows e = Couple();
       e.man = bad;
       run.Go(e);
       EXPECT_EQ(run.notifier.messages, std::vector<std::string>{"请检查输入数据是否出错！"});
@@ -257,7 +259,7 @@ TEST(MarriageReport, DatesThatDoNotConvertStopTheRun) {
   {
     // An unreadable minute is found after the man's heading lines.
     MarriageRun run;
-    MarriageEntry e = Couple();
+    CoupleRows e = Couple();
     e.man.minute = "半";
     EXPECT_THROW(run.Go(e), ConvertError);
     EXPECT_EQ(run.report.LineCount(), 5);
@@ -266,7 +268,7 @@ TEST(MarriageReport, DatesThatDoNotConvertStopTheRun) {
   {
     // A bad woman's date comes after the man's section.
     MarriageRun run;
-    MarriageEntry e = Couple();
+    CoupleRows e = Couple();
     e.woman.year = "19x7";
     EXPECT_THROW(run.Go(e), ConvertError);
     EXPECT_GT(run.IndexOf("大运：壬午   辛巳   庚辰   己卯   戊寅   丁丑   丙子   乙亥   甲戌   癸酉"), 0);

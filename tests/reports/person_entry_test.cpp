@@ -3,27 +3,29 @@
 #include <gtest/gtest.h>
 
 #include "common/errors.h"
+#include "reports/entry_texts.h"
 
 namespace vantrel {
 namespace {
 
 // The facts of a solar entry with these hour and minute texts.
 PersonFacts Facts(const std::string& hour, const std::string& minute) {
-  PersonEntry e;
+  EntryTexts e;
   e.year = " 1985 ";
   e.month = "6";
   e.day = "18";
   e.hour = hour;
   e.minute = minute;
   RecordingNotifier notifier;
-  const std::optional<PersonFacts> f = DerivePersonFacts(e, 2024, notifier);
+  const std::optional<PersonFacts> f =
+      DerivePersonFacts(ReadPersonEntry(e, HourItemCut::AsTyped), 2024, notifier);
   EXPECT_TRUE(notifier.messages.empty());
   return f.value_or(PersonFacts{});
 }
 
 TEST(PersonEntry, TheBirthIsReadFromTheTypedTexts) {
   const PersonFacts f = Facts("辰 8", " 30");
-  EXPECT_EQ(f.solarYearText, "1985");
+  EXPECT_EQ(f.age, 39);
   EXPECT_EQ(f.hourText, "8");
   EXPECT_EQ(f.minuteText, " 30");  // printed as typed
   const Birth b = BirthOf(f, Sex::Woman);

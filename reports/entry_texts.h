@@ -1,0 +1,34 @@
+#pragma once
+// One person's entry row as typed, and its reading into values. The window
+// and the command line both read their rows with ReadPersonEntry, so they
+// agree on every text; the reports see only the values.
+#include <string>
+
+#include "reports/person_entry.h"
+
+namespace vantrel {
+
+// The calendar as picked and the other controls' texts exactly as typed;
+// the defaults are the window's.
+struct EntryTexts {
+  std::string name;
+  CalendarKind calendar = CalendarKind::Solar;
+  std::string year = "1980";
+  std::string month = "1";
+  std::string day = "1";
+  std::string hour = "子 0";  // an hour item: branch, blank, clock hour
+  std::string minute = "0";
+};
+
+// How the clock hour is cut from the hour item: the chart report trims the
+// item first, the marriage report cuts it as it stands.
+enum class HourItemCut { AsTyped, Trimmed };
+
+// Reads the texts. A solar date is the three trimmed texts read as one
+// date ("'<y>-<m>-<d>' is not a valid date" when it is none); a lunar one
+// is the year, month and day each read as a number, in that order. The
+// minute is read trimmed; the clock hour is the two GBK bytes from byte 4
+// of the hour item, trimmed.
+PersonEntry ReadPersonEntry(const EntryTexts& texts, HourItemCut cut);
+
+}  // namespace vantrel
