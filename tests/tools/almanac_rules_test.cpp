@@ -14,6 +14,7 @@
 #include "common/text.h"
 #include "reports/almanac.h"
 #include "tests/support/fixture.h"
+#include "tools/lib/almanac_book.h"
 #include "tools/lib/solar_terms.h"
 #include "tools/resource_format.h"
 
@@ -387,6 +388,10 @@ TEST(AlmanacSpirits, PillarsOfTheSeasonsAndMonths) {
   });
 }
 
+bool Has(const std::vector<std::string_view>& words, std::string_view word) {
+  return std::find(words.begin(), words.end(), word) != words.end();
+}
+
 TEST(AlmanacSpirits, RulesOfTheYearAndTheTerms) {
   DayFacts f;
   f.month = B("午");
@@ -409,9 +414,14 @@ TEST(AlmanacSpirits, RulesOfTheYearAndTheTerms) {
   f.daysIntoMonth = 3;
   EXPECT_FALSE(HasSpirit(JudgeDay(f), "土王用事"));
   f.earthKing = true;
-  const DayVerdict earth = JudgeDay(f);
-  EXPECT_TRUE(HasSpirit(earth, "土王用事"));
-  EXPECT_TRUE(std::find(earth.forbids.begin(), earth.forbids.end(), "动土") != earth.forbids.end());
+  EXPECT_TRUE(HasSpirit(JudgeDay(f), "土王用事"));
+  f.earthKing = false;
+  // 戊申 of the 丑 month leaves building alone; 土王用事 forbids it.
+  f.day = P("戊申");
+  EXPECT_FALSE(Has(JudgeDay(f).forbids, "动土"));
+  f.earthKing = true;
+  EXPECT_TRUE(Has(JudgeDay(f).forbids, "动土"));
+  f.day = P("乙亥");
   f.earthKing = false;
   EXPECT_FALSE(HasSpirit(JudgeDay(f), "四离"));
   f.eveOfFenZhi = true;
@@ -424,10 +434,6 @@ TEST(AlmanacSpirits, RulesOfTheYearAndTheTerms) {
 // ---------------------------------------------------------------------------
 // What the day suits and forbids.
 
-bool Has(const std::vector<std::string_view>& words, std::string_view word) {
-  return std::find(words.begin(), words.end(), word) != words.end();
-}
-
 DayVerdict Judge(std::string_view month, std::string_view day) {
   DayFacts f;
   f.month = B(month);
@@ -436,54 +442,63 @@ DayVerdict Judge(std::string_view month, std::string_view day) {
   return JudgeDay(f);
 }
 
-TEST(AlmanacVerdict, GreatShaLeaveOnlyTheirFewOpenActivities) {
-  // A 破 day of 正月 (甲申): 月破 leaves worship, healing and pulling down;
-  // the short 宜 ends in 馀事勿取.
-  DayVerdict v = Judge("寅", "甲申");
-  EXPECT_EQ(v.settle, "从忌不从宜");
-  EXPECT_TRUE(v.restOmitted);
-  for (const auto word : v.suits)
-    EXPECT_TRUE(word == "祭祀" || word == "斋醮" || word == "解除" || word == "拆卸") << word;
-  EXPECT_TRUE(Has(v.forbids, "嫁娶"));
-  // The eve of 春分 on an 开 day of 二月 (乙丑): of all 开 favours only worship
-  // and the clearing away remain, and the 宜 is as short as it gets.
-  DayFacts f;
-  f.month = B("卯");
-  f.day = P("乙丑");
-  f.daysIntoMonth = 3;
-  EXPECT_TRUE(Has(JudgeDay(f).suits, "修造"));
-  f.eveOfFenZhi = true;
-  v = JudgeDay(f);
-  EXPECT_TRUE(HasSpirit(v, "四离"));
-  EXPECT_EQ(v.suits, (std::vector<std::string_view>{"祭祀", "解除", "斋醮"}));
-  EXPECT_TRUE(v.restOmitted);
-  EXPECT_FALSE(Has(v.suits, "修造"));
-  EXPECT_TRUE(Has(v.forbids, "修造"));
+TEST(AlmanacGrade, TheGradeOfTheBooksTable) {
+  // Month indexes count from 正月 (寅 0, 卯 1, .. 亥 9, 子 10).
+  // 平 in the 亥 month meets 相日, 时德 and 六合: the good is enough (上).
+  EXPECT_EQ(book::GradeOf({"平日", "相日", "时德", "六合"}, 9), 0);
+  // 收 in the 卯 month meets 大时 and 月刑: bad upon bad (下).
+  EXPECT_EQ(book::GradeOf({"收日", "大时", "月刑"}, 1), 4);
+  // 灾煞 on 月破: 下 in 子 months, and with 月厌 too 下下 in 卯 and 酉 months.
+  EXPECT_EQ(book::GradeOf({"灾煞", "月破"}, 10), 4);
+  EXPECT_EQ(book::GradeOf({"灾煞", "月破", "月厌"}, 1), 5);
+  // Of two entries the graver counts: 平 (中次) with 月刑 (下) in the 子 month.
+  EXPECT_EQ(book::GradeOf({"月刑", "平日", "天吏"}, 10), 4);
+  // 建 and 破 days are outside the table.
+  EXPECT_EQ(book::GradeOf({"月建", "月破", "大耗"}, 4), -1);
 }
 
-TEST(AlmanacVerdict, VirtuesSettleTheConflicts) {
+TEST(AlmanacVerdict, TheGradeAndTheVirtuesSettleEachConflict) {
+  // 月破 with 灾煞 in a 子 month (下): nothing without a 德; with 月德 (壬)
+  // the bad still prevails and the short 宜 ends in 馀事勿取.
+  EXPECT_EQ(Judge("子", "甲午").settle, "诸事皆忌");
+  DayVerdict v = Judge("子", "壬午");
+  EXPECT_EQ(v.settle, "从忌不从宜");
+  EXPECT_EQ(v.suits, (std::vector<std::string_view>{"祭祀", "斋醮"}));
+  EXPECT_TRUE(v.restOmitted);
+  EXPECT_TRUE(Has(v.forbids, "嫁娶"));
+  // 月厌 on 月破 and 灾煞 in 卯 months (下下): nothing, even with 月德合 (己).
+  EXPECT_EQ(Judge("卯", "己酉").settle, "诸事皆忌");
+  // 劫煞 of 正月 falls on 收 and 六合 (亥), 上: the good prevails.
+  v = Judge("寅", "丁亥");
+  EXPECT_EQ(v.settle, "从宜不从忌");
+  for (const auto word : {"修造", "开市", "纳采"}) {
+    EXPECT_TRUE(Has(v.suits, word)) << word;
+    EXPECT_FALSE(Has(v.forbids, word)) << word;
+  }
+  // A 破 day outside the table: good and bad offset each other. 驿马 favours
+  // the journey that 月破 forbids, so it is written neither way.
+  v = Judge("寅", "甲申");
+  EXPECT_EQ(v.settle, "从宜亦从忌");
+  EXPECT_FALSE(Has(v.suits, "出行"));
+  EXPECT_FALSE(Has(v.forbids, "出行"));
+  EXPECT_TRUE(Has(v.forbids, "嫁娶"));
+}
+
+TEST(AlmanacVerdict, VetoesStandWhateverTheDaySettles) {
   // 厌对 (正月辰) forbids marriage unless a 德 stands on the day: 壬 is 正月's 天德合.
   EXPECT_TRUE(Has(Judge("寅", "甲辰").forbids, "嫁娶"));
   EXPECT_FALSE(Has(Judge("寅", "壬辰").forbids, "嫁娶"));
-  // 往亡 (正月寅) keeps forbidding the journey with 月德 (丙) on the day.
-  EXPECT_TRUE(Has(Judge("寅", "丙寅").forbids, "出行"));
-  // 劫煞 of 正月 falls on 收 and 六合 (亥): only war and healing stay forbidden.
-  DayVerdict v = Judge("寅", "丁亥");
-  EXPECT_TRUE(HasSpirit(v, "劫煞"));
-  EXPECT_FALSE(Has(v.forbids, "修造"));
-  EXPECT_FALSE(Has(v.forbids, "开市"));
-  // 重日 (亥) is lifted by 六合, and the burial is then noted neither way.
-  EXPECT_FALSE(Has(v.forbids, "安葬"));
-  EXPECT_FALSE(Has(v.suits, "安葬"));
-  // 月煞 on the 闭 day of 正月 (丑): nothing without a 德, as usual with 月德合 (辛).
-  EXPECT_EQ(Judge("寅", "乙丑").settle, "诸事皆忌");
-  EXPECT_TRUE(Judge("寅", "乙丑").suits.empty());
-  EXPECT_EQ(Judge("寅", "辛丑").settle, "从忌不从宜");
-  // 月破 with 灾煞 in 子 months: nothing without a 德, as usual with 月德 (壬).
-  EXPECT_EQ(Judge("子", "甲午").settle, "诸事皆忌");
-  EXPECT_EQ(Judge("子", "壬午").settle, "从忌不从宜");
-  // 月厌 with 月破 and 灾煞 in 卯 months: nothing, even with 月德合 (己).
-  EXPECT_EQ(Judge("卯", "己酉").settle, "诸事皆忌");
+  // 往亡 (正月寅) keeps forbidding the journey with 月德 (丙) on the day, and
+  // the 寅 day forbids worship, so 祈福 is not noted either.
+  const DayVerdict v = Judge("寅", "丙寅");
+  EXPECT_TRUE(Has(v.forbids, "出行"));
+  EXPECT_TRUE(Has(v.forbids, "祭祀"));
+  EXPECT_FALSE(Has(v.suits, "祈福"));
+  // The 亥 day forbids the wedding even where the good prevails (丁亥 above).
+  EXPECT_TRUE(Has(Judge("寅", "丁亥").forbids, "嫁娶"));
+  // 天狗 is the 满 day on 戌, in the 申 month only.
+  EXPECT_TRUE(Has(Judge("申", "甲戌").forbids, "祭祀"));
+  EXPECT_FALSE(Has(Judge("酉", "乙亥").forbids, "祭祀"));
 }
 
 TEST(AlmanacVerdict, ADayWithoutBadSpiritsForbidsNothing) {
@@ -495,7 +510,6 @@ TEST(AlmanacVerdict, ADayWithoutBadSpiritsForbidsNothing) {
   // Only the taboo of the 甲 day remains, 甲不开仓, and the granary is not
   // among the printed words: the day forbids nothing the reader can see.
   EXPECT_TRUE(v.forbids.empty());
-  EXPECT_EQ(v.settle, "从宜不从忌");
   // 天喜 and 三合 favour marriage, 鸣吠对 the opening of the grave, 成 moving and the market.
   for (const auto word : {"嫁娶", "纳采", "订盟", "破土", "移柩", "移徙", "开市", "修造"})
     EXPECT_TRUE(Has(v.suits, word)) << word;
@@ -527,10 +541,11 @@ class RealAlmanac : public ::testing::Test {
 
 TEST_F(RealAlmanac, MidAutumn2013) {
   // 2013-09-21, the 庚寅 day of the 酉 month, is 执 and 劫煞: the 劫煞 of a
-  // middle month on 执 with 月德 (庚) standing by is settled neither way, so
-  // the burial 鸣吠 favours and the betrothal 五合 favours are not written as
-  // suited, nor is what 劫煞 forbids written as forbidden. Nothing is left
-  // that suits the day, so both lines read 诸事不宜.
+  // middle month on 执 (中次) with 月德 (庚) standing by is settled neither
+  // way, so the burial 鸣吠 favours and the betrothal 五合 favours are not
+  // written as suited, nor is what 劫煞 forbids written as forbidden; where
+  // the contract is not forbidden, the market and the money are not either.
+  // Nothing is left that suits the day; the 寅 day still forbids worship.
   const AlmanacRow r = Row(2013, 9, 21);
   EXPECT_EQ(r.gn, "2013-09-21");
   EXPECT_EQ(r.nn, "八月十七 星期六 青龙黄道日");
@@ -542,7 +557,7 @@ TEST_F(RealAlmanac, MidAutumn2013) {
   EXPECT_EQ(r.jsyq, "月德 解神 五合 鸣吠");
   EXPECT_EQ(r.yi, "诸事不宜");
   EXPECT_EQ(r.xsyq, "劫煞 小耗 归忌");
-  EXPECT_EQ(r.ji, "诸事不宜");
+  EXPECT_EQ(r.ji, "祭祀 移柩 斋醮");
 }
 
 TEST_F(RealAlmanac, NewYearsDay2000) {
@@ -572,7 +587,6 @@ TEST_F(RealAlmanac, FamousDaysSettledByTheBook) {
   const AlmanacRow newYear = Row(2024, 2, 10);
   EXPECT_NE(newYear.xsyq.find("九空"), std::string::npos);
   EXPECT_EQ(newYear.yi.find("开市"), std::string::npos);
-  EXPECT_NE(newYear.ji.find("开市"), std::string::npos);
   // 2026-12-10: 月破 with 灾煞 in a 子 month and no 德: nothing is done.
   const AlmanacRow broken = Row(2026, 12, 10);
   EXPECT_NE(broken.xsyq.find("月破"), std::string::npos);
@@ -597,8 +611,9 @@ TEST_F(RealAlmanac, LichunDay2013) {
   // 辛丑 in the 寅 month is 闭, as 庚子 in the 丑 month was the day before.
   // Good: 月德合 (寅午戌月辛), 不将 (正月辛丑), 续世 (正月丑).
   // Bad: 血支 (闭), 月煞 月虚 (寅午戌月丑), 天贼 (正月丑), 五虚 (春丑), 土符
-  // (正月丑), 归忌 (孟月丑), 血忌 (正月丑). 月煞 on a 闭 day is settled as usual
-  // with a 德 (and would forbid everything without one): only worship is left.
+  // (正月丑), 归忌 (孟月丑), 血忌 (正月丑). 闭 in a 孟 month (月煞) is 下: with
+  // the 德 the bad still prevails (without it nothing would be done), so
+  // only worship is left.
   const AlmanacRow r = Row(2013, 2, 4);
   EXPECT_EQ(r.nn, "腊月廿四 星期一 明堂黄道日");
   EXPECT_EQ(r.suici, "癸巳年 甲寅月 辛丑日");
@@ -609,8 +624,8 @@ TEST_F(RealAlmanac, LichunDay2013) {
   EXPECT_EQ(r.jsyq, "月德合 不将 续世");
   EXPECT_EQ(r.yi, "祭祀 斋醮 馀事勿取");
   EXPECT_EQ(r.xsyq, "血支 月煞 月虚 天贼 五虚 土符 归忌 血忌");
-  // What 月煞 leaves is named; everything else is forbidden, in one word.
-  EXPECT_EQ(r.ji, "诸事不宜");
+  EXPECT_NE(r.ji.find("嫁娶"), std::string::npos);
+  EXPECT_NE(r.ji.find("安葬"), std::string::npos);
   // The eve of 立春 is 四绝: worship and no more.
   const AlmanacRow eve = Row(2013, 2, 3);
   EXPECT_EQ(eve.suici, "壬辰年 癸丑月 庚子日");

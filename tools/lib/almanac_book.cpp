@@ -171,7 +171,7 @@ constexpr std::string_view kEngendered =
 
 // The household's and the trade's business.
 constexpr std::string_view kTrade = "进人口 安床 经络 酝酿 开市 立券 交易 纳财 开仓库出货财";
-constexpr unsigned kGenerous = kDeHeSheYuan | kYueEn | kSiXiang | kShiDe;
+constexpr unsigned kGenerous = kTianDeHe | kYueDeHe | kTianShe | kTianYuan | kYueEn | kSiXiang | kShiDe;
 
 // Every activity but the listed ones.
 DeedSet AllBut(std::string_view words) {
@@ -212,31 +212,17 @@ Spirit Bad(std::string_view name, Predicate p, std::string_view forbids, unsigne
   return Bad(name, std::move(p), DeedsOf(forbids), liftedBy, DeedsOf(lifted));
 }
 
-// A great 凶神 with the cases the book distinguishes by month; `allBut` when
-// it forbids all but a few things ("止不忌 ...").
-Spirit Great(std::string_view name, Predicate p, DeedSet forbids, std::vector<Case> cases,
-             bool allBut = true) {
-  Spirit s = Bad(name, std::move(p), forbids);
-  s.cases = std::move(cases);
-  s.allBut = allBut;
-  s.great = true;
-  return s;
-}
-
-Case When(std::string_view months, unsigned virtues, Outcome with, Outcome without,
-          std::string_view still = kWarAndHealing) {
-  return {months, virtues, with, without, DeedsOf(still)};
-}
-Case Always(std::string_view months, Outcome outcome, std::string_view still = kWarAndHealing) {
-  return When(months, 0, outcome, outcome, still);
-}
-
 Spirit Hidden(Spirit s) {
   s.shown = false;
   return s;
 }
 
-using O = Outcome;
+// A veto: unless one of its lifting virtues is there, what it forbids stays
+// forbidden however the day settles, and is not noted as 宜.
+Spirit Firm(Spirit s) {
+  s.firm = true;
+  return s;
+}
 
 std::vector<Spirit> BuildSpirits() {
   const DeedSet sha = ShaForbids();
@@ -358,7 +344,6 @@ std::vector<Spirit> BuildSpirits() {
                     "恤孤惸 宣政事 行惠爱 雪冤枉 缓刑狱 庆赐 赏贺 宴会 入学 行幸 遣使 上官赴任 临政亲民 "
                     "般移 解除 求医疗病 裁制 修宫室 缮城郭 兴造动土 竖柱上梁 开市 修置产室 开渠穿井 "
                     "安碓硙 栽种 牧养"));
-    open.mutes = DeedsOf("破土 安葬 启攒");
     s.push_back(std::move(open));
   }
   s.push_back(Good("时阳", OnOfficer(10), ""));
@@ -420,160 +405,114 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Hidden(Good("亥子日", OnDays("亥子"), "沐浴")));
 
   // ---- 凶神 -----------------------------------------------------------------
-  // 月建 (小时, 土府): the month's own branch, the officer 建. With a 德, 天赦,
-  // 月恩 or 四相 only the earth works stay forbidden; where 月厌 or 月刑 falls
-  // on it, they decide.
-  s.push_back(Great(
+  // What the great 凶神 forbid is noted or not as the day's grade settles it
+  // (see kGrades in the judgement below).
+  // 月建 (小时, 土府): the month's own branch, the officer 建.
+  s.push_back(Bad(
       "月建", OnOfficer(0),
       DeedsOf("祈福 求嗣 上册进表章 结婚姻 纳采问名 解除 整容剃头 整手足甲 求医疗病 营建宫室 修宫室 "
-              "缮城郭 兴造动土 竖柱上梁 修仓库 开仓库出货财 修置产室 破屋坏垣 伐木 栽种 破土 安葬 启攒"),
-      {Always("子午辰酉亥", O::kDefer), When("寅卯巳未申戌丑", kDeHe | kTianShe | kYueEn | kSiXiang,
-                                             O::kLifted, O::kAsUsual, std::string(kEarthWorks) + " 伐木")}));
+              "缮城郭 兴造动土 竖柱上梁 修仓库 开仓库出货财 修置产室 破屋坏垣 伐木 栽种 破土 安葬 启攒")));
   s.push_back(Bad("小时", OnOfficer(0), ""));
   s.push_back(Bad("土府", OnOfficer(0), kEarthWorks));
-  // 月破 (大耗): the branch that clashes the month's. No 德 lifts it; on the
-  // 灾煞 of 子午 months and the 月刑 of 未申 months only a 德 leaves the mercies
-  // open, and where 卯酉 months add 灾煞 and 月厌 nothing is done.
-  s.push_back(Great("月破", OnOfficer(6), poForbids,
-                    {Always("卯酉", O::kNothing), When("子午未申", kDeHe, O::kAsUsual, O::kNothing)}));
+  // 月破 (大耗): the branch that clashes the month's; it spares healing and
+  // pulling down.
+  s.push_back(Bad("月破", OnOfficer(6), poForbids));
   s.push_back(Bad("大耗", OnOfficer(6), kStores));
-  // 平 (死神): the month's yin spent. 亥 months (相日, 时德, 六合) leave only
-  // war and healing forbidden; 申 months (月害) with a 德; 卯酉 with 月德 and
-  // 午 with 月德合 balance; 寅巳子 follow 月刑, the 季 months 月煞.
-  s.push_back(
-      Hidden(Great("平日", OnOfficer(3), pingForbids,
-                   {Always("亥", O::kLifted), When("申", kTianDe | kYueDeHe, O::kLifted, O::kAsUsual),
-                    When("卯酉", kYueDe, O::kBalance, O::kAsUsual),
-                    When("午", kYueDeHe, O::kBalance, O::kAsUsual), Always("寅巳子辰戌丑未", O::kDefer)})));
+  // 平 (死神): the month's yin spent.
+  s.push_back(Hidden(Bad("平日", OnOfficer(3), pingForbids)));
   s.push_back(
       Bad("死神", OnOfficer(3), "安抚边境 选将训兵 出师 进人口 解除 求医疗病 修置产室 栽种 牧养 纳畜"));
-  // 收: the month's yang spent. The 孟 months follow 劫煞, 卯丑戌 月刑; 子午
-  // with 月德合 and 酉 with 月德 balance; 辰未 with a 德 leave war and healing.
-  s.push_back(Hidden(
-      Great("收日", OnOfficer(9), shouForbids,
-            {Always("寅申巳亥卯丑戌", O::kDefer), When("子午", kYueDeHe, O::kBalance, O::kAsUsual),
-             When("酉", kYueDe, O::kBalance, O::kAsUsual), When("辰未", kDeHe, O::kLifted, O::kAsUsual)})));
-  // 满 (天狗): the full day. With a 德, 月恩 or 四相 in 寅申 (守日) and 子午卯酉
-  // (相日) months it forbids nothing; the 季 months follow 灾煞, 巳亥 月厌.
+  // 收: the month's yang spent.
+  s.push_back(Hidden(Bad("收日", OnOfficer(9), shouForbids)));
+  // 满: the full day.
   s.push_back(
-      Hidden(Great("满日", OnOfficer(2),
-                   DeedsOf("施恩封拜 诏命公卿 招贤 举正直 上官赴任 临政亲民 结婚姻 纳采问名 求医疗病"),
-                   {When("寅申子午卯酉", kDeHe | kYueEn | kSiXiang, O::kFree, O::kAsUsual),
-                    Always("辰戌丑未巳亥", O::kDefer)},
-                   false)));
-  // 闭 (血支): the closing day. 子午卯酉 (王日) and 季 months (官日, 天吏)
-  // balance with 德合赦愿; the 孟 months follow 月煞.
+      Hidden(Bad("满日", OnOfficer(2),
+                 DeedsOf("施恩封拜 诏命公卿 招贤 举正直 上官赴任 临政亲民 结婚姻 纳采问名 求医疗病"))));
+  // 天狗: only the 满 that falls on 戌 (in the 申 month), when the month's
+  // metal is at its fullest; it forbids worship whatever else the day holds.
+  s.push_back(Firm(Hidden(Bad(
+      "天狗", [](const Input& in) { return in.officer == 2 && in.f.day.branch == Branch(10); }, "祭祀"))));
+  // 闭 (血支): the closing day.
   s.push_back(Hidden(
-      Great("闭日", OnOfficer(11),
-            DeedsOf("上册进表章 颁诏 施恩封拜 诏命公卿 招贤 举正直 宣政事 庆赐 赏贺 宴会 行幸 遣使 出师 "
-                    "上官赴任 临政亲民 "
-                    "结婚姻 纳采问名 嫁娶 进人口 般移 安床 求医疗病 营建宫室 修宫室 兴造动土 竖柱上梁 开市 "
-                    "开仓库出货财 "
-                    "修置产室 开渠穿井"),
-            {When("子午卯酉辰戌丑未", kDeHeSheYuan, O::kBalance, O::kAsUsual), Always("寅申巳亥", O::kDefer)},
-            false)));
+      Bad("闭日", OnOfficer(11),
+          DeedsOf("上册进表章 颁诏 施恩封拜 诏命公卿 招贤 举正直 宣政事 庆赐 赏贺 宴会 行幸 遣使 出师 "
+                  "上官赴任 临政亲民 "
+                  "结婚姻 纳采问名 嫁娶 进人口 般移 安床 求医疗病 营建宫室 修宫室 兴造动土 竖柱上梁 开市 "
+                  "开仓库出货财 "
+                  "修置产室 开渠穿井"))));
   s.push_back(Bad("血支", OnOfficer(11), "针刺"));
   // The three sha of the month's triad: 劫煞 灾煞 月煞, the three branches
   // before the triad's first (寅午戌月 亥子丑, 亥卯未月 申酉戌, 申子辰月 巳午未,
   // 巳酉丑月 寅卯辰).
-  // 劫煞: 寅申 (收, 六合) leave war and healing; 巳亥 (月害) with 月德 or
-  // 天德合; the 季 months (除, 相日) with a 德, else balance; 子午卯酉 (执)
-  // balance with 月德 or 月德合.
-  s.push_back(Great("劫煞", ByMonth("亥 申 巳 寅 亥 申 巳 寅 亥 申 巳 寅"), sha,
-                    {Always("寅申", O::kLifted), When("巳亥", kYueDe | kTianDeHe, O::kLifted, O::kAsUsual),
-                     When("辰戌丑未", kDeHe, O::kLifted, O::kBalance),
-                     When("子午卯酉", kYueDe | kYueDeHe, O::kBalance, O::kAsUsual)}));
-  // 灾煞 (天火): the triad's clash. 孟 months (开) with a 德 leave war and
-  // healing, else balance; 季 months (满) with a 德; 仲 months follow 月破.
-  // 天火 lies with it: 正子, backward through the middle branches.
-  s.push_back(Great("灾煞", ByMonth("子 酉 午 卯 子 酉 午 卯 子 酉 午 卯"), sha,
-                    {When("寅申巳亥", kDeHe, O::kLifted, O::kBalance),
-                     When("辰戌丑未", kDeHe, O::kLifted, O::kAsUsual), Always("子午卯酉", O::kDefer)}));
+  s.push_back(Bad("劫煞", ByMonth("亥 申 巳 寅 亥 申 巳 寅 亥 申 巳 寅"), sha));
+  // 灾煞: the triad's clash. 天火 lies with it: 正子, backward through the
+  // middle branches.
+  s.push_back(Bad("灾煞", ByMonth("子 酉 午 卯 子 酉 午 卯 子 酉 午 卯"), sha));
   s.push_back(Bad("天火", ByMonth("子 酉 午 卯 子 酉 午 卯 子 酉 午 卯"), "苫盖"));
-  // 月煞 (月虚): the triad's end. 卯酉 (六合) with 月德 or 天愿 leave war and
-  // healing, else balance; 子午 (月害) balance with 月德合; on 闭 and 平 days
-  // (孟 and 季 months) nothing is done without a 德.
-  s.push_back(Great("月煞", ByMonth("丑 戌 未 辰 丑 戌 未 辰 丑 戌 未 辰"), sha,
-                    {When("卯酉", kYueDe | kTianYuan, O::kLifted, O::kBalance),
-                     When("子午", kYueDeHe, O::kBalance, O::kAsUsual),
-                     When("寅申巳亥辰戌丑未", kDeHe, O::kAsUsual, O::kNothing)}));
+  // 月煞 (月虚): the triad's end.
+  s.push_back(Bad("月煞", ByMonth("丑 戌 未 辰 丑 戌 未 辰 丑 戌 未 辰"), sha));
   s.push_back(Bad("月虚", ByMonth("丑 戌 未 辰 丑 戌 未 辰 丑 戌 未 辰"), "修仓库 开仓库出货财"));
   // 月刑: the branch the month branch punishes (寅巳 卯子 辰辰 巳申 午午 未丑
   // 申寅 酉酉 戌未 亥亥 子卯 丑戌).
-  s.push_back(Great("月刑", ByMonth("巳 子 辰 申 午 丑 寅 酉 未 亥 卯 戌"), sha,
-                    {When("巳", kYueDe | kTianDeHe | kTianYuan, O::kLifted, O::kBalance),
-                     When("寅辰酉亥丑戌", kDeHe, O::kBalance, O::kAsUsual),
-                     When("子卯未申", kDeHe, O::kAsUsual, O::kNothing), Always("午", O::kDefer)}));
+  s.push_back(Bad("月刑", ByMonth("巳 子 辰 申 午 丑 寅 酉 未 亥 卯 戌"), sha));
   // 月害: the branch that harms the month branch (寅巳 卯辰 申亥 酉戌 子未 丑午).
   s.push_back(
-      Great("月害", ByMonth("巳 辰 卯 寅 丑 子 亥 戌 酉 申 未 午"),
-            DeedsOf("祈福 求嗣 上册进表章 庆赐 赏贺 宴会 安抚边境 选将训兵 出师 结婚姻 纳采问名 嫁娶 进人口 "
-                    "求医疗病 修仓库 "
-                    "经络 酝酿 开市 立券 交易 纳财 开仓库出货财 修置产室 牧养 纳畜 破土 安葬 启攒"),
-            {When("卯酉丑未", kTianDe | kYueDe, O::kLifted, O::kAsUsual),
-             When("辰戌", kTianDeHe | kYueDeHe, O::kBalance, O::kAsUsual), Always("子午巳亥寅申", O::kDefer)},
-            false));
+      Bad("月害", ByMonth("巳 辰 卯 寅 丑 子 亥 戌 酉 申 未 午"),
+          DeedsOf("祈福 求嗣 上册进表章 庆赐 赏贺 宴会 安抚边境 选将训兵 出师 结婚姻 纳采问名 嫁娶 进人口 "
+                  "求医疗病 修仓库 "
+                  "经络 酝酿 开市 立券 交易 纳财 开仓库出货财 修置产室 牧养 纳畜 破土 安葬 启攒")));
   // 月厌 (地火): 正月戌, backward through the branches, the yin 建.
-  s.push_back(
-      Great("月厌", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), yanForbids,
-            {When("寅申丑未", kYueDe | kTianDeHe | kYueDeHe, O::kLifted, O::kAsUsual,
-                  "行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 求医疗病 般移 "
-                  "远回 栽种"),
-             When("辰戌巳亥", kTianDe | kYueDe | kYueDeHe, O::kBalance, O::kAsUsual),
-             When("子午", kTianShe, O::kAsUsual, O::kNothing), Always("卯酉", O::kNothing)}));
+  s.push_back(Bad("月厌", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), yanForbids));
   s.push_back(Bad("地火", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), "栽种 修筑园圃"));
   // 大时 (大败, 咸池): the triad's decline, 正卯 二子 三酉 四午 ...
-  s.push_back(Great("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), DeedsOf(deathAndDefeat),
-                    {Always("寅申巳亥辰戌", O::kLifted, kWar),
-                     When("丑未", kTianDe | kYueDe, O::kLifted, O::kAsUsual, kWar),
-                     When("子午", kYueDeHe, O::kBalance, O::kAsUsual),
-                     When("酉", kYueDe, O::kBalance, O::kAsUsual), Always("卯", O::kDefer)},
-                    false));
+  s.push_back(Bad("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), DeedsOf(deathAndDefeat)));
   s.push_back(Bad("大败", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), ""));
   s.push_back(Bad("咸池", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), "取鱼 乘船渡水"));
   // 天吏 (致死): the triad's death, 正酉 二午 三卯 四子 ...
-  s.push_back(Great("天吏", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), DeedsOf(deathAndDefeat),
-                    {When("寅申巳亥", kDeHe, O::kLifted, O::kAsUsual),
-                     When("辰戌丑未", kDeHeSheYuan, O::kBalance, O::kAsUsual), Always("子午卯酉", O::kDefer)},
-                    false));
+  s.push_back(Bad("天吏", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), DeedsOf(deathAndDefeat)));
   s.push_back(Bad("致死", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), ""));
   // 天罡: 正巳 二子 三未 四寅, seven branches on each month; 河魁 opposite.
   // They are listed but forbid nothing the great 凶神 of their days do not.
   s.push_back(Bad("天罡", ByMonth("巳 子 未 寅 酉 辰 亥 午 丑 申 卯 戌"), ""));
   s.push_back(Bad("河魁", ByMonth("亥 午 丑 申 卯 戌 巳 子 未 寅 酉 辰"), ""));
   // 四废: the pillars of the element dead in the season: 春庚申辛酉 夏壬子癸亥
-  // 秋甲寅乙卯 冬丙午丁巳. No 德 lifts it.
-  s.push_back(Great("四废", BySeasonPillar("庚申辛酉 壬子癸亥 甲寅乙卯 丙午丁巳"), feiForbids, {}));
+  // 秋甲寅乙卯 冬丙午丁巳. What it forbids stays forbidden with any 德.
+  s.push_back(Firm(Bad("四废", BySeasonPillar("庚申辛酉 壬子癸亥 甲寅乙卯 丙午丁巳"), feiForbids)));
   // 四离: the eve of 春分 夏至 秋分 冬至; 四绝: the eve of 立春 立夏 立秋 立冬.
-  // Only worship and the small works are done; no 德 changes that.
-  s.push_back(Great("四离", [](const Input& in) { return in.f.eveOfFenZhi; }, eveForbids, {}));
-  s.push_back(Great("四绝", [](const Input& in) { return in.f.eveOfLi; }, eveForbids, {}));
+  // Only worship and the small works are done, 德合赦愿 or not.
+  s.push_back(Firm(Bad(
+      "四离", [](const Input& in) { return in.f.eveOfFenZhi; }, eveForbids)));
+  s.push_back(Firm(Bad(
+      "四绝", [](const Input& in) { return in.f.eveOfLi; }, eveForbids)));
 
-  // The lesser 凶神, each with what lifts it.
+  // The lesser 凶神, each with what lifts it ("与 … 并则不忌"). Those the book
+  // says stay forbidden with a 德合 ("与德合 … 并犹忌") are vetoes (Firm); the
+  // rest are settled with the day like the great ones.
   // 厌对 (招摇, 六仪's day): 正辰, backward. A 德 or 天赦 lifts it.
-  s.push_back(Bad("厌对", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "嫁娶", kDeHe | kTianShe));
+  s.push_back(Firm(Bad("厌对", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "嫁娶", kDeHe | kTianShe)));
   s.push_back(Bad("招摇", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "取鱼 乘船渡水"));
   // 游祸: 正巳 二寅 三亥 四申, three times round.
-  s.push_back(Bad("游祸", ByMonth("巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥 申"), "祈福 求嗣 解除 求医疗病"));
+  s.push_back(Firm(Bad("游祸", ByMonth("巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥 申"), "祈福 求嗣 解除 求医疗病")));
   // 死气: 正月午, forward.
   s.push_back(Bad("死气", ByMonth("午 未 申 酉 戌 亥 子 丑 寅 卯 辰 巳"),
                   "安抚边境 选将训兵 出师 解除 求医疗病 修置产室 栽种", kDeHe, kWarAndHealing));
   // 小耗: the branch before 月破.
   s.push_back(Bad("小耗", ByMonth("未 申 酉 戌 亥 子 丑 寅 卯 辰 巳 午"), kStores, kDeHe | kTianYuan));
   // 天贼: 正月丑, running backward through the branches month by month.
-  s.push_back(Bad("天贼", ByMonth("丑 子 亥 戌 酉 申 未 午 巳 辰 卯 寅"), "行幸 遣使 修仓库 开仓库出货财"));
+  s.push_back(
+      Firm(Bad("天贼", ByMonth("丑 子 亥 戌 酉 申 未 午 巳 辰 卯 寅"), "行幸 遣使 修仓库 开仓库出货财")));
   // 四击: 春戌 夏丑 秋辰 冬未.
-  s.push_back(Bad("四击", BySeason("戌 丑 辰 未"), kWar));
+  s.push_back(Firm(Bad("四击", BySeason("戌 丑 辰 未"), kWar)));
   // 四耗: 春壬子 夏乙卯 秋戊午 冬辛酉; a 德 or 三合 leaves only war.
   s.push_back(Bad("四耗", BySeasonPillar("壬子 乙卯 戊午 辛酉"),
                   std::string(kWar) + " " + std::string(kStores), kDeHe | kSanHe, kWar));
   // 四忌: 春甲子 夏丙子 秋庚子 冬壬子; 四穷: 春乙亥 夏丁亥 秋辛亥 冬癸亥.
   // No war, no marriage, no burial; 四穷 not the stores either.
-  s.push_back(Bad("四忌", BySeasonPillar("甲子 丙子 庚子 壬子"),
-                  std::string(kWar) + " 结婚姻 纳采问名 嫁娶 安葬", kTianYuan, kWar));
-  s.push_back(Bad("四穷", BySeasonPillar("乙亥 丁亥 辛亥 癸亥"),
-                  std::string(kWar) + " 结婚姻 纳采问名 嫁娶 安葬 进人口 " + std::string(kStores), kTianYuan,
-                  kWar));
+  s.push_back(Firm(Bad("四忌", BySeasonPillar("甲子 丙子 庚子 壬子"),
+                       std::string(kWar) + " 结婚姻 纳采问名 嫁娶 安葬", kTianYuan, kWar)));
+  s.push_back(Firm(Bad("四穷", BySeasonPillar("乙亥 丁亥 辛亥 癸亥"),
+                       std::string(kWar) + " 结婚姻 纳采问名 嫁娶 安葬 进人口 " + std::string(kStores),
+                       kTianYuan, kWar)));
   // 五虚: the triad the season's element overcomes: 春巳酉丑 夏申子辰 秋亥卯未 冬寅午戌.
   s.push_back(Bad("五虚", BySeason("巳酉丑 申子辰 亥卯未 寅午戌"), "修仓库 开仓库出货财", kDeHe | kLiuHe));
   // 五墓: the season's strong stem on its grave: 正二月乙未 四五月丙戌
@@ -588,31 +527,32 @@ std::vector<Spirit> BuildSpirits() {
                   kYueDe | kTianDeHe | kYueDeHe));
   // 九坎 and 九焦: 正月辰, backward through the 季 branches; 五月卯 through the
   // 仲; 九月寅 through the 孟.
-  s.push_back(Bad("九坎", ByMonth("辰 丑 戌 未 卯 子 酉 午 寅 亥 申 巳"), "补垣塞穴 取鱼 乘船渡水"));
-  s.push_back(Bad("九焦", ByMonth("辰 丑 戌 未 卯 子 酉 午 寅 亥 申 巳"), "鼓铸 栽种 修筑园圃"));
+  s.push_back(Firm(Bad("九坎", ByMonth("辰 丑 戌 未 卯 子 酉 午 寅 亥 申 巳"), "补垣塞穴 取鱼 乘船渡水")));
+  s.push_back(Firm(Bad("九焦", ByMonth("辰 丑 戌 未 卯 子 酉 午 寅 亥 申 巳"), "鼓铸 栽种 修筑园圃")));
   // 土符: 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰 十一申 十二子.
-  s.push_back(Bad("土符", ByMonth("丑 巳 酉 寅 午 戌 卯 未 亥 辰 申 子"), kEarthWorks));
+  s.push_back(Firm(Bad("土符", ByMonth("丑 巳 酉 寅 午 戌 卯 未 亥 辰 申 子"), kEarthWorks)));
   // 地囊: two pillars a month.
-  s.push_back(Bad("地囊",
-                  ByMonthPillar("庚子庚午 癸未癸丑 甲子甲寅 己卯己丑 戊辰戊午 癸未癸巳 丙寅丙申 丁卯丁巳 "
-                                "戊辰戊子 庚戌庚子 辛未辛酉 乙酉乙未"),
-                  kEarthWorks));
+  s.push_back(
+      Firm(Bad("地囊",
+               ByMonthPillar("庚子庚午 癸未癸丑 甲子甲寅 己卯己丑 戊辰戊午 癸未癸巳 丙寅丙申 丁卯丁巳 "
+                             "戊辰戊子 庚戌庚子 辛未辛酉 乙酉乙未"),
+               kEarthWorks)));
   // 土王用事: the eighteen days before each 立.
   s.push_back(Bad(
       "土王用事", [](const Input& in) { return in.f.earthKing; }, kEarthWorks));
   // 大煞: 正戌 二巳 三午 四未 五寅 六卯 七辰 八亥 九子 十丑 十一申 十二酉.
-  s.push_back(Bad("大煞", ByMonth("戌 巳 午 未 寅 卯 辰 亥 子 丑 申 酉"), kWar));
+  s.push_back(Firm(Bad("大煞", ByMonth("戌 巳 午 未 寅 卯 辰 亥 子 丑 申 酉"), kWar)));
   // 归忌: 孟月丑 仲月寅 季月子.
-  s.push_back(Bad("归忌", ByMonth("丑 寅 子 丑 寅 子 丑 寅 子 丑 寅 子"), "般移 远回"));
+  s.push_back(Firm(Bad("归忌", ByMonth("丑 寅 子 丑 寅 子 丑 寅 子 丑 寅 子"), "般移 远回")));
   // 血忌: 正丑 二未 三寅 四申 ...
-  s.push_back(Bad("血忌", ByMonth("丑 未 寅 申 卯 酉 辰 戌 巳 亥 午 子"), "针刺"));
+  s.push_back(Firm(Bad("血忌", ByMonth("丑 未 寅 申 卯 酉 辰 戌 巳 亥 午 子"), "针刺")));
   // 往亡: 正寅 二巳 三申 四亥 五卯 六午 七酉 八子 九辰 十未 十一戌 十二丑; 气往亡
   // counted in days from the month's jie. Nothing lifts them.
   constexpr std::string_view goneForbids =
       "上册进表章 颁诏 诏命公卿 招贤 宣政事 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 嫁娶 进人口 "
       "般移 求医疗病 捕捉 畋猎 取鱼";
-  s.push_back(Bad("往亡", ByMonth("寅 巳 申 亥 卯 午 酉 子 辰 未 戌 丑"), goneForbids));
-  s.push_back(Bad("气往亡", IsQiWangwang, goneForbids));
+  s.push_back(Firm(Bad("往亡", ByMonth("寅 巳 申 亥 卯 午 酉 子 辰 未 戌 丑"), goneForbids)));
+  s.push_back(Firm(Bad("气往亡", IsQiWangwang, goneForbids)));
   // 复日: one stem a month, the stem of the month's own element repeated:
   // 正甲 二乙 三戊 四丙 五丁 六己 七庚 八辛 九戊 十壬 十一癸 十二己. 重日: the
   // 巳 and 亥 days. A 德, 天赦 or 六合 lifts them, but the burial is then not
@@ -620,7 +560,7 @@ std::vector<Spirit> BuildSpirits() {
   for (const auto& [name, rule] :
        {std::pair<std::string_view, Predicate>{"复日", ByMonth("甲 乙 戊 丙 丁 己 庚 辛 戊 壬 癸 己")},
         {"重日", OnDays("巳亥")}}) {
-    Spirit twice = Bad(name, rule, "破土 安葬 启攒", kDeHe | kTianShe | kLiuHe);
+    Spirit twice = Firm(Bad(name, rule, "破土 安葬 启攒", kDeHe | kTianShe | kLiuHe));
     twice.liftedMutes = true;
     s.push_back(std::move(twice));
   }
@@ -629,16 +569,14 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Bad("五离", OnDays("申酉"), "庆赐 赏贺 宴会 结婚姻 纳采问名 立券 交易",
                   kDeHe | kTianShe | kSanHe | kLiuHe));
   // 八专: 丁未 己未 庚申 甲寅 癸丑, where stem and branch keep house together.
-  s.push_back(Bad("八专", OnPillars("丁未 己未 庚申 甲寅 癸丑"), std::string(kWar) + " 结婚姻 纳采问名 嫁娶",
-                  kTianYuan, kWar));
+  s.push_back(Firm(Bad("八专", OnPillars("丁未 己未 庚申 甲寅 癸丑"),
+                       std::string(kWar) + " 结婚姻 纳采问名 嫁娶", kTianYuan, kWar)));
   // 阳错 and 阴错: the month's yang 建 (or yin 建, 月厌) with its own
   // quarter's stem: 正甲寅 二乙卯 三甲辰 ...; 正庚戌 二辛酉 三庚申 ...
-  s.push_back(Bad("阳错", ByMonthPillar("甲寅 乙卯 甲辰 丁巳 丙午 丁未 庚申 辛酉 庚戌 癸亥 壬子 癸丑"),
-                  AllBut(kMercies)));
-  s.push_back(Bad("阴错", ByMonthPillar("庚戌 辛酉 庚申 丁未 丙午 丁巳 甲辰 乙卯 甲寅 癸丑 壬子 癸亥"),
-                  AllBut(kMercies)));
+  s.push_back(Bad("阳错", ByMonthPillar("甲寅 乙卯 甲辰 丁巳 丙午 丁未 庚申 辛酉 庚戌 癸亥 壬子 癸丑"), ""));
+  s.push_back(Bad("阴错", ByMonthPillar("庚戌 辛酉 庚申 丁未 丙午 丁巳 甲辰 乙卯 甲寅 癸丑 壬子 癸亥"), ""));
   // 触水龙: 丙子 癸丑 癸未.
-  s.push_back(Bad("触水龙", OnPillars("丙子 癸丑 癸未"), "取鱼 乘船渡水"));
+  s.push_back(Firm(Bad("触水龙", OnPillars("丙子 癸丑 癸未"), "取鱼 乘船渡水")));
   {
     // The 分 and 至 days: the court's business, marriage, moving and trade
     // are not noted at all.
@@ -651,21 +589,21 @@ std::vector<Spirit> BuildSpirits() {
     s.push_back(std::move(turn));
   }
   // The hundred taboos of the day's stem and branch (彭祖百忌).
-  s.push_back(Hidden(Bad("甲日", OnDays("甲"), "开仓库出货财")));
-  s.push_back(Hidden(Bad("乙日", OnDays("乙"), "栽种")));
-  s.push_back(Hidden(Bad("丁日", OnDays("丁"), "整容剃头")));
-  s.push_back(Hidden(Bad("庚日", OnDays("庚"), "经络")));
-  s.push_back(Hidden(Bad("辛日", OnDays("辛"), "酝酿")));
-  s.push_back(Hidden(Bad("壬日", OnDays("壬"), "开渠穿井")));
-  s.push_back(Hidden(Bad("丑日", OnDays("丑"), "冠带")));
-  s.push_back(Hidden(Bad("寅日", OnDays("寅"), "祭祀")));
-  s.push_back(Hidden(Bad("卯日", OnDays("卯"), "开渠穿井")));
-  s.push_back(Hidden(Bad("巳日", OnDays("巳"), "行幸 遣使")));
-  s.push_back(Hidden(Bad("午日", OnDays("午"), "苫盖")));
-  s.push_back(Hidden(Bad("未日", OnDays("未"), "求医疗病")));
-  s.push_back(Hidden(Bad("申日", OnDays("申"), "安床")));
-  s.push_back(Hidden(Bad("酉日", OnDays("酉"), "宴会")));
-  s.push_back(Hidden(Bad("亥日", OnDays("亥"), "嫁娶")));
+  s.push_back(Firm(Hidden(Bad("甲日", OnDays("甲"), "开仓库出货财"))));
+  s.push_back(Firm(Hidden(Bad("乙日", OnDays("乙"), "栽种"))));
+  s.push_back(Firm(Hidden(Bad("丁日", OnDays("丁"), "整容剃头"))));
+  s.push_back(Firm(Hidden(Bad("庚日", OnDays("庚"), "经络"))));
+  s.push_back(Firm(Hidden(Bad("辛日", OnDays("辛"), "酝酿"))));
+  s.push_back(Firm(Hidden(Bad("壬日", OnDays("壬"), "开渠穿井"))));
+  s.push_back(Firm(Hidden(Bad("丑日", OnDays("丑"), "冠带"))));
+  s.push_back(Firm(Hidden(Bad("寅日", OnDays("寅"), "祭祀"))));
+  s.push_back(Firm(Hidden(Bad("卯日", OnDays("卯"), "开渠穿井"))));
+  s.push_back(Firm(Hidden(Bad("巳日", OnDays("巳"), "行幸 遣使"))));
+  s.push_back(Firm(Hidden(Bad("午日", OnDays("午"), "苫盖"))));
+  s.push_back(Firm(Hidden(Bad("未日", OnDays("未"), "求医疗病"))));
+  s.push_back(Firm(Hidden(Bad("申日", OnDays("申"), "安床"))));
+  s.push_back(Firm(Hidden(Bad("酉日", OnDays("酉"), "宴会"))));
+  s.push_back(Firm(Hidden(Bad("亥日", OnDays("亥"), "嫁娶"))));
   return s;
 }
 
@@ -683,78 +621,207 @@ const std::vector<Spirit>& Spirits() {
   return spirits;
 }
 
+namespace {
+
+// 宜忌等第: where one of these 凶神 (or the officers 平, 收 and 闭) falls in the
+// listed months, the day takes the grade given, 0 上 (吉足胜凶) .. 5 下下 (凶叠
+// 大凶). The companions that decide the grade (收日 of the 寅申 months is also
+// their 六合 and 劫煞, ...) follow from the month and the day, so the month
+// alone names the case. The gravest grade of the day's entries counts.
+struct GradeRule {
+  std::string_view spirit;
+  std::string_view months;
+  int grade;
+};
+constexpr GradeRule kGrades[] = {
+    // 平: 亥月 相日 时德 六合, 巳月 六合 月刑, 申月 月害, 寅月 月害 月刑; 卯午酉月
+    // 天吏; 季月 月煞; 子月 天吏 月刑.
+    {"平日", "亥", 0},
+    {"平日", "巳", 1},
+    {"平日", "申", 2},
+    {"平日", "寅卯午酉", 3},
+    {"平日", "辰戌丑未子", 4},
+    // 收: 寅申月 长生 六合 劫煞, 巳亥月 劫煞, 辰未月 月害, 子午酉月 大时, 丑戌月
+    // 月刑, 卯月 大时 月刑.
+    {"收日", "寅申", 0},
+    {"收日", "巳亥辰未", 2},
+    {"收日", "子午酉丑戌", 3},
+    {"收日", "卯", 4},
+    // 闭: 仲月 王日, 季月 官日 天吏, 孟月 月煞.
+    {"闭日", "子午卯酉辰戌丑未", 3},
+    {"闭日", "寅申巳亥", 4},
+    // 劫煞: 寅申月 with 长生 六合, 季月 with 除 and 相日, 巳亥月 with 月害, 仲月 执.
+    {"劫煞", "寅申", 0},
+    {"劫煞", "辰戌丑未", 1},
+    {"劫煞", "巳亥", 2},
+    {"劫煞", "子午卯酉", 3},
+    // 灾煞: 孟月 开, 季月 满 民日, 子午月 月破, 卯酉月 月破 月厌.
+    {"灾煞", "寅申巳亥", 1},
+    {"灾煞", "辰戌丑未", 2},
+    {"灾煞", "子午", 4},
+    {"灾煞", "卯酉", 5},
+    // 月煞: 卯酉月 六合 危, 子午月 月害 危 (孟 and 季 months: 闭 and 平 decide).
+    {"月煞", "卯酉", 1},
+    {"月煞", "子午", 3},
+    // 月刑: 巳月 平 六合 相日, 寅月 相日 月害 平, 辰酉亥月 建, 子月 平 天吏, 卯月
+    // 收 大时, 未申月 月破, 午月 建 月厌 (丑戌月: 收 decides).
+    {"月刑", "巳", 1},
+    {"月刑", "寅辰酉亥", 3},
+    {"月刑", "子卯未申午", 4},
+    // 月害: 卯酉月 守日 除, 丑未月 执 大时, 巳亥月 长生 劫煞, 申月 相日 平, 子午月
+    // 月煞, 辰戌月 官日 闭 天吏, 寅月 相日 平 月刑.
+    {"月害", "卯酉丑未巳亥申", 2},
+    {"月害", "子午辰戌寅", 3},
+    // 月厌: 寅申月 成, 丑未月 开, 辰戌月 定, 巳亥月 满, 子午月 建, 卯酉月 月破 灾煞.
+    {"月厌", "寅申丑未", 2},
+    {"月厌", "辰戌巳亥", 3},
+    {"月厌", "子午", 4},
+    {"月厌", "卯酉", 5},
+    // 大时: 孟月 除 官日, 辰戌月 执 六合, 丑未月 执 月害, 子午酉月 收, 卯月 收 月刑.
+    {"大时", "寅申巳亥辰戌", 0},
+    {"大时", "丑未", 2},
+    {"大时", "子午酉", 3},
+    {"大时", "卯", 4},
+    // 天吏: 孟月 危, 季月 闭, 卯午酉月 平, 子月 平 月刑.
+    {"天吏", "寅申巳亥", 2},
+    {"天吏", "辰戌丑未卯午酉", 3},
+    {"天吏", "子", 4},
+};
+
+// How each grade settles what is both favoured and forbidden, with and
+// without a 德 (天德, 月德 or their 合) on the day.
+constexpr Settle kSettleWithDe[] = {Settle::kFavour,  Settle::kFavour, Settle::kFavour,
+                                    Settle::kNeither, Settle::kForbid, Settle::kNothing};
+constexpr Settle kSettleWithoutDe[] = {Settle::kFavour, Settle::kNeither, Settle::kForbid,
+                                       Settle::kForbid, Settle::kNothing, Settle::kNothing};
+
+bool Has(const std::vector<const Spirit*>& present, std::string_view name) {
+  for (const Spirit* s : present)
+    if (s->name == name) return true;
+  return false;
+}
+
+}  // namespace
+
+int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex) {
+  int grade = -1;
+  for (const GradeRule& r : kGrades) {
+    if (r.grade <= grade || !MonthIn(r.months, monthIndex)) continue;
+    for (std::string_view name : spirits)
+      if (name == r.spirit) grade = r.grade;
+  }
+  return grade;
+}
+
 Judgement Judge(const Input& in) {
   Judgement j;
   std::vector<const Spirit*> present;
+  std::vector<std::string_view> names;
   unsigned virtues = 0;
   for (const Spirit& s : Spirits()) {
     if (!s.applies(in)) continue;
     present.push_back(&s);
+    names.push_back(s.name);
     virtues |= s.virtue;
     if (s.shown) (s.good ? j.goodSpirits : j.badSpirits).push_back(s.name);
   }
-  DeedSet favoured, forbidden, balanced, muted;
-  bool nothing = false, usual = false, allBut = false;
+  DeedSet favoured, forbidden, muted;
   for (const Spirit* s : present) {
     favoured |= s->favours;
     muted |= s->mutes;
-    if (s->good) continue;
-    if (s->great) {
-      Outcome o = Outcome::kAsUsual;
-      DeedSet still;
-      for (const Case& c : s->cases) {
-        if (!MonthIn(c.months, in.monthIndex)) continue;
-        o = (virtues & c.virtues) ? c.with : c.without;
-        still = c.still;
-        break;
-      }
-      switch (o) {
-        case Outcome::kAsUsual:
-          forbidden |= s->forbids;
-          usual = true;
-          allBut = allBut || s->allBut;
-          break;
-        case Outcome::kLifted:
-          forbidden |= s->forbids & still;
-          break;
-        case Outcome::kBalance:
-          balanced |= s->forbids;
-          break;
-        case Outcome::kNothing:
-          nothing = true;
-          break;
-        case Outcome::kDefer:
-        case Outcome::kFree:
-          break;
-      }
-      continue;
-    }
     if (s->liftedBy & virtues) {
+      // A lesser 凶神 that a virtue of the day lifts forbids only what it keeps.
       forbidden |= s->lifted;
       if (s->liftedMutes) muted |= s->forbids;
-    } else if (s->liftedBy && (virtues & kGenerous)) {
-      // On the days of the 德, 天赦, 天愿, 月恩, 四相 and 时德 the household's
-      // and the trade's business is not noted as forbidden by a spirit that
-      // a virtue can lift.
-      forbidden |= s->forbids & ~DeedsOf(kTrade);
     } else {
       forbidden |= s->forbids;
     }
   }
-  j.nothing = nothing;
-  if (nothing) {
-    j.settle = "诸事皆忌";
+  // On 阳错 and 阴错 days a 德 counts as the month's 建, not as a 德.
+  const bool de = (virtues & kDeHe) != 0 && !Has(present, "阳错") && !Has(present, "阴错");
+  j.grade = GradeOf(names, in.monthIndex);
+  // A day outside the table: good and bad that meet cancel (吉凶相抵).
+  const Settle settle = j.grade < 0 ? Settle::kNeither
+                        : de        ? kSettleWithDe[j.grade]
+                                    : kSettleWithoutDe[j.grade];
+  j.settle = settle;
+  if (settle == Settle::kNothing) {
     j.forbids.set();
     return j;
   }
-  balanced &= ~forbidden;
+  // The vetoes, unless a virtue lifted them, stand however the day settles.
+  DeedSet vetoed;
+  for (const Spirit* s : present)
+    if (s->firm && !(s->liftedBy & virtues)) vetoed |= s->forbids;
+  const DeedSet both = favoured & forbidden;
+  if (settle == Settle::kFavour) forbidden &= ~both;
+  if (settle == Settle::kForbid) favoured &= ~both;
+  if (settle == Settle::kNeither) {
+    favoured &= ~both;
+    forbidden &= ~both;
+  }
+  forbidden |= vetoed;
+  favoured &= ~vetoed;
+  const auto drop = [](DeedSet& set, std::string_view words) { set &= ~DeedsOf(words); };
+  const auto isIn = [](const DeedSet& set, std::string_view word) { return (set & DeedsOf(word)).any(); };
+  // 德合, 赦愿, 月恩, 四相 and 时德 days note no 忌 for the household's and the
+  // trade's business, unless the day follows 忌 over 宜.
+  if ((virtues & kGenerous) && settle != Settle::kForbid) drop(forbidden, kTrade);
+  // Where worship is forbidden (寅 days, 天狗), neither is 祈福 or 求嗣 noted
+  // as 宜; where the journey is (巳), neither is the army's; where the
+  // banquet is (酉), neither are the rewards of the court.
+  const auto unless = [&](std::string_view forbiddenDeed, std::string_view notNoted) {
+    if (isIn(vetoed, forbiddenDeed)) drop(favoured, notNoted);
+  };
+  unless("祭祀", "祈福 求嗣");
+  unless("遣使", "出师");
+  unless("宴会", "庆赐 赏贺");
+  // Where good and bad offset each other (上次 without a 德), the activities
+  // that go together are left unnoted together.
+  if (settle == Settle::kNeither) {
+    const auto pair = [&](std::string_view one, std::string_view others) {
+      if (!isIn(forbidden, one)) drop(forbidden, others);
+    };
+    pair("祈福", "求嗣");
+    pair("结婚姻", "冠带 纳采问名 嫁娶 进人口");
+    if (!Has(present, "不将")) pair("嫁娶", "冠带 纳采问名 结婚姻 进人口 般移 安床");
+    pair("般移", "安床");
+    pair("安床", "般移");
+    pair("解除", "整容剃头 整手足甲");
+    if (!isIn(forbidden, "兴造动土") || !isIn(forbidden, "竖柱上梁"))
+      drop(forbidden,
+           "修宫室 缮城郭 筑堤防 修仓库 鼓铸 苫盖 修置产室 开渠穿井 安碓硙 补垣塞穴 修饰垣墙 平治道涂 "
+           "破屋坏垣");
+    pair("开市", "立券 交易 纳财 开仓库出货财");
+    pair("纳财", "开市 立券 交易");
+    pair("立券", "开市 纳财 开仓库出货财");
+    pair("牧养", "纳畜");
+    pair("纳畜", "牧养");
+    if (isIn(favoured, "安葬")) drop(forbidden, "启攒");
+    if (isIn(favoured, "启攒")) drop(forbidden, "安葬");
+  }
+  // 诏命公卿 and 招贤 go with 施恩封拜 and 举正直: one forbidden, the others are
+  // not noted as 宜.
+  if (isIn(forbidden, "诏命公卿") || isIn(forbidden, "招贤")) drop(favoured, "施恩封拜 举正直 袭爵受封");
+  if (isIn(forbidden, "施恩封拜") || isIn(forbidden, "举正直")) drop(favoured, "诏命公卿 招贤");
+  // 月厌 forbids the progress and the new office: the court's favours are not noted.
+  if (Has(present, "月厌")) drop(favoured, "颁诏 施恩封拜 诏命公卿 招贤 举正直");
+  // 土府, 土符 and 地囊 forbid mending walls and stopping holes.
+  if (Has(present, "土府") || Has(present, "土符") || Has(present, "地囊")) drop(favoured, "补垣塞穴");
+  // 开 notes no burial and no breaking of the ground.
+  if (in.officer == 10) drop(favoured, "破土 安葬 启攒");
+  // 四忌 and 四穷 forbid burial only; the ground is not broken either.
+  if (Has(present, "四忌") || Has(present, "四穷")) {
+    forbidden |= DeedsOf("安葬");
+    drop(favoured, "破土 启攒");
+  }
+  // Where a 德合 meets 天赦 or 天愿, nothing is forbidden.
+  if ((virtues & (kTianDeHe | kYueDeHe)) && (virtues & (kTianShe | kTianYuan))) forbidden.reset();
   j.forbids = forbidden & ~muted;
-  j.suits = favoured & ~forbidden & ~balanced & ~muted;
-  j.settle = usual ? "从忌不从宜" : balanced.any() ? "从宜亦从忌" : "从宜不从忌";
-  // A day ruled by a great 凶神 that forbids all but a few things notes the
-  // few it leaves and no more.
-  j.restOmitted = allBut && j.suits.any();
-  j.allButFew = allBut;
+  j.suits = favoured & ~forbidden & ~muted;
+  // A day that follows 忌 over 宜, or whose veto forbids all but a few
+  // things, notes the little it leaves and no more.
+  j.restOmitted = (settle == Settle::kForbid || vetoed.count() > Deeds.size() / 2) && j.suits.any();
   return j;
 }
 

@@ -51,27 +51,6 @@ enum Virtue : unsigned {
 constexpr unsigned kDeHe = kTianDe | kYueDe | kTianDeHe | kYueDeHe;
 constexpr unsigned kDeHeSheYuan = kDeHe | kTianShe | kTianYuan;
 
-// What the presence (or the absence) of a virtue does to a great 凶神's
-// forbidden activities on a day.
-enum class Outcome {
-  kAsUsual,  // 如常例: what it forbids stays forbidden and is not favoured
-  kLifted,   // 止忌 ...: only the few it names stay forbidden
-  kBalance,  // 凡所忌者则不注宜, 所宜者亦不注忌: neither
-  kNothing,  // 诸事皆忌
-  kDefer,    // 从 ... 论: the other great 凶神 of the day decides
-  kFree,     // 不忌: nothing of it stays forbidden
-};
-
-// One case of a great 凶神: in the months whose branches are listed, with one
-// of the virtues present the day is settled one way, without them another.
-struct Case {
-  std::string_view months;  // month branches, "寅申巳亥"
-  unsigned virtues = 0;
-  Outcome with = Outcome::kAsUsual;
-  Outcome without = Outcome::kAsUsual;
-  DeedSet still;  // with kLifted: what stays forbidden
-};
-
 using Predicate = std::function<bool(const Input&)>;
 
 struct Spirit {
@@ -82,32 +61,37 @@ struct Spirit {
   DeedSet favours;
   DeedSet forbids;
   unsigned virtue = 0;  // the Virtue this spirit brings to the day
-  // A great 凶神: the cases the book distinguishes, the first that names the
-  // month applies; with none, what it forbids stays forbidden.
-  std::vector<Case> cases;
   // A lesser 凶神: with one of these virtues present its forbids give way to
   // `lifted` (often nothing at all). Zero: it forbids whatever comes.
   unsigned liftedBy = 0;
   DeedSet lifted;
   bool liftedMutes = false;  // given way, neither favoured nor forbidden
   DeedSet mutes;             // written neither as 宜 nor as 忌 on its day
-  bool great = false;        // a great 凶神, settled by `cases`
-  bool allBut = false;       // forbids all but a few: a short 宜 ends in 馀事勿取
+  bool firm = false;         // a veto: its forbids stand however the day settles
 };
 
 // Every spirit rule, good ones first, in the order the almanac lists them.
 const std::vector<Spirit>& Spirits();
 
+// How a day settles an activity that its spirits both favour and forbid.
+enum class Settle {
+  kFavour,   // 从宜不从忌
+  kNeither,  // 从宜亦从忌: good and bad offset each other, neither is noted
+  kForbid,   // 从忌不从宜
+  kNothing,  // 诸事皆忌
+};
+
 // The day's judgement in the book's activities.
 struct Judgement {
   std::vector<std::string_view> goodSpirits, badSpirits;
   DeedSet suits, forbids;
-  bool nothing = false;  // 诸事皆忌
-  std::string_view settle;
-  bool restOmitted = false;
-  // A great 凶神 rules the day as usual and forbids all but a few things.
-  bool allButFew = false;
+  int grade = -1;  // 宜忌等第 0 上 .. 5 下下; -1 outside the table
+  Settle settle = Settle::kNeither;
+  bool restOmitted = false;  // a short 宜 ends in 馀事勿取
 };
+
+// The grade (等第) of a day with these spirits in the month (0 = 正月).
+int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex);
 Judgement Judge(const Input& in);
 
 }  // namespace vantrel::tools::book

@@ -34,14 +34,14 @@ std::string_view ActivityParent(std::string_view activity) {
   // door follow moving and building, the coffin follows burial and the
   // opening of the grave, the sign over a shop its opening.
   static const std::map<std::string_view, std::string_view> kParents = {
-      {"嫁娶", "嫁娶"},     {"祭祀", "祭祀"},     {"安葬", "安葬"},   {"出行", "遣使"},
-      {"祈福", "祈福"},     {"动土", "兴造动土"}, {"安床", "安床"},   {"开光", "祈福"},
-      {"纳采", "纳采问名"}, {"入殓", "安葬"},     {"移徙", "般移"},   {"破土", "破土"},
-      {"解除", "解除"},     {"入宅", "般移"},     {"修造", "修宫室"}, {"栽种", "栽种"},
-      {"开市", "开市"},     {"移柩", "启攒"},     {"订盟", "结婚姻"}, {"拆卸", "破屋坏垣"},
-      {"立券", "立券"},     {"交易", "交易"},     {"求嗣", "求嗣"},   {"上梁", "竖柱上梁"},
-      {"纳财", "纳财"},     {"起基", "兴造动土"}, {"斋醮", "祭祀"},   {"赴任", "上官赴任"},
-      {"冠笄", "冠带"},     {"安门", "修宫室"},   {"修坟", "破土"},   {"挂匾", "开市"}};
+      {"嫁娶", "嫁娶"},     {"祭祀", "祭祀"},     {"安葬", "安葬"},     {"出行", "遣使"},
+      {"祈福", "祈福"},     {"动土", "兴造动土"}, {"安床", "安床"},     {"开光", "祈福"},
+      {"纳采", "纳采问名"}, {"入殓", "安葬"},     {"移徙", "般移"},     {"破土", "破土"},
+      {"解除", "解除"},     {"入宅", "般移"},     {"修造", "兴造动土"}, {"栽种", "栽种"},
+      {"开市", "开市"},     {"移柩", "启攒"},     {"订盟", "结婚姻"},   {"拆卸", "破屋坏垣"},
+      {"立券", "立券"},     {"交易", "交易"},     {"求嗣", "求嗣"},     {"上梁", "竖柱上梁"},
+      {"纳财", "纳财"},     {"起基", "兴造动土"}, {"斋醮", "祭祀"},     {"赴任", "上官赴任"},
+      {"冠笄", "冠带"},     {"安门", "修宫室"},   {"修坟", "破土"},     {"挂匾", "开市"}};
   const auto it = kParents.find(activity);
   if (it == kParents.end())
     throw std::logic_error("almanac rules: no activity behind " + std::string(activity));
@@ -174,6 +174,9 @@ bool IsYellowRoad(int roadSpirit) {
   return kYellow[static_cast<std::size_t>(Mod(roadSpirit, 12))];
 }
 
+constexpr std::array<std::string_view, 4> kSettleNames = {"从宜不从忌", "从宜亦从忌", "从忌不从宜",
+                                                          "诸事皆忌"};
+
 DayVerdict JudgeDay(const DayFacts& facts) {
   const int monthIndex = Mod(facts.month - 2, 12);
   const book::Judgement j =
@@ -181,12 +184,11 @@ DayVerdict JudgeDay(const DayFacts& facts) {
   DayVerdict v;
   v.goodSpirits = j.goodSpirits;
   v.badSpirits = j.badSpirits;
-  v.settle = j.settle;
-  if (j.nothing) return v;
+  v.settle = kSettleNames[static_cast<std::size_t>(j.settle)];
+  if (j.settle == book::Settle::kNothing) return v;
   v.suits = ActivityList(j.suits);
   v.forbids = ActivityList(j.forbids);
   v.restOmitted = j.restOmitted && !v.suits.empty();
-  v.allButFew = j.allButFew;
   return v;
 }
 
@@ -268,8 +270,7 @@ AlmanacRow AlmanacEngine::Row(DateTime date) {
   row.xsyq = JoinOr(d.verdict.badSpirits, "无");
   // A day that suits nothing (诸事皆忌 among them), or all but a few things,
   // says 诸事不宜 instead of listing the forbidden.
-  row.ji =
-      (d.verdict.allButFew || d.verdict.suits.empty()) ? "诸事不宜" : JoinOr(d.verdict.forbids, "诸事不忌");
+  row.ji = d.verdict.settle == "诸事皆忌" ? "诸事不宜" : JoinOr(d.verdict.forbids, "诸事不忌");
   return row;
 }
 

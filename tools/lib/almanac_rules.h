@@ -58,10 +58,8 @@ struct DayVerdict {
   // How the day settles what is both favoured and forbidden: 从宜不从忌,
   // 从宜亦从忌, 从忌不从宜 or 诸事皆忌.
   std::string_view settle;
-  // The day forbids all but a few things: 宜 ends in 馀事勿取.
+  // The day follows 忌 over 宜 and notes a few things: 宜 ends in 馀事勿取.
   bool restOmitted = false;
-  // A great 凶神 forbids all but a few things: 忌 reads 诸事不宜.
-  bool allButFew = false;
 };
 
 // The officer (index into OfficerNames) of a day in a month: 建 falls on the
