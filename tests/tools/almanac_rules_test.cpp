@@ -496,6 +496,11 @@ TEST(AlmanacVerdict, VetoesStandWhateverTheDaySettles) {
   EXPECT_FALSE(Has(v.suits, "祈福"));
   // The 亥 day forbids the wedding even where the good prevails (丁亥 above).
   EXPECT_TRUE(Has(Judge("寅", "丁亥").forbids, "嫁娶"));
+  // The other taboos of the day are settled with it: 乙 forbids planting and
+  // 母仓 favours it, so on 乙亥 of the 辰 month it is written neither way.
+  const DayVerdict yi = Judge("辰", "乙亥");
+  EXPECT_FALSE(Has(yi.forbids, "栽种"));
+  EXPECT_FALSE(Has(yi.suits, "栽种"));
   // 天狗 is the 满 day on 戌, in the 申 month only.
   EXPECT_TRUE(Has(Judge("申", "甲戌").forbids, "祭祀"));
   EXPECT_FALSE(Has(Judge("酉", "乙亥").forbids, "祭祀"));

@@ -588,20 +588,22 @@ std::vector<Spirit> BuildSpirits() {
         "般移 开市 立券 交易 捕捉 畋猎 取鱼");
     s.push_back(std::move(turn));
   }
-  // The hundred taboos of the day's stem and branch (彭祖百忌).
-  s.push_back(Firm(Hidden(Bad("甲日", OnDays("甲"), "开仓库出货财"))));
-  s.push_back(Firm(Hidden(Bad("乙日", OnDays("乙"), "栽种"))));
+  // The hundred taboos of the day's stem and branch (彭祖百忌). Those the
+  // almanac rules name (丁 壬 寅 卯 巳 酉 亥) are noted whatever the day's
+  // grade; the others are settled with the day.
+  s.push_back(Hidden(Bad("甲日", OnDays("甲"), "开仓库出货财")));
+  s.push_back(Hidden(Bad("乙日", OnDays("乙"), "栽种")));
   s.push_back(Firm(Hidden(Bad("丁日", OnDays("丁"), "整容剃头"))));
-  s.push_back(Firm(Hidden(Bad("庚日", OnDays("庚"), "经络"))));
-  s.push_back(Firm(Hidden(Bad("辛日", OnDays("辛"), "酝酿"))));
+  s.push_back(Hidden(Bad("庚日", OnDays("庚"), "经络")));
+  s.push_back(Hidden(Bad("辛日", OnDays("辛"), "酝酿")));
   s.push_back(Firm(Hidden(Bad("壬日", OnDays("壬"), "开渠穿井"))));
-  s.push_back(Firm(Hidden(Bad("丑日", OnDays("丑"), "冠带"))));
+  s.push_back(Hidden(Bad("丑日", OnDays("丑"), "冠带")));
   s.push_back(Firm(Hidden(Bad("寅日", OnDays("寅"), "祭祀"))));
   s.push_back(Firm(Hidden(Bad("卯日", OnDays("卯"), "开渠穿井"))));
   s.push_back(Firm(Hidden(Bad("巳日", OnDays("巳"), "行幸 遣使"))));
-  s.push_back(Firm(Hidden(Bad("午日", OnDays("午"), "苫盖"))));
-  s.push_back(Firm(Hidden(Bad("未日", OnDays("未"), "求医疗病"))));
-  s.push_back(Firm(Hidden(Bad("申日", OnDays("申"), "安床"))));
+  s.push_back(Hidden(Bad("午日", OnDays("午"), "苫盖")));
+  s.push_back(Hidden(Bad("未日", OnDays("未"), "求医疗病")));
+  s.push_back(Hidden(Bad("申日", OnDays("申"), "安床")));
   s.push_back(Firm(Hidden(Bad("酉日", OnDays("酉"), "宴会"))));
   s.push_back(Firm(Hidden(Bad("亥日", OnDays("亥"), "嫁娶"))));
   return s;
