@@ -559,7 +559,7 @@ TEST_F(RealAlmanac, MidAutumn2013) {
   EXPECT_EQ(r.wuhang, "松柏木 执执位");
   EXPECT_EQ(r.cong, "冲猴(甲申)煞北");
   EXPECT_EQ(r.pzbj, "庚不经络织机虚张 寅不祭祀神鬼不尝");
-  EXPECT_EQ(r.jsyq, "月德 解神 五合 鸣吠");
+  EXPECT_EQ(r.jsyq, "月德 解神 五合 鸣吠 青龙");
   EXPECT_EQ(r.yi, "诸事不宜");
   EXPECT_EQ(r.xsyq, "劫煞 小耗 归忌");
   EXPECT_EQ(r.ji, "祭祀 移柩 斋醮");
@@ -579,7 +579,7 @@ TEST_F(RealAlmanac, NewYearsDay2000) {
   EXPECT_EQ(r.wuhang, "天上火 破执位");
   EXPECT_EQ(r.cong, "冲鼠(壬子)煞北");
   EXPECT_EQ(r.pzbj, "戊不受田田主不祥 午不苫盖屋主更张");
-  EXPECT_EQ(r.jsyq, "阳德 守日 六仪 续世 解神");
+  EXPECT_EQ(r.jsyq, "阳德 守日 六仪 续世 解神 司命");
   EXPECT_EQ(r.yi, "诸事不宜");
   EXPECT_EQ(r.xsyq, "月破 大耗 灾煞 天火 厌对 招摇 五虚 血忌");
   EXPECT_EQ(r.ji, "诸事不宜");
@@ -601,6 +601,27 @@ TEST_F(RealAlmanac, FamousDaysSettledByTheBook) {
   const AlmanacRow eve = Row(2024, 3, 19);
   EXPECT_NE(eve.xsyq.find("四离"), std::string::npos);
   EXPECT_EQ(eve.yi.rfind("祭祀", 0), 0u);
+}
+
+TEST_F(RealAlmanac, RoadSpiritsCloseTheirSidesList) {
+  // A black road day lists its spirit among the 凶神 (2000-01-02, 己未 in the
+  // 子 month: 勾陈), the yellow 天德 is listed as 宝光 (2013-09-14).
+  const AlmanacRow black = Row(2000, 1, 2);
+  EXPECT_NE(black.nn.find("勾陈黑道日"), std::string::npos);
+  EXPECT_EQ(black.xsyq.substr(black.xsyq.size() - std::string("勾陈").size()), "勾陈");
+  const AlmanacRow yellow = Row(2013, 9, 14);
+  EXPECT_NE(yellow.nn.find("天德黄道日"), std::string::npos);
+  EXPECT_EQ(yellow.jsyq.substr(yellow.jsyq.size() - std::string("宝光").size()), "宝光");
+}
+
+TEST(AlmanacSpirits, SuibaoAndZhuzhenLeaveOutWhatYueyanForbids) {
+  // 岁薄: 戊午 in the 巳 month (四月). 四相 and 吉期 would favour the journey
+  // and 祈福; 月厌 forbids them, so only worship is noted as suiting the day.
+  const DayVerdict v = Judge("巳", "戊午");
+  EXPECT_TRUE(HasSpirit(v, "岁薄"));
+  EXPECT_EQ(v.suits, (std::vector<std::string_view>{"祭祀", "斋醮"}));
+  EXPECT_TRUE(HasSpirit(Judge("未", "丙午"), "逐阵"));
+  EXPECT_FALSE(HasSpirit(Judge("午", "丙午"), "逐阵"));
 }
 
 TEST_F(RealAlmanac, TheMonthWordsOfAlmanacs) {
@@ -626,7 +647,7 @@ TEST_F(RealAlmanac, LichunDay2013) {
   EXPECT_EQ(r.wuhang, "壁上土 闭执位");
   EXPECT_EQ(r.cong, "冲羊(乙未)煞东");
   EXPECT_EQ(r.pzbj, "辛不合酱主人不尝 丑不冠带主不还乡");
-  EXPECT_EQ(r.jsyq, "月德合 不将 续世");
+  EXPECT_EQ(r.jsyq, "月德合 不将 续世 明堂");
   EXPECT_EQ(r.yi, "祭祀 斋醮 馀事勿取");
   EXPECT_EQ(r.xsyq, "血支 月煞 月虚 天贼 五虚 土符 归忌 血忌");
   EXPECT_NE(r.ji.find("嫁娶"), std::string::npos);

@@ -430,8 +430,8 @@ std::vector<Spirit> BuildSpirits() {
                  DeedsOf("施恩封拜 诏命公卿 招贤 举正直 上官赴任 临政亲民 结婚姻 纳采问名 求医疗病"))));
   // 天狗: only the 满 that falls on 戌 (in the 申 month), when the month's
   // metal is at its fullest; it forbids worship whatever else the day holds.
-  s.push_back(Firm(Hidden(Bad(
-      "天狗", [](const Input& in) { return in.officer == 2 && in.f.day.branch == Branch(10); }, "祭祀"))));
+  s.push_back(Firm(Bad(
+      "天狗", [](const Input& in) { return in.officer == 2 && in.f.day.branch == Branch(10); }, "祭祀")));
   // 闭 (血支): the closing day.
   s.push_back(Hidden(
       Bad("闭日", OnOfficer(11),
@@ -464,6 +464,12 @@ std::vector<Spirit> BuildSpirits() {
   // 月厌 (地火): 正月戌, backward through the branches, the yin 建.
   s.push_back(Bad("月厌", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), yanForbids));
   s.push_back(Bad("地火", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), "栽种 修筑园圃"));
+  // 岁薄 (四月 and 十月) and 逐阵 (六月 and 十二月): 戊午 and 丙午 in the
+  // months of fire, 壬子 and 戊子 in those of water. What 月厌 forbids is not
+  // noted as suiting them (see the judgement); 阴阳交破: 十月丁巳.
+  s.push_back(Bad("岁薄", ByMonthPillar("- - - 戊午丙午 - - - - - 壬子戊子 - -"), ""));
+  s.push_back(Bad("逐阵", ByMonthPillar("- - - - - 戊午丙午 - - - - - 壬子戊子"), ""));
+  s.push_back(Bad("阴阳交破", ByMonthPillar("- - - - - - - - - 丁巳 - -"), ""));
   // 大时 (大败, 咸池): the triad's decline, 正卯 二子 三酉 四午 ...
   s.push_back(Bad("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), DeedsOf(deathAndDefeat)));
   s.push_back(Bad("大败", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), ""));
@@ -697,6 +703,12 @@ constexpr Settle kSettleWithDe[] = {Settle::kFavour,  Settle::kFavour, Settle::k
 constexpr Settle kSettleWithoutDe[] = {Settle::kFavour, Settle::kNeither, Settle::kForbid,
                                        Settle::kForbid, Settle::kNothing, Settle::kNothing};
 
+const Spirit& SpiritNamed(std::string_view name) {
+  for (const Spirit& s : Spirits())
+    if (s.name == name) return s;
+  throw std::logic_error("almanac rules: no spirit " + std::string(name));
+}
+
 bool Has(const std::vector<const Spirit*>& present, std::string_view name) {
   for (const Spirit* s : present)
     if (s->name == name) return true;
@@ -806,6 +818,8 @@ Judgement Judge(const Input& in) {
   // not noted as 宜.
   if (isIn(forbidden, "诏命公卿") || isIn(forbidden, "招贤")) drop(favoured, "施恩封拜 举正直 袭爵受封");
   if (isIn(forbidden, "施恩封拜") || isIn(forbidden, "举正直")) drop(favoured, "诏命公卿 招贤");
+  // On 岁薄 and 逐阵 days nothing 月厌 forbids is noted as suiting the day.
+  if (Has(present, "岁薄") || Has(present, "逐阵")) favoured &= ~SpiritNamed("月厌").forbids;
   // 月厌 forbids the progress and the new office: the court's favours are not noted.
   if (Has(present, "月厌")) drop(favoured, "颁诏 施恩封拜 诏命公卿 招贤 举正直");
   // 土府, 土符 and 地囊 forbid mending walls and stopping holes.

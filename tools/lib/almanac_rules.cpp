@@ -264,12 +264,23 @@ AlmanacRow AlmanacEngine::Row(DateTime date) {
       NayinName(d.day) + " " + std::string(OfficerNames[static_cast<std::size_t>(d.officer)]) + "执位";
   row.cong = ClashText(d.day);
   row.pzbj = PengzuTaboos(d.day);
-  row.jsyq = JoinOr(d.verdict.goodSpirits, "无");
+  // The road spirit closes the list of its side: the six yellow ones among
+  // the 吉神, the six black ones among the 凶神. They favour and forbid
+  // nothing of their own. The yellow 天德 is listed by its other name, 宝光,
+  // so that it is not taken for the month's 天德.
+  std::vector<std::string_view> good = d.verdict.goodSpirits;
+  std::vector<std::string_view> bad = d.verdict.badSpirits;
+  const std::string_view road = RoadSpiritNames[static_cast<std::size_t>(d.roadSpirit)];
+  if (IsYellowRoad(d.roadSpirit)) {
+    good.push_back(road == "天德" ? "宝光" : road);
+  } else {
+    bad.push_back(road);
+  }
+  row.jsyq = JoinOr(good, "无");
   row.yi = JoinOr(d.verdict.suits, "诸事不宜");
   if (d.verdict.restOmitted) row.yi += " 馀事勿取";
-  row.xsyq = JoinOr(d.verdict.badSpirits, "无");
-  // A day that suits nothing (诸事皆忌 among them), or all but a few things,
-  // says 诸事不宜 instead of listing the forbidden.
+  row.xsyq = JoinOr(bad, "无");
+  // A day on which everything is forbidden (诸事皆忌) says so in one word.
   row.ji = d.verdict.settle == "诸事皆忌" ? "诸事不宜" : JoinOr(d.verdict.forbids, "诸事不忌");
   return row;
 }
