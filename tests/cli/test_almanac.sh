@@ -33,7 +33,7 @@ expect_out "当日统览:2013-9-21  八月十七 星期六 青龙黄道日
 
 凶神宜忌:劫煞 小耗 归忌
 
-忌:祭祀 移柩 斋醮" almanac 2013 9 21
+忌:祭祀 移徙 入宅 移柩 斋醮" almanac 2013 9 21
 got=$("$CLI" almanac 2000 01 01 | sed -n 3p)
 check "2000-01-01 in the built table" "$([ "$got" = "岁次:己卯年 丙子月 戊午日" ]; echo $?)"
 # A day outside the table prints nothing and succeeds.

@@ -142,7 +142,7 @@ TEST(AlmanacPageBuilt, ShowsTheComputedDays) {
   ASSERT_EQ(pane.LineCount(), 19);
   EXPECT_EQ(pane.Line(0), "当日统览:2013-9-21  八月十七 星期六 青龙黄道日");
   EXPECT_EQ(pane.Line(2), "岁次:癸巳年 辛酉月 庚寅日");
-  EXPECT_EQ(pane.Line(18), "忌:祭祀 移柩 斋醮");
+  EXPECT_EQ(pane.Line(18), "忌:祭祀 移徙 入宅 移柩 斋醮");
   // The first and the last day of the table; the days around them are silent.
   ShowAlmanac("1901", "01", "01", query, pane, notices);
   EXPECT_EQ(pane.Line(2), "岁次:庚子年 戊子月 己卯日");

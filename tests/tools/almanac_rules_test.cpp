@@ -494,8 +494,12 @@ TEST(AlmanacVerdict, VetoesStandWhateverTheDaySettles) {
   EXPECT_TRUE(Has(v.forbids, "出行"));
   EXPECT_TRUE(Has(v.forbids, "祭祀"));
   EXPECT_FALSE(Has(v.suits, "祈福"));
-  // The 亥 day forbids the wedding even where the good prevails (丁亥 above).
+  // The 亥 day forbids the wedding even where the good prevails (丁亥 above),
+  // and where good and bad offset each other and the betrothal is not
+  // forbidden (己亥 of the 未 month, with both 德合).
   EXPECT_TRUE(Has(Judge("寅", "丁亥").forbids, "嫁娶"));
+  EXPECT_TRUE(Has(Judge("未", "己亥").forbids, "嫁娶"));
+  EXPECT_FALSE(Has(Judge("未", "己亥").forbids, "纳采"));
   // The other taboos of the day are settled with it: 乙 forbids planting and
   // 母仓 favours it, so on 乙亥 of the 辰 month it is written neither way.
   const DayVerdict yi = Judge("辰", "乙亥");
@@ -550,7 +554,8 @@ TEST_F(RealAlmanac, MidAutumn2013) {
   // way, so the burial 鸣吠 favours and the betrothal 五合 favours are not
   // written as suited, nor is what 劫煞 forbids written as forbidden; where
   // the contract is not forbidden, the market and the money are not either.
-  // Nothing is left that suits the day; the 寅 day still forbids worship.
+  // Nothing is left that suits the day; the 寅 day still forbids worship and
+  // 归忌 the move.
   const AlmanacRow r = Row(2013, 9, 21);
   EXPECT_EQ(r.gn, "2013-09-21");
   EXPECT_EQ(r.nn, "八月十七 星期六 青龙黄道日");
@@ -562,7 +567,7 @@ TEST_F(RealAlmanac, MidAutumn2013) {
   EXPECT_EQ(r.jsyq, "月德 解神 五合 鸣吠 青龙");
   EXPECT_EQ(r.yi, "诸事不宜");
   EXPECT_EQ(r.xsyq, "劫煞 小耗 归忌");
-  EXPECT_EQ(r.ji, "祭祀 移柩 斋醮");
+  EXPECT_EQ(r.ji, "祭祀 移徙 入宅 移柩 斋醮");
 }
 
 TEST_F(RealAlmanac, NewYearsDay2000) {

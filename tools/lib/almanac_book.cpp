@@ -814,6 +814,9 @@ Judgement Judge(const Input& in) {
     if (isIn(favoured, "安葬")) drop(forbidden, "启攒");
     if (isIn(favoured, "启攒")) drop(forbidden, "安葬");
   }
+  // What a veto forbids is noted whatever the rules above left out ("如遇德犹忌
+  // …则仍注忌", "遇亥日厌对八专四忌四穷而仍注忌嫁娶者").
+  forbidden |= vetoed;
   // 诏命公卿 and 招贤 go with 施恩封拜 and 举正直: one forbidden, the others are
   // not noted as 宜.
   if (isIn(forbidden, "诏命公卿") || isIn(forbidden, "招贤")) drop(favoured, "施恩封拜 举正直 袭爵受封");
