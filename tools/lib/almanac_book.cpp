@@ -43,7 +43,22 @@ DeedSet DeedsOf(std::string_view words) {
   return set;
 }
 
-DeedSet DeedOfActivity(std::string_view activity) { return DeedsOf(ActivityParent(activity)); }
+namespace {
+// Read once per thread and kept: the judgement reads the same few lists
+// for every day.
+template <typename Value, typename Read>
+const Value& ReadOnce(std::string_view text, Read read) {
+  thread_local std::map<std::string, Value, std::less<>> cache;
+  auto it = cache.find(text);
+  if (it == cache.end()) it = cache.emplace(std::string(text), read(text)).first;
+  return it->second;
+}
+
+}  // namespace
+
+DeedSet DeedOfActivity(std::string_view activity) {
+  return ReadOnce<DeedSet>(activity, [](std::string_view a) { return DeedsOf(ActivityParent(a)); });
+}
 
 namespace {
 
@@ -615,11 +630,18 @@ std::vector<Spirit> BuildSpirits() {
   return s;
 }
 
+// The activities of a constant list.
+const DeedSet& Listed(std::string_view words) { return ReadOnce<DeedSet>(words, DeedsOf); }
+
 bool MonthIn(std::string_view months, int monthIndex) {
-  const Branch month = Mod(monthIndex + 2, 12);
-  for (const std::string& c : text::Characters(std::string(months)))
-    if (Branch::FromName(c) == month) return true;
-  return false;
+  const std::uint16_t mask = ReadOnce<std::uint16_t>(months, [](std::string_view m) {
+    std::uint16_t bits = 0;
+    for (const std::string& c : text::Characters(std::string(m)))
+      if (const std::optional<Branch> b = Branch::FromName(c))
+        bits |= static_cast<std::uint16_t>(1u << int(*b));
+    return bits;
+  });
+  return (mask >> static_cast<int>(Branch(Mod(monthIndex + 2, 12)))) & 1u;
 }
 
 }  // namespace
@@ -776,11 +798,11 @@ Judgement Judge(const Input& in) {
   }
   forbidden |= vetoed;
   favoured &= ~vetoed;
-  const auto drop = [](DeedSet& set, std::string_view words) { set &= ~DeedsOf(words); };
-  const auto isIn = [](const DeedSet& set, std::string_view word) { return (set & DeedsOf(word)).any(); };
+  const auto drop = [](DeedSet& set, std::string_view words) { set &= ~Listed(words); };
+  const auto isIn = [](const DeedSet& set, std::string_view word) { return (set & Listed(word)).any(); };
   // 德合, 赦愿, 月恩, 四相 and 时德 days note no 忌 for the household's and the
   // trade's business, unless the day follows 忌 over 宜.
-  if ((virtues & kGenerous) && settle != Settle::kForbid) drop(forbidden, kTrade);
+  if ((virtues & kGenerous) && settle != Settle::kForbid) forbidden &= ~Listed(kTrade);
   // Where worship is forbidden (寅 days, 天狗), neither is 祈福 or 求嗣 noted
   // as 宜; where the journey is (巳), neither is the army's; where the
   // banquet is (酉), neither are the rewards of the court.
@@ -831,7 +853,7 @@ Judgement Judge(const Input& in) {
   if (in.officer == 10) drop(favoured, "破土 安葬 启攒");
   // 四忌 and 四穷 forbid burial only; the ground is not broken either.
   if (Has(present, "四忌") || Has(present, "四穷")) {
-    forbidden |= DeedsOf("安葬");
+    forbidden |= Listed("安葬");
     drop(favoured, "破土 启攒");
   }
   // Where a 德合 meets 天赦 or 天愿, nothing is forbidden.
