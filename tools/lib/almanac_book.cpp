@@ -812,8 +812,8 @@ Judgement Judge(const Input& in) {
   unless("祭祀", "祈福 求嗣");
   unless("遣使", "出师");
   unless("宴会", "庆赐 赏贺");
-  // Where good and bad offset each other (上次 without a 德), the activities
-  // that go together are left unnoted together.
+  // Where good and bad offset each other (从宜亦从忌), the activities that
+  // go together are left unnoted together.
   if (settle == Settle::kNeither) {
     const auto pair = [&](std::string_view one, std::string_view others) {
       if (!isIn(forbidden, one)) drop(forbidden, others);
