@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QWidget>
+#include <QtGlobal>
 #include <functional>
 #include <initializer_list>
 #include <map>
@@ -31,6 +32,14 @@ class BoxRecorder {
   ~BoxRecorder();
   std::vector<Box> boxes;
 };
+
+// The window's control of this object name; a missing one ends the test run.
+template <typename W = QWidget>
+W* Child(const QWidget& window, const char* name) {
+  W* child = window.findChild<W*>(QString::fromLatin1(name));
+  if (!child) qFatal("no control %s", name);
+  return child;
+}
 
 // Types a text into an entry edit or list of the window by object name (a
 // list shows its item when it has one).

@@ -19,16 +19,10 @@
 namespace vantrel::app {
 
 using testing::BoxRecorder;
+using testing::Child;
 using vantrel::testing::FixtureDir;
 
 namespace {
-
-template <typename T = QWidget>
-T* Child(const QWidget& window, const char* name) {
-  T* child = window.findChild<T*>(QString::fromLatin1(name));
-  if (!child) qFatal("no control %s", name);
-  return child;
-}
 
 QStringList Items(const QComboBox* box) {
   QStringList items;

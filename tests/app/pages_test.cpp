@@ -16,14 +16,9 @@
 
 namespace vantrel::app {
 
-namespace {
+using testing::Child;
 
-template <typename W = QWidget>
-W* Child(const QWidget& window, const char* name) {
-  W* child = window.findChild<W*>(QString::fromLatin1(name));
-  if (!child) qFatal("no control %s", name);
-  return child;
-}
+namespace {
 
 // Where every named control of the window stands, in window coordinates.
 QMap<QString, QRect> Places(const QWidget& window) {
