@@ -164,7 +164,7 @@ bool IsQiWangwang(const Input& in) {
 // What the great 凶神 never forbid (their "止不忌"): worship, the court's
 // mercies, school, bathing, sweeping, the roads and the hunt.
 constexpr std::string_view kMercies = "祭祀 覃恩 肆赦 施恩惠 恤孤惸 行惠爱 雪冤枉 缓刑狱";
-// War and healing: what a great 凶神 lifted by a virtue still forbids.
+// War and healing: what 死气 still forbids beside a 德.
 constexpr std::string_view kWarAndHealing = "安抚边境 选将训兵 出师 求医疗病";
 constexpr std::string_view kWar = "安抚边境 选将训兵 出师";
 // The earth works forbidden by 土府, 土符, 地囊 and 土王用事.

@@ -47,9 +47,8 @@ enum Virtue : unsigned {
   kLiuHe = 1u << 9,     // 六合
   kSanHe = 1u << 10,    // 三合
 };
-// 德合: the two 德 and their 合; 德合赦愿 adds 天赦 and 天愿.
+// 德合: the two 德 and their 合.
 constexpr unsigned kDeHe = kTianDe | kYueDe | kTianDeHe | kYueDeHe;
-constexpr unsigned kDeHeSheYuan = kDeHe | kTianShe | kTianYuan;
 
 using Predicate = std::function<bool(const Input&)>;
 
