@@ -457,6 +457,40 @@ TEST(AlmanacGrade, TheGradeOfTheBooksTable) {
   EXPECT_EQ(book::GradeOf({"月建", "月破", "大耗"}, 4), -1);
 }
 
+// The day's judgement in the book's own activities, which the glossary
+// does not print.
+book::Judgement BookJudge(std::string_view month, std::string_view day) {
+  DayFacts f;
+  f.month = B(month);
+  f.day = P(day);
+  f.daysIntoMonth = 3;
+  const int monthIndex = (int(f.month) + 10) % 12;
+  return book::Judge({f, monthIndex, monthIndex / 3, OfficerOf(f.month, f.day.branch)});
+}
+
+bool Holds(const book::DeedSet& set, std::string_view deed) { return (set & book::DeedsOf(deed)).any(); }
+
+TEST(AlmanacVerdict, TheActivityIndexOfTheBookInItsOwnWords) {
+  // 正月丁卯 (天德): the army may march, but no hunting or fishing; the
+  // common almanac's 上表章 and 袭爵受封 follow the court's words.
+  book::Judgement j = BookJudge("寅", "丁卯");
+  EXPECT_TRUE(Holds(j.suits, "出师"));
+  for (const auto deed : {"畋猎", "取鱼"}) EXPECT_TRUE(Holds(j.forbids, deed)) << deed;
+  for (const auto deed : {"上册进表章", "上表章", "施恩封拜", "袭爵受封"})
+    EXPECT_TRUE(Holds(j.suits, deed)) << deed;
+  // 生气 stands on the 开 day (四月辛卯): no felling.
+  EXPECT_TRUE(Holds(BookJudge("巳", "辛卯").forbids, "伐木"));
+  // 天赦 (春戊寅, a 建 day) spares the game but does not send out the army.
+  j = BookJudge("寅", "戊寅");
+  EXPECT_TRUE(Holds(j.forbids, "畋猎"));
+  EXPECT_FALSE(Holds(j.suits, "出师"));
+  // Trees are felled in winter on the 午 and 申 days, not in spring; the 复日
+  // of the 子 month (癸) favours the tailor.
+  EXPECT_TRUE(Holds(BookJudge("子", "甲申").suits, "伐木"));
+  EXPECT_FALSE(Holds(BookJudge("辰", "甲申").suits, "伐木"));
+  EXPECT_TRUE(Holds(BookJudge("子", "癸丑").suits, "裁制"));
+}
+
 TEST(AlmanacVerdict, TheGradeAndTheVirtuesSettleEachConflict) {
   // 月破 with 灾煞 in a 子 month (下): nothing without a 德; with 月德 (壬)
   // the bad still prevails and the short 宜 ends in 馀事勿取.

@@ -198,7 +198,7 @@ DeedSet AllBut(std::string_view words) {
 // The great 凶神 of the three sha and the punishment forbid all but these.
 DeedSet ShaForbids() {
   return AllBut(std::string(kMercies) +
-                " 入学 沐浴 扫舍宇 平治道涂 伐木 捕捉 畋猎 取鱼 袭爵受封 上表章 会亲友 "
+                " 入学 沐浴 扫舍宇 平治道涂 伐木 捕捉 畋猎 取鱼 "
                 "陈词讼 远回 苫盖 针刺 乘船渡水 修筑园圃 安神 修祠宇");
 }
 
@@ -246,8 +246,9 @@ std::vector<Spirit> BuildSpirits() {
   const DeedSet pingForbids = sha & ~DeedsOf("整容剃头 整手足甲 安碓硙 补垣塞穴 修饰垣墙 破屋坏垣 伐木");
   const DeedSet shouForbids =
       sha & ~DeedsOf("整容剃头 整手足甲 进人口 修仓库 纳财 安碓硙 补垣塞穴 修饰垣墙 破屋坏垣 栽种 牧养 纳畜");
-  // 月破 spares healing and pulling down; 四废 the small works of the body and the house.
-  const DeedSet poForbids = sha & ~DeedsOf("解除 求医疗病 破屋坏垣");
+  // 月破 spares healing and pulling down, but not the trees; 四废 the small
+  // works of the body and the house.
+  const DeedSet poForbids = (sha & ~DeedsOf("解除 求医疗病 破屋坏垣")) | DeedsOf("伐木");
   const DeedSet feiForbids = sha & ~DeedsOf("整容剃头 整手足甲 破屋坏垣");
   // 月厌 forbids more than the sha: the roads, the trees and the journey home.
   const DeedSet yanForbids = (sha | DeedsOf("平治道涂 伐木 远回"));
@@ -265,15 +266,22 @@ std::vector<Spirit> BuildSpirits() {
   // 天德: 正丁 二坤 三壬 四辛 五乾 六甲 七癸 八艮 九丙 十乙 十一巽 十二庚. In the
   // four middle months of the seasons (卯午酉子) it stands on a trigram,
   // which no day is, so those months have no 天德 day and no 天德合 day.
-  s.push_back(Good("天德", ByMonth("丁 - 壬 辛 - 甲 癸 - 丙 乙 - 庚"), kVirtueDeeds, kTianDe));
+  // The two 德 and their 合 also favour sending out the army; like 天赦, they
+  // spare the game and the fish.
+  const std::string deDeeds = std::string(kVirtueDeeds) + " 出师";
+  const auto virtue = [](Spirit s) {
+    s.forbids = DeedsOf("畋猎 取鱼");
+    return s;
+  };
+  s.push_back(virtue(Good("天德", ByMonth("丁 - 壬 辛 - 甲 癸 - 丙 乙 - 庚"), deDeeds, kTianDe)));
   // 天德合: the stem that combines with 天德 (丁壬 辛丙 甲己 癸戊 乙庚).
-  s.push_back(Good("天德合", ByMonth("壬 - 丁 丙 - 己 戊 - 辛 庚 - 乙"), kVirtueDeeds, kTianDeHe));
+  s.push_back(virtue(Good("天德合", ByMonth("壬 - 丁 丙 - 己 戊 - 辛 庚 - 乙"), deDeeds, kTianDeHe)));
   // 月德: 寅午戌月丙, 亥卯未月甲, 申子辰月壬, 巳酉丑月庚.
-  s.push_back(Good("月德", ByMonth("丙 甲 壬 庚 丙 甲 壬 庚 丙 甲 壬 庚"), kVirtueDeeds, kYueDe));
+  s.push_back(virtue(Good("月德", ByMonth("丙 甲 壬 庚 丙 甲 壬 庚 丙 甲 壬 庚"), deDeeds, kYueDe)));
   // 月德合: the stem that combines with 月德.
-  s.push_back(Good("月德合", ByMonth("辛 己 丁 乙 辛 己 丁 乙 辛 己 丁 乙"), kVirtueDeeds, kYueDeHe));
-  // 天赦: 春戊寅 夏甲午 秋戊申 冬甲子. As the two 德, but no war.
-  s.push_back(Good("天赦", BySeasonPillar("戊寅 甲午 戊申 甲子"), kVirtueDeeds, kTianShe));
+  s.push_back(virtue(Good("月德合", ByMonth("辛 己 丁 乙 辛 己 丁 乙 辛 己 丁 乙"), deDeeds, kYueDeHe)));
+  // 天赦: 春戊寅 夏甲午 秋戊申 冬甲子. As the two 德, but the army stays home.
+  s.push_back(virtue(Good("天赦", BySeasonPillar("戊寅 甲午 戊申 甲子"), kVirtueDeeds, kTianShe)));
   // 天愿: one pillar in each month; the greatest of the good days.
   s.push_back(Good("天愿", ByMonthPillar("乙亥 甲戌 乙酉 丙申 丁未 戊午 己巳 庚辰 辛卯 壬寅 癸丑 甲子"),
                    "祭祀 祈福 求嗣 上册进表章 颁诏 覃恩 肆赦 施恩封拜 诏命公卿 招贤 举正直 施恩惠 恤孤惸 "
@@ -362,7 +370,12 @@ std::vector<Spirit> BuildSpirits() {
     s.push_back(std::move(open));
   }
   s.push_back(Good("时阳", OnOfficer(10), ""));
-  s.push_back(Good("生气", OnOfficer(10), ""));
+  {
+    // 生气: the month's life is spared: no felling, no hunting, no fishing.
+    Spirit life = Good("生气", OnOfficer(10), "");
+    life.forbids = DeedsOf("伐木 畋猎 取鱼");
+    s.push_back(std::move(life));
+  }
   s.push_back(Hidden(Good("闭日", OnOfficer(11), "筑堤防 补垣塞穴")));
   // 六合: the branch that combines with the month branch (寅亥 卯戌 辰酉 巳申 午未 子丑).
   s.push_back(Good("六合", ByMonth("亥 戌 酉 申 未 午 巳 辰 卯 寅 丑 子"),
@@ -450,7 +463,7 @@ std::vector<Spirit> BuildSpirits() {
   // 闭 (血支): the closing day.
   s.push_back(Hidden(
       Bad("闭日", OnOfficer(11),
-          DeedsOf("上册进表章 颁诏 施恩封拜 诏命公卿 招贤 举正直 宣政事 庆赐 赏贺 宴会 行幸 遣使 出师 "
+          DeedsOf("上册进表章 颁诏 施恩封拜 诏命公卿 招贤 举正直 宣政事 布政事 庆赐 赏贺 宴会 行幸 遣使 出师 "
                   "上官赴任 临政亲民 "
                   "结婚姻 纳采问名 嫁娶 进人口 般移 安床 求医疗病 营建宫室 修宫室 兴造动土 竖柱上梁 开市 "
                   "开仓库出货财 "
@@ -583,6 +596,8 @@ std::vector<Spirit> BuildSpirits() {
         {"重日", OnDays("巳亥")}}) {
     Spirit twice = Firm(Bad(name, rule, "破土 安葬 启攒", kDeHe | kTianShe | kLiuHe));
     twice.liftedMutes = true;
+    // What is cut on a repeating day is cut again: 复日 favours the tailor.
+    if (name == "复日") twice.favours = DeedsOf("裁制");
     s.push_back(std::move(twice));
   }
   // 五离: the 申 and 酉 days (甲申乙酉 天地离, 丙申丁酉 日月离, ...); the
@@ -609,6 +624,14 @@ std::vector<Spirit> BuildSpirits() {
         "般移 开市 立券 交易 捕捉 畋猎 取鱼");
     s.push_back(std::move(turn));
   }
+  // Trees are felled from 立冬 to 立春, on the 危 days and the 午 and 申 days.
+  s.push_back(Hidden(Good(
+      "伐木日",
+      [](const Input& in) {
+        const int branch = int(in.f.day.branch);
+        return in.monthIndex >= 9 && (in.officer == 7 || branch == 6 || branch == 8);
+      },
+      "伐木")));
   // The hundred taboos of the day's stem and branch (彭祖百忌). Those the
   // almanac rules name (丁 壬 寅 卯 巳 酉 亥) are noted whatever the day's
   // grade; the others are settled with the day.
@@ -627,6 +650,16 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Hidden(Bad("申日", OnDays("申"), "安床")));
   s.push_back(Firm(Hidden(Bad("酉日", OnDays("酉"), "宴会"))));
   s.push_back(Firm(Hidden(Bad("亥日", OnDays("亥"), "嫁娶"))));
+  // The common and the trade almanacs' words that the court's imply: what
+  // favours or forbids 上册进表章 does the same to 上表章, 施恩封拜 to
+  // 袭爵受封, the banquet to meeting kin.
+  for (Spirit& spirit : s)
+    for (DeedSet* deeds : {&spirit.favours, &spirit.forbids, &spirit.lifted, &spirit.mutes})
+      for (const auto& [court, common] :
+           {std::pair<std::string_view, std::string_view>{"上册进表章", "上表章"},
+            {"施恩封拜", "袭爵受封"},
+            {"宴会", "会亲友"}})
+        if ((*deeds & DeedsOf(court)).any()) *deeds |= DeedsOf(common);
   return s;
 }
 
