@@ -434,13 +434,15 @@ TEST(AlmanacSpirits, RulesOfTheYearAndTheTerms) {
 // ---------------------------------------------------------------------------
 // What the day suits and forbids.
 
-DayVerdict Judge(std::string_view month, std::string_view day) {
+DayFacts Facts(std::string_view month, std::string_view day) {
   DayFacts f;
   f.month = B(month);
   f.day = P(day);
   f.daysIntoMonth = 3;
-  return JudgeDay(f);
+  return f;
 }
+
+DayVerdict Judge(std::string_view month, std::string_view day) { return JudgeDay(Facts(month, day)); }
 
 TEST(AlmanacGrade, TheGradeOfTheBooksTable) {
   // Month indexes count from 正月 (寅 0, 卯 1, .. 亥 9, 子 10).
@@ -460,12 +462,7 @@ TEST(AlmanacGrade, TheGradeOfTheBooksTable) {
 // The day's judgement in the book's own activities, which the glossary
 // does not print.
 book::Judgement BookJudge(std::string_view month, std::string_view day) {
-  DayFacts f;
-  f.month = B(month);
-  f.day = P(day);
-  f.daysIntoMonth = 3;
-  const int monthIndex = (int(f.month) + 10) % 12;
-  return book::Judge({f, monthIndex, monthIndex / 3, OfficerOf(f.month, f.day.branch)});
+  return book::Judge(Facts(month, day));
 }
 
 bool Holds(const book::DeedSet& set, std::string_view deed) { return (set & book::DeedsOf(deed)).any(); }

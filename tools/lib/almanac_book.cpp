@@ -232,6 +232,12 @@ Spirit Hidden(Spirit s) {
   return s;
 }
 
+// A good spirit that also forbids something.
+Spirit Forbidding(Spirit s, std::string_view forbids) {
+  s.forbids = DeedsOf(forbids);
+  return s;
+}
+
 // A veto: unless one of its lifting virtues is there, what it forbids stays
 // forbidden however the day settles, and is not noted as 宜.
 Spirit Firm(Spirit s) {
@@ -269,10 +275,7 @@ std::vector<Spirit> BuildSpirits() {
   // The two 德 and their 合 also favour sending out the army; like 天赦, they
   // spare the game and the fish.
   const std::string deDeeds = std::string(kVirtueDeeds) + " 出师";
-  const auto virtue = [](Spirit s) {
-    s.forbids = DeedsOf("畋猎 取鱼");
-    return s;
-  };
+  const auto virtue = [](Spirit s) { return Forbidding(std::move(s), "畋猎 取鱼"); };
   s.push_back(virtue(Good("天德", ByMonth("丁 - 壬 辛 - 甲 癸 - 丙 乙 - 庚"), deDeeds, kTianDe)));
   // 天德合: the stem that combines with 天德 (丁壬 辛丙 甲己 癸戊 乙庚).
   s.push_back(virtue(Good("天德合", ByMonth("壬 - 丁 丙 - 己 戊 - 辛 庚 - 乙"), deDeeds, kTianDeHe)));
@@ -370,12 +373,8 @@ std::vector<Spirit> BuildSpirits() {
     s.push_back(std::move(open));
   }
   s.push_back(Good("时阳", OnOfficer(10), ""));
-  {
-    // 生气: the month's life is spared: no felling, no hunting, no fishing.
-    Spirit life = Good("生气", OnOfficer(10), "");
-    life.forbids = DeedsOf("伐木 畋猎 取鱼");
-    s.push_back(std::move(life));
-  }
+  // 生气: the month's life is spared: no felling, no hunting, no fishing.
+  s.push_back(Forbidding(Good("生气", OnOfficer(10), ""), "伐木 畋猎 取鱼"));
   s.push_back(Hidden(Good("闭日", OnOfficer(11), "筑堤防 补垣塞穴")));
   // 六合: the branch that combines with the month branch (寅亥 卯戌 辰酉 巳申 午未 子丑).
   s.push_back(Good("六合", ByMonth("亥 戌 酉 申 未 午 巳 辰 卯 寅 丑 子"),
@@ -897,6 +896,11 @@ Judgement Judge(const Input& in) {
   // things, notes the little it leaves and no more.
   j.restOmitted = (settle == Settle::kForbid || vetoed.count() > Deeds.size() / 2) && j.suits.any();
   return j;
+}
+
+Judgement Judge(const DayFacts& facts) {
+  const int monthIndex = Mod(facts.month - 2, 12);
+  return Judge(Input{facts, monthIndex, monthIndex / 3, OfficerOf(facts.month, facts.day.branch)});
 }
 
 }  // namespace vantrel::tools::book

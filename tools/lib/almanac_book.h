@@ -92,5 +92,8 @@ struct Judgement {
 // The grade (等第) of a day with these spirits in the month (0 = 正月).
 int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex);
 Judgement Judge(const Input& in);
+// The same for a day's facts: the month counted from 正月, its season and the
+// day's officer follow from them.
+Judgement Judge(const DayFacts& facts);
 
 }  // namespace vantrel::tools::book

@@ -178,9 +178,7 @@ constexpr std::array<std::string_view, 4> kSettleNames = {"从宜不从忌", "�
                                                           "诸事皆忌"};
 
 DayVerdict JudgeDay(const DayFacts& facts) {
-  const int monthIndex = Mod(facts.month - 2, 12);
-  const book::Judgement j =
-      book::Judge({facts, monthIndex, monthIndex / 3, OfficerOf(facts.month, facts.day.branch)});
+  const book::Judgement j = book::Judge(facts);
   DayVerdict v;
   v.goodSpirits = j.goodSpirits;
   v.badSpirits = j.badSpirits;
