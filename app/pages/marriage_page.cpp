@@ -55,7 +55,7 @@ MarriagePage::MarriagePage() {
 MarriagePage::~MarriagePage() = default;
 
 void MarriagePage::ComputeReport(data::Query& zodiac_query, Notifier& notifier) {
-  const MarriageEntry entry{man_->Read(HourItemCut::AsTyped), woman_->Read(HourItemCut::AsTyped)};
+  const MarriageEntry entry{ReadMarriagePerson(man_->Texts()), ReadMarriagePerson(woman_->Texts())};
   const std::string before = report_->Text();
   RunMarriageReport(entry, *scratch_, notifier, zodiac_query, [this](EntryFocus focus) {
     if (focus == EntryFocus::ManName) man_->FocusName();
