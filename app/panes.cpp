@@ -15,16 +15,10 @@
 
 #include "app/artwork.h"
 #include "app/dispatcher.h"
+#include "app/qt_text.h"
 #include "common/text.h"
 
 namespace vantrel::app {
-namespace {
-
-QString ToQt(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QFont ProgramFont() {
   QFont font;
@@ -126,7 +120,7 @@ void PlainTextPane::Add(std::string_view text) {
   cursor.movePosition(QTextCursor::End);
   // insertText turns each line break into a new line of the document.
   cursor.insertText((empty_ ? QString() : QStringLiteral("\n")) +
-                    ToQt(text::Join(text::SplitLines(text), "\n")));
+                    Qt8(text::Join(text::SplitLines(text), "\n")));
   empty_ = false;
   ShowPosition(cursor.position());
 }
@@ -144,7 +138,7 @@ std::string PlainTextPane::Text() const {
 void PlainTextPane::SetText(std::string_view text) {
   std::vector<std::string> lines = text.empty() ? std::vector<std::string>() : text::SplitLines(text);
   if (!lines.empty() && lines.back().empty()) lines.pop_back();
-  edit_->setPlainText(ToQt(text::Join(lines, "\n")));
+  edit_->setPlainText(Qt8(text::Join(lines, "\n")));
   empty_ = lines.empty();
 }
 
@@ -187,7 +181,7 @@ void PlainTextPane::InsertLine(int index, std::string_view text) {
   QTextCursor cursor(edit_->document());
   cursor.setPosition(edit_->document()->findBlockByNumber(index).position());
   const int position = cursor.position();
-  cursor.insertText(ToQt(text) + QStringLiteral("\n"));
+  cursor.insertText(Qt8(text) + QStringLiteral("\n"));
   ShowPosition(position);
 }
 

@@ -14,8 +14,7 @@ namespace {
 
 using namespace vantrel;
 
-PersonEntry Person(const char* name, const char* year, const char* month, const char* day, const char* hour,
-                   HourItemCut cut) {
+EntryTexts Person(const char* name, const char* year, const char* month, const char* day, const char* hour) {
   EntryTexts e;
   e.name = name;
   e.year = year;
@@ -23,12 +22,12 @@ PersonEntry Person(const char* name, const char* year, const char* month, const 
   e.day = day;
   e.hour = hour;
   e.minute = "30";
-  return ReadPersonEntry(e, cut);
+  return e;
 }
 
 void BM_MarriageReport(benchmark::State& state) {
-  const MarriageEntry entry{Person("张三", "1985", "6", "15", "巳 10", HourItemCut::AsTyped),
-                            Person("李四", "1987", "3", "8", "子 23", HourItemCut::AsTyped)};
+  const MarriageEntry entry{ReadMarriagePerson(Person("张三", "1985", "6", "15", "巳 10")),
+                            ReadMarriagePerson(Person("李四", "1987", "3", "8", "子 23"))};
   RecordingNotifier notifier;
   data::Query zodiac(data::Database::Second);
   for (auto _ : state) {
@@ -42,7 +41,7 @@ BENCHMARK(BM_MarriageReport)->Unit(benchmark::kMillisecond);
 
 void BM_ChartReport(benchmark::State& state) {
   ChartEntry entry;
-  entry.person = Person("王五", "1990", "6", "7", "辰 8", HourItemCut::Trimmed);
+  entry.person = ReadChartPerson(Person("王五", "1990", "6", "7", "辰 8"));
   RecordingNotifier notifier;
   for (auto _ : state) {
     TextPane visible, scratch;

@@ -177,28 +177,11 @@ std::map<std::string, std::string> TakeOptions(const Context& ctx, std::vector<s
 Options ParseOptions(const Context& ctx, const std::vector<std::string>& args,
                      const std::vector<std::string>& allowed) {
   Options options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& a = args[i];
-    if (a.rfind("--", 0) != 0 || a == "-") {
-      options.positional.push_back(ctx.Input(a));
-      continue;
-    }
-    std::string name = a.substr(2);
-    std::string value;
-    bool has_value = false;
-    if (const auto eq = name.find('='); eq != std::string::npos) {
-      value = name.substr(eq + 1);
-      name = name.substr(0, eq);
-      has_value = true;
-    }
-    bool known = false;
-    for (const auto& n : allowed) known = known || n == name;
-    if (!known) throw UsageError("unknown option --" + name);
-    if (!has_value) {
-      if (i + 1 >= args.size()) throw UsageError("option --" + name + " needs a value");
-      value = args[++i];
-    }
-    options.values[name] = ctx.Input(value);
+  std::vector<std::string> rest = args;
+  options.values = TakeOptions(ctx, rest, allowed);
+  for (const std::string& a : rest) {
+    if (a.rfind("--", 0) == 0) throw UsageError("unknown option --" + a.substr(2, a.find('=') - 2));
+    options.positional.push_back(ctx.Input(a));
   }
   return options;
 }

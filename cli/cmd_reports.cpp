@@ -24,9 +24,8 @@ CalendarKind CalendarOf(const std::string& value) {
 }
 
 // One person's entry from the options with the given prefix ("man-",
-// "woman-" or ""); left-out options keep the window's defaults. The hour
-// item is cut as the report at hand cuts it.
-PersonEntry EntryFromOptions(const Options& o, const std::string& prefix, HourItemCut cut) {
+// "woman-" or ""); left-out options keep the window's defaults.
+EntryTexts EntryFromOptions(const Options& o, const std::string& prefix) {
   EntryTexts e;
   e.name = o.Get(prefix + "name", e.name);
   e.calendar = CalendarOf(o.Get(prefix + "calendar", "solar"));
@@ -39,7 +38,7 @@ PersonEntry EntryFromOptions(const Options& o, const std::string& prefix, HourIt
     e.hour = text::Trim(hour).empty() ? hour : kHourItems[static_cast<std::size_t>(StrictHour(hour))];
   }
   e.minute = o.Get(prefix + "minute", e.minute);
-  return ReadPersonEntry(e, cut);
+  return e;
 }
 
 std::vector<std::string> OptionNames(const std::vector<std::string>& prefixes,
@@ -85,8 +84,8 @@ int Marriage(Context& ctx, std::vector<std::string> args) {
   const SolarOption womanSolar = TakeSolarOption(ctx, args, "woman-");
   const Options o = ParseOptions(ctx, args, OptionNames({"man-", "woman-"}, {}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
-  MarriageEntry entry{EntryFromOptions(o, "man-", HourItemCut::AsTyped),
-                      EntryFromOptions(o, "woman-", HourItemCut::AsTyped)};
+  MarriageEntry entry{ReadMarriagePerson(EntryFromOptions(o, "man-")),
+                      ReadMarriagePerson(EntryFromOptions(o, "woman-"))};
   const std::vector<std::optional<std::string>> solar = {CorrectEntry(entry.man, manSolar),
                                                          CorrectEntry(entry.woman, womanSolar)};
   TextPane report;
@@ -104,7 +103,7 @@ int PersonReport(Context& ctx, std::vector<std::string> args, ReportKind report,
   const Options o = ParseOptions(ctx, args, OptionNames({""}, {"sex"}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
   ChartEntry entry;
-  entry.person = EntryFromOptions(o, "", HourItemCut::Trimmed);
+  entry.person = ReadChartPerson(EntryFromOptions(o, ""));
   const std::vector<std::optional<std::string>> solar = {CorrectEntry(entry.person, option)};
   entry.sex = SexOfText(text::Trim(o.Get("sex", "男")));
   entry.kind = report;

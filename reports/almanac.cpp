@@ -11,22 +11,23 @@ const std::vector<std::string>& AlmanacGlossary() {
   return lines;
 }
 
-void ShowAlmanac(std::string_view yearText, std::string_view monthText, std::string_view dayText,
-                 data::Query& query, Pane& pane, Notifier& notifier) {
+std::optional<DateTime> ShowAlmanac(std::string_view yearText, std::string_view monthText,
+                                    std::string_view dayText, data::Query& query, Pane& pane,
+                                    Notifier& notifier) {
   const std::string y = text::Trim(yearText);
   if (y.empty()) {
     notifier.ShowNotice("请选择年!");
-    return;
+    return std::nullopt;
   }
   const std::string m = text::Trim(monthText);
   if (m.empty()) {
     notifier.ShowNotice("请选择月!");
-    return;
+    return std::nullopt;
   }
   const std::string d = text::Trim(dayText);
   if (d.empty()) {
     notifier.ShowNotice("请选择日!");
-    return;
+    return std::nullopt;
   }
   // The date text stays as typed ("2013-9-21"); the parsed day is what the
   // table is keyed by.
@@ -34,14 +35,14 @@ void ShowAlmanac(std::string_view yearText, std::string_view monthText, std::str
   DateTime date = 0;
   if (!TryStrToDate(dateText, date)) {
     notifier.ShowNotice("请选择有效的日期!");
-    return;
+    return std::nullopt;
   }
 
   query.Close();
   query.SetSql("select * from huangdao where gn = ? limit 1");
   query.AddDateParam(date);
   query.Open();
-  if (query.IsEmpty()) return;
+  if (query.IsEmpty()) return std::nullopt;
 
   pane.Clear();
   pane.Add("当日统览:" + dateText + "  " + query.Text("nn"));
@@ -57,6 +58,7 @@ void ShowAlmanac(std::string_view yearText, std::string_view monthText, std::str
     pane.Add(std::string(line.label) + query.Text(line.column));
   }
   query.Close();
+  return date;
 }
 
 }  // namespace vantrel

@@ -1,10 +1,12 @@
 #pragma once
 // The almanac page: one day's row of the almanac table, and the glossary of
 // almanac terms shown beside it.
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/datetime.h"
 #include "common/notice.h"
 #include "common/pane.h"
 #include "data/query.h"
@@ -23,8 +25,10 @@ const std::vector<std::string>& AlmanacGlossary();
 // notice and leaving the pane untouched. A day without a row is silent and
 // leaves the pane as it was. A database error while opening propagates and
 // leaves the pane untouched; a column missing from the row propagates while
-// the lines are written, so the pane keeps the lines before it.
-void ShowAlmanac(std::string_view yearText, std::string_view monthText, std::string_view dayText,
-                 data::Query& query, Pane& pane, Notifier& notifier);
+// the lines are written, so the pane keeps the lines before it. Returns the
+// day whose lines were written, nothing when the pane was left alone.
+std::optional<DateTime> ShowAlmanac(std::string_view yearText, std::string_view monthText,
+                                    std::string_view dayText, data::Query& query, Pane& pane,
+                                    Notifier& notifier);
 
 }  // namespace vantrel

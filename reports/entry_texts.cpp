@@ -3,6 +3,9 @@
 #include "common/text.h"
 
 namespace vantrel {
+namespace {
+
+enum class HourItemCut { AsTyped, Trimmed };
 
 PersonEntry ReadPersonEntry(const EntryTexts& texts, HourItemCut cut) {
   PersonEntry e;
@@ -36,5 +39,13 @@ PersonEntry ReadPersonEntry(const EntryTexts& texts, HourItemCut cut) {
   e.minute = TypedNumber::Of([&] { return StrToInt(text::Trim(texts.minute)); });
   return e;
 }
+
+}  // namespace
+
+PersonEntry ReadMarriagePerson(const EntryTexts& texts) {
+  return ReadPersonEntry(texts, HourItemCut::AsTyped);
+}
+
+PersonEntry ReadChartPerson(const EntryTexts& texts) { return ReadPersonEntry(texts, HourItemCut::Trimmed); }
 
 }  // namespace vantrel

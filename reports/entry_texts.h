@@ -1,6 +1,6 @@
 #pragma once
 // One person's entry row as typed, and its reading into values. The window
-// and the command line both read their rows with ReadPersonEntry, so they
+// and the command line both read their rows with the readers below, so they
 // agree on every text; the reports see only the values.
 #include <string>
 
@@ -20,15 +20,14 @@ struct EntryTexts {
   std::string minute = "0";
 };
 
-// How the clock hour is cut from the hour item: the chart report trims the
-// item first, the marriage report cuts it as it stands.
-enum class HourItemCut { AsTyped, Trimmed };
-
 // Reads the texts. A solar date is the three trimmed texts read as one
 // date ("'<y>-<m>-<d>' is not a valid date" when it is none); a lunar one
 // is the year, month and day each read as a number, in that order. The
 // minute is read trimmed; the clock hour is the two GBK bytes from byte 4
-// of the hour item, trimmed.
-PersonEntry ReadPersonEntry(const EntryTexts& texts, HourItemCut cut);
+// of the hour item, trimmed. The two reports cut that hour differently:
+// the marriage report from the item as it stands, the chart report from
+// the item trimmed first.
+PersonEntry ReadMarriagePerson(const EntryTexts& texts);
+PersonEntry ReadChartPerson(const EntryTexts& texts);
 
 }  // namespace vantrel

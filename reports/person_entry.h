@@ -21,9 +21,9 @@ enum class CalendarKind { Solar, Lunar };
 enum class BirthField { Year, Month, Day, Hour };
 
 // One person's entry row as values: the window and the command line read
-// the typed texts once (ReadPersonEntry); a text that is no number keeps
-// its ConvertError, raised where the report needs the value, so the
-// report's checks come in their fixed order. The defaults are the window's.
+// the typed texts once (ReadMarriagePerson, ReadChartPerson); a text that is
+// no number keeps its ConvertError, raised where the report needs the value,
+// so the report's checks come in their fixed order. The defaults are the window's.
 struct PersonEntry {
   std::string name;  // as typed; the reports trim it
   CalendarKind calendar = CalendarKind::Solar;

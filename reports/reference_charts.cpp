@@ -1,6 +1,7 @@
 #include "reports/reference_charts.h"
 
 #include "common/text.h"
+#include "reports/boy_girl_columns.h"
 #include "reports/reference_texts.h"
 
 namespace vantrel {
@@ -37,14 +38,9 @@ std::string BoyGirlCell(int age, int month) {
 }
 
 std::vector<std::string> BoyGirlChartLines() {
-  // The column of each month is where the "月" of its heading stands; the
-  // build refuses a heading without twelve of them or without room for the age.
-  std::vector<std::size_t> columns;
-  std::size_t width = 0;
-  for (const std::string& ch : text::Characters(kBoyGirlHeading)) {
-    if (ch == "月") columns.push_back(width);
-    width += text::GbkWidth(ch);
-  }
+  // The build refuses a heading without twelve months or without room for
+  // the age before the first.
+  const std::vector<std::size_t> columns = BoyGirlMonthColumns(kBoyGirlHeading);
   std::vector<std::string> lines = {kBoyGirlHeading};
   for (int age = kBoyGirlFirstAge; age <= kBoyGirlLastAge; ++age) {
     std::string line = std::to_string(age);

@@ -6,15 +6,19 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 mapfile -t files < <(git ls-files '*.cpp' '*.h')
+# Without a git checkout there is nothing listed, and clang-format would read
+# standard input and find nothing wrong.
+[ ${#files[@]} -gt 0 ] || { echo "FAIL: no C++ sources listed (not a git checkout?)"; exit 1; }
+command -v clang-format >/dev/null || { echo "FAIL: clang-format is missing (make deps installs it)"; exit 1; }
 if [ "${1:-}" = "--fix" ]; then
   clang-format -i "${files[@]}"
   exit 0
 fi
-if ! clang-format --dry-run --Werror "${files[@]}" 2>/tmp/vantrel-format.$$; then
-  head -40 /tmp/vantrel-format.$$
-  echo "FAIL: $(grep -c 'error:' /tmp/vantrel-format.$$) places differ from .clang-format (make format mends them)"
-  rm -f /tmp/vantrel-format.$$
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+if ! clang-format --dry-run --Werror "${files[@]}" 2>"$log"; then
+  head -40 "$log"
+  echo "FAIL: $(grep -c 'error:' "$log") places differ from .clang-format (make format mends them)"
   exit 1
 fi
-rm -f /tmp/vantrel-format.$$
 echo "every C++ source follows .clang-format"

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/dispatcher.h"
+#include "app/qt_text.h"
 #include "divination/outcome.h"
 
 class QDialog;
@@ -53,7 +54,5 @@ void ApplyOutcome(const DialogOutcome<Fields>& outcome, QWidget* dialog, SetFiel
       break;
   }
 }
-
-inline QString Qt8(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace vantrel::app

@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "app/panes.h"
+#include "app/qt_text.h"
 #include "calendar/places.h"
 #include "calendar/solar_time.h"
 #include "reports/person_entry.h"
@@ -24,8 +25,6 @@ namespace vantrel::app {
 namespace {
 
 enum Value { kClock, kSummer, kLongitude, kEquation, kTotal, kSolar, kHourItem };
-
-QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
@@ -130,7 +129,7 @@ void TFrmSolarTime::Update() {
   const QDate d = date_->date();
   const DateTime clock =
       EncodeDate(d.year(), d.month(), d.day()) + EncodeTime(hour_->value(), minute_->value(), 0, 0);
-  values_[kClock]->setText(Text(FormatDateTime(clock).substr(0, 16)));
+  values_[kClock]->setText(Qt8(FormatDateTime(clock).substr(0, 16)));
   const std::string typed = place_->text().trimmed().toStdString();
   std::optional<SolarPlace> place;
   try {
@@ -154,14 +153,14 @@ void TFrmSolarTime::Update() {
       const ClockTime time = DecodeTime(solar);
       solar_hour_ = time.hour;
       solar_minute_ = time.minute;
-      values_[kSummer]->setText(Text(MinutesSecondsText(t.summerSeconds)));
-      values_[kLongitude]->setText(Text(MinutesSecondsText(t.longitudeSeconds)));
-      values_[kEquation]->setText(Text(MinutesSecondsText(t.equationSeconds)));
+      values_[kSummer]->setText(Qt8(MinutesSecondsText(t.summerSeconds)));
+      values_[kLongitude]->setText(Qt8(MinutesSecondsText(t.longitudeSeconds)));
+      values_[kEquation]->setText(Qt8(MinutesSecondsText(t.equationSeconds)));
       values_[kTotal]->setText(
-          Text(MinutesSecondsText(t.totalSeconds) + "（" + CorrectionText(t.totalSeconds) + "）"));
-      values_[kSolar]->setText(Text(FormatDateTime(t.solar)));
-      values_[kHourItem]->setText(Text(kHourItems[static_cast<std::size_t>(solar_hour_)]) +
-                                  QStringLiteral("（%1）").arg(Text(FormatDate(solar))));
+          Qt8(MinutesSecondsText(t.totalSeconds) + "（" + CorrectionText(t.totalSeconds) + "）"));
+      values_[kSolar]->setText(Qt8(FormatDateTime(t.solar)));
+      values_[kHourItem]->setText(Qt8(kHourItems[static_cast<std::size_t>(solar_hour_)]) +
+                                  QStringLiteral("（%1）").arg(Qt8(FormatDate(solar))));
       const bool inRange = solar >= EncodeDate(1900, 1, 31) && solar < EncodeDate(2101, 1, 1);
       message_->setText(t.ambiguous ? QStringLiteral("夏令时结束时这一钟点出现两次，请在上面选择是哪一次。")
                         : inRange ? QString()

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "app/pages/controls.h"
-#include "common/text.h"
 #include "reports/almanac.h"
 
 namespace vantrel::app {
@@ -84,16 +83,10 @@ void AlmanacPage::PickDay(CivilDate day) {
 }
 
 void AlmanacPage::ShowPickedDay(data::Query& query, Notifier& notifier) {
-  const std::string before = result_->Text();
-  ShowAlmanac(year_->currentText().toStdString(), month_->currentText().toStdString(),
-              day_->currentText().toStdString(), query, *result_, notifier);
-  DateTime day;
-  if (result_->Text() != before && TryStrToDate(text::Join({year_->currentText().trimmed().toStdString(),
-                                                            month_->currentText().trimmed().toStdString(),
-                                                            day_->currentText().trimmed().toStdString()},
-                                                           "-"),
-                                                day)) {
-    const QString date = QString::fromStdString(FormatDate(day));
+  if (const std::optional<DateTime> day =
+          ShowAlmanac(year_->currentText().toStdString(), month_->currentText().toStdString(),
+                      day_->currentText().toStdString(), query, *result_, notifier)) {
+    const QString date = QString::fromStdString(FormatDate(*day));
     identity_ = {Qt8("黄历"), date, {Qt8("黄历"), date}};
   }
   ShowFromStart(result_->widget());

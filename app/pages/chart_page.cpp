@@ -60,7 +60,7 @@ void ChartPage::Choose(const QString& caption) {
 
 void ChartPage::ComputeReport(Notifier& notifier) {
   ChartEntry entry;
-  entry.person = person_->Read(HourItemCut::Trimmed);
+  entry.person = ReadChartPerson(person_->Texts());
   entry.hiddenName = hidden_name_->text().toStdString();
   entry.sex = SexOfText(person_->Sex().trimmed().toStdString());
   // The caption of the button says which report it makes.

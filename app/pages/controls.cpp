@@ -20,8 +20,6 @@ class FixedSizeItem : public QWidgetItem {
 
 }  // namespace
 
-QString Qt8(const char* text) { return QString::fromUtf8(text); }
-
 QString ResourceText(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};

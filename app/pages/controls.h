@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <Qt>
 
+#include "app/qt_text.h"
+
 class QBoxLayout;
 class QComboBox;
 class QHBoxLayout;
@@ -18,8 +20,6 @@ namespace vantrel::app {
 // The height of every control of an entry row and the gap between two of them.
 inline constexpr int kRowHeight = 21;
 inline constexpr int kRowGap = 3;
-
-QString Qt8(const char* text);
 
 // The UTF-8 text of a resource built into the program; empty when it is missing.
 QString ResourceText(const QString& path);

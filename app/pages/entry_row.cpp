@@ -82,7 +82,7 @@ void EntryRow::NameFieldsFor(const QString& person) {
   }
 }
 
-PersonEntry EntryRow::Read(HourItemCut cut) const {
+EntryTexts EntryRow::Texts() const {
   EntryTexts entry;
   entry.name = name_->text().toStdString();
   entry.calendar = calendar_->currentIndex() == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
@@ -91,7 +91,7 @@ PersonEntry EntryRow::Read(HourItemCut cut) const {
   entry.day = day_->currentText().toStdString();
   entry.hour = hour_->currentText().toStdString();
   entry.minute = minute_->currentText().toStdString();
-  return ReadPersonEntry(entry, cut);
+  return entry;
 }
 
 QString EntryRow::Name() const { return name_->text().trimmed(); }

@@ -36,8 +36,8 @@ class EntryRow : public QWidget {
   // The row of a single person: name, sex, calendar kind and birth.
   static EntryRow* ForSingle(QWidget* parent, const Names& names);
 
-  // The row read into values, its hour item cut as the report cuts it.
-  PersonEntry Read(HourItemCut cut) const;
+  // The row's texts as typed, for the report's reader.
+  EntryTexts Texts() const;
   // The typed name without surrounding blanks.
   QString Name() const;
   // The picked sex, "男" or "女" (a row without a sex list: empty).

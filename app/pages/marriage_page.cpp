@@ -55,15 +55,19 @@ MarriagePage::MarriagePage() {
 MarriagePage::~MarriagePage() = default;
 
 void MarriagePage::ComputeReport(data::Query& zodiac_query, Notifier& notifier) {
-  const MarriageEntry entry{man_->Read(HourItemCut::AsTyped), woman_->Read(HourItemCut::AsTyped)};
-  const QString man = man_->Name(), woman = woman_->Name();
-  identity_ = {Qt8("合婚报告"),
-               man + QStringLiteral(" / ") + woman,
-               {Qt8("合婚报告"), man, woman, QString::fromStdString(FormatDate(Today()))}};
+  const MarriageEntry entry{ReadMarriagePerson(man_->Texts()), ReadMarriagePerson(woman_->Texts())};
+  const std::string before = report_->Text();
   RunMarriageReport(entry, *scratch_, notifier, zodiac_query, [this](EntryFocus focus) {
     if (focus == EntryFocus::ManName) man_->FocusName();
     if (focus == EntryFocus::WomanName) woman_->FocusName();
   });
+  // A run that stopped at a notice leaves the report shown, and its names.
+  if (report_->Text() != before) {
+    const QString man = man_->Name(), woman = woman_->Name();
+    identity_ = {Qt8("合婚报告"),
+                 man + QStringLiteral(" / ") + woman,
+                 {Qt8("合婚报告"), man, woman, QString::fromStdString(FormatDate(Today()))}};
+  }
   ShowFromStart(report_->widget());
 }
 

@@ -171,6 +171,23 @@ class OutputTest : public QObject {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.txt")});
   }
 
+  void ARunStoppedByANoticeKeepsTheShownReportsNames() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    testing::WriteSampleMarriageReport(w);
+    auto* pane = w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
+    const QString shown = pane->toPlainText();
+    // The man's name is taken away: a notice, and 张伟 and 李娜's report stays.
+    testing::SetEntry(w, "Xing", QString());
+    w.findChild<QAbstractButton*>(QStringLiteral("RzBitBtn2"))->click();
+    QCOMPARE(recorder.boxes.size(), std::size_t{1});
+    QCOMPARE(pane->toPlainText(), shown);
+    AnswerFileDialog answer(QString(), 0);
+    std::unique_ptr<QMenu> menu(MakeReportMenu(pane));
+    MenuAction(menu.get(), QStringLiteral("另存为文本…"))->trigger();
+    QVERIFY2(answer.suggested.contains(QStringLiteral("/合婚报告_张伟_李娜_")), qPrintable(answer.suggested));
+  }
+
   void ThePdfGivesBackEveryLineInOrderWithItsColumns() {
     BoxRecorder recorder;
     TFrmIndex w;

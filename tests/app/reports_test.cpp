@@ -67,8 +67,8 @@ class ReportsTest : public QObject {
     EntryTexts woman = Person("李娜", "1987", "10", "3", "酉 18");
     woman.calendar = CalendarKind::Lunar;
     woman.minute = "30";
-    MarriageEntry entry{ReadPersonEntry(Person("张伟", "1985", "6", "18", "辰 8"), HourItemCut::AsTyped),
-                        ReadPersonEntry(woman, HourItemCut::AsTyped)};
+    MarriageEntry entry{ReadMarriagePerson(Person("张伟", "1985", "6", "18", "辰 8")),
+                        ReadMarriagePerson(woman)};
     TextPane expected;
     MarriagePanes panes(expected);
     RecordingNotifier notices;
@@ -117,7 +117,7 @@ class ReportsTest : public QObject {
     QVERIFY(recorder.boxes.empty());
 
     ChartEntry entry;
-    entry.person = ReadPersonEntry(Person("王芳", "1990", "3", "12", "子 0"), HourItemCut::Trimmed);
+    entry.person = ReadChartPerson(Person("王芳", "1990", "3", "12", "子 0"));
     entry.sex = Sex::Woman;
     TextPane expected;
     TextPane scratch;

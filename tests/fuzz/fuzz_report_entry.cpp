@@ -32,8 +32,8 @@ std::vector<std::string> Fields(const std::uint8_t* data, std::size_t size, std:
   return fields;
 }
 
-// The row at `at`, read as the window reads it for the report at hand.
-vantrel::PersonEntry Person(const std::vector<std::string>& f, std::size_t at, vantrel::HourItemCut cut) {
+// The row at `at`, as typed.
+vantrel::EntryTexts Person(const std::vector<std::string>& f, std::size_t at) {
   vantrel::EntryTexts e;
   e.name = f[at];
   e.calendar = !f[at + 1].empty() && static_cast<unsigned char>(f[at + 1][0]) % 2
@@ -44,7 +44,7 @@ vantrel::PersonEntry Person(const std::vector<std::string>& f, std::size_t at, v
   e.day = f[at + 4];
   e.hour = f[at + 5];
   e.minute = f[at + 6];
-  return vantrel::ReadPersonEntry(e, cut);
+  return e;
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> f = Fields(data, size, 16);
   RecordingNotifier notifier;
 
-  const MarriageEntry couple{Person(f, 0, HourItemCut::AsTyped), Person(f, 7, HourItemCut::AsTyped)};
+  const MarriageEntry couple{ReadMarriagePerson(Person(f, 0)), ReadMarriagePerson(Person(f, 7))};
   TextPane report;
   MarriagePanes panes(report);
   data::Query zodiac(data::Database::Second);
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   ChartEntry single;
-  single.person = Person(f, 0, HourItemCut::Trimmed);
+  single.person = ReadChartPerson(Person(f, 0));
   single.hiddenName = f[14];
   single.sex = SexOfText(f[15]);
   for (const ReportKind kind : {ReportKind::Chart, ReportKind::Constellation}) {

@@ -197,15 +197,14 @@ void WriteTampered(const Setup& setup, Input& in) {
   }
 }
 
-vantrel::PersonEntry Person(const char* year, const char* month, const char* day, const char* hour,
-                            vantrel::HourItemCut cut) {
+vantrel::EntryTexts Person(const char* year, const char* month, const char* day, const char* hour) {
   vantrel::EntryTexts e;
   e.name = "甲";
   e.year = year;
   e.month = month;
   e.day = day;
   e.hour = hour;
-  return vantrel::ReadPersonEntry(e, cut);
+  return e;
 }
 
 template <typename Run>
@@ -227,8 +226,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   RecordingNotifier notifier;
   Guarded([&] {
-    MarriageEntry couple{Person("1985", "3", "15", "辰 8", HourItemCut::AsTyped),
-                         Person("1987", "2", "4", "子 0", HourItemCut::AsTyped)};
+    MarriageEntry couple{ReadMarriagePerson(Person("1985", "3", "15", "辰 8")),
+                         ReadMarriagePerson(Person("1987", "2", "4", "子 0"))};
     TextPane report;
     MarriagePanes panes(report);
     data::Query zodiac(data::Database::Second);
@@ -237,7 +236,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const ReportKind kind : {ReportKind::Chart, ReportKind::Constellation}) {
     Guarded([&] {
       ChartEntry single;
-      single.person = Person("2013", "2", "4", "子 0", HourItemCut::Trimmed);
+      single.person = ReadChartPerson(Person("2013", "2", "4", "子 0"));
       single.kind = kind;
       TextPane visible, scratch;
       RunChartReport(single, visible, scratch, notifier, 2024);

@@ -58,7 +58,10 @@ class AlmanacPage : public ::testing::Test {
     dir_.WriteDatabase("KelFile.dll", TwoDays());
     pane_.Add("earlier text");
   }
-  void Show(const char* y, const char* m, const char* d) { ShowAlmanac(y, m, d, query_, pane_, notices_); }
+  // The day whose lines were written, if any.
+  std::optional<DateTime> Show(const char* y, const char* m, const char* d) {
+    return ShowAlmanac(y, m, d, query_, pane_, notices_);
+  }
 
   FixtureDir dir_;
   data::Query query_{data::Database::Main};
@@ -75,7 +78,7 @@ TEST_F(AlmanacPage, WritesTheTenLinesOfTheDay) {
 
 TEST_F(AlmanacPage, TheDateTextStaysAsTyped) {
   // "9" and "09" find the same row; the first line shows what was typed, trimmed.
-  Show(" 2013 ", "9", "21\t");
+  EXPECT_EQ(Show(" 2013 ", "9", "21\t"), EncodeDate(2013, 9, 21));
   std::vector<std::string> expected = kLinesOf21;
   expected[0] = "当日统览:2013-9-21  八月十七 星期六 青龙黄道日";
   EXPECT_EQ(pane_.lines(), expected);
@@ -99,7 +102,7 @@ TEST_F(AlmanacPage, ChecksThePickersInOrder) {
   };
   for (const auto& c : cases) {
     notices_.messages.clear();
-    Show(c.y, c.m, c.d);
+    EXPECT_EQ(Show(c.y, c.m, c.d), std::nullopt);
     EXPECT_EQ(notices_.messages, std::vector<std::string>{c.message}) << c.y << "-" << c.m << "-" << c.d;
     EXPECT_EQ(pane_.lines(), std::vector<std::string>{"earlier text"});
   }
@@ -107,7 +110,7 @@ TEST_F(AlmanacPage, ChecksThePickersInOrder) {
 
 TEST_F(AlmanacPage, ADayWithoutARowIsSilent) {
   Show("2013", "09", "21");
-  Show("2013", "09", "23");
+  EXPECT_EQ(Show("2013", "09", "23"), std::nullopt);
   EXPECT_TRUE(notices_.messages.empty());
   EXPECT_EQ(pane_.lines(), kLinesOf21);  // the previous day stays
 }

@@ -41,35 +41,35 @@ TEST(Parsed, AReadingErrorIsKeptUntilTheValueIsNeeded) {
 
 TEST(EntryTexts, DatesAreReadInTheirCalendar) {
   // A solar date is the three trimmed texts read as one date.
-  PersonEntry e = ReadPersonEntry(Texts(CalendarKind::Solar, " 1985 ", "6\t", " 18"), HourItemCut::AsTyped);
+  PersonEntry e = ReadMarriagePerson(Texts(CalendarKind::Solar, " 1985 ", "6\t", " 18"));
   EXPECT_EQ(e.date.Get(), (CivilDate{1985, 6, 18}));
   EXPECT_FALSE(e.blank);
-  e = ReadPersonEntry(Texts(CalendarKind::Solar, " abc", "6", "15"), HourItemCut::AsTyped);
+  e = ReadMarriagePerson(Texts(CalendarKind::Solar, " abc", "6", "15"));
   EXPECT_EQ(ErrorOf(e.date), "'abc-6-15' is not a valid date");
-  e = ReadPersonEntry(Texts(CalendarKind::Solar, "1985", "6", "31"), HourItemCut::AsTyped);
+  e = ReadMarriagePerson(Texts(CalendarKind::Solar, "1985", "6", "31"));
   EXPECT_EQ(ErrorOf(e.date), "'1985-6-31' is not a valid date");
 
   // A lunar date is three numbers read untrimmed, the first unreadable one
   // names the error; whether the date exists is the report's question.
-  e = ReadPersonEntry(Texts(CalendarKind::Lunar, "2013", "2", "30"), HourItemCut::AsTyped);
+  e = ReadMarriagePerson(Texts(CalendarKind::Lunar, "2013", "2", "30"));
   EXPECT_EQ(e.date.Get(), (CivilDate{2013, 2, 30}));
-  e = ReadPersonEntry(Texts(CalendarKind::Lunar, "2013", " 八", "x"), HourItemCut::AsTyped);
+  e = ReadMarriagePerson(Texts(CalendarKind::Lunar, "2013", " 八", "x"));
   EXPECT_EQ(ErrorOf(e.date), "' 八' is not a valid integer value");
-  e = ReadPersonEntry(Texts(CalendarKind::Lunar, "y", "x", "x"), HourItemCut::AsTyped);
+  e = ReadMarriagePerson(Texts(CalendarKind::Lunar, "y", "x", "x"));
   EXPECT_EQ(ErrorOf(e.date), "'y' is not a valid integer value");
 }
 
 TEST(EntryTexts, TheFirstBlankFieldIsTheOneAskedFor) {
   EntryTexts t = Texts(CalendarKind::Lunar, "1985", "\t", " ");
   t.hour = "";
-  EXPECT_EQ(ReadPersonEntry(t, HourItemCut::AsTyped).blank, BirthField::Month);
+  EXPECT_EQ(ReadMarriagePerson(t).blank, BirthField::Month);
   t.month = "6";
-  EXPECT_EQ(ReadPersonEntry(t, HourItemCut::AsTyped).blank, BirthField::Day);
+  EXPECT_EQ(ReadMarriagePerson(t).blank, BirthField::Day);
   t.day = "1";
-  EXPECT_EQ(ReadPersonEntry(t, HourItemCut::Trimmed).blank, BirthField::Hour);
+  EXPECT_EQ(ReadChartPerson(t).blank, BirthField::Hour);
   t.hour = "子 0";
   t.minute = "";  // an unreadable minute, not a question
-  const PersonEntry e = ReadPersonEntry(t, HourItemCut::AsTyped);
+  const PersonEntry e = ReadMarriagePerson(t);
   EXPECT_FALSE(e.blank);
   EXPECT_EQ(ErrorOf(e.minute), "'' is not a valid integer value");
 }
@@ -79,20 +79,20 @@ TEST(EntryTexts, TheClockHourIsCutFromTheItemAndTheMinuteKeptAsTyped) {
   t.hour = "   子 12";
   t.minute = " 30 ";
   // The chart report trims the item before cutting; the marriage report does not.
-  PersonEntry e = ReadPersonEntry(t, HourItemCut::Trimmed);
+  PersonEntry e = ReadChartPerson(t);
   EXPECT_EQ(e.hourText, "12");
   EXPECT_EQ(e.hour.Get(), 12);
   EXPECT_EQ(e.minuteText, " 30 ");
   EXPECT_EQ(e.minute.Get(), 30);
-  e = ReadPersonEntry(t, HourItemCut::AsTyped);
+  e = ReadMarriagePerson(t);
   EXPECT_EQ(e.hourText, "子");
   EXPECT_EQ(ErrorOf(e.hour), "'子' is not a valid integer value");
 
   // The hour's range is the chart's question, not the reading's.
   t.hour = "子 24";
-  EXPECT_EQ(ReadPersonEntry(t, HourItemCut::AsTyped).hour.Get(), 24);
+  EXPECT_EQ(ReadMarriagePerson(t).hour.Get(), 24);
   t.hour = "24";  // no item: nothing stands at its fourth byte
-  e = ReadPersonEntry(t, HourItemCut::AsTyped);
+  e = ReadMarriagePerson(t);
   EXPECT_EQ(e.hourText, "");
   EXPECT_EQ(ErrorOf(e.hour), "'' is not a valid integer value");
 }

@@ -17,8 +17,7 @@ PersonFacts Facts(const std::string& hour, const std::string& minute) {
   e.hour = hour;
   e.minute = minute;
   RecordingNotifier notifier;
-  const std::optional<PersonFacts> f =
-      DerivePersonFacts(ReadPersonEntry(e, HourItemCut::AsTyped), 2024, notifier);
+  const std::optional<PersonFacts> f = DerivePersonFacts(ReadMarriagePerson(e), 2024, notifier);
   EXPECT_TRUE(notifier.messages.empty());
   return f.value_or(PersonFacts{});
 }

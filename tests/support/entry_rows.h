@@ -16,7 +16,7 @@ struct ChartRow {
   Sex sex = Sex::Man;
   ReportKind kind = ReportKind::Chart;
 
-  ChartEntry Read() const { return {ReadPersonEntry(person, HourItemCut::Trimmed), hiddenName, sex, kind}; }
+  ChartEntry Read() const { return {ReadChartPerson(person), hiddenName, sex, kind}; }
 };
 
 // The marriage page: the man's and the woman's rows.
@@ -24,9 +24,7 @@ struct CoupleRows {
   EntryTexts man;
   EntryTexts woman;
 
-  MarriageEntry Read() const {
-    return {ReadPersonEntry(man, HourItemCut::AsTyped), ReadPersonEntry(woman, HourItemCut::AsTyped)};
-  }
+  MarriageEntry Read() const { return {ReadMarriagePerson(man), ReadMarriagePerson(woman)}; }
 };
 
 }  // namespace vantrel::testing

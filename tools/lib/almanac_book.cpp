@@ -25,20 +25,28 @@ const std::vector<std::string_view> Deeds = {
     "伐木",     "捕捉",     "畋猎",     "取鱼",       "乘船渡水", "栽种",     "修筑园圃", "牧养",
     "纳畜",     "破土",     "安葬",     "启攒",       "安神",     "修祠宇"};
 
+namespace {
+// The blank-separated words of a list or a table.
+std::vector<std::string> Words(std::string_view table) {
+  std::vector<std::string> words;
+  std::size_t start = 0;
+  while (start < table.size()) {
+    std::size_t end = table.find(' ', start);
+    if (end == std::string_view::npos) end = table.size();
+    if (end > start) words.emplace_back(table.substr(start, end - start));
+    start = end + 1;
+  }
+  return words;
+}
+}  // namespace
+
 DeedSet DeedsOf(std::string_view words) {
   DeedSet set;
-  std::size_t start = 0;
-  while (start < words.size()) {
-    std::size_t end = words.find(' ', start);
-    if (end == std::string_view::npos) end = words.size();
-    const std::string_view word = words.substr(start, end - start);
-    if (!word.empty()) {
-      std::size_t i = 0;
-      while (i < Deeds.size() && Deeds[i] != word) ++i;
-      if (i == Deeds.size()) throw std::logic_error("almanac rules: unknown activity " + std::string(word));
-      set.set(i);
-    }
-    start = end + 1;
+  for (const std::string& word : Words(words)) {
+    std::size_t i = 0;
+    while (i < Deeds.size() && Deeds[i] != word) ++i;
+    if (i == Deeds.size()) throw std::logic_error("almanac rules: unknown activity " + word);
+    set.set(i);
   }
   return set;
 }
@@ -64,18 +72,6 @@ namespace {
 
 // ---------------------------------------------------------------------------
 // Matching a day against a table.
-
-std::vector<std::string> Words(std::string_view table) {
-  std::vector<std::string> words;
-  std::size_t start = 0;
-  while (start < table.size()) {
-    std::size_t end = table.find(' ', start);
-    if (end == std::string_view::npos) end = table.size();
-    if (end > start) words.emplace_back(table.substr(start, end - start));
-    start = end + 1;
-  }
-  return words;
-}
 
 // A set of stems, branches and pillars a day may be matched against.
 struct DayMatch {
@@ -238,6 +234,12 @@ Spirit Forbidding(Spirit s, std::string_view forbids) {
   return s;
 }
 
+// A spirit on whose day these activities are noted neither as 宜 nor as 忌.
+Spirit Muting(Spirit s, std::string_view mutes) {
+  s.mutes = DeedsOf(mutes);
+  return s;
+}
+
 // A veto: unless one of its lifting virtues is there, what it forbids stays
 // forbidden however the day settles, and is not noted as 宜.
 Spirit Firm(Spirit s) {
@@ -362,16 +364,13 @@ std::vector<Spirit> BuildSpirits() {
   // month's triad (寅午戌 in 寅, so 戌), on the officer 成.
   s.push_back(Good("天医", ByMonth("戌 亥 子 丑 寅 卯 辰 巳 午 未 申 酉"), "求医疗病"));
   s.push_back(Hidden(Good("收日", OnOfficer(9), "进人口 纳财 捕捉 纳畜")));
-  {
-    // 开: the first yang of the month; no burial is noted on it.
-    Spirit open =
-        Hidden(Good("开日", OnOfficer(10),
-                    "祭祀 祈福 求嗣 上册进表章 颁诏 覃恩 肆赦 施恩封拜 诏命公卿 招贤 举正直 施恩惠 "
-                    "恤孤惸 宣政事 行惠爱 雪冤枉 缓刑狱 庆赐 赏贺 宴会 入学 行幸 遣使 上官赴任 临政亲民 "
-                    "般移 解除 求医疗病 裁制 修宫室 缮城郭 兴造动土 竖柱上梁 开市 修置产室 开渠穿井 "
-                    "安碓硙 栽种 牧养"));
-    s.push_back(std::move(open));
-  }
+  // 开: the first yang of the month; no burial is noted on it.
+  s.push_back(
+      Hidden(Good("开日", OnOfficer(10),
+                  "祭祀 祈福 求嗣 上册进表章 颁诏 覃恩 肆赦 施恩封拜 诏命公卿 招贤 举正直 施恩惠 "
+                  "恤孤惸 宣政事 行惠爱 雪冤枉 缓刑狱 庆赐 赏贺 宴会 入学 行幸 遣使 上官赴任 临政亲民 "
+                  "般移 解除 求医疗病 裁制 修宫室 缮城郭 兴造动土 竖柱上梁 开市 修置产室 开渠穿井 "
+                  "安碓硙 栽种 牧养")));
   s.push_back(Good("时阳", OnOfficer(10), ""));
   // 生气: the month's life is spared: no felling, no hunting, no fishing.
   s.push_back(Forbidding(Good("生气", OnOfficer(10), ""), "伐木 畋猎 取鱼"));
@@ -612,17 +611,12 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Bad("阴错", ByMonthPillar("庚戌 辛酉 庚申 丁未 丙午 丁巳 甲辰 乙卯 甲寅 癸丑 壬子 癸亥"), ""));
   // 触水龙: 丙子 癸丑 癸未.
   s.push_back(Firm(Bad("触水龙", OnPillars("丙子 癸丑 癸未"), "取鱼 乘船渡水")));
-  {
-    // The 分 and 至 days: the court's business, marriage, moving and trade
-    // are not noted at all.
-    Spirit turn = Hidden(Bad(
-        "分至", [](const Input& in) { return in.f.fenZhiDay; }, ""));
-    turn.mutes = DeedsOf(
-        "上册进表章 庆赐 赏贺 宴会 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 "
-        "进人口 "
-        "般移 开市 立券 交易 捕捉 畋猎 取鱼");
-    s.push_back(std::move(turn));
-  }
+  // The 分 and 至 days: the court's business, marriage, moving and trade
+  // are not noted at all.
+  const auto fenZhiDay = [](const Input& in) { return in.f.fenZhiDay; };
+  s.push_back(Muting(Hidden(Bad("分至", fenZhiDay, "")),
+                     "上册进表章 庆赐 赏贺 宴会 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 "
+                     "纳采问名 嫁娶 进人口 般移 开市 立券 交易 捕捉 畋猎 取鱼"));
   // Trees are felled from 立冬 to 立春, on the 危 days and the 午 and 申 days.
   s.push_back(Hidden(Good(
       "伐木日",

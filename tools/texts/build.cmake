@@ -1,7 +1,9 @@
 # The reference texts of resources/texts/ (the 81-number table and its type
 # texts, the net-name letter phrases, the almanac glossary, the folk-omen
 # pages and the boy/girl chart), compiled into the core by one generator.
-add_executable(vantrel-gen-texts ${CMAKE_CURRENT_LIST_DIR}/main.cpp)
+# It measures the chart's heading as the report does, with the core's GBK
+# text rules (common/text.cpp needs nothing of the core but iconv).
+add_executable(vantrel-gen-texts ${CMAKE_CURRENT_LIST_DIR}/main.cpp ${CMAKE_SOURCE_DIR}/common/text.cpp)
 target_include_directories(vantrel-gen-texts PRIVATE ${CMAKE_SOURCE_DIR})
 set_target_properties(vantrel-gen-texts PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tools)
 

@@ -22,6 +22,7 @@
 #include <string_view>
 #include <vector>
 
+#include "reports/boy_girl_columns.h"
 #include "tools/resource_format.h"
 #include "tools/text_blocks.h"
 
@@ -211,15 +212,7 @@ inline std::string FolkOmens(const std::vector<Source>& sources) {
 // before it; a Chinese character is two columns wide, so each cell fits
 // before the next month's "月".
 inline void CheckBoyGirlHeading(const std::string& heading, const std::string& file) {
-  std::vector<std::size_t> columns;
-  std::size_t width = 0;
-  for (std::size_t i = 0; i < heading.size();) {
-    const auto c = static_cast<unsigned char>(heading[i]);
-    const std::size_t length = c < 0x80 ? 1 : c < 0xe0 ? 2 : c < 0xf0 ? 3 : 4;
-    if (heading.compare(i, length, "月") == 0) columns.push_back(width);
-    width += c < 0x80 ? 1 : 2;
-    i += length;
-  }
+  const std::vector<std::size_t> columns = BoyGirlMonthColumns(heading);
   if (columns.size() != kMonths || columns[0] < 2) {
     Fail(file, "the heading must name twelve months, with room for the age before the first");
   }
