@@ -65,6 +65,13 @@ QPlainTextEdit* MakePane(QWidget* parent, const char* name, Wrap wrap) {
   return edit;
 }
 
+void ScrollToTop(Pane& pane) {
+  if (pane.LineCount() == 0) return;
+  const std::string first = pane.Line(0);
+  pane.DeleteLine(0);
+  pane.InsertLine(0, first);
+}
+
 void ShowFromStart(QPlainTextEdit* edit) {
   QTextCursor cursor = edit->textCursor();
   cursor.movePosition(QTextCursor::Start);

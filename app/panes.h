@@ -36,6 +36,10 @@ QPlainTextEdit* MakePane(QWidget* parent, const char* name, Wrap wrap);
 // Brings a pane's view to its first line and first column.
 void ShowFromStart(QPlainTextEdit* edit);
 
+// Brings a pane's view back to its first line: the first line is taken out
+// and put back, which scrolls a window's pane to the top.
+void ScrollToTop(Pane& pane);
+
 // Places a window in the centre of the screen it is on.
 void CenterOnScreen(QWidget* window);
 // Centres the window on its screen when it is shown for the first time.

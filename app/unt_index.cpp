@@ -81,7 +81,6 @@ class TitleStrip : public QWidget {
 TFrmIndex::TFrmIndex(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       adoquery1_(data::Database::Main),
-      adoquery2_(data::Database::Second),
       exit_([](int code) { std::_Exit(code); }) {
   setObjectName(QStringLiteral("FrmIndex"));
   setWindowTitle(Qt8(kAppTitle));
@@ -261,7 +260,7 @@ void TFrmIndex::RzToolButton12Click() {
 
 void TFrmIndex::RzBitBtn2Click() {
   WindowNotifier notifier(this);
-  marriage_->ComputeReport(adoquery2_, notifier);
+  marriage_->ComputeReport(notifier);
 }
 
 void TFrmIndex::RzButton2Click() {
@@ -312,10 +311,7 @@ void TFrmIndex::FillBirth(BirthTarget target, CivilDate date, int hour, int minu
   row.ShowGregorianBirth(date, hour, minute);
 }
 
-void TFrmIndex::CloseQueries() {
-  adoquery1_.Close();
-  adoquery2_.Close();
-}
+void TFrmIndex::CloseQueries() { adoquery1_.Close(); }
 
 void TFrmIndex::paintEvent(QPaintEvent*) {
   QPainter p(this);

@@ -115,10 +115,8 @@ class TFrmIndex : public QWidget {
   EncyclopediaPage* encyclopedia_ = nullptr;
   CataloguePage* catalogue_ = nullptr;
 
-  // ADOQuery1 on the main file (the almanac) and ADOQuery2 on the second file
-  // (the marriage report); bound at creation, opened only when used.
+  // ADOQuery1 on the main file (the almanac); bound at creation, opened only when used.
   data::Query adoquery1_;
-  data::Query adoquery2_;
 
   ExitFunction exit_;
 };

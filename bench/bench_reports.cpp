@@ -28,13 +28,9 @@ EntryTexts Person(const char* name, const char* year, const char* month, const c
 void BM_MarriageReport(benchmark::State& state) {
   const MarriageEntry entry{ReadMarriagePerson(Person("张三", "1985", "6", "15", "巳 10")),
                             ReadMarriagePerson(Person("李四", "1987", "3", "8", "子 23"))};
-  RecordingNotifier notifier;
-  data::Query zodiac(data::Database::Second);
   for (auto _ : state) {
-    TextPane report;
-    MarriagePanes panes(report);
-    RunMarriageReport(entry, panes, notifier, zodiac, {}, 2024);
-    benchmark::DoNotOptimize(report.LineCount());
+    const std::string text = RenderMarriageReport(BuildMarriageReport(entry, 2024));
+    benchmark::DoNotOptimize(text.size());
   }
 }
 BENCHMARK(BM_MarriageReport)->Unit(benchmark::kMillisecond);
@@ -42,11 +38,9 @@ BENCHMARK(BM_MarriageReport)->Unit(benchmark::kMillisecond);
 void BM_ChartReport(benchmark::State& state) {
   ChartEntry entry;
   entry.person = ReadChartPerson(Person("王五", "1990", "6", "7", "辰 8"));
-  RecordingNotifier notifier;
   for (auto _ : state) {
-    TextPane visible, scratch;
-    RunChartReport(entry, visible, scratch, notifier, 2024);
-    benchmark::DoNotOptimize(visible.LineCount());
+    const std::string text = RenderChartReport(BuildChartReport(entry, 2024));
+    benchmark::DoNotOptimize(text.size());
   }
 }
 BENCHMARK(BM_ChartReport)->Unit(benchmark::kMillisecond);
@@ -54,11 +48,9 @@ BENCHMARK(BM_ChartReport)->Unit(benchmark::kMillisecond);
 void BM_ConstellationReport(benchmark::State& state) {
   ChartEntry entry;
   entry.kind = ReportKind::Constellation;
-  RecordingNotifier notifier;
   for (auto _ : state) {
-    TextPane visible, scratch;
-    RunChartReport(entry, visible, scratch, notifier, 2024);
-    benchmark::DoNotOptimize(visible.LineCount());
+    const std::string text = RenderChartReport(BuildChartReport(entry, 2024));
+    benchmark::DoNotOptimize(text.size());
   }
 }
 BENCHMARK(BM_ConstellationReport)->Unit(benchmark::kMillisecond);

@@ -19,8 +19,6 @@ const std::array<std::string_view, 12> HiddenStems = {"癸",   "癸辛己", "甲
 
 namespace {
 
-constexpr const char* kCheckInput = "请检查输入数据是否出错！";
-
 // The month table: a birth's month branch comes from its month and day
 // (month * 100 + day); the boundaries are fixed calendar dates.
 struct MonthRange {
@@ -85,13 +83,12 @@ bool BeforeJieInstant(int year, DateTime birthInstant) {
   }
 }
 
-std::optional<ChartResult> CastChart(const Birth& birth, Notifier& notifier) {
+std::optional<ChartResult> CastChart(const Birth& birth) {
   const auto [year, month, day] = birth.date;
   // A date that does not exist, or that the lunar calendar cannot place,
   // is refused before anything is read.
   DateTime d0;
   if (!TryEncodeDate(year, month, day, d0) || d0 < EncodeDate(1900, 1, 31) || d0 > EncodeDate(2100, 12, 31)) {
-    notifier.ShowNotice(kCheckInput);
     return std::nullopt;
   }
   const DateTime instant = d0 + EncodeTime(birth.hour, birth.minute, 0, 0);

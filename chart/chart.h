@@ -11,7 +11,6 @@
 #include "calendar/ganzhi.h"
 #include "chart/birth.h"
 #include "common/datetime.h"
-#include "common/notice.h"
 
 namespace vantrel {
 
@@ -62,9 +61,9 @@ bool BeforeJieInstant(int year, DateTime birthInstant);
 // Casts the chart of a birth.
 //
 // A date that does not exist, or one outside the lunar calendar's range
-// (1900-01-31 .. 2100-12-31), shows "请检查输入数据是否出错！" and gives no
-// chart. An hour outside 0..23 or a minute outside 0..59 raises ConvertError.
-// Both happen before anything is read.
-std::optional<ChartResult> CastChart(const Birth& birth, Notifier& notifier);
+// (1900-01-31 .. 2100-12-31), gives no chart: the reports then show
+// "请检查输入数据是否出错！". An hour outside 0..23 or a minute outside 0..59
+// raises ConvertError. Both happen before anything is read.
+std::optional<ChartResult> CastChart(const Birth& birth);
 
 }  // namespace vantrel

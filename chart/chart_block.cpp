@@ -1,5 +1,6 @@
 #include "chart/chart_block.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -51,44 +52,91 @@ Pillar SmallLuck(const ChartResult& chart, int n) {
   return chart.hourPillar.Next(StepOf(chart.direction) * n);
 }
 
-void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
+ChartBlock BuildChartBlock(const ChartBlockInput& input) {
+  ChartBlock b;
+  b.chart = input.chart;
+  b.solarYear = input.solarYear;
+  b.lunarYear = input.lunar.year;
   const ChartResult& c = input.chart;
   const std::string dayStem = c.dayPillar.StemText();
   const auto god = [&](const std::string& stem) { return data::TenGodOf(dayStem + stem); };
-  const auto elements = [](const Pillar& p) {
-    return data::CharacterElement(p.StemText()) + data::CharacterElement(p.BranchText());
-  };
 
-  pane.Add("胎元：" + c.fetalOrigin.Text() + "(" + data::NayinOf(c.fetalOrigin.Text()) + ")");
+  b.fetalNayin = data::NayinOf(c.fetalOrigin.Text());
+  b.yearGod = god(c.yearPillar.StemText());
+  b.monthGod = god(c.monthPillar.StemText());
+  b.hourGod = god(c.hourPillar.StemText());
+  const std::array<const std::string*, 4> hidden = {&c.yearHidden, &c.monthHidden, &c.dayHidden,
+                                                    &c.hourHidden};
+  for (std::size_t row = 0; row < 3; ++row) {
+    for (std::size_t col = 0; col < 4; ++col) {
+      HiddenStemCell& cell = b.hidden[row][col];
+      cell.stem = HiddenStemAt(*hidden[col], static_cast<int>(row) + 1);
+      // The first row names a ten god even for a missing stem; the rows
+      // below leave a missing stem's cell blank.
+      if (row == 0 || !text::Trim(cell.stem).empty()) cell.god = god(cell.stem);
+    }
+  }
+  const std::array<const Pillar*, 4> pillars = {&c.yearPillar, &c.monthPillar, &c.dayPillar, &c.hourPillar};
+  for (std::size_t k = 0; k < 4; ++k) {
+    const Pillar& p = *pillars[k];
+    b.elements[k] = data::CharacterElement(p.StemText()) + data::CharacterElement(p.BranchText());
+    b.nayin[k] = data::NayinOf(p.Text());
+  }
+  return b;
+}
+
+ShenshaBlock ShenshaOf(const ChartResult& chart) {
+  const data::ChartPillars pillars = {chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar};
+  ShenshaBlock block;
+  for (const data::PillarPosition at : data::kPillarPositions) {
+    const std::vector<std::string> results = data::PillarShenshaResults(at, pillars, chart.direction);
+    block.lines[static_cast<std::size_t>(at)] = data::PillarShenshaLine(at, results);
+    // Each rule's result names its stars separated by blanks.
+    for (const std::string& result : results) {
+      std::size_t at_char = 0;
+      while (at_char < result.size()) {
+        const std::size_t end = std::min(result.find(' ', at_char), result.size());
+        if (end > at_char) block.names.push_back(result.substr(at_char, end - at_char));
+        at_char = end + 1;
+      }
+    }
+  }
+  return block;
+}
+
+BoneWeightLines BoneWeightFor(const ChartBlockInput& input) {
+  // Before the instant of its day's jie a birth still weighs in the
+  // previous lunar month.
+  const LunarDate& lunar = input.lunar;
+  const int month = input.chart.beforeJie ? (lunar.month == 1 ? 12 : lunar.month - 1) : lunar.month;
+  return BoneWeightOf(std::to_string(lunar.year), std::to_string(month), std::to_string(lunar.day),
+                      input.hourText);
+}
+
+void WriteChartBlock(TextPane& pane, const ChartBlock& b) {
+  const ChartResult& c = b.chart;
+  pane.Add("胎元：" + c.fetalOrigin.Text() + "(" + b.fetalNayin + ")");
   pane.Add("起运：" + std::to_string(c.startAge) + "岁");
   // The day stem is the chart's own self, shown as 日元.
-  pane.Add("十神：" + god(c.yearPillar.StemText()) + kSep + god(c.monthPillar.StemText()) + kSep + "日元" +
-           kSep + god(c.hourPillar.StemText()));
+  pane.Add("十神：" + b.yearGod + kSep + b.monthGod + kSep + "日元" + kSep + b.hourGod);
   pane.Add("八字：" + c.yearPillar.Text() + kSep + c.monthPillar.Text() + kSep + c.dayPillar.Text() + kSep +
            c.hourPillar.Text());
 
   // Hidden stems: the first stem of each branch on the first line, the
   // second and third on the two lines below, each under its column.
-  const std::vector<std::string> hidden = {c.yearHidden, c.monthHidden, c.dayHidden, c.hourHidden};
   std::vector<std::string> first;
-  for (const auto& h : hidden) {
-    const std::string stem = HiddenStemAt(h, 1);
-    first.push_back(stem + god(stem));
-  }
+  for (const HiddenStemCell& cell : b.hidden[0]) first.push_back(cell.stem + cell.god);
   pane.Add("遁藏：" + text::Join(first, " "));
-  for (int p = 2; p <= 3; ++p) {
+  for (std::size_t row = 1; row < 3; ++row) {
     std::string line = kLabelBlanks;
-    for (const auto& h : hidden) {
-      const std::string stem = HiddenStemAt(h, p);
-      line += text::Trim(stem).empty() ? kHiddenBlanks : stem + god(stem) + " ";
+    for (const HiddenStemCell& cell : b.hidden[row]) {
+      line += text::Trim(cell.stem).empty() ? kHiddenBlanks : cell.stem + cell.god + " ";
     }
     pane.Add(line);
   }
 
-  pane.Add("五行：" + elements(c.yearPillar) + kSep + elements(c.monthPillar) + kSep + elements(c.dayPillar) +
-           kSep + elements(c.hourPillar));
-  pane.Add("纳音：" + data::NayinOf(c.yearPillar.Text()) + " " + data::NayinOf(c.monthPillar.Text()) + " " +
-           data::NayinOf(c.dayPillar.Text()) + " " + data::NayinOf(c.hourPillar.Text()));
+  pane.Add("五行：" + b.elements[0] + kSep + b.elements[1] + kSep + b.elements[2] + kSep + b.elements[3]);
+  pane.Add("纳音：" + b.nayin[0] + " " + b.nayin[1] + " " + b.nayin[2] + " " + b.nayin[3]);
   pane.Add(c.luckNayinLine);
   pane.Add(c.luckTenGodLine);
   pane.Add("大运：" + c.luckPillarsText);
@@ -104,12 +152,12 @@ void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
     pane.Add(ages);
   }
   // Counted from the solar year, while the grids below count from the lunar year.
-  std::string years = "始于：" + std::to_string(input.solarYear);
-  for (int k = 0; k < 9; ++k) years += kSep + std::to_string(input.solarYear + a + 10 * k);
+  std::string years = "始于：" + std::to_string(b.solarYear);
+  for (int k = 0; k < 9; ++k) years += kSep + std::to_string(b.solarYear + a + 10 * k);
   pane.Add(years);
   pane.Add("");
 
-  const int ly = input.lunar.year;
+  const int ly = b.lunarYear;
   for (int i = 0; i < 10; ++i) {
     pane.Add(GridRow(i < a, i == 0 ? "流年：" : kLabelBlanks, YearPillarText(ly + i),
                      [&](int k) { return YearPillarText(ly + a + i + 10 * k); }));
@@ -126,30 +174,21 @@ void WriteChartBlock(Pane& pane, const ChartBlockInput& input) {
   pane.Add("");
 }
 
-void WriteShenshaBlock(Pane& pane, const ChartResult& chart, const std::string& header) {
-  const data::ChartPillars pillars = {chart.yearPillar, chart.monthPillar, chart.dayPillar, chart.hourPillar};
+void WriteShenshaBlock(TextPane& pane, const ShenshaBlock& block, const std::string& header) {
   pane.Add(header);
-  for (const data::PillarPosition at : data::kPillarPositions) {
-    pane.Add(data::PillarShenshaLine(at, pillars, chart.direction));
-  }
+  for (const std::string& line : block.lines) pane.Add(line);
 }
 
-void WriteBoneWeightBlock(Pane& pane, const ChartBlockInput& input, const std::string& header) {
-  // Before the instant of its day's jie a birth still weighs in the
-  // previous lunar month.
-  const LunarDate& lunar = input.lunar;
-  const int month = input.chart.beforeJie ? (lunar.month == 1 ? 12 : lunar.month - 1) : lunar.month;
+void WriteBoneWeightBlock(TextPane& pane, const BoneWeightLines& lines, const std::string& header) {
   pane.Add(header);
-  const BoneWeightLines lines = BoneWeightOf(std::to_string(lunar.year), std::to_string(month),
-                                             std::to_string(lunar.day), input.hourText);
   pane.Add(lines.weight);
   pane.Add(lines.poem);
   pane.Add(lines.meaning);
 }
 
-void WritePersonalityBlock(Pane& pane, const ChartResult& chart, const std::string& header) {
+void WritePersonalityBlock(TextPane& pane, const std::string& personality, const std::string& header) {
   pane.Add(header);
-  pane.Add("    " + chart.personalityText);
+  pane.Add("    " + personality);
 }
 
 }  // namespace vantrel

@@ -11,6 +11,7 @@
 #include "common/errors.h"
 #include "common/pane.h"
 #include "common/text.h"
+#include "reports/person_entry.h"
 
 namespace vantrel::cli {
 namespace {
@@ -35,9 +36,8 @@ Birth ParseBirth(const std::vector<std::string>& in) {
 
 // The chart, or the notice the window would show (exit 2).
 ChartResult Cast(const Birth& b) {
-  ThrowingNotifier notifier;
-  std::optional<ChartResult> chart = CastChart(b, notifier);
-  if (!chart) throw NoticeError("no chart");
+  std::optional<ChartResult> chart = CastChart(b);
+  if (!chart) throw NoticeError(kCheckInputNotice);
   return *chart;
 }
 
@@ -56,11 +56,8 @@ std::vector<std::string> Bazi(const std::vector<std::string>& in) {
 }
 
 std::vector<std::string> Shensha(const std::vector<std::string>& in) {
-  TextPane pane;
-  WriteShenshaBlock(pane, Cast(ParseBirth(in)), "");
-  std::vector<std::string> lines = pane.lines();
-  lines.erase(lines.begin());  // the header line
-  return lines;
+  const ShenshaBlock block = ShenshaOf(Cast(ParseBirth(in)));
+  return {block.lines.begin(), block.lines.end()};
 }
 
 std::vector<std::string> Block(const std::vector<std::string>& in) {
@@ -71,7 +68,7 @@ std::vector<std::string> Block(const std::vector<std::string>& in) {
   input.lunar = SolarToLunar(EncodeDate(b.date.year, b.date.month, b.date.day));
   input.hourText = std::to_string(b.hour);
   TextPane pane;
-  WriteChartBlock(pane, input);
+  WriteChartBlock(pane, BuildChartBlock(input));
   return pane.lines();
 }
 

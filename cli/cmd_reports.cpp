@@ -1,4 +1,6 @@
 // marriage, chart and constellation: the two person reports on the command line.
+#include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -7,7 +9,6 @@
 #include "cli/solar_option.h"
 #include "common/pane.h"
 #include "common/text.h"
-#include "data/query.h"
 #include "reports/chart_report.h"
 #include "reports/entry_texts.h"
 #include "reports/marriage_report.h"
@@ -49,33 +50,25 @@ std::vector<std::string> OptionNames(const std::vector<std::string>& prefixes,
   return extra;
 }
 
-// The pane's lines with the true-solar-time line after each birth line.
-std::vector<std::string> ReportLines(const TextPane& pane,
-                                     const std::vector<std::optional<std::string>>& solar) {
-  std::vector<std::string> lines = pane.lines();
-  InsertAfterBirthLines(lines, solar);
-  return lines;
-}
-
-// Runs a report and delivers the pane as the window would hold it. A notice
-// or an error that stops the report comes after what the pane already held
-// (the man's section, when the woman's entry is what stops it); a notice
-// before anything was written prints nothing but itself. No file is written
-// for a report that stopped.
-template <typename Run>
-int RunPrinting(const Context& ctx, const ReportOutput& output, const TextPane& pane, Run run,
-                const std::string& kind, const std::string& name,
-                const std::vector<std::optional<std::string>>& solar) {
-  try {
-    run();
-  } catch (...) {
-    if (!output.quiet) {
-      for (const std::string& line : ReportLines(pane, solar)) ctx.Out(line);
-    }
-    throw;
+// Delivers a report as the window would hold it. A notice or a fault that
+// stops the report comes after what the report had made (the man's section,
+// when the woman's entry is what stops it); a report that stopped before
+// anything was made prints nothing but its notice. No file is written for a
+// report that stopped.
+int Deliver(const Context& ctx, const ReportOutput& output, const std::string& text, bool complete,
+            const std::optional<std::string>& notice, const std::exception_ptr& fault,
+            const std::string& kind, const std::string& name) {
+  TextPane pane;
+  pane.SetText(text);
+  if (complete) {
+    DeliverReport(ctx, output, pane.lines(), kind, name);
+    return 0;
   }
-  DeliverReport(ctx, output, ReportLines(pane, solar), kind, name);
-  return 0;
+  if (!output.quiet) {
+    for (const std::string& line : pane.lines()) ctx.Out(line);
+  }
+  if (fault) std::rethrow_exception(fault);
+  throw NoticeError(notice.value_or(""));
 }
 
 int Marriage(Context& ctx, std::vector<std::string> args) {
@@ -86,32 +79,26 @@ int Marriage(Context& ctx, std::vector<std::string> args) {
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
   MarriageEntry entry{ReadMarriagePerson(EntryFromOptions(o, "man-")),
                       ReadMarriagePerson(EntryFromOptions(o, "woman-"))};
-  const std::vector<std::optional<std::string>> solar = {CorrectEntry(entry.man, manSolar),
-                                                         CorrectEntry(entry.woman, womanSolar)};
-  TextPane report;
-  MarriagePanes panes(report);
-  ThrowingNotifier notifier;
-  data::Query zodiac(data::Database::Second);
-  return RunPrinting(
-      ctx, output, report, [&] { RunMarriageReport(entry, panes, notifier, zodiac); }, "合婚报告",
-      text::Trim(entry.man.name) + " / " + text::Trim(entry.woman.name), solar);
+  CorrectEntry(entry.man, manSolar);
+  CorrectEntry(entry.woman, womanSolar);
+  const MarriageReport report = BuildMarriageReport(entry);
+  return Deliver(ctx, output, RenderMarriageReport(report), report.Complete(), report.notice, report.fault,
+                 "合婚报告", report.CoupleName());
 }
 
-int PersonReport(Context& ctx, std::vector<std::string> args, ReportKind report, const char* kind) {
+int PersonReport(Context& ctx, std::vector<std::string> args, ReportKind kind) {
   const ReportOutput output = TakeReportOutput(ctx, args);
   const SolarOption option = TakeSolarOption(ctx, args, "");
   const Options o = ParseOptions(ctx, args, OptionNames({""}, {"sex"}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
   ChartEntry entry;
   entry.person = ReadChartPerson(EntryFromOptions(o, ""));
-  const std::vector<std::optional<std::string>> solar = {CorrectEntry(entry.person, option)};
+  CorrectEntry(entry.person, option);
   entry.sex = SexOfText(text::Trim(o.Get("sex", "男")));
-  entry.kind = report;
-  TextPane visible, scratch;
-  ThrowingNotifier notifier;
-  return RunPrinting(
-      ctx, output, visible, [&] { RunChartReport(entry, visible, scratch, notifier); }, kind,
-      text::Trim(entry.person.name), solar);
+  entry.kind = kind;
+  const ChartReport report = BuildChartReport(entry);
+  return Deliver(ctx, output, RenderChartReport(report), report.Complete(), report.notice, report.fault,
+                 report.KindWord(), report.name);
 }
 
 const char* const kPersonOptions =
@@ -135,7 +122,7 @@ VANTREL_CLI_COMMAND({"chart", "the single-person chart report",
                                  "  --sex 男|女          the sex (default 男)\n") +
                          kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
-                       return PersonReport(ctx, args, ReportKind::Chart, "八字");
+                       return PersonReport(ctx, args, ReportKind::Chart);
                      }});
 
 VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
@@ -144,7 +131,7 @@ VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
                                  "  the chart command.\n") +
                          kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
-                       return PersonReport(ctx, args, ReportKind::Constellation, "星座");
+                       return PersonReport(ctx, args, ReportKind::Constellation);
                      }});
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "cli/solar_option.h"
 
 #include "calendar/places.h"
-#include "common/notice.h"
 
 namespace vantrel::cli {
 
@@ -54,19 +53,18 @@ SolarCorrection CorrectClock(DateTime clock, const SolarOption& option) {
                        "（北京时间" + FormatDateTime(clock).substr(0, 16) + "）"};
 }
 
-std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& option) {
-  if (!option.given) return std::nullopt;
-  RecordingNotifier quiet;
+void CorrectEntry(PersonEntry& entry, const SolarOption& option) {
+  if (!option.given) return;
   std::optional<PersonFacts> facts;
   try {
-    facts = DerivePersonFacts(entry, 2000, quiet);
+    facts = DerivePersonFacts(entry, 2000);
   } catch (const ConvertError&) {
-    return std::nullopt;  // the report raises the same error itself
+    return;  // the report raises the same error itself
   }
   DateTime time;
   if (!facts || !facts->hour.ok() || !facts->minute.ok() ||
       !TryEncodeTime(facts->hour.Get(), facts->minute.Get(), 0, 0, time)) {
-    return std::nullopt;
+    return;
   }
   const SolarCorrection c = CorrectClock(facts->solarDate + time, option);
   const DateTime solar = ToWholeMinute(c.solar);
@@ -77,17 +75,7 @@ std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& o
   entry.hour = t.hour;
   entry.minuteText = std::to_string(t.minute);
   entry.minute = t.minute;
-  return c.line;
-}
-
-void InsertAfterBirthLines(std::vector<std::string>& lines,
-                           const std::vector<std::optional<std::string>>& extra) {
-  std::size_t person = 0;
-  for (std::size_t i = 0; i < lines.size() && person < extra.size(); ++i) {
-    if (lines[i].rfind("您出生公历：", 0) != 0) continue;
-    if (extra[person]) lines.insert(lines.begin() + static_cast<long>(i) + 1, *extra[person]);
-    ++person;
-  }
+  entry.correctionLine = c.line;
 }
 
 }  // namespace vantrel::cli

@@ -31,14 +31,11 @@ struct SolarCorrection {
 };
 SolarCorrection CorrectClock(DateTime clock, const SolarOption& option);
 
-// Corrects an entry row in place (a lunar entry becomes the solar date);
-// the report's line, or nothing when the option is absent or the entry does
-// not name a moment (the report then says what is wrong with it).
-std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& option);
-
-// Puts each line after the report's birth line of its person, in order.
-void InsertAfterBirthLines(std::vector<std::string>& lines,
-                           const std::vector<std::optional<std::string>>& extra);
+// Corrects an entry row in place (a lunar entry becomes the solar date) and
+// gives it the report's correction line; nothing changes when the option is
+// absent or the entry does not name a moment (the report then says what is
+// wrong with it).
+void CorrectEntry(PersonEntry& entry, const SolarOption& option);
 
 // The usage lines of the options.
 extern const char* const kSolarOptionUsage;

@@ -45,11 +45,4 @@ void TextPane::InsertLine(int index, std::string_view text) {
   lines_.insert(lines_.begin() + index, std::string(text));
 }
 
-void ScrollToTop(Pane& pane) {
-  if (pane.LineCount() == 0) return;
-  const std::string first = pane.Line(0);
-  pane.DeleteLine(0);
-  pane.InsertLine(0, first);
-}
-
 }  // namespace vantrel

@@ -44,8 +44,4 @@ class TextPane : public Pane {
   std::vector<std::string> lines_;
 };
 
-// Brings a pane's view back to its first line: the first line is taken out
-// and put back, which scrolls a window's pane to the top.
-void ScrollToTop(Pane& pane);
-
 }  // namespace vantrel

@@ -58,4 +58,15 @@ std::string NayinOf(const std::string& pillar) {
   return SecondFileLookup("select layin from jiazi where jiazi = ? limit 1", pillar, "layin");
 }
 
+std::array<std::string, 6> ZodiacTexts(const std::string& animal) {
+  Query q(Database::Second);
+  q.SetSql("select * from shengxiao where shuxing = ?");
+  q.AddParam(animal);
+  q.Open();
+  std::array<std::string, 6> texts;
+  const char* const columns[] = {"Tedian", "shouhushen", "yanshe", "fangwei", "hua", "shuzi"};
+  for (std::size_t k = 0; k < texts.size(); ++k) texts[k] = q.Text(columns[k]);
+  return texts;
+}
+
 }  // namespace vantrel::data

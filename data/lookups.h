@@ -1,6 +1,7 @@
 #pragma once
 // Small lookups of one text each. Every call makes a query of its own and
 // releases it before returning; nothing is cached.
+#include <array>
 #include <string>
 
 namespace vantrel::data {
@@ -29,5 +30,10 @@ std::string CharacterElement(const std::string& character);
 std::string TenGodOf(const std::string& key);
 // The nayin of a pillar ("甲子" 海中金).
 std::string NayinOf(const std::string& pillar);
+
+// The six texts of an animal's row in table shengxiao of the second file
+// (traits, guardian, colours, direction, flowers, numbers); empty texts
+// without a row. A database error propagates.
+std::array<std::string, 6> ZodiacTexts(const std::string& animal);
 
 }  // namespace vantrel::data

@@ -196,8 +196,8 @@ std::string ShenshaRizhus(const std::string& a, const std::string& b) {
   }));
 }
 
-std::string PillarShenshaLine(PillarPosition at, const ChartPillars& pillars, LuckDirection direction) {
-  static const char* const kHeadings[] = {"年柱：", "月柱：", "日柱：", "时柱："};
+std::vector<std::string> PillarShenshaResults(PillarPosition at, const ChartPillars& pillars,
+                                              LuckDirection direction) {
   const auto which = static_cast<std::size_t>(at);
   const Pillar& year = pillars[0];
   const Pillar& month = pillars[1];
@@ -214,7 +214,16 @@ std::string PillarShenshaLine(PillarPosition at, const ChartPillars& pillars, Lu
   };
   // The day-and-hour rules are printed on the year, month and day lines.
   if (at != PillarPosition::Hour) results.push_back(ShenshaRizhus(day.Text(), hour.Text()));
-  return std::string(kHeadings[which]) + text::Trim(text::Join(results, " "));
+  return results;
+}
+
+std::string PillarShenshaLine(PillarPosition at, const std::vector<std::string>& results) {
+  static const char* const kHeadings[] = {"年柱：", "月柱：", "日柱：", "时柱："};
+  return std::string(kHeadings[static_cast<std::size_t>(at)]) + text::Trim(text::Join(results, " "));
+}
+
+std::string PillarShenshaLine(PillarPosition at, const ChartPillars& pillars, LuckDirection direction) {
+  return PillarShenshaLine(at, PillarShenshaResults(at, pillars, direction));
 }
 
 }  // namespace vantrel::data

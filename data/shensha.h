@@ -81,4 +81,10 @@ inline constexpr std::array<PillarPosition, 4> kPillarPositions = {
 // by single blanks, the join trimmed.
 std::string PillarShenshaLine(PillarPosition at, const ChartPillars& pillars, LuckDirection direction);
 
+// The evaluator results of that line, in its order (empty results included).
+std::vector<std::string> PillarShenshaResults(PillarPosition at, const ChartPillars& pillars,
+                                              LuckDirection direction);
+// The line of those results.
+std::string PillarShenshaLine(PillarPosition at, const std::vector<std::string>& results);
+
 }  // namespace vantrel::data

@@ -1,9 +1,6 @@
 #include "reports/chart_report.h"
 
-#include <optional>
-
-#include "chart/chart.h"
-#include "chart/chart_block.h"
+#include "common/pane.h"
 #include "common/text.h"
 #include "data/lookups.h"
 
@@ -17,42 +14,38 @@ const char* const kChartClosingLine =
 
 namespace {
 
-// Writes the chart part; false when the chart engine refused the birth.
-bool WriteChart(const ChartEntry& entry, const PersonFacts& f, Pane& pane, Notifier& notifier) {
+constexpr data::ConstellationTopic kTopics[] = {data::ConstellationTopic::EmotionalIntelligence,
+                                                data::ConstellationTopic::LoveAndStrength,
+                                                data::ConstellationTopic::FamousPeople};
+
+void WriteChart(TextPane& pane, const PersonChart& c) {
   pane.Add(kChartSeparator);
-  const std::optional<ChartResult> chart = CastChart(BirthOf(f, entry.sex), notifier);
-  if (!chart) return false;
-  const ChartBlockInput input = BlockInputFor(*chart, f);
-  WriteChartBlock(pane, input);
-  WriteShenshaBlock(pane, *chart, "四柱神煞：");
-  pane.Add("");
-  pane.Add(kChartSeparator);
-  pane.Add("");
-  WriteBoneWeightBlock(pane, input, "袁天罡称骨算命：");
+  WriteChartBlock(pane, *c.block);
+  WriteShenshaBlock(pane, *c.shensha, "四柱神煞：");
   pane.Add("");
   pane.Add(kChartSeparator);
   pane.Add("");
-  WritePersonalityBlock(pane, *chart, "性格简评：");
+  WriteBoneWeightBlock(pane, *c.boneWeight, "袁天罡称骨算命：");
+  pane.Add("");
+  pane.Add(kChartSeparator);
+  pane.Add("");
+  WritePersonalityBlock(pane, *c.personality, "性格简评：");
   pane.Add("");
   pane.Add(kChartSeparator);
   pane.Add("");
   pane.Add(kChartClosingLine);
-  return true;
 }
 
-void WriteConstellation(const PersonFacts& f, Pane& pane) {
+void WriteConstellation(TextPane& pane, const std::array<std::string, 3>& topics) {
   pane.Add("");
   pane.Add(kConstellationSeparator);
   const struct {
-    data::ConstellationTopic topic;
     const char* heading;
     const char* indent;
-  } sections[] = {{data::ConstellationTopic::EmotionalIntelligence, "【情商解析】:", ""},
-                  {data::ConstellationTopic::LoveAndStrength, "【星座实力】:", "    "},
-                  {data::ConstellationTopic::FamousPeople, "【星座名人】:", "    "}};
-  for (const auto& section : sections) {
-    pane.Add(section.heading);
-    pane.Add(std::string(section.indent) + data::TopicText(f.constellation, section.topic));
+  } sections[] = {{"【情商解析】:", ""}, {"【星座实力】:", "    "}, {"【星座名人】:", "    "}};
+  for (std::size_t k = 0; k < 3; ++k) {
+    pane.Add(sections[k].heading);
+    pane.Add(std::string(sections[k].indent) + topics[k]);
     pane.Add("");
     pane.Add(kConstellationSeparator);
     pane.Add("");
@@ -62,34 +55,56 @@ void WriteConstellation(const PersonFacts& f, Pane& pane) {
 
 }  // namespace
 
-void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notifier& notifier,
-                    int currentYear) {
+std::string ChartReport::KindWord() const { return kind == ReportKind::Chart ? "八字" : "星座"; }
+
+ChartReport BuildChartReport(const ChartEntry& entry, int currentYear) {
   if (currentYear == 0) currentYear = CurrentYear();
-  const std::string name = text::Trim(entry.person.name) + text::Trim(entry.hiddenName);
+  ChartReport r;
+  r.kind = entry.kind;
+  r.name = text::Trim(entry.person.name) + text::Trim(entry.hiddenName);
   if (entry.person.blank) {
     static constexpr const char* kAsk[] = {"请选择出生年!", "请选择出生月!", "请选择出生日!",
                                            "请选择出生小时!"};
-    notifier.ShowNotice(kAsk[static_cast<int>(*entry.person.blank)]);
-    return;
+    r.notice = kAsk[static_cast<int>(*entry.person.blank)];
+    return r;
   }
-  const std::optional<PersonFacts> facts = DerivePersonFacts(entry.person, currentYear, notifier);
-  if (!facts) return;
+  try {
+    r.facts = DerivePersonFacts(entry.person, currentYear);
+    if (!r.facts) {
+      r.notice = kCheckInputNotice;
+      return r;
+    }
+    if (entry.kind == ReportKind::Chart) {
+      r.chart = ChartOfPerson(*r.facts, entry.sex, r.fault);
+      if (!r.chart) r.notice = kCheckInputNotice;
+    } else {
+      std::array<std::string, 3> topics;
+      for (std::size_t k = 0; k < 3; ++k) topics[k] = data::TopicText(r.facts->constellation, kTopics[k]);
+      r.topics = std::move(topics);
+    }
+  } catch (...) {
+    r.fault = std::current_exception();
+  }
+  return r;
+}
 
-  scratch.Clear();
-  scratch.Add("");
-  scratch.Add("姓名：" + name);
-  scratch.Add("年龄：" + std::to_string(facts->age) + "岁");
-  scratch.Add(BirthLine(*facts));
-  scratch.Add("农历：" + facts->lunarText);
-  scratch.Add("属相：" + facts->animal);
-  scratch.Add("星座：" + facts->constellation);
-
-  if (entry.kind == ReportKind::Chart) {
-    if (!WriteChart(entry, *facts, scratch, notifier)) return;
+std::string RenderChartReport(const ChartReport& r) {
+  if (!r.Complete()) return {};
+  const PersonFacts& f = *r.facts;
+  TextPane pane;
+  pane.Add("");
+  pane.Add("姓名：" + r.name);
+  pane.Add("年龄：" + std::to_string(f.age) + "岁");
+  WriteBirthLines(pane, f);
+  pane.Add("农历：" + f.lunarText);
+  pane.Add("属相：" + f.animal);
+  pane.Add("星座：" + f.constellation);
+  if (r.chart) {
+    WriteChart(pane, *r.chart);
   } else {
-    WriteConstellation(*facts, scratch);
+    WriteConstellation(pane, *r.topics);
   }
-  visible.SetText(scratch.Text());
+  return pane.Text();
 }
 
 }  // namespace vantrel

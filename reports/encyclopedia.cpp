@@ -22,7 +22,6 @@ void ShowTopic(std::string_view code, Pane& pane) {
   }
   if (!q.IsEmpty()) pane.Add(text::Trim(q.Text(1)));
   q.Close();
-  ScrollToTop(pane);
 }
 
 }  // namespace vantrel

@@ -1,12 +1,9 @@
 #include "reports/marriage_report.h"
 
-#include <array>
-#include <optional>
-
-#include "chart/chart.h"
-#include "chart/chart_block.h"
 #include "chart/life_palace.h"
+#include "common/pane.h"
 #include "common/text.h"
+#include "data/lookups.h"
 
 namespace vantrel {
 
@@ -53,17 +50,6 @@ const std::vector<std::string> kSharedShenshaNames = {"魁罡贵人",
 
 namespace {
 
-// One person's part of the run: the facts of the entry and the fields read
-// from the life-gua table.
-struct Party {
-  std::string name;
-  PersonFacts facts;
-  std::string lifeGua;        // the numeral 一..九, or empty
-  std::string yearElement;    // of the year's nayin
-  std::string animalElement;  // of the year's animal
-  std::string monthBranch, hourBranch;
-};
-
 struct Side {
   Sex sex;
   const char* title;  // "男方" / "女方"
@@ -84,29 +70,32 @@ constexpr Side kWoman{Sex::Woman,
                       {"请选择女方出生年!", "请选择女方出生月!", "请选择女方出生日!", "请选择女方出生小时!"},
                       EntryFocus::WomanName};
 
-// The checks of one entry row, in order; false after the first message.
-bool CheckEntry(const PersonEntry& e, const Side& side, Notifier& notifier,
-                const std::function<void(EntryFocus)>& focus) {
+// The checks of one entry row, in order: the notice of the first that
+// fails, with the edit to focus.
+bool CheckEntry(const PersonEntry& e, const Side& side, MarriageReport& r) {
   if (text::Trim(e.name).empty()) {
-    notifier.ShowNotice(side.nameMissing);
-    if (focus) focus(side.focus);
+    r.notice = side.nameMissing;
+    r.focus = side.focus;
     return false;
   }
   if (e.blank) {
-    notifier.ShowNotice(side.blankMissing[static_cast<std::size_t>(*e.blank)]);
+    r.notice = side.blankMissing[static_cast<std::size_t>(*e.blank)];
     return false;
   }
   return true;
 }
 
 // Converts the dates and reads the life-gua fields; no result after a notice.
-std::optional<Party> DeriveParty(const PersonEntry& e, const Side& side, int currentYear,
-                                 Notifier& notifier) {
-  std::optional<PersonFacts> facts = DerivePersonFacts(e, currentYear, notifier);
-  if (!facts) return std::nullopt;
-  Party p;
+std::optional<MarriageParty> DeriveParty(const PersonEntry& e, const Side& side, int currentYear,
+                                         MarriageReport& r) {
+  std::optional<PersonFacts> facts = DerivePersonFacts(e, currentYear);
+  if (!facts) {
+    r.notice = kCheckInputNotice;
+    return std::nullopt;
+  }
+  MarriageParty p;
   p.name = text::Trim(e.name);
-  p.facts = *facts;
+  p.facts = std::move(*facts);
   // A failing lookup leaves that person's fields empty.
   const std::vector<std::string> chars =
       text::Characters(LifeGuaLookup(p.facts.lunar.year, side.sex).value_or(""));
@@ -119,124 +108,108 @@ std::optional<Party> DeriveParty(const PersonEntry& e, const Side& side, int cur
   return p;
 }
 
-void WriteNameLines(Pane& pane, const Party& p) {
+// The person's row checked and read, then the chart cast; false when the
+// report stops there.
+bool MakeParty(const PersonEntry& e, const Side& side, int currentYear, MarriageReport& r,
+               std::optional<MarriageParty>& party) {
+  if (!CheckEntry(e, side, r)) return false;
+  party = DeriveParty(e, side, currentYear, r);
+  if (!party) return false;
+  party->chart = ChartOfPerson(party->facts, side.sex, r.fault);
+  if (!party->chart) {
+    r.notice = kCheckInputNotice;
+    return false;
+  }
+  return !r.fault;
+}
+
+MarriageComparison Compare(const MarriageParty& man, const MarriageParty& woman, std::exception_ptr& fault) {
+  MarriageComparison c;
+  c.manPalace = LifePalace(man.chart->chart.monthPillar.branch, man.chart->chart.hourPillar.branch);
+  c.womanPalace = LifePalace(woman.chart->chart.monthPillar.branch, woman.chart->chart.hourPillar.branch);
+  c.manEast = IsEastLife(man.lifeGua);
+  c.womanEast = IsEastLife(woman.lifeGua);
+  // A failing match lookup shows nothing after its label.
+  c.lifeGuaMatch =
+      LifeGuaMatch(MatchingNumeral(man.lifeGua, Sex::Man), MatchingNumeral(woman.lifeGua, Sex::Woman))
+          .value_or("");
+  c.elementMatch = ElementMatch(man.yearElement, woman.yearElement).value_or("");
+  c.sharedShensha = SharedShensha(man.chart->shensha->names, woman.chart->shensha->names);
+  try {
+    for (const MarriageParty* p : {&man, &woman}) {
+      c.zodiac.push_back({p->facts.animal, data::ZodiacTexts(p->facts.animal)});
+    }
+  } catch (...) {
+    fault = std::current_exception();
+  }
+  return c;
+}
+
+void WriteNameLines(TextPane& pane, const MarriageParty& p) {
   pane.Add("姓名：" + p.name + " 年龄：" + std::to_string(p.facts.age) + "岁" + "  属相：" + p.facts.animal +
            "  星座：" + p.facts.constellation);
-  pane.Add(BirthLine(p.facts));
+  WriteBirthLines(pane, p.facts);
   pane.Add("农历：" + p.facts.lunarText);
 }
 
-// Casts a person's chart and writes it: the main block into the report, the
-// shensha, bone-weight and personality blocks into that person's scratch
-// panes, each cleared first. `afterShensha` runs between the shensha and the
-// bone-weight blocks. No result when the chart engine refused the birth.
-std::optional<ChartResult> WritePersonChart(Pane& report, const Party& p, const Side& side,
-                                            Notifier& notifier, Pane& shensha, Pane& boneWeight,
-                                            Pane& personality, const std::function<void()>& afterShensha) {
-  std::optional<ChartResult> chart = CastChart(BirthOf(p.facts, side.sex), notifier);
-  if (!chart) return chart;
-  const ChartBlockInput input = BlockInputFor(*chart, p.facts);
-  const std::string title = side.title;
-  WriteChartBlock(report, input);
-  shensha.Clear();
-  WriteShenshaBlock(shensha, *chart, title + "四柱神煞：");
-  if (afterShensha) afterShensha();
-  boneWeight.Clear();
-  WriteBoneWeightBlock(boneWeight, input, title + "袁天罡称骨算命：");
-  personality.Clear();
-  WritePersonalityBlock(personality, *chart, title + "性格简评：");
-  return chart;
+// The part of a person's section the report pane shows: the name lines and
+// the main chart block (the woman's followed by a separator once her
+// shensha are known). False when the section stops short.
+bool WriteSection(TextPane& report, const MarriageParty& p, bool separatorAfterShensha) {
+  WriteNameLines(report, p);
+  if (!p.chart || !p.chart->block) return false;
+  WriteChartBlock(report, *p.chart->block);
+  if (!p.chart->shensha) return false;
+  if (separatorAfterShensha) {
+    report.Add(kMarriageSeparator);
+    report.Add("");
+  }
+  return p.chart->Complete();
 }
 
-void WriteComparisonOfPanes(Pane& report, const char* heading, const Pane& man, const Pane& woman) {
+// A person's sub-block as its own text, which the comparison copies in.
+template <typename Write>
+std::string BlockText(Write write) {
+  TextPane pane;
+  write(pane);
+  return pane.Text();
+}
+
+void WriteComparisonOfBlocks(TextPane& report, const char* heading, const std::string& man,
+                             const std::string& woman) {
   report.Add(heading);
   report.Add("");
-  report.Add(man.Text());
-  report.Add(woman.Text());
+  report.Add(man);
+  report.Add(woman);
 }
 
-void WriteZodiacRows(Pane& report, data::Query& query, const char* label, const std::string& animal) {
-  report.Add(std::string(label) + animal);
-  query.Close();
-  query.SetSql("select * from shengxiao where shuxing = ?");
-  query.AddParam(animal);
-  query.Open();
-  report.Add("");
-  for (const char* column : {"Tedian", "shouhushen", "yanshe", "fangwei", "hua", "shuzi"}) {
-    report.Add(query.Text(column));
+// The zodiac rows; false when a row is missing (the report stopped reading them).
+bool WriteZodiac(TextPane& report, const MarriageComparison& c, const MarriageParty& man,
+                 const MarriageParty& woman) {
+  const char* const labels[] = {"男属相：", "女属相："};
+  const MarriageParty* parties[] = {&man, &woman};
+  for (std::size_t k = 0; k < 2; ++k) {
+    report.Add(std::string(labels[k]) + parties[k]->facts.animal);
+    if (k >= c.zodiac.size()) return false;
+    report.Add("");
+    for (const std::string& text : c.zodiac[k].texts) report.Add(text);
+    report.Add("");
+    report.Add("");
   }
-  query.Close();
-  report.Add("");
-  report.Add("");
+  return true;
 }
 
-std::string PalaceText(const ChartResult& chart) {
-  return std::string(LifePalace(chart.monthPillar.branch, chart.hourPillar.branch).Name());
-}
-
-std::string GroupText(const std::string& numeral) {
-  return IsEastLife(numeral) ? " 属于东四命" : " 属于西四命";
-}
-
-}  // namespace
-
-std::string SharedShenshaNames(const std::string& man, const std::string& woman) {
-  std::string shared;
-  for (const auto& entry : kSharedShenshaNames) {
-    const std::string name = text::Trim(entry);
-    if (man.find(name) != std::string::npos && woman.find(name) != std::string::npos) shared += name + " ";
-  }
-  return shared;
-}
-
-void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifier& notifier,
-                       data::Query& zodiacQuery, const std::function<void(EntryFocus)>& focus,
-                       int currentYear) {
-  if (currentYear == 0) currentYear = CurrentYear();
-  Pane& report = panes.report;
-
-  // The man: checks, dates, then the pane is cleared and his section written.
-  if (!CheckEntry(entry.man, kMan, notifier, focus)) return;
-  const std::optional<Party> man = DeriveParty(entry.man, kMan, currentYear, notifier);
-  if (!man) return;
-  report.Clear();
-  report.Add("男方基本信息：");
-  report.Add("");
-  WriteNameLines(report, *man);
-  const std::optional<ChartResult> manChart = WritePersonChart(report, *man, kMan, notifier, panes.shenshaMan,
-                                                               panes.boneWeightMan, panes.personalityMan, {});
-  if (!manChart) return;
-
-  // The woman: her row is read only now; her section follows his.
-  if (!CheckEntry(entry.woman, kWoman, notifier, focus)) return;
-  const std::optional<Party> woman = DeriveParty(entry.woman, kWoman, currentYear, notifier);
-  if (!woman) return;
-  report.Add("------------------------------------------------------------------------");
-  report.Add("");
-  report.Add("女方基本信息：");
-  report.Add("");
-  WriteNameLines(report, *woman);
-  // Only her section has the separator between its shensha and bone-weight blocks.
-  const std::optional<ChartResult> womanChart =
-      WritePersonChart(report, *woman, kWoman, notifier, panes.shenshaWoman, panes.boneWeightWoman,
-                       panes.personalityWoman, [&report] {
-                         report.Add(kMarriageSeparator);
-                         report.Add("");
-                       });
-  if (!womanChart) return;
-  panes.sum.Clear();
-
+void WriteComparison(TextPane& report, const MarriageComparison& c, const MarriageParty& man,
+                     const MarriageParty& woman) {
+  const auto group = [](bool east) { return east ? " 属于东四命" : " 属于西四命"; };
   // Life palace and the life-gua grade.
   report.Add("命宫速配：");
   report.Add("");
-  report.Add("男命宫：" + PalaceText(*manChart) + GroupText(man->lifeGua));
+  report.Add("男命宫：" + std::string(c.manPalace.Name()) + group(c.manEast));
   report.Add("");
-  report.Add("女命宫：" + PalaceText(*womanChart) + GroupText(woman->lifeGua));
+  report.Add("女命宫：" + std::string(c.womanPalace.Name()) + group(c.womanEast));
   report.Add("");
-  // A failing match lookup shows nothing after its label.
-  report.Add("合婚小结：" + LifeGuaMatch(MatchingNumeral(man->lifeGua, Sex::Man),
-                                         MatchingNumeral(woman->lifeGua, Sex::Woman))
-                                .value_or(""));
+  report.Add("合婚小结：" + c.lifeGuaMatch);
   report.Add("");
   report.Add(kMarriageSeparator);
   report.Add("");
@@ -244,12 +217,12 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   // Year elements.
   report.Add("五行速配：");
   report.Add("");
-  report.Add("男八字五行：属于" + man->yearElement + "命 属相：" + man->facts.animal + "(" +
-             man->animalElement + ")");
-  report.Add("女八字五行：属于" + woman->yearElement + "命 属相：" + woman->facts.animal + "(" +
-             woman->animalElement + ")");
+  report.Add("男八字五行：属于" + man.yearElement + "命 属相：" + man.facts.animal + "(" + man.animalElement +
+             ")");
+  report.Add("女八字五行：属于" + woman.yearElement + "命 属相：" + woman.facts.animal + "(" +
+             woman.animalElement + ")");
   report.Add("");
-  report.Add("八字五行速配结果：" + ElementMatch(man->yearElement, woman->yearElement).value_or(""));
+  report.Add("八字五行速配结果：" + c.elementMatch);
   report.Add("");
   report.Add("");
   report.Add(kMarriageSeparator);
@@ -258,8 +231,7 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   // Zodiac animals.
   report.Add("属相速配：");
   report.Add("");
-  WriteZodiacRows(report, zodiacQuery, "男属相：", man->facts.animal);
-  WriteZodiacRows(report, zodiacQuery, "女属相：", woman->facts.animal);
+  if (!WriteZodiac(report, c, man, woman)) return;
   report.Add("");
   report.Add("另外：小五婚歌诀也可参考");
   report.Add("老鼠兔子不成婚，虎猴一见两地分。");
@@ -269,15 +241,28 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   report.Add(kMarriageSeparator);
   report.Add("");
 
-  WriteComparisonOfPanes(report, "简易性格对比：", panes.personalityMan, panes.personalityWoman);
+  const PersonChart& m = *man.chart;
+  const PersonChart& w = *woman.chart;
+  WriteComparisonOfBlocks(
+      report, "简易性格对比：",
+      BlockText([&](TextPane& p) { WritePersonalityBlock(p, *m.personality, "男方性格简评："); }),
+      BlockText([&](TextPane& p) { WritePersonalityBlock(p, *w.personality, "女方性格简评："); }));
   report.Add(kMarriageSeparator);
   report.Add("");
-  WriteComparisonOfPanes(report, "骨重对比：", panes.boneWeightMan, panes.boneWeightWoman);
+  WriteComparisonOfBlocks(
+      report, "骨重对比：",
+      BlockText([&](TextPane& p) { WriteBoneWeightBlock(p, *m.boneWeight, "男方袁天罡称骨算命："); }),
+      BlockText([&](TextPane& p) { WriteBoneWeightBlock(p, *w.boneWeight, "女方袁天罡称骨算命："); }));
   report.Add(kMarriageSeparator);
   report.Add("");
 
-  WriteComparisonOfPanes(report, "四柱神煞对比：", panes.shenshaMan, panes.shenshaWoman);
-  report.Add("四柱神煞相同的有：" + SharedShenshaNames(panes.shenshaMan.Text(), panes.shenshaWoman.Text()));
+  WriteComparisonOfBlocks(
+      report, "四柱神煞对比：",
+      BlockText([&](TextPane& p) { WriteShenshaBlock(p, *m.shensha, "男方四柱神煞："); }),
+      BlockText([&](TextPane& p) { WriteShenshaBlock(p, *w.shensha, "女方四柱神煞："); }));
+  std::string shared;
+  for (const std::string& name : c.sharedShensha) shared += name + " ";
+  report.Add("四柱神煞相同的有：" + shared);
   report.Add("说明：此处提供参考，相同越多说明两人命运接近，更符合婚配。");
   report.Add("");
   report.Add(kMarriageSeparator);
@@ -285,8 +270,60 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   report.Add(kMarriageSeparator);
   report.Add("");
   report.Add("特别声明：以上分析只做参考，即使分析不佳世上也有欢喜冤家或旷世奇缘的情感。");
+}
 
-  ScrollToTop(report);
+}  // namespace
+
+std::vector<std::string> SharedShensha(const std::vector<std::string>& man,
+                                       const std::vector<std::string>& woman) {
+  const auto has = [](const std::vector<std::string>& names, const std::string& name) {
+    for (const std::string& n : names) {
+      if (n == name) return true;
+    }
+    return false;
+  };
+  std::vector<std::string> shared;
+  for (const std::string& name : kSharedShenshaNames) {
+    if (has(man, name) && has(woman, name)) shared.push_back(name);
+  }
+  return shared;
+}
+
+bool MarriageReport::Complete() const {
+  return comparison && comparison->zodiac.size() == 2 && !notice && !fault;
+}
+
+std::string MarriageReport::CoupleName() const { return manName + " / " + womanName; }
+
+MarriageReport BuildMarriageReport(const MarriageEntry& entry, int currentYear) {
+  if (currentYear == 0) currentYear = CurrentYear();
+  MarriageReport r;
+  r.manName = text::Trim(entry.man.name);
+  r.womanName = text::Trim(entry.woman.name);
+  try {
+    // The man: checks, dates and chart; the woman's row is read only after his section.
+    if (!MakeParty(entry.man, kMan, currentYear, r, r.man)) return r;
+    if (!MakeParty(entry.woman, kWoman, currentYear, r, r.woman)) return r;
+    r.comparison = Compare(*r.man, *r.woman, r.fault);
+  } catch (...) {
+    r.fault = std::current_exception();
+  }
+  return r;
+}
+
+std::string RenderMarriageReport(const MarriageReport& r) {
+  if (!r.Started()) return {};
+  TextPane report;
+  report.Add("男方基本信息：");
+  report.Add("");
+  if (!WriteSection(report, *r.man, false) || !r.woman) return report.Text();
+  report.Add("------------------------------------------------------------------------");
+  report.Add("");
+  report.Add("女方基本信息：");
+  report.Add("");
+  if (!WriteSection(report, *r.woman, true) || !r.comparison) return report.Text();
+  WriteComparison(report, *r.comparison, *r.man, *r.woman);
+  return report.Text();
 }
 
 }  // namespace vantrel

@@ -11,23 +11,17 @@ const std::array<const char*, 24> kHourItems = {"子 0",  "丑 1",  "丑 2",  "�
                                                 "午 12", "未 13", "未 14", "申 15", "申 16", "酉 17",
                                                 "酉 18", "戌 19", "戌 20", "亥 21", "亥 22", "子 23"};
 
-std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int currentYear, Notifier& notifier) {
+std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int currentYear) {
   PersonFacts f;
   const CivilDate& d = entry.date.Get();
   if (entry.calendar == CalendarKind::Solar) {
     f.solarDate = EncodeDate(d.year, d.month, d.day);
   } else {
     f.solarDate = LunarToSolar(LunarDate{d.year, d.month, d.day, false});
-    if (f.solarDate == kNoDate) {
-      notifier.ShowNotice(kCheckInputNotice);
-      return std::nullopt;
-    }
+    if (f.solarDate == kNoDate) return std::nullopt;
   }
   f.lunar = SolarToLunar(f.solarDate);
-  if (f.lunar.year == 0) {
-    notifier.ShowNotice(kCheckInputNotice);
-    return std::nullopt;
-  }
+  if (f.lunar.year == 0) return std::nullopt;
   const std::string yearWords = CycleYearText(CycleIndexOfYear(f.lunar.year));
   f.lunarText = yearWords + LunarMonthName(f.lunar.month, f.lunar.isLeap) + LunarDayName(f.lunar.day);
   f.animal = text::GbkCopy(yearWords, 6, 2);
@@ -37,6 +31,7 @@ std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int curre
   f.minuteText = entry.minuteText;
   f.minute = entry.minute;
   f.age = currentYear - DecodeDate(f.solarDate).year;
+  f.correctionLine = entry.correctionLine;
   return f;
 }
 
@@ -62,6 +57,28 @@ ChartBlockInput BlockInputFor(const ChartResult& chart, const PersonFacts& facts
   input.lunar = facts.lunar;
   input.hourText = facts.hourText;
   return input;
+}
+
+std::optional<PersonChart> ChartOfPerson(const PersonFacts& facts, Sex sex, std::exception_ptr& fault) {
+  std::optional<ChartResult> chart = CastChart(BirthOf(facts, sex));
+  if (!chart) return std::nullopt;
+  PersonChart p;
+  p.chart = std::move(*chart);
+  try {
+    const ChartBlockInput input = BlockInputFor(p.chart, facts);
+    p.block = BuildChartBlock(input);
+    p.shensha = ShenshaOf(p.chart);
+    p.boneWeight = BoneWeightFor(input);
+    p.personality = p.chart.personalityText;
+  } catch (...) {
+    fault = std::current_exception();
+  }
+  return p;
+}
+
+void WriteBirthLines(TextPane& pane, const PersonFacts& facts) {
+  pane.Add(BirthLine(facts));
+  if (facts.correctionLine) pane.Add(*facts.correctionLine);
 }
 
 int CurrentYear() { return DecodeDate(Today()).year; }

@@ -2,6 +2,7 @@
 // One person's entry row as the reports read it, and the values both reports
 // derive from it before they write anything.
 #include <array>
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -9,7 +10,7 @@
 #include "chart/birth.h"
 #include "chart/chart_block.h"
 #include "common/datetime.h"
-#include "common/notice.h"
+#include "common/pane.h"
 #include "common/parsed.h"
 
 namespace vantrel {
@@ -38,6 +39,10 @@ struct PersonEntry {
   // The minute as typed, which the birth line prints, and its number.
   std::string minuteText = "0";
   TypedNumber minute = 0;
+  // The line that says how the birth moment was corrected to true solar
+  // time ("真太阳时：按乌鲁木齐校正…"), printed after the birth line; none
+  // for a moment as the clock showed it.
+  std::optional<std::string> correctionLine;
 };
 
 // What a report derives from an entry.
@@ -52,6 +57,7 @@ struct PersonFacts {
   std::string minuteText;  // as typed
   TypedNumber minute;
   int age = 0;
+  std::optional<std::string> correctionLine;  // as the entry gave it
 };
 
 // The notice of a birth that cannot be converted or charted.
@@ -61,10 +67,11 @@ inline constexpr const char* kCheckInputNotice = "请检查输入数据是否出
 // be read (a year, month or day that is no number, a solar date that does
 // not exist) raises its ConvertError. A lunar entry that names no lunar
 // date, and a solar date outside the lunar calendar's range (1900-01-31 ..
-// 2100-12-31), show the notice "请检查输入数据是否出错！" and give no
-// result, so nothing is written and no table is read out of range. The hour
-// and the minute are passed on unread (BirthOf needs them).
-std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int currentYear, Notifier& notifier);
+// 2100-12-31), give no result: the reports then stop at the notice
+// "请检查输入数据是否出错！", before anything is written and before any
+// table is read out of range. The hour and the minute are passed on unread
+// (BirthOf needs them).
+std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int currentYear);
 
 // The birth the chart is cast for. An hour or minute that is not a number
 // raises its ConvertError; the minute is read first, so with both
@@ -80,6 +87,25 @@ std::string BirthLine(const PersonFacts& facts);
 
 // The input of the chart text block for a person's chart.
 ChartBlockInput BlockInputFor(const ChartResult& chart, const PersonFacts& facts);
+
+// Everything a report prints of one person's chart, in the order it is
+// worked out; a fault part way leaves the later parts empty.
+struct PersonChart {
+  ChartResult chart;
+  std::optional<ChartBlock> block;
+  std::optional<ShenshaBlock> shensha;
+  std::optional<BoneWeightLines> boneWeight;
+  std::optional<std::string> personality;
+  bool Complete() const { return personality.has_value(); }
+};
+
+// Casts a person's chart: no result when the chart engine refused the birth
+// (the report's notice "请检查输入数据是否出错！"). A fault while a part is
+// worked out is kept in `fault` with the parts before it.
+std::optional<PersonChart> ChartOfPerson(const PersonFacts& facts, Sex sex, std::exception_ptr& fault);
+
+// The birth line followed by the correction line, if any.
+void WriteBirthLines(TextPane& pane, const PersonFacts& facts);
 
 // The current calendar year, for the age.
 int CurrentYear();

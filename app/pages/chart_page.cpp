@@ -65,14 +65,17 @@ void ChartPage::ComputeReport(Notifier& notifier) {
   entry.sex = SexOfText(person_->Sex().trimmed().toStdString());
   // The caption of the button says which report it makes.
   entry.kind = compute_->text() == Qt8(kChartCaption) ? ReportKind::Chart : ReportKind::Constellation;
-  const std::string before = report_->Text();
-  RunChartReport(entry, *report_, scratch_, notifier);
-  if (report_->Text() != before) {
-    const QString kind = entry.kind == ReportKind::Chart ? Qt8("八字") : Qt8("星座");
-    const QString name = person_->Name();
+  const ChartReport report = BuildChartReport(entry);
+  // A run that stops half way leaves the report shown, and its name.
+  if (report.Complete()) {
+    report_->SetText(RenderChartReport(report));
+    const QString kind = Qt8(report.KindWord());
+    const QString name = Qt8(report.name);
     identity_ = {kind, name, {kind, name}};
   }
+  if (report.notice) notifier.ShowNotice(*report.notice);
   ShowFromStart(report_->widget());
+  if (report.fault) std::rethrow_exception(report.fault);
 }
 
 }  // namespace vantrel::app

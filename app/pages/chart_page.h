@@ -41,7 +41,6 @@ class ChartPage : public QWidget {
   QPushButton* compute_ = nullptr;
   std::unique_ptr<PlainTextPane> report_;
   // REbazi, in which the report is built before it replaces Memo1.
-  TextPane scratch_;
   ReportIdentity identity_;
 };
 

@@ -72,6 +72,7 @@ void EncyclopediaPage::ShowTopic(const QString& code) {
     identity_ = {Qt8("合婚百科"), topic->text(), {Qt8("合婚百科"), topic->text()}};
   }
   vantrel::ShowTopic(code.toStdString(), *text_);
+  if (!code.trimmed().isEmpty()) ScrollToTop(*text_);
 }
 
 }  // namespace vantrel::app

@@ -40,7 +40,6 @@ MarriagePage::MarriagePage() {
   AddFixedSize(entry, compute_);
 
   report_ = std::make_unique<PlainTextPane>(MakePane(this, "MemoSuccess", Wrap::PaneWidth));
-  scratch_ = std::make_unique<MarriagePanes>(*report_);
 
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
@@ -54,21 +53,29 @@ MarriagePage::MarriagePage() {
 
 MarriagePage::~MarriagePage() = default;
 
-void MarriagePage::ComputeReport(data::Query& zodiac_query, Notifier& notifier) {
+void MarriagePage::ComputeReport(Notifier& notifier) {
   const MarriageEntry entry{ReadMarriagePerson(man_->Texts()), ReadMarriagePerson(woman_->Texts())};
-  const std::string before = report_->Text();
-  RunMarriageReport(entry, *scratch_, notifier, zodiac_query, [this](EntryFocus focus) {
-    if (focus == EntryFocus::ManName) man_->FocusName();
-    if (focus == EntryFocus::WomanName) woman_->FocusName();
-  });
-  // A run that stopped at a notice leaves the report shown, and its names.
-  if (report_->Text() != before) {
-    const QString man = man_->Name(), woman = woman_->Name();
+  const MarriageReport report = BuildMarriageReport(entry);
+  // A run that stopped before anything was made leaves the report shown, and its names.
+  if (report.Started()) {
+    // Line by line, as the report is read: each line is laid out as the view
+    // follows it down.
+    TextPane lines;
+    lines.SetText(RenderMarriageReport(report));
+    report_->Clear();
+    for (const std::string& line : lines.lines()) report_->Add(line);
+    const QString man = Qt8(report.manName), woman = Qt8(report.womanName);
     identity_ = {Qt8("合婚报告"),
-                 man + QStringLiteral(" / ") + woman,
+                 Qt8(report.CoupleName()),
                  {Qt8("合婚报告"), man, woman, QString::fromStdString(FormatDate(Today()))}};
   }
+  if (report.notice) {
+    notifier.ShowNotice(*report.notice);
+    if (report.focus == EntryFocus::ManName) man_->FocusName();
+    if (report.focus == EntryFocus::WomanName) woman_->FocusName();
+  }
   ShowFromStart(report_->widget());
+  if (report.fault) std::rethrow_exception(report.fault);
 }
 
 }  // namespace vantrel::app

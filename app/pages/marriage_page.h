@@ -9,7 +9,6 @@
 #include "app/panes.h"
 #include "app/report_output.h"
 #include "common/notice.h"
-#include "data/query.h"
 #include "reports/marriage_report.h"
 
 class QPushButton;
@@ -24,9 +23,9 @@ class MarriagePage : public QWidget {
   ~MarriagePage() override;
 
   // Writes the marriage report of the two rows into MemoSuccess and shows its
-  // start; `zodiac_query` is the window's query on the second file. A missing
-  // name focuses its entry after the notice.
-  void ComputeReport(data::Query& zodiac_query, Notifier& notifier);
+  // start. A missing name focuses its entry after the notice; a fault is
+  // raised after what was made is shown.
+  void ComputeReport(Notifier& notifier);
 
   EntryRow& Man() { return *man_; }
   EntryRow& Woman() { return *woman_; }
@@ -39,7 +38,6 @@ class MarriagePage : public QWidget {
   QPushButton* compute_ = nullptr;
   // Made after the entry panel, so Tab reaches the pane after the entries.
   std::unique_ptr<PlainTextPane> report_;
-  std::unique_ptr<MarriagePanes> scratch_;
   // The header of the report's printed pages and the file name it offers.
   ReportIdentity identity_;
 };

@@ -9,6 +9,7 @@
 #include "common/text.h"
 #include "tests/support/chart_tables.h"
 #include "tests/support/fixture.h"
+#include "tests/support/report_runs.h"
 
 namespace vantrel {
 namespace {

@@ -36,11 +36,6 @@ TEST(TextPane, LineEditingIgnoresIndicesOutOfRange) {
   pane.InsertLine(99, "c");
   EXPECT_EQ(pane.Text(), "a\nb\nc\n");
   EXPECT_EQ(pane.Line(-1), "");
-  ScrollToTop(pane);
-  EXPECT_EQ(pane.Text(), "a\nb\nc\n");
-  TextPane empty;
-  ScrollToTop(empty);
-  EXPECT_EQ(empty.LineCount(), 0);
 }
 
 TEST(FileError, QuotesThePathAndTheReason) {

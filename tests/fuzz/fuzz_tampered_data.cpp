@@ -228,18 +228,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Guarded([&] {
     MarriageEntry couple{ReadMarriagePerson(Person("1985", "3", "15", "辰 8")),
                          ReadMarriagePerson(Person("1987", "2", "4", "子 0"))};
-    TextPane report;
-    MarriagePanes panes(report);
-    data::Query zodiac(data::Database::Second);
-    RunMarriageReport(couple, panes, notifier, zodiac, {}, 2024);
+    const MarriageReport report = BuildMarriageReport(couple, 2024);
+    (void)RenderMarriageReport(report);
+    if (report.fault) std::rethrow_exception(report.fault);
   });
   for (const ReportKind kind : {ReportKind::Chart, ReportKind::Constellation}) {
     Guarded([&] {
       ChartEntry single;
       single.person = ReadChartPerson(Person("2013", "2", "4", "子 0"));
       single.kind = kind;
-      TextPane visible, scratch;
-      RunChartReport(single, visible, scratch, notifier, 2024);
+      const ChartReport report = BuildChartReport(single, 2024);
+      (void)RenderChartReport(report);
+      if (report.fault) std::rethrow_exception(report.fault);
     });
   }
   Guarded([&] {

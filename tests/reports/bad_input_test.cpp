@@ -10,6 +10,7 @@
 #include "reports/chart_report.h"
 #include "reports/marriage_report.h"
 #include "tests/support/entry_rows.h"
+#include "tests/support/report_runs.h"
 
 namespace vantrel {
 namespace {
@@ -64,9 +65,8 @@ MarriageResult RunCouple(const testing::CoupleRows& rows) {
   r.report.Add("previous report");
   MarriagePanes panes(r.report);
   RecordingNotifier notifier;
-  data::Query zodiac(data::Database::Second);
   try {
-    RunMarriageReport(rows.Read(), panes, notifier, zodiac, {}, 2024);
+    RunMarriageReport(rows.Read(), panes, notifier, {}, 2024);
     r.outcome = notifier.messages.empty() ? Outcome::Completed : Outcome::Notice;
     if (!notifier.messages.empty()) r.message = notifier.messages.front();
     EXPECT_LE(notifier.messages.size(), 1u);

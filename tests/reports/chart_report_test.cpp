@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "tests/support/entry_rows.h"
 #include "tests/support/fixture.h"
+#include "tests/support/report_runs.h"
 
 namespace vantrel {
 namespace {

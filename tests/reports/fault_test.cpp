@@ -12,6 +12,7 @@
 #include "reports/marriage_report.h"
 #include "tests/support/entry_rows.h"
 #include "tests/support/fixture.h"
+#include "tests/support/report_runs.h"
 
 namespace vantrel {
 namespace {
@@ -76,13 +77,12 @@ MarriageOutcome RunMarriage() {
   MarriageOutcome o;
   MarriagePanes panes(o.report);
   RecordingNotifier notifier;
-  data::Query zodiac(data::Database::Second);
   testing::CoupleRows rows;
   rows.man.name = "张三";
   rows.woman.name = "李四";
   rows.woman.year = "1982";
   try {
-    RunMarriageReport(rows.Read(), panes, notifier, zodiac, {}, 2024);
+    RunMarriageReport(rows.Read(), panes, notifier, {}, 2024);
     o.completed = notifier.messages.empty();
   } catch (const SilentCancel&) {
     o.cancelled = true;

@@ -11,6 +11,7 @@
 #include "common/text.h"
 #include "tests/support/entry_rows.h"
 #include "tests/support/fixture.h"
+#include "tests/support/report_runs.h"
 
 namespace vantrel {
 namespace {
@@ -41,12 +42,11 @@ struct MarriageRun {
   TextPane report;
   MarriagePanes panes{report};
   RecordingNotifier notifier;
-  data::Query zodiac{data::Database::Second};
   EntryFocus focused = EntryFocus::None;
 
   void Go(const CoupleRows& rows) {
     RunMarriageReport(
-        rows.Read(), panes, notifier, zodiac, [this](EntryFocus f) { focused = f; }, 2024);
+        rows.Read(), panes, notifier, [this](EntryFocus f) { focused = f; }, 2024);
   }
   int IndexOf(const std::string& line, int from = 0) const {
     const auto& lines = report.lines();
@@ -128,8 +128,12 @@ TEST(MarriageReport, LifePalaceGroupsAndTheFiveReplacement) {
 }
 
 TEST(MarriageReport, SharedShenshaNames) {
-  EXPECT_EQ(SharedShenshaNames("年柱：天乙贵人 驿马\n", "时柱：驿马  天乙贵人\n"), "天乙贵人 驿马 ");
-  EXPECT_EQ(SharedShenshaNames("年柱：华盖", "年柱：将星"), "");
+  // In the comparison's order, whatever order the charts name them in.
+  EXPECT_EQ(SharedShensha({"天乙贵人", "驿马"}, {"驿马", "天乙贵人"}),
+            (std::vector<std::string>{"天乙贵人", "驿马"}));
+  EXPECT_TRUE(SharedShensha({"华盖"}, {"将星"}).empty());
+  // The mourning stars are named one by one, never as the listed triple.
+  EXPECT_TRUE(SharedShensha({"披麻", "吊客", "丧门"}, {"披麻", "吊客", "丧门"}).empty());
   MarriageRun run;
   run.Go(Couple());
   EXPECT_EQ(run.After("四柱神煞相同的有："), "太极贵人 华盖 将星 咸池 空亡 ");

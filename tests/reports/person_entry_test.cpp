@@ -4,6 +4,7 @@
 
 #include "common/errors.h"
 #include "reports/entry_texts.h"
+#include "tests/support/report_runs.h"
 
 namespace vantrel {
 namespace {
