@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <unordered_map>
 
 #include "common/errors.h"
 #include "common/text.h"
@@ -65,6 +66,23 @@ class ConnectionPool {
     for (auto& e : entries_) sqlite3_close_v2(e.db);
   }
 
+  // The results already read from a file while it stays the same: the files
+  // are opened immutable, so the same statement with the same parameters
+  // gives the same rows until the file changes, and then its entry goes.
+  struct Result {
+    std::vector<std::string> names;
+    std::vector<Query::Value> first;
+    int count = 0;
+  };
+  std::unordered_map<std::string, Result>& Results(sqlite3* db) {
+    for (auto& e : entries_) {
+      if (e.db == db) return e.results;
+    }
+    static thread_local std::unordered_map<std::string, Result> none;
+    none.clear();
+    return none;
+  }
+
   // The connection for the file; throws DatabaseError when it cannot be opened.
   sqlite3* Get(const std::string& path) {
     FileStamp stamp;
@@ -89,7 +107,7 @@ class ConnectionPool {
       sqlite3_close_v2(entries_.front().db);
       entries_.erase(entries_.begin());
     }
-    entries_.push_back({path, stamp, db});
+    entries_.push_back({path, stamp, db, {}});
     return db;
   }
 
@@ -111,6 +129,7 @@ class ConnectionPool {
     std::string path;
     FileStamp stamp;
     sqlite3* db;
+    std::unordered_map<std::string, Result> results;
   };
   std::vector<Entry> entries_;
 };
@@ -162,6 +181,23 @@ void Query::Open() {
   Close();
   if (path_.empty()) throw DatabaseError("No database file given");
   sqlite3* db = Pool().Get(path_);
+  // The statement and its parameters name the result.
+  std::string key = sql_;
+  for (const Value& p : params_) {
+    key += '\0';
+    key += static_cast<char>('0' + p.index());
+    if (const auto* s = std::get_if<std::string>(&p)) key += *s;
+    if (const auto* n = std::get_if<std::int64_t>(&p)) key += std::to_string(*n);
+    if (const auto* d = std::get_if<double>(&p)) key += FloatText(*d);
+  }
+  auto& results = Pool().Results(db);
+  if (const auto hit = results.find(key); hit != results.end()) {
+    names_ = hit->second.names;
+    first_row_ = hit->second.first;
+    record_count_ = hit->second.count;
+    open_ = true;
+    return;
+  }
   Statement c;
   try {
     if (sqlite3_prepare_v2(db, sql_.c_str(), static_cast<int>(sql_.size()), &c.stmt, nullptr) != SQLITE_OK) {
@@ -231,6 +267,10 @@ void Query::Open() {
     }
     ++count;
   }
+  // The memory stays bounded: past this many results the memo starts afresh.
+  constexpr std::size_t kMaxResults = 20000;
+  if (results.size() >= kMaxResults) results.clear();
+  results.emplace(std::move(key), ConnectionPool::Result{names, first, count});
   names_ = std::move(names);
   first_row_ = std::move(first);
   record_count_ = count;

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <memory>
 #include <optional>
 
 #include "common/errors.h"
@@ -70,17 +72,55 @@ bool Occurs(const std::string& needle, const std::string& haystack) {
   return !needle.empty() && haystack.find(needle) != std::string::npos;
 }
 
+// What identifies a rule file's contents; the rules read from it are used
+// again only while none of these change.
+struct RuleFileStamp {
+  dev_t device = 0;
+  ino_t inode = 0;
+  off_t size = 0;
+  long long modified_ns = 0;
+  long long changed_ns = 0;
+  friend bool operator==(const RuleFileStamp&, const RuleFileStamp&) = default;
+};
+
+// The rules of a rule file, one per line. A chart asks each file seven
+// times or more, so the rules are read and parsed once and kept while the
+// file stays exactly the same; anything but an unchanged regular file is
+// read afresh (and refused as reading it says).
+std::shared_ptr<const std::vector<ShenshaRule>> RulesOf(const char* file) {
+  struct Entry {
+    RuleFileStamp stamp;
+    std::shared_ptr<const std::vector<ShenshaRule>> rules;
+  };
+  thread_local std::map<std::string, Entry> cache;
+  const std::string path = ProgramFile(std::string("shensha/") + file);
+  struct stat st {};
+  const bool regular = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+  const RuleFileStamp stamp{st.st_dev, st.st_ino, st.st_size,
+                            st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
+                            st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec};
+  if (regular) {
+    const auto hit = cache.find(path);
+    if (hit != cache.end() && hit->second.stamp == stamp) return hit->second.rules;
+  }
+  cache.erase(path);
+  auto rules = std::make_shared<std::vector<ShenshaRule>>();
+  for (const std::string& line : LoadShenshaFile(file)) rules->push_back(ParseShenshaLine(line));
+  if (regular) cache[path] = {stamp, rules};
+  return rules;
+}
+
 // The common procedure of every evaluator: the names of all items that
 // match, each after one blank, in file order. No lines at all gives nothing,
 // not even the names counted in code.
 template <typename Considered, typename Matches>
 std::optional<std::string> Collect(const char* file, Considered considered, Matches matches) {
-  const std::vector<std::string> lines = LoadShenshaFile(file);
-  if (lines.empty()) return std::nullopt;
+  const std::shared_ptr<const std::vector<ShenshaRule>> rules = RulesOf(file);
+  if (rules->empty()) return std::nullopt;
   std::string acc;
-  for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+  for (int i = 0; i < static_cast<int>(rules->size()); ++i) {
     if (!considered(i)) continue;
-    const ShenshaRule rule = ParseShenshaLine(lines[static_cast<std::size_t>(i)]);
+    const ShenshaRule& rule = (*rules)[static_cast<std::size_t>(i)];
     for (const ShenshaItem& item : rule.items) {
       if (matches(i, item)) acc += " " + rule.name;
     }

@@ -34,12 +34,15 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
     if (!side.party || !side.party->chart) continue;
     const PersonChart& c = *side.party->chart;
     const std::string title = side.title;
-    if (c.shensha) Fill(side.shensha, [&](TextPane& p) { WriteShenshaBlock(p, *c.shensha, title + "四柱神煞："); });
+    if (c.shensha)
+      Fill(side.shensha, [&](TextPane& p) { WriteShenshaBlock(p, *c.shensha, title + "四柱神煞："); });
     if (c.boneWeight) {
-      Fill(side.boneWeight, [&](TextPane& p) { WriteBoneWeightBlock(p, *c.boneWeight, title + "袁天罡称骨算命："); });
+      Fill(side.boneWeight,
+           [&](TextPane& p) { WriteBoneWeightBlock(p, *c.boneWeight, title + "袁天罡称骨算命："); });
     }
     if (c.personality) {
-      Fill(side.personality, [&](TextPane& p) { WritePersonalityBlock(p, *c.personality, title + "性格简评："); });
+      Fill(side.personality,
+           [&](TextPane& p) { WritePersonalityBlock(p, *c.personality, title + "性格简评："); });
     }
   }
   if (r.notice) {
@@ -49,7 +52,8 @@ void RunMarriageReport(const MarriageEntry& entry, MarriagePanes& panes, Notifie
   if (r.fault) std::rethrow_exception(r.fault);
 }
 
-void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notifier& notifier, int currentYear) {
+void RunChartReport(const ChartEntry& entry, Pane& visible, Pane& scratch, Notifier& notifier,
+                    int currentYear) {
   const ChartReport r = BuildChartReport(entry, currentYear);
   if (r.Complete()) {
     const std::string text = RenderChartReport(r);
