@@ -3,20 +3,16 @@
 #include <cstdio>
 
 #include "common/errors.h"
-#include "data/query.h"
+#include "data/lookups.h"
 
 namespace vantrel {
 namespace {
 
 // The weight of one key in one of the four weight tables; 0 without a row.
 // No weight of the tables reaches 10 两 nor falls below 0, so a stored value
-// outside that range (or not a number at all) counts as no row.
-double Weight(data::Query& q, const char* sql, const std::string& key) {
-  q.SetSql(sql);
-  q.AddParam(key);
-  q.Open();
-  const double weight = q.Number(0);
-  q.Close();
+// outside that range counts as no row.
+double Weight(data::WeightTable table, const std::string& key) {
+  const double weight = data::StoredWeight(table, key);
   return weight >= 0 && weight < 10 ? weight : 0;
 }
 
@@ -36,22 +32,18 @@ std::string WeightCode(double total) {
 BoneWeightLines BoneWeightOf(const std::string& yearKey, const std::string& monthKey,
                              const std::string& dayKey, const std::string& hourKey) {
   try {
-    data::Query q(data::Database::Main);
     double total = 0;
-    total += Weight(q, "select weight from chenggu1 where year = ?", yearKey);
-    total += Weight(q, "select weight from chenggu2 where month2 = ?", monthKey);
-    total += Weight(q, "select weight from chenggu3 where day2 = ?", dayKey);
-    total += Weight(q, "select weight from chenggu4 where time = ?", hourKey);
+    total += Weight(data::WeightTable::Year, yearKey);
+    total += Weight(data::WeightTable::Month, monthKey);
+    total += Weight(data::WeightTable::Day, dayKey);
+    total += Weight(data::WeightTable::Hour, hourKey);
     const std::string code = WeightCode(total);
-
-    q.SetSql("select MM, content, content2 from chenggu where weight = ?");
-    q.AddParam(code);
-    q.Open();
-    if (q.IsEmpty()) return {};
+    const std::optional<std::array<std::string, 3>> verdict = data::BoneVerdict(code);
+    if (!verdict) return {};
     const std::string liang = code.substr(0, 1);
     const std::string qian = code.size() >= 2 ? code.substr(1, 1) : std::string();
     const std::string weight = qian == "0" ? liang + "两 " : liang + "两" + qian + "钱 ";
-    return {"你的骨重为：" + weight + q.Text(0), "诗评：" + q.Text(1), "诗意：" + q.Text(2)};
+    return {"你的骨重为：" + weight + (*verdict)[0], "诗评：" + (*verdict)[1], "诗意：" + (*verdict)[2]};
   } catch (const DatabaseError& e) {
     throw SilentCancel(e.what());
   }

@@ -7,7 +7,6 @@
 #include "common/errors.h"
 #include "common/text.h"
 #include "data/lookups.h"
-#include "data/query.h"
 
 namespace vantrel {
 
@@ -69,15 +68,8 @@ bool IsJieTerm(std::string_view name) {
 
 bool BeforeJieInstant(int year, DateTime birthInstant) {
   try {
-    data::Query q(data::Database::Second);
-    q.SetSql(
-        "select SJ from JQ where YearA = ? and JQ in "
-        "('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露','立冬','大雪','小寒') "
-        "and substr(SJ, 1, 10) = ? limit 1");
-    q.AddParam(static_cast<std::int64_t>(year));
-    q.AddDateParam(DateOf(birthInstant));
-    q.Open();
-    return q.RecordCount() == 1 && birthInstant < q.DateTimeValue("SJ");
+    const std::optional<DateTime> jie = data::JieInstantOn(year, DateOf(birthInstant));
+    return jie && birthInstant < *jie;
   } catch (const DatabaseError&) {
     return false;
   }
@@ -124,7 +116,6 @@ std::optional<ChartResult> CastChart(const Birth& birth) {
   c.dayHidden = HiddenStems[c.dayPillar.branch];
   c.hourHidden = HiddenStems[c.hourPillar.branch];
 
-  const std::string dayStem = c.dayPillar.StemText();
   c.luckNayinLine = "纳音：";
   c.luckTenGodLine = "十神：";
   std::vector<std::string> luckTexts;
@@ -132,8 +123,8 @@ std::optional<ChartResult> CastChart(const Birth& birth) {
     const Pillar p = c.monthPillar.Next(StepOf(c.direction) * k);
     c.luckPillars[static_cast<std::size_t>(k)] = p;
     luckTexts.push_back(p.Text());
-    c.luckNayinLine += data::NayinOf(p.Text()) + " ";
-    c.luckTenGodLine += data::TenGodOf(dayStem + p.StemText()) + "   ";
+    c.luckNayinLine += data::NayinOf(p) + " ";
+    c.luckTenGodLine += data::TenGodOf(c.dayPillar.stem, p.stem) + "   ";
   }
   c.luckPillarsText = text::Join(luckTexts, "   ");
 

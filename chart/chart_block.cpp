@@ -61,10 +61,10 @@ ChartBlock BuildChartBlock(const ChartBlockInput& input) {
   const std::string dayStem = c.dayPillar.StemText();
   const auto god = [&](const std::string& stem) { return data::TenGodOf(dayStem + stem); };
 
-  b.fetalNayin = data::NayinOf(c.fetalOrigin.Text());
-  b.yearGod = god(c.yearPillar.StemText());
-  b.monthGod = god(c.monthPillar.StemText());
-  b.hourGod = god(c.hourPillar.StemText());
+  b.fetalNayin = data::NayinOf(c.fetalOrigin);
+  b.yearGod = data::TenGodOf(c.dayPillar.stem, c.yearPillar.stem);
+  b.monthGod = data::TenGodOf(c.dayPillar.stem, c.monthPillar.stem);
+  b.hourGod = data::TenGodOf(c.dayPillar.stem, c.hourPillar.stem);
   const std::array<const std::string*, 4> hidden = {&c.yearHidden, &c.monthHidden, &c.dayHidden,
                                                     &c.hourHidden};
   for (std::size_t row = 0; row < 3; ++row) {
@@ -79,8 +79,8 @@ ChartBlock BuildChartBlock(const ChartBlockInput& input) {
   const std::array<const Pillar*, 4> pillars = {&c.yearPillar, &c.monthPillar, &c.dayPillar, &c.hourPillar};
   for (std::size_t k = 0; k < 4; ++k) {
     const Pillar& p = *pillars[k];
-    b.elements[k] = data::CharacterElement(p.StemText()) + data::CharacterElement(p.BranchText());
-    b.nayin[k] = data::NayinOf(p.Text());
+    b.elements[k] = data::ElementOf(p.stem) + data::ElementOf(p.branch);
+    b.nayin[k] = data::NayinOf(p);
   }
   return b;
 }

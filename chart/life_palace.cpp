@@ -3,21 +3,9 @@
 #include "calendar/ganzhi.h"
 #include "common/errors.h"
 #include "common/text.h"
-#include "data/query.h"
+#include "data/lookups.h"
 
 namespace vantrel {
-namespace {
-
-// Runs a statement on the second file keyed by the man's and the woman's value.
-void OpenCouple(data::Query& q, const char* sql, const std::string& man, const std::string& woman) {
-  q.SetDatabase(data::Database::Second);
-  q.SetSql(sql);
-  q.AddParam(man);
-  q.AddParam(woman);
-  q.Open();
-}
-
-}  // namespace
 
 // 寅 (index 2) is the first palace, 子 and 丑 the last two.
 int BranchOrdinal(Branch branch) { return branch.Next(-2) + 1; }
@@ -59,11 +47,8 @@ std::string ElementGrade(const std::string& fs) {
 
 std::optional<std::string> LifeGuaLookup(int year, Sex sex) {
   try {
-    data::Query q(data::Database::Second);
-    q.SetSql("select * from mg where Year = ? limit 1");
-    q.AddParam(static_cast<std::int64_t>(year));
-    q.Open();
-    return q.Text("mg") + q.Text(sex == Sex::Woman ? "nv" : "nan") + q.Text("wuhang") + q.Text("sxwuhang");
+    return data::LifeGuaRowText(year,
+                                sex == Sex::Woman ? data::LifeGuaColumn::Woman : data::LifeGuaColumn::Man);
   } catch (const DatabaseError&) {
     return std::nullopt;
   }
@@ -71,17 +56,8 @@ std::optional<std::string> LifeGuaLookup(int year, Sex sex) {
 
 std::optional<std::string> LifeGuaMatch(const std::string& man, const std::string& woman) {
   try {
-    data::Query pair;
-    OpenCouple(pair, "select * from mghp where nan = ? and nv = ?", man, woman);
-    const std::string grade = MarriageGrade(pair.Text("dj"));
-    const std::string name = pair.Text("mc");
-    pair.Close();
-
-    data::Query analysis(data::Database::Second);
-    analysis.SetSql("select \"Values\" from mgfx where mc = ?");
-    analysis.AddParam(name);
-    analysis.Open();
-    return name + "(" + grade + ")" + analysis.Text(0);
+    const data::LifeGuaPair pair = data::LifeGuaPairOf(man, woman);
+    return pair.name + "(" + MarriageGrade(pair.gradeCode) + ")" + data::LifeGuaAnalysis(pair.name);
   } catch (const DatabaseError&) {
     return std::nullopt;
   }
@@ -89,9 +65,8 @@ std::optional<std::string> LifeGuaMatch(const std::string& man, const std::strin
 
 std::optional<std::string> ElementMatch(const std::string& man, const std::string& woman) {
   try {
-    data::Query q;
-    OpenCouple(q, "select * from mgwx where nan = ? and nv = ?", man, woman);
-    return "(" + ElementGrade(q.Text("fs")) + ")" + q.Text("note");
+    const data::ElementPair pair = data::ElementPairOf(man, woman);
+    return "(" + ElementGrade(pair.score) + ")" + pair.note;
   } catch (const DatabaseError&) {
     return std::nullopt;
   }

@@ -58,6 +58,89 @@ std::string NayinOf(const std::string& pillar) {
   return SecondFileLookup("select layin from jiazi where jiazi = ? limit 1", pillar, "layin");
 }
 
+std::string ElementOf(Stem stem) { return CharacterElement(std::string(stem.Name())); }
+std::string ElementOf(Branch branch) { return CharacterElement(std::string(branch.Name())); }
+std::string TenGodOf(Stem day, Stem other) {
+  return TenGodOf(std::string(day.Name()) + std::string(other.Name()));
+}
+std::string NayinOf(const Pillar& pillar) { return NayinOf(pillar.Text()); }
+
+std::optional<DateTime> JieInstantOn(int year, DateTime day) {
+  Query q(Database::Second);
+  q.SetSql(
+      "select SJ from JQ where YearA = ? and JQ in "
+      "('立春','惊蛰','清明','立夏','芒种','小暑','立秋','白露','寒露','立冬','大雪','小寒') "
+      "and substr(SJ, 1, 10) = ? limit 1");
+  q.AddParam(static_cast<std::int64_t>(year));
+  q.AddDateParam(day);
+  q.Open();
+  if (q.RecordCount() != 1) return std::nullopt;
+  return q.DateTimeValue("SJ");
+}
+
+std::string LifeGuaRowText(int year, LifeGuaColumn column) {
+  Query q(Database::Second);
+  q.SetSql("select * from mg where Year = ? limit 1");
+  q.AddParam(static_cast<std::int64_t>(year));
+  q.Open();
+  return q.Text("mg") + q.Text(column == LifeGuaColumn::Woman ? "nv" : "nan") + q.Text("wuhang") +
+         q.Text("sxwuhang");
+}
+
+namespace {
+// A statement on the second file keyed by the man's and the woman's value.
+void OpenCouple(Query& q, const char* sql, const std::string& man, const std::string& woman) {
+  q.SetDatabase(Database::Second);
+  q.SetSql(sql);
+  q.AddParam(man);
+  q.AddParam(woman);
+  q.Open();
+}
+}  // namespace
+
+LifeGuaPair LifeGuaPairOf(const std::string& man, const std::string& woman) {
+  Query q;
+  OpenCouple(q, "select * from mghp where nan = ? and nv = ?", man, woman);
+  return {q.Text("dj"), q.Text("mc")};
+}
+
+std::string LifeGuaAnalysis(const std::string& name) {
+  Query q(Database::Second);
+  q.SetSql("select \"Values\" from mgfx where mc = ?");
+  q.AddParam(name);
+  q.Open();
+  return q.Text(0);
+}
+
+ElementPair ElementPairOf(const std::string& man, const std::string& woman) {
+  Query q;
+  OpenCouple(q, "select * from mgwx where nan = ? and nv = ?", man, woman);
+  return {q.Text("fs"), q.Text("note")};
+}
+
+double StoredWeight(WeightTable table, const std::string& key) {
+  static const char* const kStatements[] = {
+      "select weight from chenggu1 where year = ?",
+      "select weight from chenggu2 where month2 = ?",
+      "select weight from chenggu3 where day2 = ?",
+      "select weight from chenggu4 where time = ?",
+  };
+  Query q(Database::Main);
+  q.SetSql(kStatements[static_cast<std::size_t>(table)]);
+  q.AddParam(key);
+  q.Open();
+  return q.Number(0);
+}
+
+std::optional<std::array<std::string, 3>> BoneVerdict(const std::string& code) {
+  Query q(Database::Main);
+  q.SetSql("select MM, content, content2 from chenggu where weight = ?");
+  q.AddParam(code);
+  q.Open();
+  if (q.IsEmpty()) return std::nullopt;
+  return std::array<std::string, 3>{q.Text(0), q.Text(1), q.Text(2)};
+}
+
 std::array<std::string, 6> ZodiacTexts(const std::string& animal) {
   Query q(Database::Second);
   q.SetSql("select * from shengxiao where shuxing = ?");
