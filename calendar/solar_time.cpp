@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "calendar/ganzhi.h"
+
 namespace vantrel {
 namespace {
 
@@ -159,6 +161,56 @@ std::string MinutesSecondsText(double seconds) {
   const long magnitude = std::labs(s);
   return std::string(s < 0 ? "-" : "+") + std::to_string(magnitude / 60) + "分" +
          std::to_string(magnitude % 60) + "秒";
+}
+
+SolarTimeCorrection CorrectToSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
+  const SolarTime t = TrueSolarTime(clock, place, fold);
+  SolarTimeCorrection c;
+  c.place = place;
+  c.fold = fold;
+  c.clock = clock;
+  c.summerTime = t.summerTime;
+  c.ambiguous = t.ambiguous;
+  c.summerSeconds = t.summerSeconds;
+  c.longitudeSeconds = t.longitudeSeconds;
+  c.equationSeconds = t.equationSeconds;
+  c.totalSeconds = t.totalSeconds;
+  c.solar = t.solar;
+  c.birth = ToWholeMinute(c.solar);
+  c.hour = DecodeTime(c.birth).hour;
+  return c;
+}
+
+SolarTimeTexts RenderSolarTime(const SolarTimeCorrection& c) {
+  SolarTimeTexts t;
+  t.clock = FormatDateTime(c.clock).substr(0, 16);
+  t.summer = MinutesSecondsText(c.summerSeconds);
+  t.longitude = MinutesSecondsText(c.longitudeSeconds);
+  t.equation = MinutesSecondsText(c.equationSeconds);
+  t.total = MinutesSecondsText(c.totalSeconds) + "（" + CorrectionText(c.totalSeconds) + "）";
+  t.solar = FormatDateTime(c.solar);
+  t.hourItem = std::string(HourBranch(c.hour).Name()) + " " + std::to_string(c.hour) + "（" +
+               FormatDate(c.birth) + "）";
+  return t;
+}
+
+std::vector<std::string> SolarTimeLines(const SolarTimeCorrection& c) {
+  const SolarTimeTexts t = RenderSolarTime(c);
+  const std::string which = c.fold == Fold::Second ? "第二次" : "第一次";
+  return {
+      "出生地：" + c.place.name + "（" + c.place.zone + "）",
+      "时钟时间：" + t.clock,
+      "夏令时：" + t.summer + (c.ambiguous ? "（此时刻出现两次，按" + which + "计）" : ""),
+      "经度时差：" + t.longitude,
+      "均时差：" + t.equation,
+      "合计：" + t.total,
+      "真太阳时：" + t.solar,
+  };
+}
+
+std::string SolarTimeReportLine(const SolarTimeCorrection& c) {
+  return "真太阳时：按" + c.place.name + "校正" + CorrectionText(c.totalSeconds) + "（北京时间" +
+         FormatDateTime(c.clock).substr(0, 16) + "）";
 }
 
 }  // namespace vantrel
