@@ -163,6 +163,30 @@ std::string MinutesSecondsText(double seconds) {
          std::to_string(magnitude % 60) + "秒";
 }
 
+std::array<long, 3> WholeSecondParts(const std::array<double, 3>& parts) {
+  std::array<long, 3> whole{};
+  std::array<double, 3> fraction{};
+  double sum = 0;
+  long floors = 0;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    sum += parts[i];
+    whole[i] = static_cast<long>(std::floor(parts[i]));
+    fraction[i] = parts[i] - static_cast<double>(whole[i]);
+    floors += whole[i];
+  }
+  // 0..3 seconds to give out, one each to the largest fractions.
+  long left = std::lround(sum) - floors;
+  std::array<std::size_t, 3> order{0, 1, 2};
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return fraction[a] > fraction[b]; });
+  for (std::size_t i : order) {
+    if (left <= 0 || fraction[i] <= 0) break;
+    ++whole[i];
+    --left;
+  }
+  return whole;
+}
+
 SolarTimeCorrection CorrectToSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
   const SolarTime t = TrueSolarTime(clock, place, fold);
   SolarTimeCorrection c;
@@ -171,11 +195,14 @@ SolarTimeCorrection CorrectToSolarTime(DateTime clock, const SolarPlace& place, 
   c.clock = clock;
   c.summerTime = t.summerTime;
   c.ambiguous = t.ambiguous;
-  c.summerSeconds = t.summerSeconds;
-  c.longitudeSeconds = t.longitudeSeconds;
-  c.equationSeconds = t.equationSeconds;
-  c.totalSeconds = t.totalSeconds;
-  c.solar = t.solar;
+  // Rounded here and nowhere else: everything shown is made from these.
+  const std::array<long, 3> parts =
+      WholeSecondParts({t.summerSeconds, t.longitudeSeconds, t.equationSeconds});
+  c.summerSeconds = parts[0];
+  c.longitudeSeconds = parts[1];
+  c.equationSeconds = parts[2];
+  c.totalSeconds = parts[0] + parts[1] + parts[2];
+  c.solar = clock + static_cast<double>(c.totalSeconds) / 86400;
   c.birth = ToWholeMinute(c.solar);
   c.hour = DecodeTime(c.birth).hour;
   return c;

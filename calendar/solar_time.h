@@ -12,6 +12,7 @@
 //
 // Summer time and the zone's standard offset come from the system's time
 // zone database (tzdata), never from a table of our own.
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -66,25 +67,37 @@ double EquationOfTimeSeconds(double julianDayUt);
 SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold = Fold::First);
 
 // A clock time of birth corrected to true solar time at a place: the parts
-// of the correction as they are shown, the true solar time, and the birth as
-// it is entered from it (cut to the whole minute) with its hour item.
+// of the correction in whole seconds as they are shown, the true solar time,
+// and the birth as it is entered from it (cut to the whole minute) with its
+// hour item.
+//
+// The parts add up to the total and the clock time plus the total is the
+// true solar time, to the second: the exact total is rounded once, and the
+// parts are each their exact value rounded down or up so that they add up
+// to it (see WholeSecondParts).
 struct SolarTimeCorrection {
   SolarPlace place;
   Fold fold = Fold::First;
   DateTime clock = 0;  // the clock time as given (Beijing time in China)
   bool summerTime = false;
   bool ambiguous = false;  // the clock time happened twice; `fold` chose
-  double summerSeconds = 0;
-  double longitudeSeconds = 0;
-  double equationSeconds = 0;
-  double totalSeconds = 0;
-  DateTime solar = 0;  // the true solar time
+  long summerSeconds = 0;
+  long longitudeSeconds = 0;
+  long equationSeconds = 0;
+  long totalSeconds = 0;
+  DateTime solar = 0;  // clock + totalSeconds
   DateTime birth = 0;  // the true solar time cut to its whole minute
   int hour = 0;        // the clock hour of `birth`, 0..23
 };
 
 // The correction of a clock time at a place; raises as TrueSolarTime does.
 SolarTimeCorrection CorrectToSolarTime(DateTime clock, const SolarPlace& place, Fold fold = Fold::First);
+
+// Whole seconds for exact parts: their sum rounded to the nearest second
+// (half away from zero) is shared out so that each part is its exact value
+// rounded down or up, those with the largest fractions (the earlier one on a
+// tie) rounded up. A part that is already whole stays as it is.
+std::array<long, 3> WholeSecondParts(const std::array<double, 3>& parts);
 
 // The texts of a correction's values, as the 真太阳时 dialog shows them.
 struct SolarTimeTexts {
