@@ -76,8 +76,7 @@ void EncyclopediaPage::ShowTopic(const QString& code) {
   // A code without a row, and a database that cannot be read, leave the pane
   // empty; the latter ends the action without a word.
   text_->Clear();
-  if (topic.kind == EncyclopediaTopic::Kind::Cancelled) return;
-  if (!topic.hasRow) return;
+  if (topic.kind == EncyclopediaTopic::Kind::Cancelled || !topic.hasRow) return;
   text_->Add(TopicPaneText(topic));
   text_->ShowFirstLine();
 }
