@@ -67,6 +67,9 @@ class PlainTextPane : public Pane {
   void DeleteLine(int index) override;
   void InsertLine(int index, std::string_view text) override;
 
+  // Brings the view and the cursor back to the first line.
+  void ShowFirstLine() { ShowPosition(0); }
+
   QPlainTextEdit* widget() const { return edit_; }
 
  private:

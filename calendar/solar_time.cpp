@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+#include "calendar/ganzhi.h"
+
 namespace vantrel {
 namespace {
 
@@ -159,6 +161,83 @@ std::string MinutesSecondsText(double seconds) {
   const long magnitude = std::labs(s);
   return std::string(s < 0 ? "-" : "+") + std::to_string(magnitude / 60) + "分" +
          std::to_string(magnitude % 60) + "秒";
+}
+
+std::array<long, 3> WholeSecondParts(const std::array<double, 3>& parts) {
+  std::array<long, 3> whole{};
+  std::array<double, 3> fraction{};
+  double sum = 0;
+  long floors = 0;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    sum += parts[i];
+    whole[i] = static_cast<long>(std::floor(parts[i]));
+    fraction[i] = parts[i] - static_cast<double>(whole[i]);
+    floors += whole[i];
+  }
+  // 0..3 seconds to give out, one each to the largest fractions.
+  long left = std::lround(sum) - floors;
+  std::array<std::size_t, 3> order{0, 1, 2};
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return fraction[a] > fraction[b]; });
+  for (std::size_t i : order) {
+    if (left <= 0 || fraction[i] <= 0) break;
+    ++whole[i];
+    --left;
+  }
+  return whole;
+}
+
+SolarTimeCorrection CorrectToSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
+  const SolarTime t = TrueSolarTime(clock, place, fold);
+  SolarTimeCorrection c;
+  c.place = place;
+  c.fold = fold;
+  c.clock = clock;
+  c.summerTime = t.summerTime;
+  c.ambiguous = t.ambiguous;
+  // Rounded here and nowhere else: everything shown is made from these.
+  const std::array<long, 3> parts =
+      WholeSecondParts({t.summerSeconds, t.longitudeSeconds, t.equationSeconds});
+  c.summerSeconds = parts[0];
+  c.longitudeSeconds = parts[1];
+  c.equationSeconds = parts[2];
+  c.totalSeconds = parts[0] + parts[1] + parts[2];
+  c.solar = clock + static_cast<double>(c.totalSeconds) / 86400;
+  c.birth = ToWholeMinute(c.solar);
+  c.hour = DecodeTime(c.birth).hour;
+  return c;
+}
+
+SolarTimeTexts RenderSolarTime(const SolarTimeCorrection& c) {
+  SolarTimeTexts t;
+  t.clock = FormatDateTime(c.clock).substr(0, 16);
+  t.summer = MinutesSecondsText(c.summerSeconds);
+  t.longitude = MinutesSecondsText(c.longitudeSeconds);
+  t.equation = MinutesSecondsText(c.equationSeconds);
+  t.total = MinutesSecondsText(c.totalSeconds) + "（" + CorrectionText(c.totalSeconds) + "）";
+  t.solar = FormatDateTime(c.solar);
+  t.hourItem = std::string(HourBranch(c.hour).Name()) + " " + std::to_string(c.hour) + "（" +
+               FormatDate(c.birth) + "）";
+  return t;
+}
+
+std::vector<std::string> SolarTimeLines(const SolarTimeCorrection& c) {
+  const SolarTimeTexts t = RenderSolarTime(c);
+  const std::string which = c.fold == Fold::Second ? "第二次" : "第一次";
+  return {
+      "出生地：" + c.place.name + "（" + c.place.zone + "）",
+      "时钟时间：" + t.clock,
+      "夏令时：" + t.summer + (c.ambiguous ? "（此时刻出现两次，按" + which + "计）" : ""),
+      "经度时差：" + t.longitude,
+      "均时差：" + t.equation,
+      "合计：" + t.total,
+      "真太阳时：" + t.solar,
+  };
+}
+
+std::string SolarTimeReportLine(const SolarTimeCorrection& c) {
+  return "真太阳时：按" + c.place.name + "校正" + CorrectionText(c.totalSeconds) + "（北京时间" +
+         FormatDateTime(c.clock).substr(0, 16) + "）";
 }
 
 }  // namespace vantrel

@@ -12,8 +12,10 @@
 //
 // Summer time and the zone's standard offset come from the system's time
 // zone database (tzdata), never from a table of our own.
+#include <array>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "common/datetime.h"
 #include "common/errors.h"
@@ -63,6 +65,59 @@ double EquationOfTimeSeconds(double julianDayUt);
 // clock time the clocks skipped, and ConvertError for a time zone the
 // system does not know.
 SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold = Fold::First);
+
+// A clock time of birth corrected to true solar time at a place: the parts
+// of the correction in whole seconds as they are shown, the true solar time,
+// and the birth as it is entered from it (cut to the whole minute) with its
+// hour item.
+//
+// The parts add up to the total and the clock time plus the total is the
+// true solar time, to the second: the exact total is rounded once, and the
+// parts are each their exact value rounded down or up so that they add up
+// to it (see WholeSecondParts).
+struct SolarTimeCorrection {
+  SolarPlace place;
+  Fold fold = Fold::First;
+  DateTime clock = 0;  // the clock time as given (Beijing time in China)
+  bool summerTime = false;
+  bool ambiguous = false;  // the clock time happened twice; `fold` chose
+  long summerSeconds = 0;
+  long longitudeSeconds = 0;
+  long equationSeconds = 0;
+  long totalSeconds = 0;
+  DateTime solar = 0;  // clock + totalSeconds
+  DateTime birth = 0;  // the true solar time cut to its whole minute
+  int hour = 0;        // the clock hour of `birth`, 0..23
+};
+
+// The correction of a clock time at a place; raises as TrueSolarTime does.
+SolarTimeCorrection CorrectToSolarTime(DateTime clock, const SolarPlace& place, Fold fold = Fold::First);
+
+// Whole seconds for exact parts: their sum rounded to the nearest second
+// (half away from zero) is shared out so that each part is its exact value
+// rounded down or up, those with the largest fractions (the earlier one on a
+// tie) rounded up. A part that is already whole stays as it is.
+std::array<long, 3> WholeSecondParts(const std::array<double, 3>& parts);
+
+// The texts of a correction's values, as the 真太阳时 dialog shows them.
+struct SolarTimeTexts {
+  std::string clock;      // "2000-06-15 12:00"
+  std::string summer;     // "+0分0秒"
+  std::string longitude;  // "-129分31秒"
+  std::string equation;   // "+0分2秒"
+  std::string total;      // "-129分29秒（-2小时9分）"
+  std::string solar;      // "2000-06-15 09:50:31"
+  std::string hourItem;   // "巳 9（2000-06-15）"
+};
+SolarTimeTexts RenderSolarTime(const SolarTimeCorrection& c);
+
+// The lines the command line prints for a correction: the place, the clock
+// time, each part, the total and the true solar time.
+std::vector<std::string> SolarTimeLines(const SolarTimeCorrection& c);
+
+// The report's line for a corrected birth:
+// "真太阳时：按<place>校正<±h小时m分>（北京时间<clock>）".
+std::string SolarTimeReportLine(const SolarTimeCorrection& c);
 
 // "+1小时12分", "-2小时4分", "+0小时0分": a correction in whole minutes, rounded.
 std::string CorrectionText(double seconds);

@@ -10,7 +10,7 @@ namespace vantrel::cli {
 namespace {
 
 std::vector<std::string> NetName(const std::vector<std::string>& in) {
-  const NetNameLines lines = FieldsOrThrow(MeasureNetName(NetNameEntryText(in[0])));
+  const NetNameLines lines = RenderNetNameLines(ValueOrThrow(MeasureNetName(NetNameEntryText(in[0]))));
   return {lines.name_line, lines.phrase_line};
 }
 

@@ -21,7 +21,7 @@ int Number(Context& ctx, const std::vector<std::string>& args) {
   if (!options.Has("kind")) throw UsageError("--kind mobile|qq|any is required");
   const NumberDialog dialog = DialogOfKind(options.Get("kind", ""));
   return ForEachInput(ctx, options.positional, 1, [dialog](const std::vector<std::string>& in) {
-    const NumberFields f = FieldsOrThrow(MeasureNumber(dialog, in[0]));
+    const NumberFields f = RenderNumberFields(ValueOrThrow(MeasureNumber(dialog, in[0])));
     return std::vector<std::string>{f.number, f.state, f.luck, f.description};
   });
 }

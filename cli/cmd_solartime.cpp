@@ -34,16 +34,7 @@ int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
   if (!option.given) throw UsageError("the birthplace is given by --place NAME or --longitude DEG");
   const SolarPlace& place = option.place;
   const DateTime clock = StrToDate(o.positional[0]) + ParseClock(o.positional[1]);
-  const SolarTime t = TrueSolarTime(clock, place, option.fold);
-  ctx.Out("出生地：" + place.name + "（" + place.zone + "）");
-  ctx.Out("时钟时间：" + FormatDateTime(clock).substr(0, 16));
-  const std::string which = option.fold == Fold::Second ? "第二次" : "第一次";
-  ctx.Out("夏令时：" + MinutesSecondsText(t.summerSeconds) +
-          (t.ambiguous ? "（此时刻出现两次，按" + which + "计）" : ""));
-  ctx.Out("经度时差：" + MinutesSecondsText(t.longitudeSeconds));
-  ctx.Out("均时差：" + MinutesSecondsText(t.equationSeconds));
-  ctx.Out("合计：" + MinutesSecondsText(t.totalSeconds) + "（" + CorrectionText(t.totalSeconds) + "）");
-  ctx.Out("真太阳时：" + FormatDateTime(t.solar));
+  for (const std::string& line : SolarTimeLines(CorrectToSolarTime(clock, place, option.fold))) ctx.Out(line);
   return 0;
 }
 

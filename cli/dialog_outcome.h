@@ -1,6 +1,6 @@
 #pragma once
-// The command line's reading of a divination dialog's outcome: the fields
-// to print, or the dialog's notice as exit 2, or an error (exit 1) when the
+// The command line's reading of a divination dialog's outcome: the value to
+// print, or the dialog's notice as exit 2, or an error (exit 1) when the
 // dialog would have changed nothing.
 #include <stdexcept>
 #include <string>
@@ -10,12 +10,12 @@
 
 namespace vantrel::cli {
 
-template <typename Fields>
-Fields FieldsOrThrow(const DialogOutcome<Fields>& outcome) {
-  using Kind = typename DialogOutcome<Fields>::Kind;
+template <typename Value>
+Value ValueOrThrow(const DialogOutcome<Value>& outcome) {
+  using Kind = typename DialogOutcome<Value>::Kind;
   switch (outcome.kind) {
-    case Kind::SetFields:
-      return outcome.fields;
+    case Kind::Result:
+      return outcome.value;
     case Kind::ShowNotice:
       throw NoticeError(outcome.notice);
     case Kind::NoChange:

@@ -48,9 +48,8 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
 }
 
 SolarCorrection CorrectClock(DateTime clock, const SolarOption& option) {
-  const SolarTime t = TrueSolarTime(clock, option.place, option.fold);
-  return {t.solar, "真太阳时：按" + option.place.name + "校正" + CorrectionText(t.totalSeconds) +
-                       "（北京时间" + FormatDateTime(clock).substr(0, 16) + "）"};
+  const SolarTimeCorrection c = CorrectToSolarTime(clock, option.place, option.fold);
+  return {c.solar, SolarTimeReportLine(c)};
 }
 
 void CorrectEntry(PersonEntry& entry, const SolarOption& option) {

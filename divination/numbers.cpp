@@ -2,52 +2,53 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <utility>
 
 #include "common/datetime.h"
 #include "common/errors.h"
 #include "common/text.h"
-#include "data/query.h"
+#include "data/reading_texts.h"
 #include "divination/reference_texts.h"
 
 namespace vantrel {
 namespace {
 
-// The fixed result of a mobile number whose tail leaves no remainder (or
-// has no tail at all).
-constexpr std::string_view kSuperLuck = "超吉";
 constexpr std::string_view kSuperLuckDescription = "超吉不做详细评论";
 
-// The value field texts of a row text "verdict|luck|description".
-NumberFields FieldsOfRowText(std::string_view number, std::string_view row_text) {
-  const std::size_t first = row_text.find('|');
-  const std::size_t second = first == std::string_view::npos ? first : row_text.find('|', first + 1);
-  NumberFields f;
-  f.number = number;
-  f.state = row_text.substr(0, first);
-  if (first != std::string_view::npos) {
-    f.luck = row_text.substr(first + 1, second == std::string_view::npos ? second : second - first - 1);
-  }
-  if (second != std::string_view::npos) f.description = row_text.substr(second + 1);
-  return f;
-}
+constexpr std::pair<Luck, std::string_view> kLuckWords[] = {
+    {Luck::Good, "吉"},    {Luck::Bad, "凶"}, {Luck::GoodWithBad, "吉带凶"}, {Luck::BadWithGood, "凶带吉"},
+    {Luck::Super, "超吉"},
+};
 
 // The mobile dialog: the remainder's row of table `shouji` on the main file.
-NumberOutcome MeasureMobile(const std::string& t) {
+NumberReading MeasureMobile(const std::string& t) {
+  NumberVerdictValue v;
+  v.number = t;
   const std::string r = shoujiinfostr(t);
   if (r.empty()) {
-    return NumberOutcome::Set(
-        {t, std::string(kSuperLuck), std::string(kSuperLuck), std::string(kSuperLuckDescription)});
+    v.source = NumberVerdictValue::Source::SuperLuck;
+    v.verdict = LuckWordOf(Luck::Super);
+    v.luck = Luck::Super;
+    v.description = kSuperLuckDescription;
+    return NumberReading::Of(std::move(v));
   }
+  v.row = std::stoi(r);
+  std::optional<data::MobileNumberRow> row;
   try {
-    data::Query q(data::Database::Main);
-    q.SetSql("select title, jx, content from shouji where num = ?");
-    q.AddParam(r);
-    q.Open();
-    // A remainder without a row shows the number and three empty fields.
-    return NumberOutcome::Set({t, q.Text(0), q.Text(1), q.Text(2)});
+    row = data::MobileNumberRowOf(v.row);
   } catch (const DatabaseError& e) {
-    return NumberOutcome::Unchanged(e.what());
+    return NumberReading::Unchanged(e.what());
   }
+  if (!row) {
+    v.source = NumberVerdictValue::Source::NoMobileRow;
+    return NumberReading::Of(std::move(v));
+  }
+  v.source = NumberVerdictValue::Source::MobileRow;
+  v.verdict = std::move(row->title);
+  v.luck = LuckOfWord(row->luck);
+  if (!v.luck) v.otherLuckWord = std::move(row->luck);
+  v.description = std::move(row->content);
+  return NumberReading::Of(std::move(v));
 }
 
 }  // namespace
@@ -66,19 +67,31 @@ std::string_view NumberTypeText(int type) {
   return kNumberTypeTexts[type - 1];
 }
 
-std::string NumberRowText(int row) {
-  const NumberRow& r = NumberTableRow(row);
-  std::string text(r.verdict);
-  text += '|';
-  text += r.luck;
-  text += '|';
-  text += NumberTypeText(r.type);
-  return text;
+int NumberTableRowOf(std::string_view number_text) {
+  const std::int64_t n = StrToInt64(number_text);
+  return static_cast<int>((n % kNumberTableRows + kNumberTableRows) % kNumberTableRows);
 }
 
-std::string NumberVerdict(std::string_view number_text) {
-  const std::int64_t n = StrToInt64(number_text);
-  return NumberRowText(static_cast<int>((n % kNumberTableRows + kNumberTableRows) % kNumberTableRows));
+const NumberRow& NumberVerdict(std::string_view number_text) {
+  return NumberTableRow(NumberTableRowOf(number_text));
+}
+
+std::string_view LuckWordOf(Luck luck) {
+  for (const auto& [level, word] : kLuckWords) {
+    if (level == luck) return word;
+  }
+  return {};
+}
+
+std::optional<Luck> LuckOfWord(std::string_view word) {
+  for (const auto& [level, w] : kLuckWords) {
+    if (w == word) return level;
+  }
+  return std::nullopt;
+}
+
+std::string NumberVerdictValue::LuckWord() const {
+  return luck ? std::string(LuckWordOf(*luck)) : otherLuckWord;
 }
 
 std::string shoujiinfostr(std::string_view number_text) {
@@ -105,13 +118,26 @@ std::string_view NumberEmptyMessage(NumberDialog dialog) {
   return "请输入你的号码！";
 }
 
-NumberOutcome MeasureNumber(NumberDialog dialog, std::string_view entry) {
+NumberReading MeasureNumber(NumberDialog dialog, std::string_view entry) {
   const std::string t = text::Trim(entry);
-  if (t.empty()) return NumberOutcome::Notice(std::string(NumberEmptyMessage(dialog)));
+  if (t.empty()) return NumberReading::Notice(std::string(NumberEmptyMessage(dialog)));
   if (dialog == NumberDialog::Mobile) return MeasureMobile(t);
   // A pasted text that is not a number raises its conversion error here,
-  // before any field changes.
-  return NumberOutcome::Set(FieldsOfRowText(t, NumberVerdict(t)));
+  // before anything is shown.
+  NumberVerdictValue v;
+  v.row = NumberTableRowOf(t);
+  v.number = t;
+  const NumberRow& row = NumberTableRow(v.row);
+  v.verdict = row.verdict;
+  v.luck = LuckOfWord(row.luck);
+  if (!v.luck) v.otherLuckWord = row.luck;
+  v.type = row.type;
+  v.description = NumberTypeText(row.type);
+  return NumberReading::Of(std::move(v));
+}
+
+NumberFields RenderNumberFields(const NumberVerdictValue& value) {
+  return {value.number, value.verdict, value.LuckWord(), value.description};
 }
 
 }  // namespace vantrel

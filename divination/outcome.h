@@ -1,25 +1,26 @@
 #pragma once
-// What a divination dialog's "测算" asks of its dialog: set the result
-// fields, show a notice (and change nothing else), or change nothing at all.
-// The dialog applies it as it stands; the command line prints it.
+// The reading a divination dialog's "测算" gives: a result, a notice that
+// stops it (the dialog shows the notice and changes nothing else), or no
+// change at all (an error was swallowed). It is a plain value: the dialog
+// renders and shows it, the command line prints it.
 #include <string>
 #include <utility>
 
 namespace vantrel {
 
-template <typename Fields>
+template <typename Value>
 struct DialogOutcome {
-  enum class Kind { SetFields, ShowNotice, NoChange };
+  enum class Kind { Result, ShowNotice, NoChange };
 
   Kind kind = Kind::NoChange;
-  Fields fields;       // SetFields: every field's new text
+  Value value;         // Result: what was read
   std::string notice;  // ShowNotice: the message for the notice box
   std::string reason;  // NoChange: the message of the error that was swallowed
 
-  static DialogOutcome Set(Fields f) {
+  static DialogOutcome Of(Value v) {
     DialogOutcome o;
-    o.kind = Kind::SetFields;
-    o.fields = std::move(f);
+    o.kind = Kind::Result;
+    o.value = std::move(v);
     return o;
   }
   static DialogOutcome Notice(std::string text) {

@@ -1,6 +1,8 @@
 #include "divination/pinyin.h"
 
+#include <exception>
 #include <string>
+#include <utility>
 
 #include "common/text.h"
 #include "divination/pinyin_table.h"
@@ -127,14 +129,17 @@ std::string_view NetNamePhrase(char letter) {
   return kLetterPhrases[letter - 'a'];
 }
 
+char NetNameLetter(std::string_view initials) {
+  if (initials.empty()) return 0;
+  char last = initials.back();
+  if (last >= '0' && last <= '9') last = kDigitLetters[last - '0'];
+  last = AsciiLower(last);
+  return last >= 'a' && last <= 'z' ? last : 0;
+}
+
 std::string NetNameTrait(std::string_view name) {
   if (name.empty()) return {};
-  std::string s = PinyinInitials(name);
-  for (char& c : s) {
-    if (c >= '0' && c <= '9') c = kDigitLetters[c - '0'];
-  }
-  if (s.empty()) return {};
-  return std::string(NetNamePhrase(AsciiLower(s.back())));
+  return std::string(NetNamePhrase(NetNameLetter(PinyinInitials(name))));
 }
 
 std::string NetNameEntryText(std::string_view typed) {
@@ -143,18 +148,30 @@ std::string NetNameEntryText(std::string_view typed) {
   return out;
 }
 
-NetNameOutcome MeasureNetName(std::string_view entry) {
-  const std::string t = text::Trim(entry);
-  if (t.empty()) return NetNameOutcome::Notice("请输入你的网名！");
-  NetNameLines lines;
-  lines.name_line = "你的网名：" + t;
+NetNameReading MeasureNetName(std::string_view entry) {
+  NetNameValue v;
+  v.name = text::Trim(entry);
+  if (v.name.empty()) return NetNameReading::Notice("请输入你的网名！");
   try {
-    lines.phrase_line = text::Trim("你的性格：" + NetNameTrait(t));
+    v.initials = PinyinInitials(v.name);
+    v.letter = NetNameLetter(v.initials);
+    v.phrase = NetNamePhrase(v.letter);
   } catch (const std::exception&) {
     // The converter failed on the name.
-    lines.phrase_line = "请重新输入网名，请不要输入特殊字符！";
+    v.initials.clear();
+    v.letter = 0;
+    v.phrase.clear();
+    v.unreadable = true;
   }
-  return NetNameOutcome::Set(std::move(lines));
+  return NetNameReading::Of(std::move(v));
+}
+
+NetNameLines RenderNetNameLines(const NetNameValue& value) {
+  NetNameLines lines;
+  lines.name_line = "你的网名：" + value.name;
+  lines.phrase_line =
+      value.unreadable ? "请重新输入网名，请不要输入特殊字符！" : text::Trim("你的性格：" + value.phrase);
+  return lines;
 }
 
 }  // namespace vantrel

@@ -37,6 +37,11 @@ std::string PinyinInitialsOfGbk(std::string_view gbk);
 // The phrase of a letter a..z; empty for any other character.
 std::string_view NetNamePhrase(char letter);
 
+// The deciding letter of a name's initials: the last character, a digit
+// turned into its letter, in lower case; 0 when that is no letter a..z (a
+// "?") or the initials are empty.
+char NetNameLetter(std::string_view initials);
+
 // The phrase of a name: the last character of its initials, digits turned
 // into letters, decides. Empty for an empty name and for initials that end in
 // "?" or are empty.
@@ -46,6 +51,23 @@ std::string NetNameTrait(std::string_view name);
 // letters in upper case.
 std::string NetNameEntryText(std::string_view typed);
 
+// What "测算" read for a net name.
+struct NetNameValue {
+  std::string name;      // the entry, trimmed
+  std::string initials;  // PinyinInitials(name), digits as they are
+  char letter = 0;       // the deciding letter a..z; 0 for none
+  std::string phrase;    // the letter's phrase; empty without a letter
+  // The converter failed on the name: the dialog asks for another one.
+  bool unreadable = false;
+  friend bool operator==(const NetNameValue&, const NetNameValue&) = default;
+};
+
+using NetNameReading = DialogOutcome<NetNameValue>;
+
+// "测算" over the entry text: an empty entry (after trimming) gives the notice
+// "请输入你的网名！", and the result lines keep what they showed.
+NetNameReading MeasureNetName(std::string_view entry);
+
 // The two result lines of the dialog.
 struct NetNameLines {
   std::string name_line;    // "你的网名：" + the name
@@ -53,10 +75,6 @@ struct NetNameLines {
   friend bool operator==(const NetNameLines&, const NetNameLines&) = default;
 };
 
-using NetNameOutcome = DialogOutcome<NetNameLines>;
-
-// "测算" over the entry text: an empty entry (after trimming) asks for the
-// notice "请输入你的网名！" and leaves the result lines as they were.
-NetNameOutcome MeasureNetName(std::string_view entry);
+NetNameLines RenderNetNameLines(const NetNameValue& value);
 
 }  // namespace vantrel

@@ -1,27 +1,33 @@
 #include "reports/encyclopedia.h"
 
-#include <string>
+#include <optional>
 
 #include "common/errors.h"
 #include "common/text.h"
-#include "data/query.h"
+#include "data/reading_texts.h"
 
 namespace vantrel {
 
-void ShowTopic(std::string_view code, Pane& pane) {
+EncyclopediaTopic ReadTopic(std::string_view code) {
+  EncyclopediaTopic topic;
   const std::string key = text::Trim(code);
-  if (key.empty()) return;
-  data::Query q(data::Database::Main);
-  pane.Clear();
-  q.SetSql("select Tite, content from Noter where Cid = ?");
-  q.AddParam(key);
+  if (key.empty()) return topic;
+  std::optional<std::string> content;
   try {
-    q.Open();
+    content = data::EncyclopediaContent(key);
   } catch (const DatabaseError& e) {
-    throw SilentCancel(e.what());
+    topic.kind = EncyclopediaTopic::Kind::Cancelled;
+    topic.reason = e.what();
+    return topic;
   }
-  if (!q.IsEmpty()) pane.Add(text::Trim(q.Text(1)));
-  q.Close();
+  topic.kind = EncyclopediaTopic::Kind::Text;
+  if (content) {
+    topic.hasRow = true;
+    topic.lines = text::SplitLines(text::Trim(*content));
+  }
+  return topic;
 }
+
+std::string TopicPaneText(const EncyclopediaTopic& topic) { return text::Join(topic.lines, "\n"); }
 
 }  // namespace vantrel

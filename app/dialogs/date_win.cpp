@@ -247,7 +247,8 @@ void TFRM_Date::FormShow() {
 
 void TFRM_Date::ShowMonth(DateTime date) {
   const CivilDate shown = DecodeDate(date);
-  const MonthGrid grid = BuildMonthGrid(shown.year, shown.month, shown.day);
+  grid_ = BuildMonthGrid(shown.year, shown.month, shown.day);
+  const MonthGrid& grid = grid_;
   label1_->setText(QString::number(grid.year));
   label20_->setText(QString::number(grid.year));
   label17_->setText(QString::number(grid.month));
@@ -265,8 +266,6 @@ void TFRM_Date::ShowMonth(DateTime date) {
     text->setVisible(c.used());
     if (!c.used()) continue;
     day->setText(QString::number(c.day));
-    day->setProperty("tag", c.day);
-    text->setProperty("tag", c.day);
     text->setText(Qt8(c.text));
     SetColour(text, Rgb(c.colour));
   }
@@ -275,8 +274,9 @@ void TFRM_Date::ShowMonth(DateTime date) {
 }
 
 void TFRM_Date::SelectCell(int cell) {
-  const int day = day_labels_[static_cast<std::size_t>(cell - 1)]->property("tag").toInt();
-  if (day == 0) return;
+  const MonthCell& c = grid_.Cell(cell);
+  if (!c.used()) return;
+  const int day = c.day;
   day_ = day;
   StoreSelectedDate();
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 
+#include "calendar/month_grid.h"
 #include "common/datetime.h"
 
 class QFrame;
@@ -96,6 +97,7 @@ class TFRM_Date : public QDialog {
   QFrame* shape2_;  // the marker of the selected cell
   std::array<QLabel*, 37> day_labels_{};
   std::array<QLabel*, 37> text_labels_{};
+  MonthGrid grid_;  // the month drawn last; a click on a cell reads its day here
 };
 
 }  // namespace vantrel::app

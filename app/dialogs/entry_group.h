@@ -39,13 +39,14 @@ QLabel* MakeValueField(QWidget* parent, const char* name, const QRect& geometry,
 QLabel* MakeWrappingValueField(QWidget* parent, const char* name, const QRect& geometry,
                                const QString& accessible_name, const QString& colour = {});
 
-// Applies what a dialog's "测算" asks: new field texts, a notice, or nothing.
-template <typename Fields, typename SetFields>
-void ApplyOutcome(const DialogOutcome<Fields>& outcome, QWidget* dialog, SetFields set_fields) {
-  using Kind = typename DialogOutcome<Fields>::Kind;
+// Shows what a dialog's "测算" read: `show` renders a result into the
+// fields; a notice goes into the notice box; no change leaves all as it was.
+template <typename Value, typename Show>
+void ApplyOutcome(const DialogOutcome<Value>& outcome, QWidget* dialog, Show show) {
+  using Kind = typename DialogOutcome<Value>::Kind;
   switch (outcome.kind) {
-    case Kind::SetFields:
-      set_fields(outcome.fields);
+    case Kind::Result:
+      show(outcome.value);
       break;
     case Kind::ShowNotice:
       WindowNotifier(dialog).ShowNotice(outcome.notice);

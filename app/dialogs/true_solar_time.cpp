@@ -19,7 +19,6 @@
 #include "app/qt_text.h"
 #include "calendar/places.h"
 #include "calendar/solar_time.h"
-#include "reports/person_entry.h"
 
 namespace vantrel::app {
 namespace {
@@ -146,23 +145,21 @@ void TFrmSolarTime::Update() {
     message_->setText(QStringLiteral("请输入出生地的地名或经度（东经为正，西经为负）。"));
   } else if (place) {
     try {
-      const SolarTime t =
-          TrueSolarTime(clock, *place, fold_->currentIndex() == 1 ? Fold::Second : Fold::First);
-      const DateTime solar = ToWholeMinute(t.solar);
+      const SolarTimeCorrection c =
+          CorrectToSolarTime(clock, *place, fold_->currentIndex() == 1 ? Fold::Second : Fold::First);
+      const SolarTimeTexts shown = RenderSolarTime(c);
+      const DateTime solar = c.birth;
       solar_date_ = DecodeDate(solar);
-      const ClockTime time = DecodeTime(solar);
-      solar_hour_ = time.hour;
-      solar_minute_ = time.minute;
-      values_[kSummer]->setText(Qt8(MinutesSecondsText(t.summerSeconds)));
-      values_[kLongitude]->setText(Qt8(MinutesSecondsText(t.longitudeSeconds)));
-      values_[kEquation]->setText(Qt8(MinutesSecondsText(t.equationSeconds)));
-      values_[kTotal]->setText(
-          Qt8(MinutesSecondsText(t.totalSeconds) + "（" + CorrectionText(t.totalSeconds) + "）"));
-      values_[kSolar]->setText(Qt8(FormatDateTime(t.solar)));
-      values_[kHourItem]->setText(Qt8(kHourItems[static_cast<std::size_t>(solar_hour_)]) +
-                                  QStringLiteral("（%1）").arg(Qt8(FormatDate(solar))));
+      solar_hour_ = c.hour;
+      solar_minute_ = DecodeTime(solar).minute;
+      values_[kSummer]->setText(Qt8(shown.summer));
+      values_[kLongitude]->setText(Qt8(shown.longitude));
+      values_[kEquation]->setText(Qt8(shown.equation));
+      values_[kTotal]->setText(Qt8(shown.total));
+      values_[kSolar]->setText(Qt8(shown.solar));
+      values_[kHourItem]->setText(Qt8(shown.hourItem));
       const bool inRange = solar >= EncodeDate(1900, 1, 31) && solar < EncodeDate(2101, 1, 1);
-      message_->setText(t.ambiguous ? QStringLiteral("夏令时结束时这一钟点出现两次，请在上面选择是哪一次。")
+      message_->setText(c.ambiguous ? QStringLiteral("夏令时结束时这一钟点出现两次，请在上面选择是哪一次。")
                         : inRange ? QString()
                                   : QStringLiteral("校正后的时间超出 1900-01-31 至 2100-12-31，无法排盘。"));
       valid_ = inRange;

@@ -126,7 +126,8 @@ TFrmNumber::TFrmNumber(QWidget* parent, NumberDialog kind) : QDialog(parent), ki
 }
 
 void TFrmNumber::RzBitBtn1Click() {
-  ApplyOutcome(MeasureNumber(kind_, entry_->text().toStdString()), this, [this](const NumberFields& f) {
+  ApplyOutcome(MeasureNumber(kind_, entry_->text().toStdString()), this, [this](const NumberVerdictValue& v) {
+    const NumberFields f = RenderNumberFields(v);
     number_->setText(Qt8(f.number));
     state_->setText(Qt8(f.state));
     luck_->setText(Qt8(f.luck));

@@ -24,7 +24,8 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
 }
 
 void TFrmWangming::RzBitBtn1Click() {
-  ApplyOutcome(MeasureNetName(entry_->text().toStdString()), this, [this](const NetNameLines& lines) {
+  ApplyOutcome(MeasureNetName(entry_->text().toStdString()), this, [this](const NetNameValue& value) {
+    const NetNameLines lines = RenderNetNameLines(value);
     name_line_->setText(Qt8(lines.name_line));
     phrase_line_->setText(Qt8(lines.phrase_line));
   });

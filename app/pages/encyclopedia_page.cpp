@@ -71,8 +71,14 @@ void EncyclopediaPage::ShowTopic(const QString& code) {
     for (QPushButton* other : topics_) other->setChecked(other == topic);
     identity_ = {Qt8("合婚百科"), topic->text(), {Qt8("合婚百科"), topic->text()}};
   }
-  vantrel::ShowTopic(code.toStdString(), *text_);
-  if (!code.trimmed().isEmpty()) ScrollToTop(*text_);
+  const EncyclopediaTopic topic = ReadTopic(code.toStdString());
+  if (topic.kind == EncyclopediaTopic::Kind::Nothing) return;
+  // A code without a row, and a database that cannot be read, leave the pane
+  // empty; the latter ends the action without a word.
+  text_->Clear();
+  if (topic.kind == EncyclopediaTopic::Kind::Cancelled || !topic.hasRow) return;
+  text_->Add(TopicPaneText(topic));
+  text_->ShowFirstLine();
 }
 
 }  // namespace vantrel::app

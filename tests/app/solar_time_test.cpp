@@ -70,6 +70,22 @@ class SolarTimeTest : public QObject {
     QCOMPARE(Value(d, "ValueHourItem"), QStringLiteral("亥 22（2000-02-29）"));
   }
 
+  void TheShownPartsAddUp() {
+    TFrmSolarTime d;
+    Enter(d, QDate(1986, 8, 6), 8, 30, QStringLiteral("87.62"));
+    QCOMPARE(Value(d, "ValueSummer"), QStringLiteral("-60分0秒"));
+    QCOMPARE(Value(d, "ValueTotal"), QStringLiteral("-195分27秒（-3小时15分）"));
+    QCOMPARE(Value(d, "ValueSolarTime"), QStringLiteral("1986-08-06 05:14:33"));
+    const auto seconds = [&](const char* name) {
+      const QString v = Value(d, name);
+      const int minutes = v.section(QStringLiteral("分"), 0, 0).toInt();
+      const int rest = v.section(QStringLiteral("分"), 1).section(QStringLiteral("秒"), 0, 0).toInt();
+      return minutes * 60 + (minutes < 0 || v.startsWith(QLatin1Char('-')) ? -rest : rest);
+    };
+    QCOMPARE(seconds("ValueSummer") + seconds("ValueLongitude") + seconds("ValueEquation"),
+             seconds("ValueTotal"));
+  }
+
   void ClockTimesThatNeverHappenedAndBadLongitudes() {
     TFrmSolarTime d;
     Enter(d, QDate(1986, 5, 4), 2, 30, QStringLiteral("116.4"));

@@ -4,7 +4,10 @@
 #include <erfam.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "calendar/lunar.h"
 #include "common/datetime.h"
@@ -145,6 +148,72 @@ TEST(TrueSolarTime, ACorrectionAcrossLichunMovesTheYear) {
   const SolarTime kashgar = TrueSolarTime(At(2000, 2, 4, 21, 0), {"喀什", 75.99});
   EXPECT_LT(kashgar.solar, At(2000, 2, 4, 20, 40));
   EXPECT_EQ(FormatDate(kashgar.solar), "2000-02-04");
+}
+
+TEST(WholeSecondParts, TheRoundedPartsAddUpToTheRoundedTotal) {
+  // Rounded one by one these would show 0 + 0 + 0 under a total of 1.
+  EXPECT_EQ(WholeSecondParts({0.4, 0.4, 0.4}), (std::array<long, 3>{1, 0, 0}));
+  EXPECT_EQ(WholeSecondParts({-0.6, -0.6, 0}), (std::array<long, 3>{0, -1, 0}));
+  // The largest fraction is rounded up first; a whole part stays whole.
+  EXPECT_EQ(WholeSecondParts({-3600, -7771.2, -355.6}), (std::array<long, 3>{-3600, -7771, -356}));
+  EXPECT_EQ(WholeSecondParts({-3600, -7771.4, -355.4}), (std::array<long, 3>{-3600, -7771, -356}));
+  EXPECT_EQ(WholeSecondParts({0, 0, 0}), (std::array<long, 3>{0, 0, 0}));
+  for (int i = 0; i < 2000; ++i) {
+    const std::array<double, 3> parts = {std::sin(i) * 4000, std::cos(i * 1.3) * 9000,
+                                         std::sin(i * 0.7) * 990};
+    const std::array<long, 3> whole = WholeSecondParts(parts);
+    EXPECT_EQ(whole[0] + whole[1] + whole[2], std::lround(parts[0] + parts[1] + parts[2])) << i;
+    for (std::size_t k = 0; k < 3; ++k) {
+      EXPECT_TRUE(whole[k] == std::floor(parts[k]) || whole[k] == std::ceil(parts[k])) << i << " " << k;
+    }
+  }
+}
+
+TEST(CorrectToSolarTime, TheShownPartsAddUpToTheTotalAndTheResult) {
+  // 08:30:00 - 3:15:27 is 05:14:33 (the exact result, 05:14:32.6, must not be
+  // cut to 05:14:32).
+  const SolarPlace urumqi{"乌鲁木齐", 87.62};
+  SolarTimeCorrection c = CorrectToSolarTime(At(1986, 8, 6, 8, 30), urumqi);
+  EXPECT_TRUE(c.summerTime);
+  EXPECT_EQ(c.summerSeconds, -3600);
+  EXPECT_EQ(c.totalSeconds, -(3 * 3600 + 15 * 60 + 27));
+  SolarTimeTexts shown = RenderSolarTime(c);
+  EXPECT_EQ(shown.total, "-195分27秒（-3小时15分）");
+  EXPECT_EQ(shown.solar, "1986-08-06 05:14:33");
+  EXPECT_EQ(shown.hourItem, "卯 5（1986-08-06）");
+  EXPECT_EQ(FormatDateTime(c.birth), "1986-08-06 05:14:00");
+  EXPECT_EQ(c.hour, 5);
+
+  // The longitude part -129:31.2 and the equation of time -6:53.5: rounded
+  // one by one they show 136:24, a second short of the total.
+  c = CorrectToSolarTime(At(1986, 1, 9, 8, 30), urumqi);
+  EXPECT_EQ(c.summerSeconds + c.longitudeSeconds + c.equationSeconds, c.totalSeconds);
+  EXPECT_EQ(MinutesSecondsText(c.totalSeconds), "-136分25秒");
+  EXPECT_EQ(RenderSolarTime(c).solar, "1986-01-09 06:13:35");
+
+  // Every day of a year with summer time, at a longitude with a fraction.
+  for (DateTime day = EncodeDate(1988, 1, 1); day < EncodeDate(1989, 1, 1); day += 1) {
+    const DateTime clock = day + EncodeTime(8, 30, 0, 0);
+    const SolarTime exact = TrueSolarTime(clock, urumqi);
+    c = CorrectToSolarTime(clock, urumqi);
+    EXPECT_EQ(c.summerSeconds + c.longitudeSeconds + c.equationSeconds, c.totalSeconds) << FormatDate(day);
+    EXPECT_EQ(c.totalSeconds, std::lround(exact.totalSeconds)) << FormatDate(day);
+    EXPECT_LE(std::abs(c.equationSeconds - exact.equationSeconds), 1.0) << FormatDate(day);
+    EXPECT_EQ(FormatDateTime(c.solar), FormatDateTime(clock + static_cast<double>(c.totalSeconds) / 86400))
+        << FormatDate(day);
+  }
+}
+
+TEST(CorrectToSolarTime, TheCommandLinesAndTheReportLineSayTheSame) {
+  const SolarTimeCorrection c = CorrectToSolarTime(At(1986, 9, 14, 1, 30), {"北京", 116.4}, Fold::Second);
+  EXPECT_TRUE(c.ambiguous);
+  const std::vector<std::string> lines = SolarTimeLines(c);
+  ASSERT_EQ(lines.size(), 7U);
+  EXPECT_EQ(lines[0], "出生地：北京（Asia/Shanghai）");
+  EXPECT_EQ(lines[2], "夏令时：+0分0秒（此时刻出现两次，按第二次计）");
+  EXPECT_EQ(lines[5], "合计：" + RenderSolarTime(c).total);
+  EXPECT_EQ(SolarTimeReportLine(c),
+            "真太阳时：按北京校正" + CorrectionText(c.totalSeconds) + "（北京时间1986-09-14 01:30）");
 }
 
 }  // namespace

@@ -2,6 +2,17 @@
 out=$("$CLI" solartime 2000-06-15 12:00 --longitude 87.62)
 check "Urumqi: the longitude correction" "$(grep -qx '经度时差：-129分31秒' <<<"$out"; echo $?)"
 check "Urumqi: the true solar time" "$(grep -q '^真太阳时：2000-06-15 09:50' <<<"$out"; echo $?)"
+out=$("$CLI" solartime 1986-08-06 08:30 --longitude 87.62)
+check "the shown total gives the shown result: 08:30:00 - 3:15:27 = 05:14:33" \
+  "$(grep -qx '合计：-195分27秒（-3小时15分）' <<<"$out" && grep -qx '真太阳时：1986-08-06 05:14:33' <<<"$out"; echo $?)"
+out=$("$CLI" solartime 1986-01-09 08:30 --longitude 87.62)
+check "the shown parts add up to the shown total" "$(awk -F'：' '
+  /^(夏令时|经度时差|均时差|合计)：/ {
+    v = $2; sub(/（.*/, "", v); sign = (substr(v, 1, 1) == "-") ? -1 : 1; gsub(/[-+秒]/, "", v)
+    split(v, p, "分"); s = sign * (p[1] * 60 + p[2])
+    if ($1 == "合计") total = s; else sum += s
+  }
+  END { exit !(sum == total) }' <<<"$out"; echo $?)"
 first=$("$CLI" solartime 1986-09-14 01:30 --longitude 116.4 | grep '^夏令时')
 second=$("$CLI" solartime 1986-09-14 01:30 --longitude 116.4 --fold second | grep '^夏令时')
 check "the fold's first reading is summer time" "$([ "$first" = '夏令时：-60分0秒（此时刻出现两次，按第一次计）' ]; echo $?)"

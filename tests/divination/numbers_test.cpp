@@ -14,18 +14,21 @@
 namespace vantrel {
 namespace {
 
-std::string RowText(const std::string& verdict, const std::string& luck, int type) {
-  return verdict + "|" + luck + "|" + std::string(NumberTypeText(type));
+void ExpectRow(int row, std::string_view verdict, std::string_view luck, int type) {
+  const NumberRow& r = NumberTableRow(row);
+  EXPECT_EQ(r.verdict, verdict) << "row " << row;
+  EXPECT_EQ(r.luck, luck) << "row " << row;
+  EXPECT_EQ(r.type, type) << "row " << row;
 }
 
 TEST(NumberTable, RowsAsTheProgramHasThem) {
-  EXPECT_EQ(NumberRowText(0), RowText("大展鸿图，信用得固，名利双收，可获成功", "吉", 1));
-  EXPECT_EQ(NumberRowText(1), RowText("根基不固，摇摇欲坠，一盛一衰，劳而无获", "凶", 2));
-  EXPECT_EQ(NumberRowText(26), RowText("一成一败，一盛一衰，惟靠谨慎，可守成功", "凶带吉", 1));
+  ExpectRow(0, "大展鸿图，信用得固，名利双收，可获成功", "吉", 1);
+  ExpectRow(1, "根基不固，摇摇欲坠，一盛一衰，劳而无获", "凶", 2);
+  ExpectRow(26, "一成一败，一盛一衰，惟靠谨慎，可守成功", "凶带吉", 1);
   // The program's own slips stay as they are.
-  EXPECT_EQ(NumberRowText(67), RowText("思虎虑周祥，计书力行，不失先机，可望成功", "吉", 6));
+  ExpectRow(67, "思虎虑周祥，计书力行，不失先机，可望成功", "吉", 6);
   EXPECT_EQ(NumberTableRow(51).verdict, "草木逢春，雨过天晴，渡过难关，即获得成功");
-  EXPECT_EQ(NumberRowText(80), RowText("最极之数，还本归元，能得繁荣，发达成功", "吉", 1));
+  ExpectRow(80, "最极之数，还本归元，能得繁荣，发达成功", "吉", 1);
   EXPECT_EQ(NumberTableRow(39).luck, "吉带凶");
   EXPECT_THROW(NumberTableRow(-1), std::out_of_range);
   EXPECT_THROW(NumberTableRow(81), std::out_of_range);
@@ -93,28 +96,28 @@ TEST(NumberTypes, CompiledInExactlyAsTheResourceTableHasThem) {
 }
 
 TEST(NumberVerdict, ReducesModulo81) {
-  EXPECT_EQ(NumberVerdict("81"), NumberRowText(0));
-  EXPECT_EQ(NumberVerdict("162"), NumberRowText(0));
-  EXPECT_EQ(NumberVerdict("0"), NumberRowText(0));
-  EXPECT_EQ(NumberVerdict("80"), NumberRowText(80));
-  EXPECT_EQ(NumberVerdict("1"), NumberRowText(1));
-  EXPECT_EQ(NumberVerdict("0082"), NumberRowText(1));
-  EXPECT_EQ(NumberVerdict("+5"), NumberRowText(5));
+  EXPECT_EQ(NumberTableRowOf("81"), 0);
+  EXPECT_EQ(NumberTableRowOf("162"), 0);
+  EXPECT_EQ(NumberTableRowOf("0"), 0);
+  EXPECT_EQ(NumberTableRowOf("80"), 80);
+  EXPECT_EQ(NumberTableRowOf("1"), 1);
+  EXPECT_EQ(NumberTableRowOf("0082"), 1);
+  EXPECT_EQ(NumberTableRowOf("+5"), 5);
 }
 
 TEST(NumberVerdict, TakesTheRemainderOfANegativeNumberIn0To80) {
-  EXPECT_EQ(NumberVerdict("-1"), NumberRowText(80));
-  EXPECT_EQ(NumberVerdict("-5"), NumberRowText(76));
-  EXPECT_EQ(NumberVerdict("-81"), NumberRowText(0));
-  EXPECT_EQ(NumberVerdict("-82"), NumberRowText(80));
-  EXPECT_EQ(NumberVerdict("-9223372036854775808"), NumberRowText(55));
+  EXPECT_EQ(NumberTableRowOf("-1"), 80);
+  EXPECT_EQ(NumberTableRowOf("-5"), 76);
+  EXPECT_EQ(NumberTableRowOf("-81"), 0);
+  EXPECT_EQ(NumberTableRowOf("-82"), 80);
+  EXPECT_EQ(NumberTableRowOf("-9223372036854775808"), 55);
 }
 
 TEST(NumberVerdict, ReadsEighteenDigitsAndTheWholeSigned64BitRange) {
-  EXPECT_EQ(NumberVerdict("123456789012345678"), NumberRowText(54));
-  EXPECT_EQ(NumberVerdict("999999999999999999"), NumberRowText(0));
-  EXPECT_EQ(NumberVerdict("100000000000000081"), NumberRowText(73));
-  EXPECT_EQ(NumberVerdict("9223372036854775807"), NumberRowText(25));
+  EXPECT_EQ(NumberTableRowOf("123456789012345678"), 54);
+  EXPECT_EQ(NumberTableRowOf("999999999999999999"), 0);
+  EXPECT_EQ(NumberTableRowOf("100000000000000081"), 73);
+  EXPECT_EQ(NumberTableRowOf("9223372036854775807"), 25);
 }
 
 TEST(NumberVerdict, RejectsWhatIsNotADecimalInteger) {
@@ -166,9 +169,9 @@ TEST(NumberKeys, OnlyDigitsBackspaceAndEnterPass) {
   }
 }
 
-NumberFields Fields(const NumberOutcome& o) {
-  EXPECT_EQ(o.kind, NumberOutcome::Kind::SetFields) << o.notice << o.reason;
-  return o.fields;
+NumberFields Fields(const NumberReading& o) {
+  EXPECT_EQ(o.kind, NumberReading::Kind::Result) << o.notice << o.reason;
+  return RenderNumberFields(o.value);
 }
 
 TEST(NumberAction, EmptyEntriesAskForTheDialogsMessage) {
@@ -180,8 +183,8 @@ TEST(NumberAction, EmptyEntriesAskForTheDialogsMessage) {
                {NumberDialog::Mobile, "请输入11位手机号码！"}};
   for (const auto& c : cases) {
     for (const char* entry : {"", "   ", "\t\r\n"}) {
-      const NumberOutcome o = MeasureNumber(c.dialog, entry);
-      EXPECT_EQ(o.kind, NumberOutcome::Kind::ShowNotice);
+      const NumberReading o = MeasureNumber(c.dialog, entry);
+      EXPECT_EQ(o.kind, NumberReading::Kind::ShowNotice);
       EXPECT_EQ(o.notice, c.message);
     }
   }
@@ -196,6 +199,27 @@ TEST(NumberAction, QQAndAnyNumberSplitTheRowIntoTheFields) {
     EXPECT_EQ(f.description, NumberTypeText(2));
   }
   EXPECT_EQ(Fields(MeasureNumber(NumberDialog::QQ, "123456789012345678")).luck, "吉带凶");  // row 54
+}
+
+TEST(NumberAction, TheReadingHoldsTheRowItsLuckAndItsType) {
+  const NumberReading o = MeasureNumber(NumberDialog::Any, "123456789012345678");
+  ASSERT_EQ(o.kind, NumberReading::Kind::Result);
+  EXPECT_EQ(o.value.source, NumberVerdictValue::Source::Table);
+  EXPECT_EQ(o.value.row, 54);
+  EXPECT_EQ(o.value.luck, Luck::GoodWithBad);
+  EXPECT_EQ(o.value.type, 5);
+  EXPECT_EQ(o.value.description, NumberTypeText(5));
+  EXPECT_EQ(MeasureNumber(NumberDialog::QQ, "26").value.luck, Luck::BadWithGood);
+  EXPECT_EQ(MeasureNumber(NumberDialog::QQ, "-1").value.row, 80);
+}
+
+TEST(LuckWords, EveryLevelHasItsWordAndBack) {
+  for (Luck l : {Luck::Good, Luck::Bad, Luck::GoodWithBad, Luck::BadWithGood, Luck::Super}) {
+    EXPECT_EQ(LuckOfWord(LuckWordOf(l)), l);
+  }
+  EXPECT_EQ(LuckWordOf(Luck::GoodWithBad), "吉带凶");
+  EXPECT_EQ(LuckOfWord("大吉"), std::nullopt);
+  EXPECT_EQ(LuckOfWord(""), std::nullopt);
 }
 
 TEST(NumberAction, APastedNonNumberRaisesItsConversionError) {
@@ -224,6 +248,32 @@ TEST_F(MobileAction, ReadsTheRemaindersRowTrimmed) {
   EXPECT_EQ(Fields(MeasureNumber(NumberDialog::Mobile, " 13800000081 ")).state, "一帆风顺");
 }
 
+TEST_F(MobileAction, TheReadingNamesItsSourceAndRemainder) {
+  WriteShouji();
+  NumberReading o = MeasureNumber(NumberDialog::Mobile, "13800000023");
+  EXPECT_EQ(o.value.source, NumberVerdictValue::Source::MobileRow);
+  EXPECT_EQ(o.value.row, 23);
+  EXPECT_EQ(o.value.luck, Luck::Good);
+  EXPECT_EQ(o.value.type, 0);
+  o = MeasureNumber(NumberDialog::Mobile, "13800000040");
+  EXPECT_EQ(o.value.source, NumberVerdictValue::Source::NoMobileRow);
+  EXPECT_EQ(o.value.row, 40);
+  EXPECT_EQ(o.value.luck, std::nullopt);
+  o = MeasureNumber(NumberDialog::Mobile, "13800000080");
+  EXPECT_EQ(o.value.source, NumberVerdictValue::Source::SuperLuck);
+  EXPECT_EQ(o.value.row, 0);
+  EXPECT_EQ(o.value.luck, Luck::Super);
+}
+
+TEST_F(MobileAction, ALuckWordOutsideTheLevelsIsShownAsWritten) {
+  dir_.WriteDatabase("KelFile.dll",
+                     "create table shouji(num TEXT, title TEXT, jx TEXT, content TEXT);"
+                     "insert into shouji values('5', '平稳', '大吉', '第五行');");
+  const NumberReading o = MeasureNumber(NumberDialog::Mobile, "13800000005");
+  EXPECT_EQ(o.value.luck, std::nullopt);
+  EXPECT_EQ(Fields(o), (NumberFields{"13800000005", "平稳", "大吉", "第五行"}));
+}
+
 TEST_F(MobileAction, ARemainderWithoutARowShowsOnlyTheNumber) {
   WriteShouji();
   EXPECT_EQ(Fields(MeasureNumber(NumberDialog::Mobile, "13800000040")),
@@ -239,13 +289,13 @@ TEST_F(MobileAction, NoRemainderIsSuperLuckWithoutTheDatabase) {
 
 TEST_F(MobileAction, ADatabaseErrorChangesNothing) {
   // No database file at all.
-  NumberOutcome o = MeasureNumber(NumberDialog::Mobile, "13800000023");
-  EXPECT_EQ(o.kind, NumberOutcome::Kind::NoChange);
+  NumberReading o = MeasureNumber(NumberDialog::Mobile, "13800000023");
+  EXPECT_EQ(o.kind, NumberReading::Kind::NoChange);
   EXPECT_NE(o.reason, "");
-  EXPECT_EQ(o.fields, NumberFields{});
+  EXPECT_EQ(o.value, NumberVerdictValue{});
   // A database without the table.
   dir_.WriteDatabase("KelFile.dll", "create table other(x TEXT);");
-  EXPECT_EQ(MeasureNumber(NumberDialog::Mobile, "13800000023").kind, NumberOutcome::Kind::NoChange);
+  EXPECT_EQ(MeasureNumber(NumberDialog::Mobile, "13800000023").kind, NumberReading::Kind::NoChange);
 }
 
 }  // namespace

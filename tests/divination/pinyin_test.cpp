@@ -219,23 +219,60 @@ TEST(NetNameEntry, StoresAsciiLettersInUpperCase) {
 
 TEST(NetNameAction, EmptyEntryAsksForTheName) {
   for (const char* entry : {"", "  ", "\t"}) {
-    const NetNameOutcome o = MeasureNetName(entry);
-    EXPECT_EQ(o.kind, NetNameOutcome::Kind::ShowNotice);
+    const NetNameReading o = MeasureNetName(entry);
+    EXPECT_EQ(o.kind, NetNameReading::Kind::ShowNotice);
     EXPECT_EQ(o.notice, "请输入你的网名！");
+    EXPECT_EQ(o.value, NetNameValue{});
   }
 }
 
+NetNameLines Lines(const NetNameReading& o) {
+  EXPECT_EQ(o.kind, NetNameReading::Kind::Result) << o.notice;
+  return RenderNetNameLines(o.value);
+}
+
 TEST(NetNameAction, WritesTheNameAndThePhraseLines) {
-  NetNameOutcome o = MeasureNetName(" 小明 ");
-  ASSERT_EQ(o.kind, NetNameOutcome::Kind::SetFields);
-  EXPECT_EQ(o.fields, (NetNameLines{"你的网名：小明",
-                                    "你的性格：反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"}));
-  EXPECT_EQ(MeasureNetName("QQ0").fields.phrase_line, "你的性格：煽情高手");
-  EXPECT_EQ(MeasureNetName("我佛").fields.phrase_line, "你的性格：有抱负，志气高");
+  EXPECT_EQ(Lines(MeasureNetName(" 小明 ")),
+            (NetNameLines{"你的网名：小明",
+                          "你的性格：反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"}));
+  EXPECT_EQ(Lines(MeasureNetName("QQ0")).phrase_line, "你的性格：煽情高手");
+  EXPECT_EQ(Lines(MeasureNetName("我佛")).phrase_line, "你的性格：有抱负，志气高");
   // A name that does not read is no error: the phrase line stays bare.
-  o = MeasureNetName("!!!");
-  EXPECT_EQ(o.fields, (NetNameLines{"你的网名：!!!", "你的性格："}));
-  EXPECT_EQ(MeasureNetName("天使。").fields.phrase_line, "你的性格：");
+  EXPECT_EQ(Lines(MeasureNetName("!!!")), (NetNameLines{"你的网名：!!!", "你的性格："}));
+  EXPECT_EQ(Lines(MeasureNetName("天使。")).phrase_line, "你的性格：");
+}
+
+TEST(NetNameAction, TheReadingHoldsTheInitialsAndTheDecidingLetter) {
+  NetNameReading o = MeasureNetName(" USER123 ");
+  ASSERT_EQ(o.kind, NetNameReading::Kind::Result);
+  EXPECT_EQ(o.value.name, "USER123");
+  EXPECT_EQ(o.value.initials, "USER123");  // the digits stand for letters only when deciding
+  EXPECT_EQ(o.value.letter, 'c');
+  EXPECT_EQ(o.value.phrase, NetNamePhrase('c'));
+  EXPECT_FALSE(o.value.unreadable);
+
+  o = MeasureNetName("⑩");
+  EXPECT_EQ(o.value.initials, "10");
+  EXPECT_EQ(o.value.letter, 'j');
+  EXPECT_EQ(MeasureNetName("Θ").value.letter, 'h');
+  EXPECT_EQ(MeasureNetName("天使！").value.initials, "TS");
+
+  // No deciding letter: a last character without a reading, or nothing read.
+  o = MeasureNetName("天使。");
+  EXPECT_EQ(o.value.initials, "TS?");
+  EXPECT_EQ(o.value.letter, 0);
+  EXPECT_EQ(o.value.phrase, "");
+  EXPECT_EQ(MeasureNetName("!!!").value.initials, "");
+  EXPECT_EQ(MeasureNetName("!!!").value.letter, 0);
+}
+
+TEST(NetNameLetter, TheLastCharacterDecidesWithDigitsAsLetters) {
+  EXPECT_EQ(NetNameLetter("XM"), 'm');
+  EXPECT_EQ(NetNameLetter("QQ0"), 'j');
+  EXPECT_EQ(NetNameLetter("A9"), 'i');
+  EXPECT_EQ(NetNameLetter("AB1"), 'a');
+  EXPECT_EQ(NetNameLetter("TS?"), 0);
+  EXPECT_EQ(NetNameLetter(""), 0);
 }
 
 }  // namespace
