@@ -67,12 +67,8 @@ bool IsJieTerm(std::string_view name) {
 }
 
 bool BeforeJieInstant(int year, DateTime birthInstant) {
-  try {
-    const std::optional<DateTime> jie = data::JieInstantOn(year, DateOf(birthInstant));
-    return jie && birthInstant < *jie;
-  } catch (const DatabaseError&) {
-    return false;
-  }
+  const std::optional<DateTime> jie = data::JieInstantOn(year, DateOf(birthInstant));
+  return jie && birthInstant < *jie;
 }
 
 std::optional<ChartResult> CastChart(const Birth& birth) {

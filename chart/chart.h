@@ -55,7 +55,7 @@ bool IsJieTerm(std::string_view name);
 
 // True when table JQ of the second file dates a jie term of `year` on the
 // day of `birthInstant` and the birth lies strictly before that term's
-// instant. A database error counts as false.
+// instant. A database error propagates.
 bool BeforeJieInstant(int year, DateTime birthInstant);
 
 // Casts the chart of a birth.

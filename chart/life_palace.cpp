@@ -1,7 +1,6 @@
 #include "chart/life_palace.h"
 
 #include "calendar/ganzhi.h"
-#include "common/errors.h"
 #include "common/text.h"
 #include "data/lookups.h"
 
@@ -45,31 +44,19 @@ std::string ElementGrade(const std::string& fs) {
   return "不合";
 }
 
-std::optional<std::string> LifeGuaLookup(int year, Sex sex) {
-  try {
-    return data::LifeGuaRowText(year,
-                                sex == Sex::Woman ? data::LifeGuaColumn::Woman : data::LifeGuaColumn::Man);
-  } catch (const DatabaseError&) {
-    return std::nullopt;
-  }
+std::string LifeGuaLookup(int year, Sex sex) {
+  return data::LifeGuaRowText(year,
+                              sex == Sex::Woman ? data::LifeGuaColumn::Woman : data::LifeGuaColumn::Man);
 }
 
-std::optional<std::string> LifeGuaMatch(const std::string& man, const std::string& woman) {
-  try {
-    const data::LifeGuaPair pair = data::LifeGuaPairOf(man, woman);
-    return pair.name + "(" + MarriageGrade(pair.gradeCode) + ")" + data::LifeGuaAnalysis(pair.name);
-  } catch (const DatabaseError&) {
-    return std::nullopt;
-  }
+std::string LifeGuaMatch(const std::string& man, const std::string& woman) {
+  const data::LifeGuaPair pair = data::LifeGuaPairOf(man, woman);
+  return pair.name + "(" + MarriageGrade(pair.gradeCode) + ")" + data::LifeGuaAnalysis(pair.name);
 }
 
-std::optional<std::string> ElementMatch(const std::string& man, const std::string& woman) {
-  try {
-    const data::ElementPair pair = data::ElementPairOf(man, woman);
-    return "(" + ElementGrade(pair.score) + ")" + pair.note;
-  } catch (const DatabaseError&) {
-    return std::nullopt;
-  }
+std::string ElementMatch(const std::string& man, const std::string& woman) {
+  const data::ElementPair pair = data::ElementPairOf(man, woman);
+  return "(" + ElementGrade(pair.score) + ")" + pair.note;
 }
 
 }  // namespace vantrel

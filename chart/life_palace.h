@@ -30,15 +30,15 @@ std::string MarriageGrade(const std::string& dj);
 std::string ElementGrade(const std::string& fs);
 
 // The following three read the second file (Tgcode.dll). A database error
-// gives no result: the caller decides what it shows then.
+// propagates (DatabaseError naming the file).
 
 // The row of a lunar year in table mg: its mg text, the man's (or the
 // woman's) numeral, the year element and the zodiac element, joined with
 // nothing between them. A year without a row gives the empty text.
-std::optional<std::string> LifeGuaLookup(int year, Sex sex);
+std::string LifeGuaLookup(int year, Sex sex);
 // Pair name + "(" + grade + ")" + analysis text of two matching numerals.
-std::optional<std::string> LifeGuaMatch(const std::string& man, const std::string& woman);
+std::string LifeGuaMatch(const std::string& man, const std::string& woman);
 // "(" + grade + ")" + note of the man's and the woman's year elements.
-std::optional<std::string> ElementMatch(const std::string& man, const std::string& woman);
+std::string ElementMatch(const std::string& man, const std::string& woman);
 
 }  // namespace vantrel

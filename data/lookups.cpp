@@ -8,17 +8,14 @@ namespace vantrel::data {
 namespace {
 
 // Runs a one-parameter statement on the second file and gives the named
-// column of its first row; the empty text without a row or on a database error.
+// column of its first row; the empty text without a row. A database error
+// propagates: a chart with blank ten gods and nayin would read as a real one.
 std::string SecondFileLookup(const char* sql, const std::string& param, const char* column) {
-  try {
-    Query q(Database::Second);
-    q.SetSql(sql);
-    q.AddParam(param);
-    q.Open();
-    return q.IsEmpty() ? std::string() : q.Text(column);
-  } catch (const DatabaseError&) {
-    return {};
-  }
+  Query q(Database::Second);
+  q.SetSql(sql);
+  q.AddParam(param);
+  q.Open();
+  return q.IsEmpty() ? std::string() : q.Text(column);
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ std::string TopicText(const std::string& title, ConstellationTopic topic);
 // Removes every "<p>", then every "</p>" (exact, case-sensitive).
 std::string StripParagraphTags(const std::string& text);
 
-// The following three read the second file. No row, and a database error,
-// give the empty text: every report prints a failed lookup as nothing.
+// The following three read the second file. No row gives the empty text; a
+// database error (a missing or damaged file, table or column) propagates.
 
 // The five element (木 火 土 金 水) of a character, by containment in `hz`.
 std::string CharacterElement(const std::string& character);

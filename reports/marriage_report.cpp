@@ -96,9 +96,8 @@ std::optional<MarriageParty> DeriveParty(const PersonEntry& e, const Side& side,
   MarriageParty p;
   p.name = text::Trim(e.name);
   p.facts = std::move(*facts);
-  // A failing lookup leaves that person's fields empty.
-  const std::vector<std::string> chars =
-      text::Characters(LifeGuaLookup(p.facts.lunar.year, side.sex).value_or(""));
+  // A year without a row leaves that person's fields empty.
+  const std::vector<std::string> chars = text::Characters(LifeGuaLookup(p.facts.lunar.year, side.sex));
   auto at = [&](std::size_t position) {
     return position <= chars.size() ? chars[position - 1] : std::string();
   };
@@ -129,11 +128,9 @@ MarriageComparison Compare(const MarriageParty& man, const MarriageParty& woman,
   c.womanPalace = LifePalace(woman.chart->chart.monthPillar.branch, woman.chart->chart.hourPillar.branch);
   c.manEast = IsEastLife(man.lifeGua);
   c.womanEast = IsEastLife(woman.lifeGua);
-  // A failing match lookup shows nothing after its label.
   c.lifeGuaMatch =
-      LifeGuaMatch(MatchingNumeral(man.lifeGua, Sex::Man), MatchingNumeral(woman.lifeGua, Sex::Woman))
-          .value_or("");
-  c.elementMatch = ElementMatch(man.yearElement, woman.yearElement).value_or("");
+      LifeGuaMatch(MatchingNumeral(man.lifeGua, Sex::Man), MatchingNumeral(woman.lifeGua, Sex::Woman));
+  c.elementMatch = ElementMatch(man.yearElement, woman.yearElement);
   c.sharedShensha = SharedShensha(man.chart->shensha->names, woman.chart->shensha->names);
   try {
     for (const MarriageParty* p : {&man, &woman}) {

@@ -74,7 +74,8 @@ ChartResult HandChart(int startAge, bool backward) {
 }
 
 TEST(ChartBlock, AStartAgeOfOneHasTheFixedAgeLineAndColumnZeroOnlyInTheFirstRows) {
-  FixtureDir dir;  // no lookups: their places stay empty
+  FixtureDir dir;  // lookups that find nothing: their places stay empty
+  dir.WriteDatabase("Tgcode.dll", vantrel::testing::EmptyChartTablesSql());
   TextPane pane;
   WriteChartBlock(pane, BlockInput(HandChart(1, false), 1984, 1984));
   const auto& lines = pane.lines();
@@ -97,6 +98,7 @@ TEST(ChartBlock, AStartAgeOfOneHasTheFixedAgeLineAndColumnZeroOnlyInTheFirstRows
 
 TEST(ChartBlock, AStartAgeOfTenGivesEveryRowAColumnZero) {
   FixtureDir dir;
+  dir.WriteDatabase("Tgcode.dll", vantrel::testing::EmptyChartTablesSql());
   TextPane pane;
   WriteChartBlock(pane, BlockInput(HandChart(10, true), 1990, 1990));
   const auto& lines = pane.lines();

@@ -16,7 +16,7 @@ namespace {
 
 using vantrel::testing::FixtureDir;
 
-constexpr const char* kJqTable = "create table JQ (YearA integer, JQ text, SJ datetime);";
+constexpr const char* kJqTable = "create table if not exists JQ (YearA integer, JQ text, SJ datetime);";
 
 // A program folder whose second file holds the lookup tables and `extra`.
 void WriteSecondFile(const FixtureDir& dir, const std::string& extra) {
@@ -113,7 +113,8 @@ TEST(CastChart, LuckLinesCarryNayinAndTenGodsOfEveryLuckPillar) {
 }
 
 TEST(CastChart, LookupsThatFindNothingLeaveTheirPlacesEmpty) {
-  FixtureDir dir;  // no database at all
+  FixtureDir dir;
+  dir.WriteDatabase("Tgcode.dll", vantrel::testing::EmptyChartTablesSql());
   const ChartResult c = Cast(2000, 1, 1, 0, 0, "男");
   EXPECT_EQ(c.luckNayinLine, "纳音：          ");
   EXPECT_EQ(c.luckTenGodLine, "十神：" + std::string(30, ' '));
@@ -122,6 +123,7 @@ TEST(CastChart, LookupsThatFindNothingLeaveTheirPlacesEmpty) {
 
 TEST(CastChart, HourBranchesAndTheirStems) {
   FixtureDir dir;
+  WriteSecondFile(dir, "");
   struct {
     int hour;
     const char* pillar;
@@ -137,6 +139,7 @@ TEST(CastChart, HourBranchesAndTheirStems) {
 
 TEST(CastChart, MonthBoundariesAreFixedCalendarDates) {
   FixtureDir dir;
+  WriteSecondFile(dir, "");
   struct {
     int m, d;
     const char* year;
@@ -156,6 +159,7 @@ TEST(CastChart, MonthBoundariesAreFixedCalendarDates) {
 
 TEST(CastChart, StartAgeRoundsUpAndThirtyOneDaysCountAsOne) {
   FixtureDir dir;
+  WriteSecondFile(dir, "");
   // 芒种 1990-06-06 to 小暑 1990-07-07: 31 days; 小暑 to 立秋 1990-08-08: 32.
   EXPECT_EQ(Cast(1990, 6, 6, 8, 0, "男").startAge, 1);
   EXPECT_EQ(Cast(1990, 7, 7, 8, 0, "男").startAge, 1);
@@ -172,6 +176,7 @@ TEST(CastChart, StartAgeRoundsUpAndThirtyOneDaysCountAsOne) {
 
 TEST(CastChart, MonthHiddenStemsFollowTheGregorianMonth) {
   FixtureDir dir;
+  WriteSecondFile(dir, "");
   EXPECT_EQ(Cast(2014, 11, 20, 12, 0, "男").monthHidden, "壬甲");  // 亥
   EXPECT_EQ(Cast(2014, 12, 1, 12, 0, "男").monthHidden, "癸");  // 子, though the month pillar is still 亥
   EXPECT_EQ(Cast(2014, 2, 1, 12, 0, "男").monthHidden, "甲丙戊");  // 寅, though the month pillar is still 丑
@@ -254,27 +259,28 @@ TEST(BeforeJieInstant, IsStrictlyEarlierOnTheSameDateOnly) {
   EXPECT_EQ(c.monthPillar.Text(), "丁丑");
 }
 
-TEST(BeforeJieInstant, ADatabaseErrorCountsAsFalse) {
+TEST(BeforeJieInstant, ADatabaseErrorIsAnError) {
   {
     FixtureDir dir;  // no file
-    EXPECT_FALSE(BeforeJieInstant(2000, EncodeDate(2000, 2, 4)));
+    EXPECT_THROW(BeforeJieInstant(2000, EncodeDate(2000, 2, 4)), DatabaseError);
   }
   {
     FixtureDir dir;
     dir.WriteDatabase("Tgcode.dll",
                       "create table JQ (YearA integer, JQ text, SJ datetime);"
-                      "insert into JQ values (2000, '立春', 'soon');");
-    EXPECT_FALSE(BeforeJieInstant(2000, EncodeDate(2000, 2, 4)));  // SJ cannot be read
+                      "insert into JQ values (2000, '立春', '2000-02-04 soon');");
+    EXPECT_THROW(BeforeJieInstant(2000, EncodeDate(2000, 2, 4)), DatabaseError);  // SJ cannot be read
   }
   {
     FixtureDir dir;
     dir.WriteDatabase("Tgcode.dll", "create table JQ (YearA integer, JQ text);");  // no SJ column
-    EXPECT_FALSE(BeforeJieInstant(2000, EncodeDate(2000, 2, 4)));
+    EXPECT_THROW(BeforeJieInstant(2000, EncodeDate(2000, 2, 4)), DatabaseError);
   }
 }
 
 TEST(CastChart, ADateThatDoesNotExistOrLiesOutsideTheLunarRangeIsRefused) {
   FixtureDir dir;
+  WriteSecondFile(dir, "");
   struct {
     int y, m, d;
   } const refused[] = {{2013, 2, 29},  {2100, 2, 29},  {2013, 4, 31}, {2013, 6, 31}, {2013, 9, 31},
@@ -296,6 +302,7 @@ TEST(CastChart, ADateThatDoesNotExistOrLiesOutsideTheLunarRangeIsRefused) {
 
 TEST(CastChart, AClockTimeThatCannotBeEncodedRaisesAConversionError) {
   FixtureDir dir;
+  WriteSecondFile(dir, "");
   RecordingNotifier notifier;
   EXPECT_THROW(CastChart({{2000, 1, 1}, 24, 0, Sex::Man}, notifier), ConvertError);
   EXPECT_THROW(CastChart({{2000, 1, 1}, -1, 0, Sex::Man}, notifier), ConvertError);
@@ -307,6 +314,7 @@ TEST(CastChart, AClockTimeThatCannotBeEncodedRaisesAConversionError) {
 
 TEST(CastChart, OnlyTheText男IsAMan) {
   FixtureDir dir;
+  WriteSecondFile(dir, "");
   EXPECT_TRUE(Cast(2000, 1, 1, 0, 0, "男").direction == LuckDirection::Backward);
   EXPECT_FALSE(Cast(2000, 1, 1, 0, 0, "女").direction == LuckDirection::Backward);
   EXPECT_FALSE(Cast(2000, 1, 1, 0, 0, "").direction == LuckDirection::Backward);

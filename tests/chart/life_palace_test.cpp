@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/ganzhi.h"
+#include "common/errors.h"
 #include "tests/support/fixture.h"
 
 namespace vantrel {
@@ -101,16 +102,22 @@ TEST(LifeGua, MatchesOfTheNumeralPairAndTheElementPair) {
   EXPECT_EQ(ElementMatch("土", "土"), "(不合)");
 }
 
-TEST(LifeGua, ADatabaseErrorGivesNoResult) {
+TEST(LifeGua, ADatabaseErrorIsAnErrorNamingTheFile) {
   FixtureDir dir;  // no file
-  EXPECT_EQ(LifeGuaLookup(1980, Sex::Man), std::nullopt);
-  EXPECT_EQ(LifeGuaMatch("二", "八"), std::nullopt);
-  EXPECT_EQ(ElementMatch("木", "水"), std::nullopt);
+  EXPECT_THROW(LifeGuaLookup(1980, Sex::Man), DatabaseError);
+  EXPECT_THROW(LifeGuaMatch("二", "八"), DatabaseError);
+  EXPECT_THROW(ElementMatch("木", "水"), DatabaseError);
 
-  // A missing analysis table fails after the pair was read: still no result.
+  // A missing analysis table fails after the pair was read; the other
+  // tables still answer.
   dir.WriteDatabase("Tgcode.dll", std::string(kTables) + "drop table mgfx;");
-  EXPECT_EQ(LifeGuaMatch("二", "八"), std::nullopt);
-  EXPECT_TRUE(ElementMatch("木", "水").has_value());
+  try {
+    LifeGuaMatch("二", "八");
+    ADD_FAILURE() << "no error";
+  } catch (const DatabaseError& e) {
+    EXPECT_NE(std::string(e.what()).find("Tgcode.dll"), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(ElementMatch("木", "水"), "(非常合)水生木，相得益彰。");
 }
 
 }  // namespace

@@ -52,3 +52,23 @@ done
 check "the man's section is 52 lines" "$([ "$("$CLI" marriage --man-name 甲 2>/dev/null | wc -l)" -eq 52 ]; echo $?)"
 out=$("$CLI" marriage 2>/dev/null)
 check "a notice before anything is written prints nothing" "$([ -z "$out" ]; echo $?)"
+
+# A broken second file is an error naming it, never a report with blank
+# ten gods and nayin.
+broken=$(mktemp -d)
+cp -r "$(dirname "$CLI")"/vantrel-cli "$(dirname "$CLI")"/KelFile.dll "$(dirname "$CLI")"/shensha "$broken"/
+for damage in missing empty garbage; do
+  case $damage in
+    missing) rm -f "$broken/Tgcode.dll" ;;
+    empty) : >"$broken/Tgcode.dll" ;;
+    garbage) head -c 4096 /dev/urandom >"$broken/Tgcode.dll" ;;
+  esac
+  for cmd in chart block; do
+    args=(); [ $cmd = block ] && args=(1990-01-01 12 0 男)
+    out=$("$broken/vantrel-cli" $cmd "${args[@]}" 2>"$work_err"); rc=$?
+    check "$cmd with a $damage Tgcode.dll exits 1" "$([ "$rc" -eq 1 ]; echo $?)"
+    check "$cmd with a $damage Tgcode.dll names the file" "$(grep -q 'Tgcode.dll' "$work_err"; echo $?)"
+    check "$cmd with a $damage Tgcode.dll prints no blank chart" "$([ -z "$out" ]; echo $?)"
+  done
+done
+rm -rf "$broken"

@@ -106,7 +106,7 @@ TEST(Query, LeavesNothingBesideTheFileAndNeverWritesIt) {
   EXPECT_EQ(std::filesystem::last_write_time(dir.File("Tgcode.dll")), stamp);
 }
 
-TEST(Lookups, SecondFileLookupsMatchAndSwallowErrors) {
+TEST(Lookups, SecondFileLookupsMatchAndRaiseErrors) {
   FixtureDir dir;
   dir.WriteDatabase("Tgcode.dll", kSecond);
   EXPECT_EQ(CharacterElement("寅"), "木");  // the first row that contains it
@@ -117,10 +117,11 @@ TEST(Lookups, SecondFileLookupsMatchAndSwallowErrors) {
   EXPECT_EQ(NayinOf("甲子"), "海中金");
   EXPECT_EQ(NayinOf("乙丑"), "");  // no row is not an error: the result is empty
 
+  // A chart with blank ten gods and nayin would pass for a real one.
   std::filesystem::remove(dir.File("Tgcode.dll"));
-  EXPECT_EQ(NayinOf("甲子"), "");
-  EXPECT_EQ(TenGodOf("甲丙"), "");
-  EXPECT_EQ(CharacterElement("甲"), "");
+  EXPECT_THROW(NayinOf("甲子"), DatabaseError);
+  EXPECT_THROW(TenGodOf("甲丙"), DatabaseError);
+  EXPECT_THROW(CharacterElement("甲"), DatabaseError);
 }
 
 TEST(Query, DateTimesOutOfRangeAreRefusedWhereTheyAreRead) {

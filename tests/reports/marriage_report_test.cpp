@@ -175,21 +175,32 @@ TEST(MarriageReport, AMissingZodiacTableEndsTheRunWithAnError) {
 TEST(MarriageReport, EachLookupStartsFromAnEmptyResult) {
   FixtureDir dir;
   dir.CopyBuiltData();
-  dir.Execute("Tgcode.dll", "drop table mg; drop table mgwx;");
+  dir.Execute("Tgcode.dll", "delete from mg; delete from mgwx;");
   MarriageRun run;
   run.Go(Couple());
   // Neither person shows another's fields, and no section repeats another's text.
   EXPECT_EQ(run.After("男八字五行："), "属于命 属相：牛()");
   EXPECT_EQ(run.After("女八字五行："), "属于命 属相：兔()");
   EXPECT_EQ(run.After("男命宫：").substr(3), " 属于西四命");
-  EXPECT_EQ(run.After("八字五行速配结果："), "");
+  EXPECT_EQ(run.After("八字五行速配结果："), "(不合)");
   // With both numerals empty, the life-gua match names no pair.
   EXPECT_EQ(run.After("合婚小结："), "(下等婚)");
+}
 
+TEST(MarriageReport, AMissingMatchTableStopsTheReportWithTheFilesError) {
+  FixtureDir dir;
+  dir.CopyBuiltData();
   dir.Execute("Tgcode.dll", "drop table mghp;");
-  MarriageRun second;
-  second.Go(Couple());
-  EXPECT_EQ(second.After("合婚小结："), "");
+  MarriageRun run;
+  try {
+    run.Go(Couple());
+    ADD_FAILURE() << "no error";
+  } catch (const DatabaseError& e) {
+    EXPECT_NE(std::string(e.what()).find("Tgcode.dll"), std::string::npos) << e.what();
+  }
+  // Both sections were made before the comparison needed the table.
+  EXPECT_GE(run.IndexOf("女方基本信息："), 0);
+  EXPECT_EQ(run.After("合婚小结："), "<missing>");
 }
 
 TEST(MarriageReport, TheManIsCheckedBeforeThePaneChanges) {

@@ -49,7 +49,16 @@ std::string ChartLookupTablesSql() {
   for (int i = 0; i < 60; ++i) {
     sql += "insert into jiazi values ('" + Pillar::FromIndex(i).Text() + "', '" + kNayin[i / 2] + "');";
   }
+  // Table JQ is read for every birth; the tests that need its rows add them.
+  sql += "create table JQ (YearA integer, JQ text, SJ datetime);";
   return sql + "commit;";
+}
+
+std::string EmptyChartTablesSql() {
+  return "create table hzwh (hz text, wh text);"
+         "create table Shishen (jiazi text, ShiShen text);"
+         "create table jiazi (jiazi text, layin text);"
+         "create table JQ (YearA integer, JQ text, SJ datetime);";
 }
 
 }  // namespace vantrel::testing
