@@ -5,12 +5,14 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTranslator>
+#include <clocale>
 #include <cmath>
 
 #include "app/artwork.h"
@@ -30,6 +32,13 @@ QFont ProgramFont() {
 
 void SetUpApplication() {
   QApplication::setApplicationName(QStringLiteral("vantrel"));
+  // The program speaks Chinese whatever the system's language: dates, month
+  // and day names and the first day of the week are those of China. Numbers
+  // the user types are read with the C rules ("87.6", never "87,6"): Qt set
+  // the C library to the system's locale, whose decimal comma would cut
+  // 87.60 to 87 in strtod.
+  QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China));
+  std::setlocale(LC_NUMERIC, "C");
   // Qt's own texts (the message boxes' buttons, the standard dialogs, the
   // text fields' context menus) in Simplified Chinese. No display name is
   // set, so a window's title is exactly its caption.
