@@ -46,6 +46,7 @@ int main(int argc, char** argv) {
   // the message loop the normal way.
   auto* window = new vantrel::app::TFrmIndex;
   window->setAttribute(Qt::WA_DeleteOnClose);
+  window->RestoreLastView();
   window->show();
   return QApplication::exec();
 }
