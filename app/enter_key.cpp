@@ -19,7 +19,8 @@ bool PopupShown(QObject* watched) {
       return true;
   }
   if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
-    if (edit->completer() && edit->completer()->popup() && edit->completer()->popup()->isVisible()) return true;
+    if (edit->completer() && edit->completer()->popup() && edit->completer()->popup()->isVisible())
+      return true;
     if (auto* box = qobject_cast<QComboBox*>(edit->parent())) return PopupShown(box);
   }
   return false;

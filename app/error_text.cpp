@@ -28,7 +28,9 @@ const KnownReason kKnownReasons[] = {
     {ENAMETOOLONG, "文件名太长"},
 };
 
-bool StartsWith(std::string_view text, std::string_view prefix) { return text.substr(0, prefix.size()) == prefix; }
+bool StartsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
 
 }  // namespace
 

@@ -32,7 +32,9 @@ std::vector<Character> CharactersOf(const QString& line) {
 
 }  // namespace
 
-bool MayNotStartLine(const QString& character) { return !character.isEmpty() && kNoStart.contains(character); }
+bool MayNotStartLine(const QString& character) {
+  return !character.isEmpty() && kNoStart.contains(character);
+}
 
 bool MayNotEndLine(const QString& character) { return !character.isEmpty() && kNoEnd.contains(character); }
 
@@ -49,12 +51,14 @@ QStringList WrapLine(const QString& line, int columns) {
     // As many characters as fit, at least one.
     std::size_t end = start;
     int used = 0;
-    while (end < chars.size() && (end == start || used + chars[end].width <= columns)) used += chars[end++].width;
+    while (end < chars.size() && (end == start || used + chars[end].width <= columns))
+      used += chars[end++].width;
     if (end < chars.size()) {
       // Step back over a break that would begin the next piece with a
       // closing mark or end this one with an opening mark.
       std::size_t cut = end;
-      while (cut > start + 1 && (MayNotStartLine(chars[cut].text) || MayNotEndLine(chars[cut - 1].text))) --cut;
+      while (cut > start + 1 && (MayNotStartLine(chars[cut].text) || MayNotEndLine(chars[cut - 1].text)))
+        --cut;
       if (!MayNotStartLine(chars[cut].text) && !MayNotEndLine(chars[cut - 1].text)) end = cut;
     }
     QString piece;

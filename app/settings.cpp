@@ -19,8 +19,8 @@ const QString kView = QStringLiteral("window/page");
 
 // The toolbar buttons that choose a page, and 关于我们.
 const QStringList kViews = {
-    QStringLiteral("RzToolButton2"), QStringLiteral("RzToolButton1"), QStringLiteral("RzToolButton3"),
-    QStringLiteral("RzToolButton5"), QStringLiteral("RzToolButton7"), QStringLiteral("RzToolButton8"),
+    QStringLiteral("RzToolButton2"),  QStringLiteral("RzToolButton1"), QStringLiteral("RzToolButton3"),
+    QStringLiteral("RzToolButton5"),  QStringLiteral("RzToolButton7"), QStringLiteral("RzToolButton8"),
     QStringLiteral("RzToolButton10"),
 };
 

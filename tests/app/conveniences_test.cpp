@@ -26,9 +26,7 @@ using testing::Child;
 
 namespace {
 
-QString Report(const TFrmIndex& w, const char* pane) {
-  return Child<QPlainTextEdit>(w, pane)->toPlainText();
-}
+QString Report(const TFrmIndex& w, const char* pane) { return Child<QPlainTextEdit>(w, pane)->toPlainText(); }
 
 QStringList CheckedToolbarButtons(const TFrmIndex& w) {
   QStringList checked;
@@ -101,9 +99,9 @@ class ConveniencesTest : public QObject {
     TFrmIndex w;
     QCOMPARE(CheckedToolbarButtons(w), QStringList{QStringLiteral("RzToolButton2")});
     const std::pair<const char*, Page> buttons[] = {
-        {"RzToolButton1", Page::Chart},        {"RzToolButton3", Page::Chart},
-        {"RzToolButton5", Page::Almanac},      {"RzToolButton7", Page::Encyclopedia},
-        {"RzToolButton8", Page::Catalogue},    {"RzToolButton2", Page::Marriage},
+        {"RzToolButton1", Page::Chart},     {"RzToolButton3", Page::Chart},
+        {"RzToolButton5", Page::Almanac},   {"RzToolButton7", Page::Encyclopedia},
+        {"RzToolButton8", Page::Catalogue}, {"RzToolButton2", Page::Marriage},
     };
     for (const auto& [name, page] : buttons) {
       Child<QAbstractButton>(w, name)->click();

@@ -76,7 +76,8 @@ class LocaleTest : public QObject {
     QCOMPARE(seen.value(QStringLiteral("system")), QStringLiteral("de_DE"));  // the child did run in German
     QCOMPARE(seen.value(QStringLiteral("month")), QStringLiteral("十二月"));
     const QLocale china(QLocale::Chinese, QLocale::China);
-    QCOMPARE(seen.value(QStringLiteral("first_day")), QString::number(static_cast<int>(china.firstDayOfWeek())));
+    QCOMPARE(seen.value(QStringLiteral("first_day")),
+             QString::number(static_cast<int>(china.firstDayOfWeek())));
     QCOMPARE(seen.value(QStringLiteral("date")), china.toString(QDate(2026, 12, 10), QLocale::ShortFormat));
     QCOMPARE(seen.value(QStringLiteral("strtod")), QStringLiteral("87.6"));
     QVERIFY(!seen.value(QStringLiteral("longitude 87.6")).isEmpty());
