@@ -17,6 +17,7 @@
 
 #include "app/artwork.h"
 #include "app/dispatcher.h"
+#include "app/pane_frame.h"
 #include "app/qt_text.h"
 #include "common/text.h"
 
@@ -52,7 +53,7 @@ void SetUpApplication() {
 }
 
 QPlainTextEdit* MakePane(QWidget* parent, const char* name, Wrap wrap) {
-  auto* edit = new QPlainTextEdit(parent);
+  auto* edit = NewOutlinedPane(parent);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setReadOnly(true);
   edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -20,6 +20,7 @@ namespace vantrel::app::testing {
 
 int RunCloseChild(int argc, char** argv);
 int RunLocaleChild(int argc, char** argv);
+int RunScaleChild(int argc, char** argv);
 
 namespace {
 
@@ -96,6 +97,7 @@ int main(int argc, char** argv) {
   }
   if (argc >= 3 && std::strcmp(argv[1], "--close-child") == 0) return RunCloseChild(argc, argv);
   if (argc >= 2 && std::strcmp(argv[1], "--locale-child") == 0) return RunLocaleChild(argc, argv);
+  if (argc >= 2 && std::strcmp(argv[1], "--scale-child") == 0) return RunScaleChild(argc, argv);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   vantrel::app::SetUpApplication();
