@@ -1,7 +1,6 @@
 #include "app/report_output.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -13,6 +12,7 @@
 
 #include "app/dispatcher.h"
 #include "app/error_text.h"
+#include "app/file_dialog.h"
 #include "app/report_print.h"
 #include "app/settings.h"
 #include "common/report_file.h"
@@ -43,9 +43,12 @@ QString& LastFolder() {
   return folder;
 }
 
+// The folder of a chosen file becomes the next one offered, if it exists.
 void UseFolderOf(const QString& path) {
-  LastFolder() = QFileInfo(path).absolutePath();
-  RememberOutputFolder(LastFolder());
+  const QString folder = QFileInfo(path).absolutePath();
+  if (!QFileInfo(folder).isDir()) return;
+  LastFolder() = folder;
+  RememberOutputFolder(folder);
 }
 
 // Runs a write; a file that cannot be written is told in the window's words.
@@ -63,8 +66,7 @@ QString ChooseFile(QWidget* parent, const QString& caption, const QString& name,
                    QString* filter) {
   const QString suggested = QDir(LastFolder()).filePath(name);
   QString path = Hook() ? Hook()(suggested, filters, filter)
-                        : QFileDialog::getSaveFileName(parent, caption, suggested,
-                                                       filters.join(QStringLiteral(";;")), filter);
+                        : AskSaveFileName(parent, caption, suggested, filters, filter);
   if (!path.isEmpty()) UseFolderOf(path);
   return path;
 }

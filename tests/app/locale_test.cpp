@@ -1,21 +1,28 @@
 // The program speaks Chinese whatever the system's language: under a German
 // system locale the date pop-up names its months in Chinese and starts its
-// weeks as in China, and a longitude typed as 87.60 is read as 87.6, not cut
-// at the point that German writes as a comma.
+// weeks as in China, the save dialog writes its files' dates and sizes as the
+// program does, and a longitude typed as 87.60 is read as 87.6, not cut at
+// the point that German writes as a comma.
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDateEdit>
+#include <QEventLoop>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <clocale>
 #include <cstdlib>
 #include <iostream>
 
 #include "app/dialogs/true_solar_time.h"
+#include "app/file_dialog.h"
 #include "app/panes.h"
 #include "app_test.h"
 
@@ -44,6 +51,28 @@ int RunLocaleChild(int argc, char** argv) {
     std::cout << "longitude " << typed << "="
               << dialog.findChild<QLabel*>(QStringLiteral("ValueLongitude"))->text().toStdString() << "\n";
   }
+  // The save dialog's file list: a file of 1500 bytes.
+  QTemporaryDir dir;
+  QFile file(dir.filePath(QStringLiteral("r.txt")));
+  if (!file.open(QIODevice::WriteOnly)) return 1;
+  file.write(QByteArray(1500, 'x'));
+  file.close();
+  QFileSystemModel files;
+  QEventLoop loaded;
+  QObject::connect(&files, &QFileSystemModel::directoryLoaded, &loaded, &QEventLoop::quit);
+  QTimer::singleShot(10000, &loaded, &QEventLoop::quit);
+  files.setRootPath(dir.path());
+  loaded.exec();
+  QAbstractProxyModel* list = NewLocalizedFileList(&files);
+  list->setSourceModel(&files);
+  const QModelIndex name = files.index(file.fileName());
+  const auto shown = [&](int column) {
+    return list->mapFromSource(name.siblingAtColumn(column)).data().toString().toStdString();
+  };
+  const QDateTime modified = QFileInfo(file.fileName()).lastModified();
+  std::cout << "file_date_ok="
+            << (shown(3) == modified.toString(QStringLiteral("yyyy-MM-dd HH:mm")).toStdString()) << "\n";
+  std::cout << "file_size=" << shown(1) << "\n";
   return 0;
 }
 
@@ -82,6 +111,10 @@ class LocaleTest : public QObject {
     QCOMPARE(seen.value(QStringLiteral("strtod")), QStringLiteral("87.6"));
     QVERIFY(!seen.value(QStringLiteral("longitude 87.6")).isEmpty());
     QCOMPARE(seen.value(QStringLiteral("longitude 87.60")), seen.value(QStringLiteral("longitude 87.6")));
+    // The save dialog's files: the date as the program writes dates, the
+    // size with a decimal point.
+    QCOMPARE(seen.value(QStringLiteral("file_date_ok")), QStringLiteral("1"));
+    QCOMPARE(seen.value(QStringLiteral("file_size")), QStringLiteral("1.5 kB"));
   }
 };
 
