@@ -398,17 +398,17 @@ void PaintedButton::leaveEvent(QEvent* e) {
 
 void PaintToolbarHighlight(QPainter& p, const QRectF& r, const ButtonLook& look) {
   if (look.current) {
-    // Pressed in: a darker well, shaded along its top and left edges, with a
-    // gold rim.
+    // Pressed in: a warm glow over the icon, shaded along the top and left
+    // edges as a button pushed into the bar, with a gold rim.
     const QRectF well = r.adjusted(1, 1, -1, -1);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x3a, 0x08, 0x08, 90));
+    p.setBrush(QColor(255, 236, 190, look.hovered ? 70 : 50));
     p.drawRoundedRect(well, 6, 6);
-    p.setPen(QPen(QColor(0x2a, 0x05, 0x05, 120), 2));
+    p.setPen(QPen(QColor(0x3a, 0x00, 0x00, 130), 1.5));
+    p.drawLine(QPointF(well.left() + 6, well.top() + 1.5), QPointF(well.right() - 6, well.top() + 1.5));
+    p.drawLine(QPointF(well.left() + 1.5, well.top() + 6), QPointF(well.left() + 1.5, well.bottom() - 6));
+    p.setPen(QPen(QColor(0xf2, 0xc1, 0x4e, 235), 1.2));
     p.setBrush(Qt::NoBrush);
-    p.drawLine(QPointF(well.left() + 5, well.top() + 1.5), QPointF(well.right() - 5, well.top() + 1.5));
-    p.drawLine(QPointF(well.left() + 1.5, well.top() + 5), QPointF(well.left() + 1.5, well.bottom() - 5));
-    p.setPen(QPen(QColor(0xf2, 0xc1, 0x4e, look.hovered ? 255 : 210), 1));
     p.drawRoundedRect(well, 6, 6);
     return;
   }
