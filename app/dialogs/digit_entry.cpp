@@ -24,6 +24,18 @@ bool IsEditingShortcut(const QKeyEvent* key) {
   return false;
 }
 
+// The 粘贴 of a line edit's standard menu: named "edit-paste" by newer Qt,
+// known by its (translated) text in older ones.
+QAction* PasteAction(const QMenu& menu) {
+  const QString paste = QCoreApplication::translate("QLineEdit", "&Paste");
+  for (QAction* action : menu.actions()) {
+    if (action->objectName() == QLatin1String("edit-paste") ||
+        action->text().section(QLatin1Char('\t'), 0, 0) == paste)
+      return action;
+  }
+  return nullptr;
+}
+
 void PasteDigits(QLineEdit* entry, const QString& text) {
   const QString digits = DigitsOf(text);
   if (!digits.isEmpty()) entry->insert(digits);
@@ -88,7 +100,7 @@ class DigitKeys : public QObject {
   // The entry's own menu, whose 粘贴 brings the digits only.
   void ShowMenu(QContextMenuEvent* event) {
     std::unique_ptr<QMenu> menu(entry_->createStandardContextMenu());
-    if (auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"))) {
+    if (QAction* paste = PasteAction(*menu)) {
       QObject::disconnect(paste, &QAction::triggered, nullptr, nullptr);
       QObject::connect(paste, &QAction::triggered, entry_,
                        [entry = entry_] { PasteDigits(entry, QApplication::clipboard()->text()); });

@@ -1,11 +1,14 @@
 // The divination dialogs and the month calendar, driven as a user would.
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/dialogs/date_win.h"
 #include "app/dialogs/digit_entry.h"
@@ -117,6 +120,25 @@ class DialogsTest : public QObject {
     QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(entry->text().size(), entry->maxLength());
     QCOMPARE(DigitsOf(QStringLiteral("1２3 a\t4")), QStringLiteral("134"));
+
+    // 粘贴 of the entry's context menu brings the digits too.
+    entry->clear();
+    QApplication::clipboard()->setText(QStringLiteral("8a-8"));
+    bool pasted = false;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* paste : menu->actions()) {
+        if (!paste->text().startsWith(QStringLiteral("粘贴"))) continue;
+        paste->trigger();
+        pasted = true;
+      }
+      menu->close();
+    });
+    QContextMenuEvent menu_event(QContextMenuEvent::Mouse, QPoint(5, 5), entry->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(entry, &menu_event);
+    QVERIFY(pasted);
+    QCOMPARE(entry->text(), QStringLiteral("88"));
     QVERIFY(recorder.boxes.empty());
   }
 
