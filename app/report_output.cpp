@@ -7,12 +7,14 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBlock>
 
 #include "app/dispatcher.h"
 #include "app/error_text.h"
 #include "app/file_dialog.h"
+#include "app/panes.h"
 #include "app/report_print.h"
 #include "app/settings.h"
 #include "common/report_file.h"
@@ -154,6 +156,12 @@ void PreviewReport(QPlainTextEdit* pane, const ReportIdentity& identity) {
   QPrintPreviewDialog dialog(&printer, pane->window());
   dialog.setObjectName(QStringLiteral("PrintPreview"));
   dialog.setWindowTitle(QStringLiteral("打印预览"));
+  // Large enough for a whole A4 page, and in the middle of the screen.
+  if (const QScreen* screen = pane->screen()) {
+    const QSize room = screen->availableGeometry().size() * 0.9;
+    dialog.resize(QSize(760, 980).boundedTo(room));
+  }
+  CenterOnFirstShow(&dialog);
   const PrintedReport report = Printed(pane, identity);
   QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                    [&report](QPrinter* device) { PaintReport(report, *device); });
