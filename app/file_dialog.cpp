@@ -18,8 +18,7 @@ class LocalizedFileList : public QIdentityProxyModel {
 
   QVariant data(const QModelIndex& index, int role) const override {
     const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
-    if (role != Qt::DisplayRole || !files || !index.isValid())
-      return QIdentityProxyModel::data(index, role);
+    if (role != Qt::DisplayRole || !files || !index.isValid()) return QIdentityProxyModel::data(index, role);
     const QModelIndex source = mapToSource(index);
     if (index.column() == kDateColumn) {
       const QDateTime modified = files->lastModified(source);
