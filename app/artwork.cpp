@@ -367,7 +367,7 @@ void PaintedButton::paintEvent(QPaintEvent*) {
   // Shift+Tab, the page shortcuts), as on the standard buttons; the focus a
   // click or a page switch leaves on a button stays unmarked.
   const bool focus_shown = hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
-  painter_(p, QRectF(rect()), ButtonLook{hovered_ || focus_shown, isDown()});
+  painter_(p, QRectF(rect()), ButtonLook{hovered_ || focus_shown, isDown(), isChecked()});
   if (focus_shown) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor(0x8b, 0x1a, 0x1a), 1, Qt::DotLine));
@@ -397,6 +397,21 @@ void PaintedButton::leaveEvent(QEvent* e) {
 }
 
 void PaintToolbarHighlight(QPainter& p, const QRectF& r, const ButtonLook& look) {
+  if (look.current) {
+    // Pressed in: a warm glow over the icon, shaded along the top and left
+    // edges as a button pushed into the bar, with a gold rim.
+    const QRectF well = r.adjusted(1, 1, -1, -1);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 236, 190, look.hovered ? 70 : 50));
+    p.drawRoundedRect(well, 6, 6);
+    p.setPen(QPen(QColor(0x3a, 0x00, 0x00, 130), 1.5));
+    p.drawLine(QPointF(well.left() + 6, well.top() + 1.5), QPointF(well.right() - 6, well.top() + 1.5));
+    p.drawLine(QPointF(well.left() + 1.5, well.top() + 6), QPointF(well.left() + 1.5, well.bottom() - 6));
+    p.setPen(QPen(QColor(0xf2, 0xc1, 0x4e, 235), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(well, 6, 6);
+    return;
+  }
   if (!look.hovered && !look.pressed) return;
   p.setPen(QPen(QColor(0xf2, 0xc1, 0x4e, look.pressed ? 220 : 160), 1));
   p.setBrush(QColor(255, 240, 200, look.pressed ? 70 : 40));

@@ -32,6 +32,7 @@ enum class WindowButton { About, Minimize, Close };
 struct ButtonLook {
   bool hovered = false;
   bool pressed = false;
+  bool current = false;  // a checked button: the toolbar's button of the page shown
 };
 
 // A button that is only a drawing. It takes the keyboard focus by Tab (and
@@ -53,7 +54,8 @@ class PaintedButton : public QAbstractButton {
   bool hovered_ = false;
 };
 
-// The highlight over a toolbar icon (the icon itself is in the background).
+// The highlight over a toolbar icon (the icon itself is in the background);
+// the button of the page shown looks pressed in.
 void PaintToolbarHighlight(QPainter& p, const QRectF& r, const ButtonLook& look);
 void PaintWindowButton(QPainter& p, const QRectF& r, const ButtonLook& look, WindowButton which);
 

@@ -20,14 +20,15 @@ void SetMessageBoxHook(MessageBoxHook hook) { Hook() = std::move(hook); }
 
 namespace {
 QString CaptionOf(BoxKind kind) {
-  return kind == BoxKind::Notice ? QStringLiteral("提示") : QString::fromUtf8(kAppTitle);
+  return kind == BoxKind::Error ? QString::fromUtf8(kAppTitle) : QStringLiteral("提示");
 }
 }  // namespace
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, BoxKind kind, const QString& text) {
-  auto box = std::make_unique<QMessageBox>(
-      kind == BoxKind::Notice ? QMessageBox::Information : QMessageBox::Critical, CaptionOf(kind), text,
-      QMessageBox::Ok, parent);
+  auto box = std::make_unique<QMessageBox>(kind == BoxKind::Notice    ? QMessageBox::Information
+                                           : kind == BoxKind::Warning ? QMessageBox::Warning
+                                                                      : QMessageBox::Critical,
+                                           CaptionOf(kind), text, QMessageBox::Ok, parent);
   box->setTextFormat(Qt::PlainText);
   return box;
 }

@@ -27,8 +27,9 @@ namespace vantrel::app {
 inline constexpr const char* kAppTitle = "Vantrel";
 
 enum class BoxKind {
-  Notice,  // information icon, caption "提示", one OK button
-  Error,   // critical icon, caption "Vantrel", one OK button
+  Notice,   // information icon, caption "提示", one OK button
+  Error,    // critical icon, caption "Vantrel", one OK button
+  Warning,  // warning icon, caption "提示", one OK button: a failure the window words itself
 };
 
 // Shows a modal message box and returns when it is closed.

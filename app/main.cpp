@@ -22,7 +22,10 @@ constexpr const char* kHelp =
     "written):\n"
     "  KelFile.dll   the main database: texts of the reports, the almanac days\n"
     "  Tgcode.dll    the second database: ten gods, nayin, life gua, jie instants\n"
-    "  shensha/      the seven shensha rule files (GBK text)\n";
+    "  shensha/      the seven shensha rule files (GBK text)\n"
+    "\n"
+    "The last page, save folder and birthplace are remembered in\n"
+    "$XDG_CONFIG_HOME/vantrel/vantrel.conf (by default ~/.config/vantrel/).\n";
 
 }  // namespace
 
@@ -46,6 +49,7 @@ int main(int argc, char** argv) {
   // the message loop the normal way.
   auto* window = new vantrel::app::TFrmIndex;
   window->setAttribute(Qt::WA_DeleteOnClose);
+  window->RestoreLastView();
   window->show();
   return QApplication::exec();
 }

@@ -5,16 +5,19 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTranslator>
+#include <clocale>
 #include <cmath>
 
 #include "app/artwork.h"
 #include "app/dispatcher.h"
+#include "app/pane_frame.h"
 #include "app/qt_text.h"
 #include "common/text.h"
 
@@ -30,6 +33,13 @@ QFont ProgramFont() {
 
 void SetUpApplication() {
   QApplication::setApplicationName(QStringLiteral("vantrel"));
+  // The program speaks Chinese whatever the system's language: dates, month
+  // and day names and the first day of the week are those of China. Numbers
+  // the user types are read with the C rules ("87.6", never "87,6"): Qt set
+  // the C library to the system's locale, whose decimal comma would cut
+  // 87.60 to 87 in strtod.
+  QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::SimplifiedChineseScript, QLocale::China));
+  std::setlocale(LC_NUMERIC, "C");
   // Qt's own texts (the message boxes' buttons, the standard dialogs, the
   // text fields' context menus) in Simplified Chinese. No display name is
   // set, so a window's title is exactly its caption.
@@ -43,7 +53,7 @@ void SetUpApplication() {
 }
 
 QPlainTextEdit* MakePane(QWidget* parent, const char* name, Wrap wrap) {
-  auto* edit = new QPlainTextEdit(parent);
+  auto* edit = NewOutlinedPane(parent);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setReadOnly(true);
   edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -1,17 +1,22 @@
 #include "app/report_output.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QShortcut>
 #include <QTextBlock>
 
 #include "app/dispatcher.h"
+#include "app/error_text.h"
+#include "app/file_dialog.h"
+#include "app/panes.h"
 #include "app/report_print.h"
+#include "app/settings.h"
 #include "common/report_file.h"
 
 namespace vantrel::app {
@@ -26,9 +31,36 @@ SaveFileHook& Hook() {
   return hook;
 }
 
+PrintDialogHook& PrintHook() {
+  static PrintDialogHook hook;
+  return hook;
+}
+
+// At first the folder remembered from the last run, else the home folder.
 QString& LastFolder() {
-  static QString folder = QDir::homePath();
+  static QString folder = [] {
+    const QString remembered = ReadRemembered().outputFolder;
+    return remembered.isEmpty() ? QDir::homePath() : remembered;
+  }();
   return folder;
+}
+
+// The folder of a chosen file becomes the next one offered, if it exists.
+void UseFolderOf(const QString& path) {
+  const QString folder = QFileInfo(path).absolutePath();
+  if (!QFileInfo(folder).isDir()) return;
+  LastFolder() = folder;
+  RememberOutputFolder(folder);
+}
+
+// Runs a write; a file that cannot be written is told in the window's words.
+template <typename Write>
+void WriteOrSay(QWidget* parent, const QString& path, Write write) {
+  try {
+    write();
+  } catch (const FileWriteError& e) {
+    ShowMessageBox(parent, BoxKind::Warning, WriteErrorText(path, e.what()));
+  }
 }
 
 // Asks for the file to write; an empty path means the user cancelled.
@@ -36,9 +68,8 @@ QString ChooseFile(QWidget* parent, const QString& caption, const QString& name,
                    QString* filter) {
   const QString suggested = QDir(LastFolder()).filePath(name);
   QString path = Hook() ? Hook()(suggested, filters, filter)
-                        : QFileDialog::getSaveFileName(parent, caption, suggested,
-                                                       filters.join(QStringLiteral(";;")), filter);
-  if (!path.isEmpty()) LastFolder() = QFileInfo(path).absolutePath();
+                        : AskSaveFileName(parent, caption, suggested, filters, filter);
+  if (!path.isEmpty()) UseFolderOf(path);
   return path;
 }
 
@@ -77,7 +108,7 @@ void SaveReportText(QPlainTextEdit* pane, const ReportIdentity& identity) {
   for (const QString& line : PaneLines(pane)) lines.push_back(line.toStdString());
   const std::string file = path.toStdString();
   const TextEncoding encoding = filter == kGbkFilter ? TextEncoding::GbkCrLf : TextEncoding::Utf8;
-  WriteFileAtomically(file, EncodeReportLines(lines, encoding, file));
+  WriteOrSay(pane, path, [&] { WriteFileAtomically(file, EncodeReportLines(lines, encoding, file)); });
 }
 
 void ExportReportPdf(QPlainTextEdit* pane, const ReportIdentity& identity) {
@@ -85,18 +116,59 @@ void ExportReportPdf(QPlainTextEdit* pane, const ReportIdentity& identity) {
   const QString path =
       ChooseFile(pane, QStringLiteral("导出PDF"), FileName(identity, ".pdf"), {kPdfFilter}, &filter);
   if (path.isEmpty()) return;
-  WriteReportPdf(Printed(pane, identity), path);
+  WriteOrSay(pane, path, [&] { WriteReportPdf(Printed(pane, identity), path); });
+}
+
+void PreparePrinter(QPrinter& printer, const ReportIdentity& identity) {
+  // The print dialog offers "<document name without extension>.pdf" when the
+  // user prints to a file; the document name is therefore the same safe file
+  // name that saving and exporting offer, with its extension.
+  printer.setDocName(FileName(identity, ".pdf"));
+  printer.setCreator(QStringLiteral("Vantrel"));
 }
 
 void PrintReport(QPlainTextEdit* pane, const ReportIdentity& identity) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(identity.kind + QStringLiteral(" ") + identity.name);
-  printer.setCreator(QStringLiteral("Vantrel"));
-  QPrintDialog dialog(&printer, pane->window());
-  dialog.setWindowTitle(QStringLiteral("打印"));
-  if (dialog.exec() != QDialog::Accepted) return;
-  PaintReport(Printed(pane, identity), printer);
+  PreparePrinter(printer, identity);
+  bool accepted = false;
+  if (PrintHook()) {
+    accepted = PrintHook()(printer);
+  } else {
+    QPrintDialog dialog(&printer, pane->window());
+    dialog.setWindowTitle(QStringLiteral("打印"));
+    accepted = dialog.exec() == QDialog::Accepted;
+  }
+  if (!accepted) return;
+  const QString file = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+  if (file.isEmpty()) {
+    PaintReport(Printed(pane, identity), printer);
+    return;
+  }
+  // Printing to a file is an export: written whole or not at all, and a
+  // failure is told.
+  UseFolderOf(file);
+  WriteOrSay(pane, file, [&] { WriteReportPdf(Printed(pane, identity), file); });
 }
+
+void PreviewReport(QPlainTextEdit* pane, const ReportIdentity& identity) {
+  QPrinter printer(QPrinter::HighResolution);
+  PreparePrinter(printer, identity);
+  QPrintPreviewDialog dialog(&printer, pane->window());
+  dialog.setObjectName(QStringLiteral("PrintPreview"));
+  dialog.setWindowTitle(QStringLiteral("打印预览"));
+  // Large enough for a whole A4 page, and in the middle of the screen.
+  if (const QScreen* screen = pane->screen()) {
+    const QSize room = screen->availableGeometry().size() * 0.9;
+    dialog.resize(QSize(760, 980).boundedTo(room));
+  }
+  CenterOnFirstShow(&dialog);
+  const PrintedReport report = Printed(pane, identity);
+  QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                   [&report](QPrinter* device) { PaintReport(report, *device); });
+  dialog.exec();
+}
+
+void SetPrintDialogHook(PrintDialogHook hook) { PrintHook() = std::move(hook); }
 
 namespace {
 
@@ -109,6 +181,7 @@ struct Output {
 const Output kOutputs[] = {
     {"另存为文本…", QKeySequence(Qt::CTRL | Qt::Key_S), &SaveReportText},
     {"导出PDF…", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &ExportReportPdf},
+    {"打印预览…", QKeySequence(), &PreviewReport},
     {"打印…", QKeySequence(Qt::CTRL | Qt::Key_P), &PrintReport},
 };
 
@@ -151,6 +224,7 @@ QMenu* MakeReportMenu(QPlainTextEdit* pane) {
 void AttachReportActions(QPlainTextEdit* pane, QWidget* scope, std::function<ReportIdentity()> identity) {
   auto* actions = new ReportActions(pane, std::move(identity));
   for (const Output& output : kOutputs) {
+    if (output.keys.isEmpty()) continue;
     auto* shortcut = new QShortcut(output.keys, scope);
     shortcut->setContext(scope == pane ? Qt::WidgetShortcut : Qt::WidgetWithChildrenShortcut);
     QObject::connect(shortcut, &QShortcut::activated, pane, [actions, fn = output.run] { actions->Run(fn); });

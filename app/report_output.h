@@ -1,14 +1,16 @@
 #pragma once
 // Taking a report out of a pane: every read-only report pane gets a context
-// menu with 复制, 全选, 另存为文本…, 导出PDF… and 打印…, and its page answers
-// Ctrl+S, Ctrl+Shift+E and Ctrl+P for it. The three output actions are
-// disabled while the pane is empty.
+// menu with 复制, 全选, 另存为文本…, 导出PDF…, 打印预览… and 打印…, and its page
+// answers Ctrl+S, Ctrl+Shift+E and Ctrl+P for it. The output actions are
+// disabled while the pane is empty. A file that cannot be written is told in
+// a box in Chinese (app/error_text.h).
 #include <QString>
 #include <QStringList>
 #include <functional>
 
 class QMenu;
 class QPlainTextEdit;
+class QPrinter;
 class QWidget;
 
 namespace vantrel::app {
@@ -36,6 +38,17 @@ QStringList PaneLines(const QPlainTextEdit* pane);
 void SaveReportText(QPlainTextEdit* pane, const ReportIdentity& identity);
 void ExportReportPdf(QPlainTextEdit* pane, const ReportIdentity& identity);
 void PrintReport(QPlainTextEdit* pane, const ReportIdentity& identity);
+void PreviewReport(QPlainTextEdit* pane, const ReportIdentity& identity);
+
+// The printer as the print dialog gets it: the document name is the safe
+// file name of the report with ".pdf", so a print to a file is offered a name
+// without "/" or control characters.
+void PreparePrinter(QPrinter& printer, const ReportIdentity& identity);
+
+// The print dialog: true when the user chose to print. Tests replace it; an
+// empty hook brings the standard print dialog back.
+using PrintDialogHook = std::function<bool(QPrinter& printer)>;
+void SetPrintDialogHook(PrintDialogHook hook);
 
 // The file chooser of the save and export actions: it returns the chosen
 // path (empty when cancelled) and, through `filter`, the chosen filter.
@@ -44,8 +57,8 @@ using SaveFileHook =
     std::function<QString(const QString& suggested, const QStringList& filters, QString* filter)>;
 void SetSaveFileHook(SaveFileHook hook);
 
-// The folder the next file dialog opens in: the last one used while the
-// program runs, at first the home folder.
+// The folder the next file dialog opens in: the last one used, remembered
+// from run to run (app/settings.h), at first the home folder.
 QString LastOutputFolder();
 
 }  // namespace vantrel::app

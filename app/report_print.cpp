@@ -9,9 +9,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QRegularExpression>
 #include <cmath>
 
+#include "app/pdf_layout.h"
 #include "common/report_file.h"
 #include "common/text.h"
 
@@ -56,26 +56,6 @@ QFont ChoosePaneFont() {
 
 int Columns(const QString& line) { return static_cast<int>(text::GbkWidth(line.toStdString())); }
 
-// Cuts a line into pieces of at most `columns` columns, never inside a
-// character.
-QStringList Wrap(const QString& line, int columns) {
-  QStringList pieces;
-  QString piece;
-  int used = 0;
-  for (const std::string& c : text::Characters(line.toStdString())) {
-    const int width = static_cast<int>(text::GbkWidth(c));
-    if (used + width > columns && !piece.isEmpty()) {
-      pieces << piece;
-      piece.clear();
-      used = 0;
-    }
-    piece += QString::fromStdString(c);
-    used += width;
-  }
-  pieces << piece;
-  return pieces;
-}
-
 QFont BodyFont(qreal points) {
   QFont font(PaneFont().family());
   font.setPointSizeF(points);
@@ -117,10 +97,9 @@ PrintLayout LayOutReport(const PrintedReport& report, QPagedPaintDevice& device)
   const qreal height = device.height() - HeaderHeight(device);
 
   // The widest aligned line decides the size.
-  static const QRegularExpression kAligned(QStringLiteral("\\S {2,}\\S"));
   int widest = 0;
   for (const QString& line : report.lines) {
-    if (line.contains(kAligned)) widest = std::max(widest, Columns(line));
+    if (IsAlignedLine(line)) widest = std::max(widest, Columns(line));
   }
   const qreal column10 = QFontMetricsF(BodyFont(10), &device).horizontalAdvance(QLatin1Char('a'));
   qreal points = kMaxBodyPoints;
@@ -134,24 +113,7 @@ PrintLayout LayOutReport(const PrintedReport& report, QPagedPaintDevice& device)
       std::max(1, static_cast<int>(std::floor(width / m.horizontalAdvance(QLatin1Char('a')) + 1e-6)));
   layout.linesPerPage = std::max(1, static_cast<int>(std::floor(height / m.lineSpacing())));
 
-  QStringList page;
-  for (const QString& line : report.lines) {
-    const QStringList pieces = Wrap(line, layout.columns);
-    // A wrapped line starts a new page rather than break across two.
-    const bool fits_on_a_page = pieces.size() <= layout.linesPerPage;
-    if (page.size() + pieces.size() > layout.linesPerPage && fits_on_a_page && !page.isEmpty()) {
-      layout.pages << page;
-      page.clear();
-    }
-    for (const QString& piece : pieces) {
-      if (page.size() == layout.linesPerPage) {
-        layout.pages << page;
-        page.clear();
-      }
-      page << piece;
-    }
-  }
-  if (!page.isEmpty() || layout.pages.isEmpty()) layout.pages << page;
+  layout.pages = BreakPages(report.lines, layout.columns, layout.linesPerPage);
   return layout;
 }
 

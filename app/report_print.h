@@ -3,8 +3,9 @@
 // Chinese characters are two Latin columns wide, so the columns of the charts
 // stay aligned. The font size is the largest (up to 10.5 pt) at which every
 // aligned line (one with columns: a run of blanks between two words) fits the
-// page width; only prose lines longer than that wrap, at a character. Pages
-// break between lines, and a wrapped line stays on one page where it can.
+// page width; only prose lines longer than that wrap, by the rules of Chinese
+// line breaking. Pages break between lines; a wrapped line, and a grid with
+// its label, stay on one page where they can (app/pdf_layout.h).
 // Each page carries a header with the report's kind and name and
 // "第 n 页 / 共 m 页".
 //

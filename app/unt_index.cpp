@@ -21,6 +21,7 @@
 #include "app/dialogs/unt_onther.h"
 #include "app/dialogs/unt_wangm.h"
 #include "app/dispatcher.h"
+#include "app/enter_key.h"
 #include "app/pages/about_page.h"
 #include "app/pages/almanac_page.h"
 #include "app/pages/catalogue_page.h"
@@ -29,6 +30,7 @@
 #include "app/pages/encyclopedia_page.h"
 #include "app/pages/entry_row.h"
 #include "app/pages/marriage_page.h"
+#include "app/settings.h"
 #include "common/datetime.h"
 #include "common/paths.h"
 
@@ -116,6 +118,7 @@ TFrmIndex::TFrmIndex(QWidget* parent)
 
   almanac_->PickDay(DecodeDate(Today()));
   SelectPage(Page::Marriage);
+  for (QAbstractButton* b : toolbar_) b->setChecked(b->objectName() == QLatin1String("RzToolButton2"));
   // The window opens ready for the man's name, not on the first toolbar
   // button that comes first in the Tab order.
   marriage_->Man().FocusName();
@@ -152,6 +155,9 @@ void TFrmIndex::BuildChrome() {
     button->setToolTip(Qt8(toolbar[i].hint));
     button->setGeometry(ToolbarButtonLeft(i), 23, 75, 77);
     button->setAccessibleName(Qt8(toolbar[i].hint));
+    // Checked while its page is shown (ShowView), which gives it the pressed look.
+    button->setCheckable(true);
+    toolbar_[i] = button;
     OnClick(button, this, [this, action = toolbar[i].action] { (this->*action)(); });
     // Ctrl+1 .. Ctrl+6 press the toolbar's buttons from the keyboard.
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + i)), this);
@@ -189,6 +195,10 @@ void TFrmIndex::BuildChrome() {
 void TFrmIndex::ConnectPages() {
   OnClick(marriage_->ComputeButton(), this, [this] { RzBitBtn2Click(); });
   OnClick(chart_->ComputeButton(), this, [this] { RzButton2Click(); });
+  // Enter in an entry row computes, as the button beside the rows does.
+  PressOnEnter(&marriage_->Man(), marriage_->ComputeButton());
+  PressOnEnter(&marriage_->Woman(), marriage_->ComputeButton());
+  PressOnEnter(&chart_->Person(), chart_->ComputeButton());
   OnClick(almanac_->ShowButton(), this, [this] { BtnHuangliClick(); });
   for (QPushButton* topic : encyclopedia_->TopicButtons()) {
     OnClick(topic, this, [this, code = EncyclopediaPage::TopicCode(topic)] { ShowTopicOf(code); });
@@ -222,28 +232,60 @@ Page TFrmIndex::CurrentPage() const { return static_cast<Page>(pages_->currentIn
 
 void TFrmIndex::SelectPage(Page page) { pages_->setCurrentIndex(static_cast<int>(page)); }
 
-void TFrmIndex::RzToolButton2Click() { SelectPage(Page::Marriage); }
+void TFrmIndex::ShowView(const char* button) {
+  const QString name = QString::fromLatin1(button);
+  for (QAbstractButton* b : toolbar_) {
+    if (b) b->setChecked(b->objectName() == name);
+  }
+  current_view_ = name;
+  RememberView(name);
+}
+
+QString TFrmIndex::CurrentView() const { return current_view_; }
+
+void TFrmIndex::RestoreLastView() {
+  const QString view = ReadRemembered().view;
+  if (view.isEmpty()) return;
+  if (auto* button = findChild<QAbstractButton*>(view)) RunAction(this, [button] { button->click(); });
+}
+
+void TFrmIndex::RzToolButton2Click() {
+  SelectPage(Page::Marriage);
+  ShowView("RzToolButton2");
+}
 
 void TFrmIndex::RzToolButton1Click() {
   SelectPage(Page::Chart);
   chart_->ChooseChartReport();
+  ShowView("RzToolButton1");
 }
 
 void TFrmIndex::RzToolButton3Click() {
   SelectPage(Page::Chart);
   chart_->ChooseConstellationReport();
+  ShowView("RzToolButton3");
 }
 
 void TFrmIndex::RzToolButton5Click() {
   SelectPage(Page::Almanac);
+  ShowView("RzToolButton5");
   BtnHuangliClick();
 }
 
-void TFrmIndex::RzToolButton7Click() { SelectPage(Page::Encyclopedia); }
+void TFrmIndex::RzToolButton7Click() {
+  SelectPage(Page::Encyclopedia);
+  ShowView("RzToolButton7");
+}
 
-void TFrmIndex::RzToolButton8Click() { SelectPage(Page::Catalogue); }
+void TFrmIndex::RzToolButton8Click() {
+  SelectPage(Page::Catalogue);
+  ShowView("RzToolButton8");
+}
 
-void TFrmIndex::RzToolButton10Click() { SelectPage(Page::About); }
+void TFrmIndex::RzToolButton10Click() {
+  SelectPage(Page::About);
+  ShowView("RzToolButton10");
+}
 
 void TFrmIndex::RzToolButton11Click() { showMinimized(); }
 

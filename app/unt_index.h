@@ -19,6 +19,7 @@
 #include "common/pane.h"
 #include "data/query.h"
 
+class QAbstractButton;
 class QStackedWidget;
 
 namespace vantrel::app {
@@ -39,6 +40,12 @@ class TFrmIndex : public QWidget {
   ~TFrmIndex() override;
 
   Page CurrentPage() const;
+  // The object name of the toolbar or window button whose page is shown
+  // ("RzToolButton5"); empty until a button was used.
+  QString CurrentView() const;
+  // Shows the page the program was left on in its last run (app/settings.h),
+  // as its button would; the marriage page when none is remembered.
+  void RestoreLastView();
 
   // The toolbar and the window buttons.
   void RzToolButton2Click();   // 八字合婚: page 0
@@ -97,6 +104,8 @@ class TFrmIndex : public QWidget {
 
  private:
   void SelectPage(Page page);
+  // Marks the toolbar button of the page shown as pressed and remembers it.
+  void ShowView(const char* button);
   void BuildChrome();
   // Connects the pages' buttons to the window's handlers.
   void ConnectPages();
@@ -109,6 +118,8 @@ class TFrmIndex : public QWidget {
   }
 
   QStackedWidget* pages_ = nullptr;
+  QAbstractButton* toolbar_[6] = {};
+  QString current_view_;
   MarriagePage* marriage_ = nullptr;
   ChartPage* chart_ = nullptr;
   AlmanacPage* almanac_ = nullptr;

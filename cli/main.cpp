@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "calendar/solar_time.h"
 #include "cli/cli.h"
 #include "common/errors.h"
 
@@ -104,6 +105,11 @@ int main(int argc, char** argv) {
     std::cerr << command.usage << '\n';
     return 2;
   } catch (const NoticeError& e) {
+    ctx.Err(e.what());
+    return 2;
+  } catch (const vantrel::ClockGapError& e) {
+    // A clock time that summer time skipped is a fault of the input, like a
+    // date that does not exist: a validation message.
     ctx.Err(e.what());
     return 2;
   } catch (const vantrel::SilentCancel& e) {

@@ -17,6 +17,7 @@
 
 #include "app/panes.h"
 #include "app/qt_text.h"
+#include "app/settings.h"
 #include "calendar/places.h"
 #include "calendar/solar_time.h"
 
@@ -119,6 +120,9 @@ TFrmSolarTime::TFrmSolarTime(QWidget* parent, Fill fill) : QDialog(parent), fill
   connect(minute_, &QSpinBox::valueChanged, this, &TFrmSolarTime::Update);
   connect(place_, &QLineEdit::textChanged, this, &TFrmSolarTime::Update);
   connect(fold_, &QComboBox::currentIndexChanged, this, &TFrmSolarTime::Update);
+  // The birthplace of the last use, and this one kept for the next.
+  place_->setText(LastBirthplace());
+  connect(this, &QDialog::finished, this, [this] { RememberBirthplace(place_->text()); });
   Update();
 }
 

@@ -1,10 +1,10 @@
 #include "app/dialogs/unt_numbers.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/dialogs/digit_entry.h"
 #include "app/dialogs/entry_group.h"
 #include "app/panes.h"
 
@@ -29,48 +29,6 @@ const Layout& LayoutOf(NumberDialog kind) {
   return kind == NumberDialog::Mobile ? kMobile : kind == NumberDialog::QQ ? kQQ : kAny;
 }
 
-// The entry's key filter: a typed character passes only when it is a digit,
-// Backspace or Enter; every other character, the control characters of the
-// copy and paste shortcuts included, is dropped. Keys that type nothing (the
-// arrows, Home, End, Delete), Tab, which moves the focus, and Esc, which
-// closes the dialog, work as usual.
-class DigitKeys : public QObject {
- public:
-  using QObject::QObject;
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress) return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    char32_t typed = 0;
-    switch (key->key()) {
-      case Qt::Key_Backspace:
-        typed = 8;
-        break;
-      case Qt::Key_Return:
-      case Qt::Key_Enter:
-        typed = 13;
-        break;
-      case Qt::Key_Escape:
-      case Qt::Key_Tab:
-      case Qt::Key_Backtab:
-      case Qt::Key_Delete:
-      case Qt::Key_Left:
-      case Qt::Key_Right:
-      case Qt::Key_Home:
-      case Qt::Key_End:
-        return false;
-      default:
-        if (key->matches(QKeySequence::Paste)) {
-          typed = 22;
-        } else if (!key->text().isEmpty()) {
-          typed = key->text().toUcs4().value(0);
-        } else {
-          return false;
-        }
-    }
-    return !NumberKeyAccepted(typed);
-  }
-};
-
 }  // namespace
 
 TFrmNumber::TFrmNumber(QWidget* parent, NumberDialog kind) : QDialog(parent), kind_(kind) {
@@ -84,7 +42,7 @@ TFrmNumber::TFrmNumber(QWidget* parent, NumberDialog kind) : QDialog(parent), ki
       MakeEntryGroup(this, QRect(8, 4, width, input_height), QString::fromUtf8(layout.input_label),
                      layout.entry_length, [this] { RzBitBtn1Click(); });
   entry_ = input.entry;
-  entry_->installEventFilter(new DigitKeys(entry_));
+  AcceptDigitsOnly(entry_);
   if (mobile) {
     auto* hint = new QLabel(QStringLiteral("请注意：手机号码是11位，请正确输入。"), input.box);
     hint->setGeometry(10, 50, width - 20, 16);

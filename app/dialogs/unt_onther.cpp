@@ -16,6 +16,9 @@ namespace vantrel::app {
 TFormOnther::TFormOnther(QWidget* parent) : QWidget(parent), pages_(new QStackedWidget(this)) {
   setObjectName(QStringLiteral("FormOnther"));
   SetUpDialogWindow(this, QString(), QSize(388, 283));
+  // A tool window of the main window: it stays above the main window while it
+  // is open, and the main window stays usable (it is modeless).
+  setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Tool);
   pages_->setObjectName(QStringLiteral("PageControl1"));
   pages_->setGeometry(6, 6, 376, 200);
   for (int page = 0; page < kFolkOmenPageCount; ++page) {
@@ -52,7 +55,7 @@ TFormOnther* ShowFolkOmen(QWidget* owner, const QString& title, int page) {
   // it, so that each new window can be seen; the first one, and one that
   // would leave the screen, stands in the centre.
   static QPointer<TFormOnther> newest;
-  auto* window = new TFormOnther(owner);
+  auto* window = new TFormOnther(owner ? owner->window() : nullptr);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setWindowTitle(title);
   for (QPlainTextEdit* pane : window->findChildren<QPlainTextEdit*>()) pane->setAccessibleName(title);

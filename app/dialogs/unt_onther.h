@@ -1,7 +1,8 @@
 #pragma once
 // The folk-omen window TFormOnther: seven pages of omens read by the double
 // hour, of which one is shown, and a note naming the clock hours of every
-// double hour. It is modeless: every request opens a new, independent window.
+// double hour. It is modeless: every request opens a new, independent window,
+// a tool window that stays above the main window while it is open.
 #include <QWidget>
 
 class QStackedWidget;
@@ -21,7 +22,7 @@ class TFormOnther : public QWidget {
   QStackedWidget* pages_;
 };
 
-// Opens a new omen window beside `owner` with this caption on page 0..6 and
+// Opens a new omen window over `owner`'s window with this caption on page 0..6 and
 // returns it; it destroys itself when closed.
 TFormOnther* ShowFolkOmen(QWidget* owner, const QString& title, int page);
 

@@ -1,13 +1,17 @@
 // The divination dialogs and the month calendar, driven as a user would.
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/dialogs/date_win.h"
+#include "app/dialogs/digit_entry.h"
 #include "app/dialogs/unt_numbers.h"
 #include "app/dialogs/unt_wangm.h"
 #include "app_test.h"
@@ -72,7 +76,8 @@ class DialogsTest : public QObject {
     qq.show();
     QTest::keyClicks(qq.Entry(), QStringLiteral("8a-1 ."));
     QCOMPARE(qq.Entry()->text(), QStringLiteral("81"));
-    QApplication::clipboard()->setText(QStringLiteral("999"));
+    // A pasted text without a digit brings nothing.
+    QApplication::clipboard()->setText(QStringLiteral("abc-."));
     QTest::keyClick(qq.Entry(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(qq.Entry()->text(), QStringLiteral("81"));
     QTest::keyClick(qq.Entry(), Qt::Key_Left);
@@ -87,6 +92,54 @@ class DialogsTest : public QObject {
     QCOMPARE(Field(qq, "ValueLuck"), QStringLiteral("吉带凶"));
     QCOMPARE(Field(qq, "ValueDescription").toStdString(), std::string(NumberTypeText(5)));
     QVERIFY(qq.isVisible());  // Enter computes; it does not close the dialog
+  }
+
+  void TheEditingShortcutsWorkAndPastedTextKeepsItsDigits() {
+    BoxRecorder recorder;
+    TFrm_onther any;
+    any.show();
+    QLineEdit* entry = any.Entry();
+    QTest::keyClicks(entry, QStringLiteral("123"));
+    QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(entry->selectedText(), QStringLiteral("123"));
+    QTest::keyClick(entry, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("123"));
+    QTest::keyClick(entry, Qt::Key_End);
+    // Ctrl+V brings the digits of the clipboard, at the caret.
+    QApplication::clipboard()->setText(QStringLiteral(" 45-6x7\n"));
+    QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(entry->text(), QStringLiteral("1234567"));
+    // Ctrl+X and Ctrl+Z work too; Ctrl+A then typing replaces the text.
+    QTest::keyClick(entry, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(entry, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(entry->text(), QString());
+    QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(entry->text(), QStringLiteral("1234567"));
+    // Never more than the entry's 18 characters.
+    QApplication::clipboard()->setText(QString(30, QLatin1Char('9')));
+    QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(entry->text().size(), entry->maxLength());
+    QCOMPARE(DigitsOf(QStringLiteral("1２3 a\t4")), QStringLiteral("134"));
+
+    // 粘贴 of the entry's context menu brings the digits too.
+    entry->clear();
+    QApplication::clipboard()->setText(QStringLiteral("8a-8"));
+    bool pasted = false;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* paste : menu->actions()) {
+        if (!paste->text().startsWith(QStringLiteral("粘贴"))) continue;
+        paste->trigger();
+        pasted = true;
+      }
+      menu->close();
+    });
+    QContextMenuEvent menu_event(QContextMenuEvent::Mouse, QPoint(5, 5), entry->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(entry, &menu_event);
+    QVERIFY(pasted);
+    QCOMPARE(entry->text(), QStringLiteral("88"));
+    QVERIFY(recorder.boxes.empty());
   }
 
   void EmptyAndPastedEntries() {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstring>
 #include <filesystem>
@@ -18,6 +19,8 @@
 namespace vantrel::app::testing {
 
 int RunCloseChild(int argc, char** argv);
+int RunLocaleChild(int argc, char** argv);
+int RunScaleChild(int argc, char** argv);
 
 namespace {
 
@@ -85,7 +88,16 @@ bool UseBuiltDataFiles() {
 
 int main(int argc, char** argv) {
   using namespace vantrel::app::testing;
+  // What the program remembers between runs goes to a folder of this run
+  // (child processes share it), never to the user's own settings.
+  QTemporaryDir config;
+  if (qEnvironmentVariableIsEmpty("VANTREL_TEST_CONFIG")) {
+    qputenv("VANTREL_TEST_CONFIG", "1");
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+  }
   if (argc >= 3 && std::strcmp(argv[1], "--close-child") == 0) return RunCloseChild(argc, argv);
+  if (argc >= 2 && std::strcmp(argv[1], "--locale-child") == 0) return RunLocaleChild(argc, argv);
+  if (argc >= 2 && std::strcmp(argv[1], "--scale-child") == 0) return RunScaleChild(argc, argv);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   vantrel::app::SetUpApplication();

@@ -9,12 +9,20 @@
 #include <QMenu>
 #include <QPdfWriter>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
+#include "app/error_text.h"
+#include "app/pdf_layout.h"
 #include "app/report_output.h"
 #include "app/report_print.h"
 #include "app/unt_index.h"
@@ -65,6 +73,43 @@ QString Run(const QString& program, const QStringList& args) {
 
 QString NoBlanks(QString s) { return s.remove(QRegularExpression(QStringLiteral("\\s"))); }
 
+// Answers the print dialog: the printer it was given is kept, and the report
+// goes to `file` (a print to a file) or, with an empty name, nowhere.
+struct AnswerPrintDialog {
+  explicit AnswerPrintDialog(const QString& file) {
+    SetPrintDialogHook([this, file](QPrinter& printer) {
+      docName = printer.docName();
+      if (file.isEmpty()) return false;
+      printer.setOutputFileName(file);
+      return true;
+    });
+  }
+  ~AnswerPrintDialog() { SetPrintDialogHook(nullptr); }
+  QString docName;
+};
+
+// The PDF's text as pdftotext gives it, page by page, the running header left out.
+QList<QStringList> PdfPages(const QString& pdf) {
+  QList<QStringList> pages;
+  const QString text =
+      Run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+  for (const QString& page : text.split(QLatin1Char('\f'))) {
+    QStringList lines;
+    for (const QString& line : page.split(QLatin1Char('\n'))) {
+      if (!line.trimmed().isEmpty() && !line.contains(QStringLiteral(" 页 / 共 "))) lines << line;
+    }
+    if (!lines.isEmpty()) pages << lines;
+  }
+  return pages;
+}
+
+// The columns of a printed line at the size a report of only prose gets.
+int ProseColumns(const QString& folder) {
+  QPdfWriter probe(folder + QStringLiteral("/probe.pdf"));
+  probe.setResolution(600);
+  return LayOutReport({QStringLiteral("报告"), QString(), {QStringLiteral("字")}}, probe).columns;
+}
+
 }  // namespace
 
 class OutputTest : public QObject {
@@ -86,9 +131,9 @@ class OutputTest : public QObject {
       for (QAction* a : menu->actions()) {
         if (!a->isSeparator()) texts << a->text();
       }
-      QCOMPARE(texts, (QStringList{"复制", "全选", "另存为文本…", "导出PDF…", "打印…"}));
+      QCOMPARE(texts, (QStringList{"复制", "全选", "另存为文本…", "导出PDF…", "打印预览…", "打印…"}));
       const bool empty = pane->document()->isEmpty();
-      for (const char* output : {"另存为文本…", "导出PDF…", "打印…"}) {
+      for (const char* output : {"另存为文本…", "导出PDF…", "打印预览…", "打印…"}) {
         QCOMPARE(MenuAction(menu.get(), QString::fromUtf8(output))->isEnabled(), !empty);
       }
       QCOMPARE(MenuAction(menu.get(), QStringLiteral("另存为文本…"))->shortcut(),
@@ -146,9 +191,10 @@ class OutputTest : public QObject {
       MenuAction(menu.get(), QStringLiteral("另存为文本…"))->trigger();
     }
     QCOMPARE(recorder.boxes.size(), std::size_t{1});
-    QCOMPARE(recorder.boxes[0].caption, QStringLiteral("Vantrel"));
-    QVERIFY(
-        recorder.boxes[0].text.startsWith(QStringLiteral("Cannot write file \"/proc/vantrel-report.txt\".")));
+    QCOMPARE(recorder.boxes[0].kind, BoxKind::Warning);
+    QCOMPARE(recorder.boxes[0].caption, QStringLiteral("提示"));
+    QVERIFY2(recorder.boxes[0].text.startsWith(QStringLiteral("无法写入文件\"/proc/vantrel-report.txt\"：")),
+             qPrintable(recorder.boxes[0].text));
     QCOMPARE(pane->toPlainText(), before);
 
     // GBK cannot hold the name: the old file stays as it was.
@@ -166,7 +212,7 @@ class OutputTest : public QObject {
       MenuAction(menu.get(), QStringLiteral("另存为文本…"))->trigger();
     }
     QCOMPARE(recorder.boxes.size(), std::size_t{2});
-    QVERIFY(recorder.boxes[1].text.contains(QStringLiteral("cannot be written in GBK")));
+    QCOMPARE(recorder.boxes[1].text, QStringLiteral("无法写入文件\"%1\"：字符\"😀\"无法用GBK保存").arg(path));
     QCOMPARE(ReadAll(path), QByteArray("old report\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.txt")});
   }
@@ -186,6 +232,175 @@ class OutputTest : public QObject {
     std::unique_ptr<QMenu> menu(MakeReportMenu(pane));
     MenuAction(menu.get(), QStringLiteral("另存为文本…"))->trigger();
     QVERIFY2(answer.suggested.contains(QStringLiteral("/合婚报告_张伟_李娜_")), qPrintable(answer.suggested));
+  }
+
+  void ThePrintDialogOffersASafeFileName() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    testing::WriteSampleMarriageReport(w, "张/三", "李娜😀");
+    auto* pane = w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
+    const QString today = QString::fromStdString(FormatDate(Today()));
+    QTemporaryDir dir;
+    const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+    {
+      AnswerPrintDialog answer(printed);
+      std::unique_ptr<QMenu> menu(MakeReportMenu(pane));
+      MenuAction(menu.get(), QStringLiteral("打印…"))->trigger();
+      // The dialog offers the document name, its extension replaced by
+      // ".pdf", in a folder of its own: no "/" may make a folder of it.
+      QCOMPARE(answer.docName, QStringLiteral("合婚报告_张_三_李娜😀_%1.pdf").arg(today));
+      const QRegularExpressionMatch stem =
+          QRegularExpression(QStringLiteral("^(.*)\\.\\S+$")).match(answer.docName);
+      QVERIFY(stem.hasMatch());
+      QVERIFY(!stem.captured(1).contains(QLatin1Char('/')));
+      QCOMPARE(stem.captured(1) + QStringLiteral(".pdf"), answer.docName);
+    }
+    // Printed to a file: the whole report, and the folder is the next one offered.
+    QVERIFY(recorder.boxes.empty());
+    QVERIFY(Run(QStringLiteral("pdfinfo"), {printed}).contains(QStringLiteral("合婚报告 张/三 / 李娜😀")));
+    QCOMPARE(LastOutputFolder(), dir.path());
+    {
+      // A name with a control character and a dot in it.
+      AnswerPrintDialog answer{QString()};
+      const QString name = QStringLiteral("J.R.\u0001x");
+      PrintReport(pane, {QStringLiteral("八字"), name, {QStringLiteral("八字"), name}});
+      QCOMPARE(answer.docName, QStringLiteral("八字_J.R._x.pdf"));
+    }
+    // A print to a file in a folder that is not there: told in Chinese.
+    AnswerPrintDialog answer(dir.filePath(QStringLiteral("missing/printed.pdf")));
+    PrintReport(pane, {QStringLiteral("合婚报告"), QString(), {QStringLiteral("合婚报告")}});
+    QCOMPARE(recorder.boxes.size(), std::size_t{1});
+    QCOMPARE(recorder.boxes[0].text, QStringLiteral("无法写入文件\"%1\"：文件夹不存在")
+                                         .arg(dir.filePath(QStringLiteral("missing/printed.pdf"))));
+  }
+
+  void WriteErrorsSpeakChinese() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    testing::WriteSampleMarriageReport(w);
+    auto* pane = w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
+    QTemporaryDir dir;
+    for (const char* action : {"另存为文本…", "导出PDF…"}) {
+      const QString path = dir.filePath(QStringLiteral("missing/report.txt"));
+      AnswerFileDialog answer(path, 0);
+      std::unique_ptr<QMenu> menu(MakeReportMenu(pane));
+      MenuAction(menu.get(), QString::fromUtf8(action))->trigger();
+      QCOMPARE(recorder.boxes.back().kind, BoxKind::Warning);
+      QCOMPARE(recorder.boxes.back().caption, QStringLiteral("提示"));
+      QCOMPARE(recorder.boxes.back().text, QStringLiteral("无法写入文件\"%1\"：文件夹不存在").arg(path));
+    }
+    QCOMPARE(recorder.boxes.size(), std::size_t{2});
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("missing"))));
+
+    // The common reasons in Chinese, any other one as the system gave it.
+    const std::pair<int, const char*> common[] = {
+        {EACCES, "没有写入这个文件夹的权限"}, {ENOSPC, "磁盘已满"}, {EROFS, "文件系统是只读的"}};
+    for (const auto& [error, text] : common) {
+      QCOMPARE(WriteErrorText(QStringLiteral("/x/r.txt"),
+                              std::string("Cannot write file \"/x/r.txt\". ") + std::strerror(error)),
+               QStringLiteral("无法写入文件\"/x/r.txt\"：") + QString::fromUtf8(text));
+    }
+    QCOMPARE(WriteReasonText(std::strerror(EIO)), QString::fromUtf8(std::strerror(EIO)));
+    QCOMPARE(WriteErrorText(QStringLiteral("/x/r.txt"), "something else"),
+             QStringLiteral("无法写入文件\"/x/r.txt\"：something else"));
+  }
+
+  void ThePreviewShowsTheReportsPages() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    testing::WriteSampleMarriageReport(w);
+    auto* pane = w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
+    int shown = -1;
+    QString title;
+    QTimer::singleShot(0, [&] {
+      auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+      if (!preview) return;
+      title = preview->windowTitle();
+      shown = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+      preview->reject();
+    });
+    std::unique_ptr<QMenu> menu(MakeReportMenu(pane));
+    MenuAction(menu.get(), QStringLiteral("打印预览…"))->trigger();
+    QCOMPARE(title, QStringLiteral("打印预览"));
+    QPrinter printer(QPrinter::HighResolution);
+    const PrintLayout layout =
+        LayOutReport({QStringLiteral("合婚报告"), QString(), PaneLines(pane)}, printer);
+    QVERIFY(layout.pages.size() > 1);
+    QCOMPARE(shown, static_cast<int>(layout.pages.size()));
+    QVERIFY(recorder.boxes.empty());
+  }
+
+  void PrintedLinesFollowChineseLineBreaking() {
+    QTemporaryDir dir;
+    const int columns = ProseColumns(dir.path());
+    QVERIFY(columns > 20);
+    // Lines whose plain cut at the page's edge would begin a printed line
+    // with a closing mark or end one with an opening mark.
+    const QString full = QString(columns / 2, QChar(0x5B57));  // 字 to the edge
+    const QStringList lines = {
+        full + QStringLiteral("。下一句从这里开始，接着写。"),
+        QString(columns / 2 - 1, QChar(0x5B57)) + QStringLiteral("（括号里的话）之后"),
+        full + QStringLiteral("……省略号不可放在行首"),
+        full.left(columns / 2 - 1) + QStringLiteral("「引号」里的字，还有、顿号"),
+        QString(columns, QChar(0xFF0C)),  // only commas: still cut, nothing lost
+    };
+    const QString pdf = dir.filePath(QStringLiteral("breaks.pdf"));
+    WriteReportPdf({QStringLiteral("报告"), QString(), lines}, pdf);
+    QStringList printed;
+    for (const QStringList& page : PdfPages(pdf)) printed << page;
+    QVERIFY(printed.size() >= 2 * 4);
+    QCOMPARE(NoBlanks(printed.join(QString())), NoBlanks(lines.join(QString())));
+    for (const QString& line : printed) {
+      const QString text = line.trimmed();
+      if (text.count(QChar(0xFF0C)) == text.size()) continue;  // the line of commas alone
+      QVERIFY2(!MayNotStartLine(text.left(1)), qPrintable(text));
+      QVERIFY2(!MayNotEndLine(text.right(1)), qPrintable(text));
+    }
+
+    // The same in a whole report.
+    BoxRecorder recorder;
+    TFrmIndex w;
+    testing::WriteSampleMarriageReport(w);
+    const QString report = dir.filePath(QStringLiteral("report.pdf"));
+    WriteReportPdf({QStringLiteral("合婚报告"), QString(),
+                    PaneLines(w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess")))},
+                   report);
+    for (const QStringList& page : PdfPages(report)) {
+      for (const QString& line : page) QVERIFY2(!MayNotStartLine(line.trimmed().left(1)), qPrintable(line));
+    }
+  }
+
+  void AGridStaysOnOnePageWithItsLabel() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    testing::WriteSampleMarriageReport(w);
+    const QStringList report = PaneLines(w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess")));
+    // The man's 流年 block: its label line and the rows under it.
+    const int label = static_cast<int>(report.indexOf(QRegularExpression(QStringLiteral("流年：.*"))));
+    QVERIFY(label >= 0);
+    QStringList grid = {report[label]};
+    for (int i = label + 1; i < report.size() && report[i].startsWith(QLatin1Char(' ')); ++i)
+      grid << report[i];
+    QVERIFY(grid.size() >= 8);
+
+    QTemporaryDir dir;
+    QPdfWriter probe(dir.filePath(QStringLiteral("probe.pdf")));
+    probe.setResolution(600);
+    const int per_page = LayOutReport({QStringLiteral("报告"), QString(), grid}, probe).linesPerPage;
+    // Prose to five lines above the first page's end, then the grid.
+    QStringList lines;
+    for (int i = 0; i < per_page - 5; ++i) lines << QStringLiteral("第%1行").arg(i + 1);
+    lines << grid << QStringLiteral("结束");
+    const QString pdf = dir.filePath(QStringLiteral("grid.pdf"));
+    WriteReportPdf({QStringLiteral("报告"), QString(), lines}, pdf);
+    const QList<QStringList> pages = PdfPages(pdf);
+    QCOMPARE(pages.size(), 2);
+    QCOMPARE(pages[0].size(), per_page - 5);  // the first page ends before the grid
+    QVERIFY(pages[1][0].startsWith(QStringLiteral("流年：")));
+    for (int i = 0; i < grid.size(); ++i) {
+      QCOMPARE(pages[1][i].split(QLatin1Char(' '), Qt::SkipEmptyParts),
+               grid[i].split(QLatin1Char(' '), Qt::SkipEmptyParts));
+    }
   }
 
   void ThePdfGivesBackEveryLineInOrderWithItsColumns() {
