@@ -335,22 +335,29 @@ void TFrmIndex::OpenMonthCalendar() { OpenModal<TFRM_Date>(); }
 void TFrmIndex::OpenBoyGirlChart() { OpenModal<TFrm_NanNv>(); }
 
 void TFrmIndex::OpenSolarTime() {
-  TFrmSolarTime dialog(this, [this](BirthTarget target, CivilDate date, int hour, int minute) {
-    FillBirth(target, date, hour, minute);
+  TFrmSolarTime dialog(this, [this](BirthTarget target, const SolarTimeCorrection& correction) {
+    FillCorrectedBirth(target, correction);
   });
   dialog.exec();
 }
 
-void TFrmIndex::FillBirth(BirthTarget target, CivilDate date, int hour, int minute) {
+EntryRow& TFrmIndex::ShowRowOf(BirthTarget target) {
   if (target == BirthTarget::Chart) {
     RzToolButton1Click();  // the chart page, for the chart report
   } else {
     RzToolButton2Click();
   }
-  EntryRow& row = target == BirthTarget::MarriageMan     ? marriage_->Man()
-                  : target == BirthTarget::MarriageWoman ? marriage_->Woman()
-                                                         : chart_->Person();
-  row.ShowGregorianBirth(date, hour, minute);
+  return target == BirthTarget::MarriageMan     ? marriage_->Man()
+         : target == BirthTarget::MarriageWoman ? marriage_->Woman()
+                                                : chart_->Person();
+}
+
+void TFrmIndex::FillBirth(BirthTarget target, CivilDate date, int hour, int minute) {
+  ShowRowOf(target).ShowGregorianBirth(date, hour, minute);
+}
+
+void TFrmIndex::FillCorrectedBirth(BirthTarget target, const SolarTimeCorrection& correction) {
+  ShowRowOf(target).ShowCorrectedBirth(correction);
 }
 
 void TFrmIndex::CloseQueries() { adoquery1_.Close(); }

@@ -27,6 +27,7 @@ namespace vantrel::app {
 class AlmanacPage;
 class CataloguePage;
 class ChartPage;
+class EntryRow;
 class EncyclopediaPage;
 class MarriagePage;
 
@@ -87,6 +88,9 @@ class TFrmIndex : public QWidget {
   // chart page's row (calendar 公历, the hour item of the hour) and shows
   // that page; the true-solar-time dialog fills the rows through it.
   void FillBirth(BirthTarget target, CivilDate date, int hour, int minute);
+  // The same for a birth corrected to true solar time: the row keeps the
+  // correction, and the report says so.
+  void FillCorrectedBirth(BirthTarget target, const SolarTimeCorrection& correction);
 
   // How the close button ends the process; tests replace it.
   using ExitFunction = std::function<void(int)>;
@@ -109,6 +113,8 @@ class TFrmIndex : public QWidget {
   void BuildChrome();
   // Connects the pages' buttons to the window's handlers.
   void ConnectPages();
+  // Shows the page of a birth row and gives the row.
+  EntryRow& ShowRowOf(BirthTarget target);
   void CloseQueries();
   // Creates the dialog, shows it modally and destroys it when it closes.
   template <typename Dialog>

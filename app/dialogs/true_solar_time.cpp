@@ -128,6 +128,7 @@ TFrmSolarTime::TFrmSolarTime(QWidget* parent, Fill fill) : QDialog(parent), fill
 
 void TFrmSolarTime::Update() {
   valid_ = false;
+  correction_.reset();
   for (QLabel* v : values_) v->clear();
   const QDate d = date_->date();
   const DateTime clock =
@@ -153,9 +154,6 @@ void TFrmSolarTime::Update() {
           CorrectToSolarTime(clock, *place, fold_->currentIndex() == 1 ? Fold::Second : Fold::First);
       const SolarTimeTexts shown = RenderSolarTime(c);
       const DateTime solar = c.birth;
-      solar_date_ = DecodeDate(solar);
-      solar_hour_ = c.hour;
-      solar_minute_ = DecodeTime(solar).minute;
       values_[kSummer]->setText(Qt8(shown.summer));
       values_[kLongitude]->setText(Qt8(shown.longitude));
       values_[kEquation]->setText(Qt8(shown.equation));
@@ -167,6 +165,7 @@ void TFrmSolarTime::Update() {
                         : inRange ? QString()
                                   : QStringLiteral("校正后的时间超出 1900-01-31 至 2100-12-31，无法排盘。"));
       valid_ = inRange;
+      if (valid_) correction_ = c;
     } catch (const ClockGapError&) {
       message_->setText(QStringLiteral("这一钟点因夏令时开始被跳过，实际并不存在，请检查出生时间。"));
     } catch (const ConvertError& e) {
@@ -177,8 +176,8 @@ void TFrmSolarTime::Update() {
 }
 
 void TFrmSolarTime::FillInto(BirthTarget target) {
-  if (!valid_ || !fill_) return;
-  fill_(target, solar_date_, solar_hour_, solar_minute_);
+  if (!valid_ || !correction_ || !fill_) return;
+  fill_(target, *correction_);
   accept();
 }
 

@@ -5,7 +5,9 @@
 // date, hour item and minute into an entry row of the main window.
 #include <QDialog>
 #include <functional>
+#include <optional>
 
+#include "calendar/solar_time.h"
 #include "common/datetime.h"
 
 class QComboBox;
@@ -24,8 +26,8 @@ class TFrmSolarTime : public QDialog {
   Q_OBJECT
 
  public:
-  // `fill` writes a corrected birth (date, hour, minute) into the named row.
-  using Fill = std::function<void(BirthTarget, CivilDate, int hour, int minute)>;
+  // `fill` writes a corrected birth into the named row.
+  using Fill = std::function<void(BirthTarget, const SolarTimeCorrection&)>;
   explicit TFrmSolarTime(QWidget* parent = nullptr, Fill fill = {});
 
   QDateEdit* DateEntry() const { return date_; }
@@ -49,9 +51,7 @@ class TFrmSolarTime : public QDialog {
   QLabel* message_ = nullptr;
   QPushButton* fill_buttons_[3] = {};
   bool valid_ = false;
-  CivilDate solar_date_;
-  int solar_hour_ = 0;
-  int solar_minute_ = 0;
+  std::optional<SolarTimeCorrection> correction_;
 };
 
 }  // namespace vantrel::app

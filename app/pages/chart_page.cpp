@@ -61,6 +61,7 @@ void ChartPage::Choose(const QString& caption) {
 void ChartPage::ComputeReport(Notifier& notifier) {
   ChartEntry entry;
   entry.person = ReadChartPerson(person_->Texts());
+  entry.person.correctionLine = person_->CorrectionLine();
   entry.hiddenName = hidden_name_->text().toStdString();
   entry.sex = SexOfText(person_->Sex().trimmed().toStdString());
   // The caption of the button says which report it makes.

@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <utility>
 
 #include "app/pages/controls.h"
@@ -21,11 +23,21 @@ QStringList HourItems() {
 
 }  // namespace
 
-EntryRow::EntryRow(QWidget* parent) : QWidget(parent) {}
+EntryRow::EntryRow(QWidget* parent) : QWidget(parent) {
+  lines_ = new QVBoxLayout(this);
+  lines_->setContentsMargins(0, 0, 0, 0);
+  lines_->setSpacing(2);
+}
+
+QHBoxLayout* EntryRow::ControlsLayout() {
+  auto* controls = new QHBoxLayout;
+  lines_->addLayout(controls);
+  return controls;
+}
 
 EntryRow* EntryRow::ForCouple(QWidget* parent, const QString& heading, const Names& names) {
   auto* entry = new EntryRow(parent);
-  ControlRow row(entry, new QHBoxLayout(entry));
+  ControlRow row(entry, entry->ControlsLayout());
   QLabel* title = row.Label(heading);
   title->setStyleSheet(QStringLiteral("color: #8b1a1a; font-weight: bold;"));
   row.Label(Qt8("姓名"));
@@ -38,13 +50,14 @@ EntryRow* EntryRow::ForCouple(QWidget* parent, const QString& heading, const Nam
       MakeList(entry, names.blood, {QString(), Qt8("A型"), Qt8("B型"), Qt8("O型"), Qt8("AB型")}, false), 54);
   entry->blood_->setCurrentIndex(-1);
   row.Finish();
+  entry->AddCorrectionNote();
   entry->NameFieldsFor(heading.left(2));
   return entry;
 }
 
 EntryRow* EntryRow::ForSingle(QWidget* parent, const Names& names) {
   auto* entry = new EntryRow(parent);
-  ControlRow row(entry, new QHBoxLayout(entry));
+  ControlRow row(entry, entry->ControlsLayout());
   row.Label(Qt8("姓名"));
   entry->name_ = row.Put(MakeNameEntry(entry, names.name), 90);
   row.Label(Qt8("姓别"));
@@ -53,6 +66,7 @@ EntryRow* EntryRow::ForSingle(QWidget* parent, const Names& names) {
   entry->AddBirthFields(row, names);
   row.Label(Qt8("分"));
   row.Finish();
+  entry->AddCorrectionNote();
   entry->NameFieldsFor(QString());
   return entry;
 }
@@ -70,6 +84,70 @@ void EntryRow::AddBirthFields(ControlRow& row, const Names& names) {
   hour_->setMaxVisibleItems(24);
   row.Label(Qt8("时"));
   minute_ = row.Put(MakeList(this, names.minute, Numbers(0, 59, 0), true), 42);
+}
+
+void EntryRow::AddCorrectionNote() {
+  // A line of its own under the controls, shown only while a correction is kept.
+  note_line_ = new QWidget(this);
+  ControlRow row(note_line_, new QHBoxLayout(note_line_));
+  correction_note_ = row.Label(QString());
+  correction_note_->setObjectName(name_->objectName() + QStringLiteral("Corrected"));
+  correction_note_->setStyleSheet(QStringLiteral("color: #1a5c8b;"));
+  undo_correction_ = new QToolButton(note_line_);
+  undo_correction_->setObjectName(name_->objectName() + QStringLiteral("Undo"));
+  undo_correction_->setText(Qt8("撤销校正"));
+  undo_correction_->setToolTip(Qt8("恢复校正前的钟表时间"));
+  undo_correction_->setAccessibleName(Qt8("撤销真太阳时校正"));
+  row.Put(undo_correction_, undo_correction_->fontMetrics().horizontalAdvance(undo_correction_->text()) + 16);
+  row.Finish();
+  note_line_->hide();
+  lines_->addWidget(note_line_);
+  connect(undo_correction_, &QToolButton::clicked, this, [this] { UndoCorrection(); });
+  // A date or time changed by hand is no longer the corrected one.
+  for (QComboBox* field : {calendar_, year_, month_, day_, hour_, minute_}) {
+    connect(field, &QComboBox::currentTextChanged, this, [this] {
+      if (!showing_) DropCorrection();
+    });
+  }
+}
+
+void EntryRow::SetOnCorrectionShown(std::function<void()> changed) {
+  on_correction_shown_ = std::move(changed);
+}
+
+void EntryRow::DropCorrection() {
+  const bool was = correction_.has_value();
+  correction_.reset();
+  note_line_->hide();
+  if (was && on_correction_shown_) on_correction_shown_();
+}
+
+void EntryRow::ShowCorrectedBirth(const SolarTimeCorrection& correction) {
+  const ClockTime t = DecodeTime(correction.birth);
+  ShowGregorianBirth(DecodeDate(correction.birth), correction.hour, t.minute);
+  correction_ = correction;
+  const QString note =
+      Qt8("已按" + correction.place.name + "真太阳时校正" + CorrectionText(correction.totalSeconds));
+  correction_note_->setText(note);
+  correction_note_->setFixedWidth(correction_note_->fontMetrics().horizontalAdvance(note) + 1);
+  correction_note_->setToolTip(Qt8(SolarTimeReportLine(correction)));
+  note_line_->show();
+  if (on_correction_shown_) on_correction_shown_();
+}
+
+bool EntryRow::HasCorrection() const { return correction_.has_value(); }
+
+std::optional<std::string> EntryRow::CorrectionLine() const {
+  if (!correction_) return std::nullopt;
+  return SolarTimeReportLine(*correction_);
+}
+
+void EntryRow::UndoCorrection() {
+  if (!correction_) return;
+  const DateTime clock = correction_->clock;
+  const ClockTime t = DecodeTime(clock);
+  DropCorrection();
+  ShowGregorianBirth(DecodeDate(clock), t.hour, t.minute);
 }
 
 void EntryRow::NameFieldsFor(const QString& person) {
@@ -101,12 +179,16 @@ QString EntryRow::Sex() const { return sex_ ? sex_->currentText() : QString(); }
 void EntryRow::FocusName() { name_->setFocus(); }
 
 void EntryRow::ShowGregorianBirth(CivilDate date, int hour, int minute) {
+  // A birth shown by the program replaces any correction kept before.
+  DropCorrection();
+  showing_ = true;
   calendar_->setCurrentIndex(0);  // 公历
   SetListText(year_, QString::number(date.year));
   SetListText(month_, QString::number(date.month));
   SetListText(day_, QString::number(date.day));
   SetListText(hour_, Qt8(kHourItems.at(static_cast<std::size_t>(hour))));
   SetListText(minute_, QString::number(minute));
+  showing_ = false;
 }
 
 }  // namespace vantrel::app

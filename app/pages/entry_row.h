@@ -4,11 +4,19 @@
 // marriage page. The marriage page shows two rows (the man's and the
 // woman's), the chart page one.
 #include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
 
+#include "calendar/solar_time.h"
 #include "reports/entry_texts.h"
 
 class QComboBox;
+class QHBoxLayout;
+class QVBoxLayout;
+class QLabel;
 class QLineEdit;
+class QToolButton;
 
 namespace vantrel::app {
 
@@ -46,6 +54,18 @@ class EntryRow : public QWidget {
   // Shows a Gregorian birth: calendar kind 公历, the date and minute as
   // numbers, the hour as its item ("辰 8").
   void ShowGregorianBirth(CivilDate date, int hour, int minute);
+  // Shows the birth corrected to true solar time and keeps the correction:
+  // a note beside the row names the birthplace, its button puts the clock
+  // time back, and the report prints the correction after the birth line.
+  // Changing the date or the time by hand drops it.
+  void ShowCorrectedBirth(const SolarTimeCorrection& correction);
+  // The report's line of the kept correction; none without one.
+  std::optional<std::string> CorrectionLine() const;
+  // Puts the clock time of the kept correction back and drops it.
+  void UndoCorrection();
+  bool HasCorrection() const;
+  // Called when the correction's note line shows or hides.
+  void SetOnCorrectionShown(std::function<void()> changed);
 
  private:
   explicit EntryRow(QWidget* parent);
@@ -55,6 +75,12 @@ class EntryRow : public QWidget {
   // Screen readers name each field after its label, on the marriage page
   // after the person too ("男方姓名").
   void NameFieldsFor(const QString& person);
+  // The layout of the row's controls, on the row's first line.
+  QHBoxLayout* ControlsLayout();
+  // The line under the controls with the note and the undo button of a
+  // correction, hidden until one is kept.
+  void AddCorrectionNote();
+  void DropCorrection();
 
   QLineEdit* name_ = nullptr;
   QComboBox* sex_ = nullptr;
@@ -65,6 +91,13 @@ class EntryRow : public QWidget {
   QComboBox* hour_ = nullptr;
   QComboBox* minute_ = nullptr;
   QComboBox* blood_ = nullptr;
+  QVBoxLayout* lines_ = nullptr;
+  QWidget* note_line_ = nullptr;
+  QLabel* correction_note_ = nullptr;
+  QToolButton* undo_correction_ = nullptr;
+  std::optional<SolarTimeCorrection> correction_;
+  bool showing_ = false;  // the row itself is writing its fields
+  std::function<void()> on_correction_shown_;
 };
 
 }  // namespace vantrel::app

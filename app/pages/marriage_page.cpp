@@ -24,6 +24,14 @@ MarriagePage::MarriagePage() {
   woman_ = EntryRow::ForCouple(
       panel, Qt8("女方基本信息"),
       {"Xing3", nullptr, "ComDate3", "SYear3", "SMonth3", "Sday3", "Shour3", "CBFen3", "ComboBoxXX"});
+  // A row that keeps a true-solar-time correction shows a note line under
+  // it; the panel grows by that line.
+  for (EntryRow* row : {man_, woman_}) {
+    row->SetOnCorrectionShown([this, panel] {
+      const int notes = (man_->HasCorrection() ? 1 : 0) + (woman_->HasCorrection() ? 1 : 0);
+      panel->setFixedSize(788, 58 + 22 * notes);
+    });
+  }
   compute_ = new QPushButton(Qt8("测算"), panel);
   compute_->setObjectName(QStringLiteral("RzBitBtn2"));
   compute_->setFixedSize(64, 48);
@@ -54,7 +62,9 @@ MarriagePage::MarriagePage() {
 MarriagePage::~MarriagePage() = default;
 
 void MarriagePage::ComputeReport(Notifier& notifier) {
-  const MarriageEntry entry{ReadMarriagePerson(man_->Texts()), ReadMarriagePerson(woman_->Texts())};
+  MarriageEntry entry{ReadMarriagePerson(man_->Texts()), ReadMarriagePerson(woman_->Texts())};
+  entry.man.correctionLine = man_->CorrectionLine();
+  entry.woman.correctionLine = woman_->CorrectionLine();
   const MarriageReport report = BuildMarriageReport(entry);
   // A run that stopped before anything was made leaves the report shown, and its names.
   if (report.Started()) {

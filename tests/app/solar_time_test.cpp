@@ -7,13 +7,18 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include "app/dialogs/true_solar_time.h"
+#include "app/pages/entry_row.h"
+#include "app/qt_text.h"
 #include "app/unt_index.h"
 #include "app_test.h"
+#include "calendar/places.h"
 
 namespace vantrel::app {
 
@@ -131,6 +136,55 @@ class SolarTimeTest : public QObject {
     QCOMPARE(w.CurrentPage(), Page::Chart);
     QCOMPARE(ListText(w, "Sday2"), QStringLiteral("29"));
     QCOMPARE(Button(w, "RzButton2")->text(), QStringLiteral("八字分析"));
+  }
+
+  // The report of a corrected birth says how it was corrected, in the line
+  // the command line prints; the row says so too, until the birth is changed
+  // by hand or the correction undone.
+  void ACorrectedBirthSaysSoInTheReport() {
+    testing::BoxRecorder recorder;
+    TFrmIndex w;
+    w.show();
+    testing::SetEntries(w, {{"Xing", "张伟"}, {"Xing3", "李娜"}});
+    const SolarTimeCorrection c =
+        CorrectToSolarTime(EncodeDate(1988, 7, 20) + EncodeTime(6, 30, 0, 0), ParseBirthplace("乌鲁木齐"));
+    w.FillCorrectedBirth(BirthTarget::MarriageMan, c);
+    QCOMPARE(ListText(w, "Shour"), QStringLiteral("寅 3"));
+    Button(w, "RzBitBtn2")->click();
+    QVERIFY(recorder.boxes.empty());
+    const std::string line = SolarTimeReportLine(c);
+    QCOMPARE(line, std::string("真太阳时：按乌鲁木齐校正-3小时16分（北京时间1988-07-20 06:30）"));
+    QCOMPARE(w.MemoSuccess().Line(3), std::string("您出生公历：1988年07月20日3点14分"));
+    QCOMPARE(w.MemoSuccess().Line(4), line);
+    // The same birth on the command line prints the same line after the birth line.
+    QProcess cli;
+    cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/vantrel-cli"),
+              {QStringLiteral("marriage"), QStringLiteral("--man-name"), QStringLiteral("张伟"),
+               QStringLiteral("--man-year"), QStringLiteral("1988"), QStringLiteral("--man-month"),
+               QStringLiteral("7"), QStringLiteral("--man-day"), QStringLiteral("20"),
+               QStringLiteral("--man-hour"), QStringLiteral("6"), QStringLiteral("--man-minute"),
+               QStringLiteral("30"), QStringLiteral("--man-place"), QStringLiteral("乌鲁木齐"),
+               QStringLiteral("--woman-name"), QStringLiteral("李娜")});
+    QVERIFY(cli.waitForFinished(20000));
+    QCOMPARE(QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n')).value(4), Qt8(line));
+
+    // Undo puts the clock time back and the report no longer names a correction.
+    auto* undo = w.findChild<QToolButton*>(QStringLiteral("XingUndo"));
+    QVERIFY(undo && undo->isVisible());
+    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("XingCorrected"))->text(),
+             QStringLiteral("已按乌鲁木齐真太阳时校正-3小时16分"));
+    undo->click();
+    QVERIFY(!undo->isVisible());
+    QCOMPARE(ListText(w, "Shour"), QStringLiteral("卯 6"));
+    QCOMPARE(ListText(w, "CBFen"), QStringLiteral("30"));
+    Button(w, "RzBitBtn2")->click();
+    QVERIFY(w.MemoSuccess().Line(4).rfind("农历：", 0) == 0);
+
+    // A corrected birth whose hour is then changed by hand is no longer corrected.
+    w.FillCorrectedBirth(BirthTarget::MarriageMan, c);
+    testing::SetEntry(w, "Shour", QStringLiteral("辰 8"));
+    Button(w, "RzBitBtn2")->click();
+    QVERIFY(w.MemoSuccess().Line(4).rfind("农历：", 0) == 0);
   }
 };
 
