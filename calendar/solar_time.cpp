@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 namespace vantrel {
@@ -58,6 +59,29 @@ class ZoneReader {
     std::tm tm{};
     ::localtime_r(&t, &tm);
     return {tm.tm_gmtoff, tm.tm_isdst > 0};
+  }
+
+  // The zone's standard offset around an instant the database counts as
+  // standard time where the months near it kept a smaller offset marked as
+  // summer time (Dublin: Irish Standard Time in summer, GMT marked as summer
+  // time in winter): that smaller one is the standard time people keep.
+  long StandardOffsetBeside(std::time_t t, long offset) const {
+    constexpr std::time_t kMonth = 30 * 86400;
+    long standard = offset;
+    for (int k = 1; k <= 12; ++k) {
+      for (const std::time_t probe : {t - k * kMonth, t + k * kMonth}) {
+        if (const auto [other, summer] = At(probe); summer && other < standard) standard = other;
+      }
+    }
+    return standard;
+  }
+
+  // Whether the zone kept the local mean time of its city then, as the
+  // database counts every zone before its first standard time.
+  bool MeanTimeAt(std::time_t t) const {
+    std::tm tm{};
+    ::localtime_r(&t, &tm);
+    return tm.tm_zone != nullptr && std::string_view(tm.tm_zone) == "LMT";
   }
 
   // The zone's standard offset around an instant kept in summer time: that
@@ -137,8 +161,15 @@ SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
   result.ambiguous = instants.size() > 1;
   const std::time_t instant = fold == Fold::Second ? instants.back() : instants.front();
   const auto [offset, summer] = zone.At(instant);
-  const long standard = summer ? zone.StandardOffsetNear(instant, offset) : offset;
-  result.summerTime = summer;
+  // Where the database counts the winter clock as the summer one (Dublin's
+  // GMT, Windhoek's winter time), the smaller offset is taken as standard
+  // time all year, so the summer part is never positive and the longitude
+  // part counts from the meridian of the clock people call standard.
+  const long standard = summer ? std::min(offset, zone.StandardOffsetNear(instant, offset))
+                               : zone.StandardOffsetBeside(instant, offset);
+  result.summerTime = standard != offset;
+  result.localMeanTime = zone.MeanTimeAt(instant);
+  result.meridianDegrees = static_cast<double>(standard) / 240;
   result.summerSeconds = static_cast<double>(standard - offset);
   result.longitudeSeconds = place.longitude * 240 - static_cast<double>(standard);
   result.equationSeconds = EquationOfTimeSeconds(static_cast<double>(instant) / 86400 + 2440587.5);

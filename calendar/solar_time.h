@@ -46,7 +46,9 @@ struct SolarTime {
   double totalSeconds = 0;
   DateTime solar = 0;  // the clock time plus the total
   bool summerTime = false;
-  bool ambiguous = false;  // the clock time happened twice
+  bool ambiguous = false;      // the clock time happened twice
+  bool localMeanTime = false;  // the zone still kept its city's local mean time (its "LMT")
+  double meridianDegrees = 0;  // the meridian of the standard time counted from (east positive)
 };
 
 // A moment cut down to its whole minute, as a birth is entered (the tiny

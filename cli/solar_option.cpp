@@ -7,8 +7,10 @@ namespace vantrel::cli {
 
 const char* const kSolarOptionUsage =
     "  --place NAME       cast the true solar time of the birthplace NAME (vantrel-cli places lists them)\n"
-    "  --longitude DEG    cast the true solar time of the birthplace at DEG degrees east (west negative)\n"
-    "  --zone ZONE        the IANA time zone of the clock (default Asia/Shanghai, Beijing time)\n"
+    "  --longitude DEG    cast the true solar time of the birthplace at DEG decimal degrees east (west\n"
+    "                     negative, or written 73.5W, 东经120, 西经73.5)\n"
+    "  --zone ZONE        the IANA time zone of the clock (default Asia/Shanghai, Beijing time); only\n"
+    "                     the names the zone database lists\n"
     "  --fold first|second  a clock time that happened twice (summer time ending): which one\n";
 
 SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, const std::string& prefix) {
@@ -30,6 +32,7 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
       throw UsageError(e.what());
     }
     option.given = true;
+    option.named = true;
     return option;
   }
   if (longitude.empty()) {
@@ -44,14 +47,26 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
   }
   option.given = true;
   option.place = ParseBirthplace(longitude);
-  if (!zone.empty()) option.place.zone = zone;
+  if (!zone.empty()) {
+    // Only a zone the database lists: a file of its folder ("zone.tab",
+    // "localtime") would be read as UTC or nonsense.
+    if (!IsKnownZone(zone)) throw ConvertError("'" + zone + "' is not a time zone this system knows");
+    option.place.zone = zone;
+  }
   return option;
+}
+
+std::string ClockName(const SolarOption& option, const SolarTime& t) {
+  if (t.localMeanTime) return option.place.zone + "地方平时";
+  if (option.place.zone == "Asia/Shanghai") return "北京时间";
+  if (option.named) return option.place.name + "时间";
+  return option.place.zone + "时间";
 }
 
 SolarCorrection CorrectClock(DateTime clock, const SolarOption& option) {
   const SolarTime t = TrueSolarTime(clock, option.place, option.fold);
-  return {t.solar, "真太阳时：按" + option.place.name + "校正" + CorrectionText(t.totalSeconds) +
-                       "（北京时间" + FormatDateTime(clock).substr(0, 16) + "）"};
+  return {t.solar, "真太阳时：按" + option.place.name + "校正" + CorrectionText(t.totalSeconds) + "（" +
+                       ClockName(option, t) + FormatDateTime(clock).substr(0, 16) + "）"};
 }
 
 std::optional<std::string> CorrectEntry(PersonEntry& entry, const SolarOption& option) {

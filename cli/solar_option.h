@@ -15,6 +15,7 @@ namespace vantrel::cli {
 
 struct SolarOption {
   bool given = false;
+  bool named = false;  // the place was given by its name (--place)
   SolarPlace place;
   Fold fold = Fold::First;
 };
@@ -24,12 +25,19 @@ struct SolarOption {
 SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, const std::string& prefix);
 
 // Corrects a clock time; returns the corrected moment and the report's line
-// "真太阳时：按<place>校正<±h小时m分>（北京时间<clock>）".
+// "真太阳时：按<place>校正<±h小时m分>（<clock's name><clock>）".
+// The clock is named by ClockName.
 struct SolarCorrection {
   DateTime solar = 0;
   std::string line;
 };
 SolarCorrection CorrectClock(DateTime clock, const SolarOption& option);
+
+// What the clock that was read kept: "北京时间" for Asia/Shanghai, the
+// place's own ("纽约时间") for a place given by name, else the zone's
+// ("America/New_York时间"); where the zone still kept the local mean time
+// of its city (Asia/Shanghai before 1901) "<zone>地方平时".
+std::string ClockName(const SolarOption& option, const SolarTime& t);
 
 // Corrects an entry row in place (a lunar entry becomes the solar date);
 // the report's line, or nothing when the option is absent or the entry does
