@@ -177,6 +177,25 @@ std::string DanglingLinkTarget(const std::string& path, const std::string& shown
   Fail(shown, ELOOP);
 }
 
+// Whether the path reaches its file through an open descriptor's name
+// (/dev/stdout is a link to /proc/self/fd/1): the file then is one the
+// program, or its caller, has open, and replacing it would leave them
+// writing to a file no longer there.
+bool ThroughDescriptor(const std::string& path) {
+  std::string at = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    if (at.rfind("/proc/", 0) == 0 || at.rfind("/dev/fd/", 0) == 0) return true;
+    struct stat st {};
+    if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return false;
+    char buf[PATH_MAX];
+    const ssize_t n = ::readlink(at.c_str(), buf, sizeof buf);
+    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof buf) return false;
+    const std::string link(buf, static_cast<std::size_t>(n));
+    at = link.front() == '/' ? link : FolderOf(at) + "/" + link;
+  }
+  return false;
+}
+
 // A target that is there but no regular file: a terminal, /dev/null or a
 // pipe is written through, as the shell's ">" would; what cannot take a
 // report is refused. It is never replaced.
@@ -295,6 +314,11 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (::stat(path.c_str(), &st) == 0) {
     if (!S_ISREG(st.st_mode)) {
       WriteThrough(path, st, bytes);
+      return;
+    }
+    // Standard output sent to a file, named /dev/stdout: written as ">" would.
+    if (ThroughDescriptor(path)) {
+      WriteInPlace(path, path, bytes);
       return;
     }
     // Behind symbolic links the file they lead to gets the report; the

@@ -42,7 +42,8 @@ std::string EncodeReportLines(const std::vector<std::string>& lines, TextEncodin
 // - a symbolic link stays a link: the file it leads to gets the report (and
 //   is created where the link points nowhere yet), as editors do;
 // - a character device (a terminal, /dev/null) or a pipe is written
-//   through, never replaced; a pipe no program reads from is refused, so the
+//   through, never replaced, and so is a file reached through an open
+//   descriptor's name (/dev/stdout, /proc/self/fd/N); a pipe no program reads from is refused, so the
 //   write cannot wait forever;
 // - a folder, a socket or a block device is refused.
 // SIGINT, SIGHUP or SIGTERM during the write remove the temporary file
