@@ -15,7 +15,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   const std::optional<double> degrees = vantrel::ParseLongitude(text);
-  if (degrees && (!std::isfinite(*degrees) || std::fabs(*degrees) > 180 || std::signbit(*degrees) != (*degrees < 0)))
+  if (degrees &&
+      (!std::isfinite(*degrees) || std::fabs(*degrees) > 180 || std::signbit(*degrees) != (*degrees < 0)))
     std::abort();
   try {
     const vantrel::SolarPlace place = vantrel::ParseBirthplace(text);
