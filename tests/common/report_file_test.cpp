@@ -237,13 +237,6 @@ TEST(ReportFile, LinksStayAndTheFileTheyLeadToGetsTheReport) {
             (std::vector<std::string>{"dangling.txt", "file.txt", "link.txt", "new.txt", "other.txt"}));
 }
 
-TEST(ReportFile, FileNamesAreTheirBytes) {
-  FixtureDir dir;
-  const std::string odd = dir.path() + "/bad\xff.txt";
-  WriteFileAtomically(odd, "x");
-  EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"bad\xff.txt"});
-}
-
 int g_signal = 0;
 
 // A signal that arrives while the report is being written ends the program
