@@ -189,14 +189,28 @@ bool IsKnownZone(std::string_view name) {
   // links ("L"). "Factory" is a placeholder with no offset of its own.
   static const std::vector<std::string> zones = [] {
     const char* dir = std::getenv("TZDIR");
-    std::ifstream in(std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/tzdata.zi");
+    const std::string folder = std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/";
     std::vector<std::string> names;
+    std::ifstream in(folder + "tzdata.zi");
     for (std::string line; std::getline(in, line);) {
       std::istringstream words(line);
       std::string kind, first, second;
       words >> kind >> first >> second;
       if (kind == "Z") names.push_back(first);
       if (kind == "L") names.push_back(second);
+    }
+    if (names.empty()) {
+      // A database without tzdata.zi: the zones of zone1970.tab (code,
+      // position, name), and UTC.
+      std::ifstream table(folder + "zone1970.tab");
+      for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream words(line);
+        std::string codes, position, zone;
+        words >> codes >> position >> zone;
+        if (!zone.empty()) names.push_back(zone);
+      }
+      names.push_back("UTC");
     }
     std::sort(names.begin(), names.end());
     return names;
