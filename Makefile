@@ -4,13 +4,17 @@ PRESET ?= default
 BUILD_DIR = build/$(PRESET)
 
 FUZZ_SECONDS ?= 60
+# `make fuzz-long`: this long for each target (one hour unless set), the
+# corpora kept and grown in FUZZ_CORPUS across runs.
+FUZZ_LONG_SECONDS ?= 3600
+FUZZ_CORPUS ?= build/fuzz-corpus
 # WERROR=ON makes every compiler warning an error (CI builds with it).
 WERROR ?= OFF
 # Where `make install` puts the program: $(PREFIX)/lib/vantrel, with
 # launchers in $(PREFIX)/bin.
 PREFIX ?= /usr/local
 
-.PHONY: deps configure build test test-asan run bench fuzz install package check-package check-format format screenshots clean
+.PHONY: deps configure build test test-asan run bench fuzz fuzz-long install package check-package check-format format screenshots clean
 
 deps:
 	@bash tools/install-deps.sh
@@ -68,6 +72,12 @@ fuzz: deps
 	@cmake --preset fuzz -DVANTREL_WERROR=$(WERROR) >/dev/null
 	@cmake --build --preset fuzz -j 2
 	@bash tools/run-fuzz.sh build/fuzz/bin $(FUZZ_SECONDS)
+
+fuzz-long: deps
+	@cmake --preset fuzz -DVANTREL_WERROR=$(WERROR) >/dev/null
+	@cmake --build --preset fuzz -j 2
+	@mkdir -p $(FUZZ_CORPUS)
+	@bash tools/run-fuzz.sh build/fuzz/bin $(FUZZ_LONG_SECONDS) $(abspath $(FUZZ_CORPUS))
 
 clean:
 	rm -rf build

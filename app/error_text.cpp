@@ -38,14 +38,18 @@ QString WriteReasonText(const std::string& reason) {
   for (const KnownReason& known : kKnownReasons) {
     if (reason == std::strerror(known.error)) return Qt8(known.text);
   }
-  // EncodeReportLines: "The character "<c>" cannot be written in GBK".
-  constexpr std::string_view kCharacter = "The character \"";
-  constexpr std::string_view kCharacterEnd = "\" cannot be written in GBK";
+  // EncodeReportLines: "The character U+1F600 cannot be written in GBK".
+  constexpr std::string_view kCharacter = "The character U+";
+  constexpr std::string_view kCharacterEnd = " cannot be written in GBK";
   if (StartsWith(reason, kCharacter) && reason.size() > kCharacter.size() + kCharacterEnd.size() &&
       reason.compare(reason.size() - kCharacterEnd.size(), kCharacterEnd.size(), kCharacterEnd) == 0) {
-    const std::string character =
+    const std::string hex =
         reason.substr(kCharacter.size(), reason.size() - kCharacter.size() - kCharacterEnd.size());
-    return QStringLiteral("字符\"%1\"无法用GBK保存").arg(Qt8(character));
+    bool ok = false;
+    const char32_t code = QString::fromStdString(hex).toUInt(&ok, 16);
+    if (ok && code <= 0x10FFFF) {
+      return QStringLiteral("字符\"%1\"无法用GBK保存").arg(QString::fromUcs4(&code, 1));
+    }
   }
   if (reason == "The text cannot be written in GBK") return QStringLiteral("文字无法用GBK保存");
   return Qt8(reason);

@@ -1,6 +1,7 @@
 #include "app/report_output.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -106,7 +107,7 @@ void SaveReportText(QPlainTextEdit* pane, const ReportIdentity& identity) {
   if (path.isEmpty()) return;
   std::vector<std::string> lines;
   for (const QString& line : PaneLines(pane)) lines.push_back(line.toStdString());
-  const std::string file = path.toStdString();
+  const std::string file = QFile::encodeName(path).toStdString();
   const TextEncoding encoding = filter == kGbkFilter ? TextEncoding::GbkCrLf : TextEncoding::Utf8;
   WriteOrSay(pane, path, [&] { WriteFileAtomically(file, EncodeReportLines(lines, encoding, file)); });
 }

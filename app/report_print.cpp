@@ -1,6 +1,7 @@
 #include "app/report_print.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -147,7 +148,7 @@ void PaintReport(const PrintedReport& report, QPagedPaintDevice& device) {
   }
 }
 
-void WriteReportPdf(const PrintedReport& report, const QString& path) {
+QByteArray ReportPdf(const PrintedReport& report) {
   QByteArray bytes;
   {
     QBuffer buffer(&bytes);
@@ -158,7 +159,12 @@ void WriteReportPdf(const PrintedReport& report, const QString& path) {
     pdf.setResolution(600);
     PaintReport(report, pdf);
   }
-  WriteFileAtomically(path.toStdString(),
+  return bytes;
+}
+
+void WriteReportPdf(const PrintedReport& report, const QString& path) {
+  const QByteArray bytes = ReportPdf(report);
+  WriteFileAtomically(QFile::encodeName(path).toStdString(),
                       std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

@@ -11,6 +11,7 @@
 //
 // This part needs Qt's GUI module only, so the command line can write PDFs
 // without the window.
+#include <QByteArray>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -48,8 +49,12 @@ PrintLayout LayOutReport(const PrintedReport& report, QPagedPaintDevice& device)
 // Paints the whole report onto a device (a printer or a PDF writer).
 void PaintReport(const PrintedReport& report, QPagedPaintDevice& device);
 
-// The report as a PDF file (title and creator in its metadata), written
-// atomically: a failure leaves no file and raises FileWriteError.
+// The report as the bytes of a PDF file (title and creator in its metadata).
+QByteArray ReportPdf(const PrintedReport& report);
+
+// The report as a PDF file, written by WriteFileAtomically: a failure
+// leaves no file and raises FileWriteError. The path is a file name of the
+// system's encoding.
 void WriteReportPdf(const PrintedReport& report, const QString& path);
 
 }  // namespace vantrel::app

@@ -1,10 +1,14 @@
 #include "calendar/places.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <stdexcept>
 
+#include "common/errors.h"
 #include "common/text.h"
 
 namespace vantrel {
@@ -30,6 +34,42 @@ std::vector<PlaceRecord> ParseTable() {
   return places;
 }
 
+// Whether the bytes are well-formed UTF-8 (no cut character, no overlong
+// or surrogate form).
+bool IsUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    std::size_t length = 0;
+    unsigned long code = 0;
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    if (c >= 0xc2 && c <= 0xdf) {
+      length = 2, code = c & 0x1f;
+    } else if (c >= 0xe0 && c <= 0xef) {
+      length = 3, code = c & 0x0f;
+    } else if (c >= 0xf0 && c <= 0xf4) {
+      length = 4, code = c & 0x07;
+    } else {
+      return false;
+    }
+    if (i + length > s.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto cont = static_cast<unsigned char>(s[i + k]);
+      if ((cont & 0xc0) != 0x80) return false;
+      code = (code << 6) | (cont & 0x3f);
+    }
+    if ((length == 3 && (code < 0x800 || (code >= 0xd800 && code <= 0xdfff))) ||
+        (length == 4 && (code < 0x10000 || code > 0x10ffff))) {
+      return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
 }  // namespace
 
 const std::vector<PlaceRecord>& Places() {
@@ -47,6 +87,7 @@ std::optional<PlaceRecord> FindPlace(std::string_view name) {
 
 std::vector<std::string> PlaceNamesStartingWith(std::string_view prefix) {
   const std::string key = text::Trim(prefix);
+  if (!IsUtf8(key)) throw ConvertError("'" + key + "' is not a whole text: it holds broken UTF-8");
   std::vector<std::string> names;
   for (const PlaceRecord& p : Places()) {
     if (p.name.rfind(key, 0) == 0) names.push_back(p.name);
@@ -72,23 +113,117 @@ std::vector<std::string> NearPlaceNames(std::string_view name, std::size_t count
   return names;
 }
 
-std::optional<double> ParseLongitude(std::string_view text) {
-  const std::string typed(text);
-  char* end = nullptr;
-  const double degrees = std::strtod(typed.c_str(), &end);
-  if (typed.empty() || end == typed.c_str() || *end != '\0' || !std::isfinite(degrees) || degrees < -180 ||
-      degrees > 180) {
-    return std::nullopt;
+namespace {
+
+bool StripPrefix(std::string& s, std::string_view prefix) {
+  if (s.rfind(prefix, 0) != 0) return false;
+  s.erase(0, prefix.size());
+  return true;
+}
+
+bool StripSuffix(std::string& s, std::string_view suffix) {
+  if (s.size() < suffix.size() || s.compare(s.size() - suffix.size(), suffix.size(), suffix) != 0)
+    return false;
+  s.erase(s.size() - suffix.size());
+  return true;
+}
+
+// Digits with at most one decimal point among them, nothing else.
+bool IsDecimal(std::string_view s) {
+  std::size_t digits = 0, points = 0;
+  for (const char c : s) {
+    if (c >= '0' && c <= '9') {
+      ++digits;
+    } else if (c == '.') {
+      ++points;
+    } else {
+      return false;
+    }
   }
-  return degrees;
+  return digits > 0 && points <= 1;
+}
+
+// The shortest decimal text that reads back as the same number: "120",
+// "87.62".
+std::string DegreesText(double degrees) {
+  char buf[64];
+  const auto [end, error] = std::to_chars(buf, buf + sizeof buf, degrees);
+  return error == std::errc() ? std::string(buf, end) : std::to_string(degrees);
+}
+
+}  // namespace
+
+std::optional<double> ParseLongitude(std::string_view text) {
+  std::string s = text::Trim(text);
+  // The side of the world, written before (东经120) or after (120E) the
+  // number, or a sign; a side and a sign together are not accepted.
+  int side = 0;  // +1 east, -1 west
+  if (StripPrefix(s, "东经")) {
+    side = 1;
+  } else if (StripPrefix(s, "西经")) {
+    side = -1;
+  }
+  if (!StripSuffix(s, "度")) StripSuffix(s, "°");
+  if (side == 0 && !s.empty()) {
+    const char last = s.back();
+    if (last == 'E' || last == 'e' || last == 'W' || last == 'w') {
+      side = (last == 'E' || last == 'e') ? 1 : -1;
+      s.pop_back();
+      StripSuffix(s, "°");
+    }
+  }
+  int sign = 1;
+  if (side == 0 && !s.empty() && (s[0] == '-' || s[0] == '+')) {
+    sign = s[0] == '-' ? -1 : 1;
+    s.erase(0, 1);
+  }
+  if (!IsDecimal(s) || s.size() > 32) return std::nullopt;
+  const double magnitude = std::strtod(s.c_str(), nullptr);
+  if (!std::isfinite(magnitude) || magnitude > 180) return std::nullopt;
+  if (magnitude == 0) return 0.0;  // never -0
+  return (side != 0 ? side : sign) * magnitude;
+}
+
+bool IsKnownZone(std::string_view name) {
+  // The names the zone database lists in tzdata.zi: its zones ("Z") and
+  // links ("L"). "Factory" is a placeholder with no offset of its own.
+  static const std::vector<std::string> zones = [] {
+    const char* dir = std::getenv("TZDIR");
+    const std::string folder = std::string(dir && *dir ? dir : "/usr/share/zoneinfo") + "/";
+    std::vector<std::string> names;
+    std::ifstream in(folder + "tzdata.zi");
+    for (std::string line; std::getline(in, line);) {
+      std::istringstream words(line);
+      std::string kind, first, second;
+      words >> kind >> first >> second;
+      if (kind == "Z") names.push_back(first);
+      if (kind == "L") names.push_back(second);
+    }
+    if (names.empty()) {
+      // A database without tzdata.zi: the zones of zone1970.tab (code,
+      // position, name), and UTC.
+      std::ifstream table(folder + "zone1970.tab");
+      for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::istringstream words(line);
+        std::string codes, position, zone;
+        words >> codes >> position >> zone;
+        if (!zone.empty()) names.push_back(zone);
+      }
+      names.push_back("UTC");
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }();
+  return name != "Factory" && std::binary_search(zones.begin(), zones.end(), name);
 }
 
 SolarPlace ParseBirthplace(std::string_view text) {
   const std::string typed = text::Trim(text);
-  if (const std::optional<PlaceRecord> p = FindPlace(typed)) return {p->name, p->longitude, p->zone};
+  if (const std::optional<PlaceRecord> p = FindPlace(typed)) return {p->name, p->longitude, p->zone, true};
   if (const std::optional<double> degrees = ParseLongitude(typed)) {
-    const std::string shown = *degrees < 0 ? typed.substr(1) : typed;
-    return {(*degrees < 0 ? "西经" : "东经") + shown + "度", *degrees, "Asia/Shanghai"};
+    return {(*degrees < 0 ? "西经" : "东经") + DegreesText(std::fabs(*degrees)) + "度", *degrees,
+            "Asia/Shanghai"};
   }
   std::string message = "'" + typed + "' is neither a known place nor a longitude";
   const std::vector<std::string> near = NearPlaceNames(typed);

@@ -26,18 +26,29 @@ const std::vector<PlaceRecord>& Places();
 std::optional<PlaceRecord> FindPlace(std::string_view name);
 
 // The names that begin with the text, in table order (all names for "").
+// A text that is not well-formed UTF-8 (half a character) raises
+// ConvertError.
 std::vector<std::string> PlaceNamesStartingWith(std::string_view prefix);
 
 // Up to `count` known names most like an unknown one.
 std::vector<std::string> NearPlaceNames(std::string_view name, std::size_t count = 5);
 
-// A longitude typed as a bare number of degrees, -180..180 (east positive);
-// none for any other text.
+// A longitude typed as decimal degrees, 0..180 on either side: a bare
+// number (east positive, west negative: "120", "-73.5"), or with its side
+// before or after it ("东经120", "西经73.5度", "120E", "73.5W"). Nothing
+// else: no exponent, hexadecimal, infinity or side with a sign. West comes
+// back negative; -0 is 0.
 std::optional<double> ParseLongitude(std::string_view text);
 
-// A birthplace from what the user typed: a known place name, or a bare
-// longitude in degrees (east positive; Beijing time). Anything else raises
-// ConvertError naming the nearest known places.
+// A birthplace from what the user typed: a known place name, or a
+// longitude as ParseLongitude reads it (Beijing time), named in its usual
+// form ("东经120度", "西经73.5度") whatever way it was typed. Anything else
+// raises ConvertError naming the nearest known places.
 SolarPlace ParseBirthplace(std::string_view text);
+
+// Whether the zone database lists the name as a time zone or a link to one
+// ("Asia/Shanghai", "US/Eastern", "UTC"); file names of the database
+// ("zone.tab", "tzdata.zi"), "localtime", "Factory" and the like are not.
+bool IsKnownZone(std::string_view name);
 
 }  // namespace vantrel

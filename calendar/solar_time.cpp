@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "calendar/ganzhi.h"
@@ -60,6 +62,29 @@ class ZoneReader {
     std::tm tm{};
     ::localtime_r(&t, &tm);
     return {tm.tm_gmtoff, tm.tm_isdst > 0};
+  }
+
+  // The zone's standard offset around an instant the database counts as
+  // standard time where the months near it kept a smaller offset marked as
+  // summer time (Dublin: Irish Standard Time in summer, GMT marked as summer
+  // time in winter): that smaller one is the standard time people keep.
+  long StandardOffsetBeside(std::time_t t, long offset) const {
+    constexpr std::time_t kMonth = 30 * 86400;
+    long standard = offset;
+    for (int k = 1; k <= 12; ++k) {
+      for (const std::time_t probe : {t - k * kMonth, t + k * kMonth}) {
+        if (const auto [other, summer] = At(probe); summer && other < standard) standard = other;
+      }
+    }
+    return standard;
+  }
+
+  // Whether the zone kept the local mean time of its city then, as the
+  // database counts every zone before its first standard time.
+  bool MeanTimeAt(std::time_t t) const {
+    std::tm tm{};
+    ::localtime_r(&t, &tm);
+    return tm.tm_zone != nullptr && std::string_view(tm.tm_zone) == "LMT";
   }
 
   // The zone's standard offset around an instant kept in summer time: that
@@ -139,8 +164,15 @@ SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
   result.ambiguous = instants.size() > 1;
   const std::time_t instant = fold == Fold::Second ? instants.back() : instants.front();
   const auto [offset, summer] = zone.At(instant);
-  const long standard = summer ? zone.StandardOffsetNear(instant, offset) : offset;
-  result.summerTime = summer;
+  // Where the database counts the winter clock as the summer one (Dublin's
+  // GMT, Windhoek's winter time), the smaller offset is taken as standard
+  // time all year, so the summer part is never positive and the longitude
+  // part counts from the meridian of the clock people call standard.
+  const long standard = summer ? std::min(offset, zone.StandardOffsetNear(instant, offset))
+                               : zone.StandardOffsetBeside(instant, offset);
+  result.summerTime = standard != offset;
+  result.localMeanTime = zone.MeanTimeAt(instant);
+  result.meridianDegrees = static_cast<double>(standard) / 240;
   result.summerSeconds = static_cast<double>(standard - offset);
   result.longitudeSeconds = place.longitude * 240 - static_cast<double>(standard);
   result.equationSeconds = EquationOfTimeSeconds(static_cast<double>(instant) / 86400 + 2440587.5);
@@ -205,6 +237,8 @@ SolarTimeCorrection CorrectToSolarTime(DateTime clock, const SolarPlace& place, 
   c.solar = clock + static_cast<double>(c.totalSeconds) / 86400;
   c.birth = ToWholeMinute(c.solar);
   c.hour = DecodeTime(c.birth).hour;
+  c.localMeanTime = t.localMeanTime;
+  c.meridianDegrees = t.meridianDegrees;
   return c;
 }
 
@@ -221,12 +255,22 @@ SolarTimeTexts RenderSolarTime(const SolarTimeCorrection& c) {
   return t;
 }
 
+namespace {
+// "，子午线东经121.43度": the meridian a local mean time is counted from.
+std::string MeridianText(double degrees) {
+  char text[64];
+  std::snprintf(text, sizeof text, "，子午线%s%.2f度", degrees < 0 ? "西经" : "东经", std::fabs(degrees));
+  return text;
+}
+}  // namespace
+
 std::vector<std::string> SolarTimeLines(const SolarTimeCorrection& c) {
   const SolarTimeTexts t = RenderSolarTime(c);
   const std::string which = c.fold == Fold::Second ? "第二次" : "第一次";
   return {
       "出生地：" + c.place.name + "（" + c.place.zone + "）",
-      "时钟时间：" + t.clock,
+      "时钟时间：" + t.clock +
+          (c.localMeanTime ? "（" + ClockName(c) + MeridianText(c.meridianDegrees) + "）" : ""),
       "夏令时：" + t.summer + (c.ambiguous ? "（此时刻出现两次，按" + which + "计）" : ""),
       "经度时差：" + t.longitude,
       "均时差：" + t.equation,
@@ -235,8 +279,15 @@ std::vector<std::string> SolarTimeLines(const SolarTimeCorrection& c) {
   };
 }
 
+std::string ClockName(const SolarTimeCorrection& c) {
+  if (c.localMeanTime) return c.place.zone + "地方平时";
+  if (c.place.zone == "Asia/Shanghai") return "北京时间";
+  if (c.place.named) return c.place.name + "时间";
+  return c.place.zone + "时间";
+}
+
 std::string SolarTimeReportLine(const SolarTimeCorrection& c) {
-  return "真太阳时：按" + c.place.name + "校正" + CorrectionText(c.totalSeconds) + "（北京时间" +
+  return "真太阳时：按" + c.place.name + "校正" + CorrectionText(c.totalSeconds) + "（" + ClockName(c) +
          FormatDateTime(c.clock).substr(0, 16) + "）";
 }
 

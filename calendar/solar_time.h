@@ -28,6 +28,7 @@ struct SolarPlace {
   std::string name;  // as shown: "乌鲁木齐", or the longitude as typed
   double longitude = 120;
   std::string zone = "Asia/Shanghai";
+  bool named = false;  // found by its name, not given as a bare longitude
 };
 
 // Which of two clock readings is meant when the clocks were put back and an
@@ -48,7 +49,9 @@ struct SolarTime {
   double totalSeconds = 0;
   DateTime solar = 0;  // the clock time plus the total
   bool summerTime = false;
-  bool ambiguous = false;  // the clock time happened twice
+  bool ambiguous = false;      // the clock time happened twice
+  bool localMeanTime = false;  // the zone still kept its city's local mean time (its "LMT")
+  double meridianDegrees = 0;  // the meridian of the standard time counted from (east positive)
 };
 
 // A moment cut down to its whole minute, as a birth is entered (the tiny
@@ -85,9 +88,11 @@ struct SolarTimeCorrection {
   long longitudeSeconds = 0;
   long equationSeconds = 0;
   long totalSeconds = 0;
-  DateTime solar = 0;  // clock + totalSeconds
-  DateTime birth = 0;  // the true solar time cut to its whole minute
-  int hour = 0;        // the clock hour of `birth`, 0..23
+  DateTime solar = 0;          // clock + totalSeconds
+  DateTime birth = 0;          // the true solar time cut to its whole minute
+  bool localMeanTime = false;  // the zone still kept its city's local mean time
+  double meridianDegrees = 0;  // the meridian of the standard time (east positive)
+  int hour = 0;                // the clock hour of `birth`, 0..23
 };
 
 // The correction of a clock time at a place; raises as TrueSolarTime does.
@@ -114,6 +119,12 @@ SolarTimeTexts RenderSolarTime(const SolarTimeCorrection& c);
 // The lines the command line prints for a correction: the place, the clock
 // time, each part, the total and the true solar time.
 std::vector<std::string> SolarTimeLines(const SolarTimeCorrection& c);
+
+// What the clock that was read kept: "北京时间" for Asia/Shanghai, the
+// place's own ("纽约时间") for a place found by its name, else the zone's
+// ("America/New_York时间"); where the zone still kept the local mean time of
+// its city (Asia/Shanghai before 1901) "<zone>地方平时".
+std::string ClockName(const SolarTimeCorrection& c);
 
 // The report's line for a corrected birth:
 // "真太阳时：按<place>校正<±h小时m分>（北京时间<clock>）".

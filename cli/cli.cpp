@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <iostream>
 
 #include "common/errors.h"
@@ -10,13 +11,21 @@
 namespace vantrel::cli {
 
 namespace {
+int g_output_error = 0;
+
 void WriteLine(std::ostream& os, std::string_view line, bool gbk, bool safe) {
   const std::string shown = safe ? text::TerminalSafe(line) : std::string(line);
   os << (gbk ? text::ToGbk(shown) : shown) << '\n';
 }
 }  // namespace
 
-void Context::Out(std::string_view line) const { WriteLine(out, line, gbk, safeOut); }
+int OutputError() { return g_output_error; }
+
+void Context::Out(std::string_view line) const {
+  errno = 0;
+  WriteLine(out, line, gbk, safeOut);
+  if (out.fail() && g_output_error == 0) g_output_error = errno != 0 ? errno : EIO;
+}
 
 void Context::Err(std::string_view line) const { WriteLine(err, line, gbk, safeErr); }
 
@@ -131,6 +140,8 @@ int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t
         ctx.Err("line " + std::to_string(number) + ": " + e.what());
         rc = std::max(rc, 1);
       }
+      // Output that cannot be written ends the run: the caller reports it.
+      if (ctx.out.fail()) return std::max(rc, 1);
     }
     return rc;
   }
@@ -148,7 +159,8 @@ std::string Options::Get(const std::string& name, const std::string& fallback) c
 
 std::map<std::string, std::string> TakeOptions(const Context& ctx, std::vector<std::string>& args,
                                                const std::vector<std::string>& names,
-                                               const std::vector<std::string>& flags) {
+                                               const std::vector<std::string>& flags,
+                                               const std::vector<std::string>& bytes) {
   std::map<std::string, std::string> taken;
   std::vector<std::string> rest;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -160,12 +172,15 @@ std::map<std::string, std::string> TakeOptions(const Context& ctx, std::vector<s
     const auto name = std::find_if(names.begin(), names.end(), [&a](const std::string& n) {
       return a == "--" + n || a.rfind("--" + n + "=", 0) == 0;
     });
+    const bool raw = name != names.end() && std::find(bytes.begin(), bytes.end(), *name) != bytes.end();
     if (name == names.end()) {
       rest.push_back(a);
     } else if (a.size() > name->size() + 2) {
-      taken[*name] = ctx.Input(a.substr(name->size() + 3));
+      const std::string value = a.substr(name->size() + 3);
+      taken[*name] = raw ? value : ctx.Input(value);
     } else if (i + 1 < args.size()) {
-      taken[*name] = ctx.Input(args[++i]);
+      ++i;
+      taken[*name] = raw ? args[i] : ctx.Input(args[i]);
     } else {
       throw UsageError("option --" + *name + " needs a value");
     }

@@ -47,6 +47,10 @@ struct Context {
   std::string Input(std::string_view raw) const;
 };
 
+// The system's error number of the first write to standard output that
+// failed (0 while none did), for the message at the end of the run.
+int OutputError();
+
 // Shows notices by raising NoticeError, so a command stops at the first
 // validation message as the window's action would.
 class ThrowingNotifier : public Notifier {
@@ -93,10 +97,12 @@ Options ParseOptions(const Context& ctx, const std::vector<std::string>& args,
 // `flags` (--name) out of `args`, leaving every other argument in order, and
 // returns them by name without the dashes (a flag with an empty value); the
 // last of a repeated option wins. An option without its value is a usage
-// error.
+// error. Values are converted from the chosen encoding, except those of the
+// names in `bytes` (file names), which are kept byte for byte.
 std::map<std::string, std::string> TakeOptions(const Context& ctx, std::vector<std::string>& args,
                                                const std::vector<std::string>& names,
-                                               const std::vector<std::string>& flags = {});
+                                               const std::vector<std::string>& flags = {},
+                                               const std::vector<std::string>& bytes = {});
 
 // The clock hour of an --hour value: "0".."23", or one of the 24 hour items
 // ("子 0" .. "子 23") exactly. Anything else is a usage error.

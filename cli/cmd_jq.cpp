@@ -25,7 +25,9 @@ int Jq(Context& ctx, const std::vector<std::string>& args) {
     q.AddParam(std::int64_t{year});
     q.AddParam(SolarTermNames[n]);
     q.Open();
-    if (q.IsEmpty()) continue;
+    // No instant stored (NULL or an empty text) counts as no row, as does
+    // one that is no date-time, rather than reading as day 0 (1899-12-30).
+    if (q.IsEmpty() || q.Text("SJ").empty()) continue;
     try {
       rows.emplace_back(FormatDateTime(q.DateTimeValue("SJ")), std::string(SolarTermNames[n]));
     } catch (const DatabaseError&) {

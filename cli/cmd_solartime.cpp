@@ -1,5 +1,6 @@
 // solartime: the true solar time of a clock time of birth.
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "cli/solar_option.h"
 #include "common/datetime.h"
 #include "common/text.h"
+#include "reports/person_entry.h"
 
 namespace vantrel::cli {
 namespace {
@@ -33,7 +35,10 @@ int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
   if (o.positional.size() != 2) throw UsageError("expected DATE HH:MM");
   if (!option.given) throw UsageError("the birthplace is given by --place NAME or --longitude DEG");
   const SolarPlace& place = option.place;
-  const DateTime clock = StrToDate(o.positional[0]) + ParseClock(o.positional[1]);
+  const DateTime date = StrToDate(o.positional[0]);
+  // The range every other command takes, with the same notice.
+  if (date < EncodeDate(1900, 1, 31) || date >= EncodeDate(2101, 1, 1)) throw NoticeError(kCheckInputNotice);
+  const DateTime clock = date + ParseClock(o.positional[1]);
   for (const std::string& line : SolarTimeLines(CorrectToSolarTime(clock, place, option.fold))) ctx.Out(line);
   return 0;
 }
@@ -50,7 +55,11 @@ VANTREL_CLI_COMMAND({"solartime", "the true solar time of a clock time of birth"
                      "  skipped is refused; one that happened twice is taken as the --fold reading\n"
                      "  (default first, still summer time). --place takes a known birthplace (its\n"
                      "  longitude and zone; see the places command); an unknown name is refused with\n"
-                     "  the nearest known ones.",
+                     "  the nearest known ones. DATE lies in 1900-01-31..2100-12-31 as for the other\n"
+                     "  commands (the program's notice otherwise, exit 2). Before a zone kept standard\n"
+                     "  time its clocks kept the local mean time of its city (Asia/Shanghai until\n"
+                     "  1901: Shanghai's, 121.43°E): the clock line then says so and names that\n"
+                     "  meridian, from which the longitude correction is counted.",
                      SolarTimeCommand});
 
 int PlacesCommand(Context& ctx, const std::vector<std::string>& args) {

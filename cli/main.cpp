@@ -1,6 +1,10 @@
 // vantrel-cli: the command-line front end over the same core as the window.
+#include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -26,9 +30,46 @@ void PrintHelp(std::ostream& os) {
         "Exit codes: 0 success, 2 usage error or validation message, 1 error.\n";
 }
 
+// A standard stream the program was started without is given a stand-in
+// that refuses writes, so that no file the program opens later takes its
+// number and receives the report by mistake. Writing to a closed standard
+// output thus fails as it should.
+void HoldClosedStandardStreams() {
+  for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
+    if (::fcntl(fd, F_GETFD) >= 0 || errno != EBADF) continue;
+    const int stand_in = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    if (stand_in >= 0 && stand_in != fd) {
+      ::dup2(stand_in, fd);
+      ::close(stand_in);
+    }
+  }
+}
+
+// What was written must have reached standard output: a full disk, a
+// closed output or any other write error is the command's failure.
+int CheckStandardOutput(int rc) {
+  errno = 0;
+  std::cout.flush();
+  const bool failed = !std::cout.good() | (std::fflush(stdout) != 0) | (std::ferror(stdout) != 0);
+  if (!failed) return rc;
+  const int error = vantrel::cli::OutputError() != 0 ? vantrel::cli::OutputError() : errno;
+  std::cerr << "vantrel-cli: cannot write to standard output"
+            << (error != 0 ? std::string(": ") + std::strerror(error) : std::string()) << std::endl;
+  return rc == 0 ? 1 : rc;
+}
+
+int Run(int argc, char** argv);
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  HoldClosedStandardStreams();
+  return CheckStandardOutput(Run(argc, argv));
+}
+
+namespace {
+
+int Run(int argc, char** argv) {
   using namespace vantrel::cli;
   std::vector<std::string> args(argv + 1, argv + argc);
   Context ctx{std::cout, std::cerr, std::cin};
@@ -120,3 +161,5 @@ int main(int argc, char** argv) {
     return 1;
   }
 }
+
+}  // namespace

@@ -1,5 +1,10 @@
 #include "cli/report_output.h"
 
+#include <sys/stat.h>
+
+#include <climits>
+#include <cstdlib>
+
 #include "common/report_file.h"
 
 #ifdef VANTREL_HAVE_PDF
@@ -16,8 +21,36 @@ const char* const kReportOutputUsage =
     "  --pdf FILE         also write the report as a PDF (A4, its columns aligned)\n"
     "  --quiet            do not print the report on standard output\n";
 
+namespace {
+
+// The folder part made absolute and free of links, with the last name: two
+// paths that give the same text name the same file.
+std::string Canonical(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+  char* real = ::realpath(folder.c_str(), nullptr);
+  if (real == nullptr) return path;
+  std::string canonical = std::string(real) + "/" + name;
+  std::free(real);
+  return canonical;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  if (a == b || Canonical(a) == Canonical(b)) return true;
+  struct stat sa {
+  }, sb{};
+  return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+         sa.st_ino == sb.st_ino && S_ISREG(sa.st_mode);
+}
+
+}  // namespace
+
 ReportOutput TakeReportOutput(const Context& ctx, std::vector<std::string>& args) {
-  const std::map<std::string, std::string> taken = TakeOptions(ctx, args, {"output", "pdf"}, {"quiet"});
+  // File names are bytes: under --encoding gbk too they are used as typed.
+  const std::map<std::string, std::string> taken =
+      TakeOptions(ctx, args, {"output", "pdf"}, {"quiet"}, {"output", "pdf"});
   ReportOutput output;
   output.quiet = taken.count("quiet") > 0;
   for (const auto& [name, path] : {std::pair{"output", &output.textPath}, {"pdf", &output.pdfPath}}) {
@@ -25,6 +58,9 @@ ReportOutput TakeReportOutput(const Context& ctx, std::vector<std::string>& args
     if (it == taken.end()) continue;
     if (it->second.empty()) throw UsageError(std::string("option --") + name + " needs a file name");
     *path = it->second;
+  }
+  if (!output.textPath.empty() && SameFile(output.textPath, output.pdfPath)) {
+    throw UsageError("--output and --pdf name the same file: " + output.textPath);
   }
   return output;
 }
@@ -59,13 +95,16 @@ void WritePdf(const std::vector<std::string>& lines, const std::string& kind, co
   QGuiApplication qt(argc, argv);
   app::PrintedReport report{QString::fromStdString(kind), QString::fromStdString(name), {}};
   for (const std::string& line : lines) report.lines << QString::fromStdString(line);
+  QByteArray bytes;
   try {
-    app::WriteReportPdf(report, QString::fromStdString(path));
+    bytes = app::ReportPdf(report);
   } catch (...) {
     qInstallMessageHandler(previous);
     throw;
   }
   qInstallMessageHandler(previous);
+  // The path's bytes as given: a file name need not be UTF-8.
+  WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 #else
   (void)lines, (void)kind, (void)name, (void)path;
   throw UsageError("this vantrel-cli was built without Qt and cannot write PDF files");

@@ -6,8 +6,10 @@ namespace vantrel::cli {
 
 const char* const kSolarOptionUsage =
     "  --place NAME       cast the true solar time of the birthplace NAME (vantrel-cli places lists them)\n"
-    "  --longitude DEG    cast the true solar time of the birthplace at DEG degrees east (west negative)\n"
-    "  --zone ZONE        the IANA time zone of the clock (default Asia/Shanghai, Beijing time)\n"
+    "  --longitude DEG    cast the true solar time of the birthplace at DEG decimal degrees east (west\n"
+    "                     negative, or written 73.5W, 东经120, 西经73.5)\n"
+    "  --zone ZONE        the IANA time zone of the clock (default Asia/Shanghai, Beijing time); only\n"
+    "                     the names the zone database lists\n"
     "  --fold first|second  a clock time that happened twice (summer time ending): which one\n";
 
 SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, const std::string& prefix) {
@@ -43,7 +45,12 @@ SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, 
   }
   option.given = true;
   option.place = ParseBirthplace(longitude);
-  if (!zone.empty()) option.place.zone = zone;
+  if (!zone.empty()) {
+    // Only a zone the database lists: a file of its folder ("zone.tab",
+    // "localtime") would be read as UTC or nonsense.
+    if (!IsKnownZone(zone)) throw ConvertError("'" + zone + "' is not a time zone this system knows");
+    option.place.zone = zone;
+  }
   return option;
 }
 

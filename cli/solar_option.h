@@ -24,7 +24,8 @@ struct SolarOption {
 SolarOption TakeSolarOption(const Context& ctx, std::vector<std::string>& args, const std::string& prefix);
 
 // Corrects a clock time; returns the corrected moment and the report's line
-// "真太阳时：按<place>校正<±h小时m分>（北京时间<clock>）".
+// "真太阳时：按<place>校正<±h小时m分>（<clock's name><clock>）".
+// The clock is named by ClockName (calendar/solar_time.h).
 struct SolarCorrection {
   DateTime solar = 0;
   std::string line;

@@ -30,9 +30,30 @@ std::string EncodeReportLines(const std::vector<std::string>& lines, TextEncodin
 // Writes the bytes to a new file beside `path` and renames it into place.
 // An existing file is replaced only by the rename, so it stays whole until
 // the new one is complete; on any failure the new file is removed and
-// FileWriteError carries the system's reason. A new file gets the usual
-// permissions (0666 less the umask); a replaced one keeps its own.
+// FileWriteError carries the system's reason. The path's bytes are used as
+// they are. A new file gets the usual permissions (0666 less the umask).
+//
+// What stands at `path` decides the way, as the shell's ">" would:
+// - a regular file is replaced only if the user may open it for writing
+//   ("Permission denied" otherwise); it keeps its permission bits (never a
+//   set-user-ID or set-group-ID bit) and its owner and group. Where a
+//   replacement could not keep the owner, or the file has other names (hard
+//   links), it is written over in place instead;
+// - a symbolic link stays a link: the file it leads to gets the report (and
+//   is created where the link points nowhere yet), as editors do;
+// - a character device (a terminal, /dev/null) or a pipe is written
+//   through, never replaced, and so is a file reached through an open
+//   descriptor's name (/dev/stdout, /proc/self/fd/N); a pipe no program reads from is refused, so the
+//   write cannot wait forever;
+// - a folder, a socket or a block device is refused.
+// SIGINT, SIGHUP or SIGTERM during the write remove the temporary file
+// before the program ends as the signal would have ended it (where the
+// program had left that signal's default in place).
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// For tests: called after the temporary file is made and before the bytes
+// go into it (nullptr for none).
+void SetBeforeWriteHookForTesting(void (*hook)());
 
 // A file name from parts joined by "_": characters that file systems refuse
 // (/ \ : * ? " < > | and control characters) become "_", surrounding blanks

@@ -31,6 +31,16 @@ std::string ReadOnlyUri(const std::string& path) {
   return uri + "?mode=ro&immutable=1";
 }
 
+// A bound on the work of one statement, in SQLite's virtual machine steps.
+// The lookups of the reports take a few thousand at most; a damaged or
+// tampered file (a view that recurses without end, say) would run forever,
+// so a statement that exceeds it is ended with the file's error.
+constexpr int kStepsPerCheck = 1000;
+constexpr long kMaxChecksPerStatement = 100000;  // 100 million steps
+thread_local long g_checks = 0;
+
+extern "C" int StopRunawayStatement(void*) { return ++g_checks > kMaxChecksPerStatement ? 1 : 0; }
+
 // What identifies the contents of a file: a connection opened on it stays
 // valid only while none of these change.
 struct FileStamp {
@@ -103,6 +113,7 @@ class ConnectionPool {
       sqlite3_close_v2(db);
       throw DatabaseError("Cannot open database \"" + path + "\": " + message);
     }
+    sqlite3_progress_handler(db, kStepsPerCheck, StopRunawayStatement, nullptr);
     if (entries_.size() >= kMaxFiles) {
       sqlite3_close_v2(entries_.front().db);
       entries_.erase(entries_.begin());
@@ -198,6 +209,7 @@ void Query::Open() {
     open_ = true;
     return;
   }
+  g_checks = 0;
   Statement c;
   try {
     if (sqlite3_prepare_v2(db, sql_.c_str(), static_cast<int>(sql_.size()), &c.stmt, nullptr) != SQLITE_OK) {
@@ -239,7 +251,8 @@ void Query::Open() {
     const int step = sqlite3_step(c.stmt);
     if (step == SQLITE_DONE) break;
     if (step != SQLITE_ROW) {
-      const std::string message = sqlite3_errmsg(db);
+      const std::string message =
+          step == SQLITE_INTERRUPT ? "the statement did not finish; the file is damaged" : sqlite3_errmsg(db);
       sqlite3_finalize(c.stmt);
       c.stmt = nullptr;
       Pool().Drop(db);

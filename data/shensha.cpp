@@ -41,13 +41,21 @@ constexpr std::size_t kMaxRuleFileBytes = 1 << 20;
 }
 
 std::string ReadWholeFile(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opened without waiting: a pipe or a device put in a rule file's place
+  // must not hold the report forever. Only a regular file is read.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) throw FileError(path, std::strerror(errno));
   struct stat st {};
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-      static_cast<std::uintmax_t>(st.st_size) > kMaxRuleFileBytes) {
-    TooLarge(fd, path);
+  if (::fstat(fd, &st) != 0) {
+    const int error = errno;
+    ::close(fd);
+    throw FileError(path, std::strerror(error));
   }
+  if (!S_ISREG(st.st_mode)) {
+    ::close(fd);
+    throw FileError(path, S_ISDIR(st.st_mode) ? std::strerror(EISDIR) : "Not a regular file");
+  }
+  if (static_cast<std::uintmax_t>(st.st_size) > kMaxRuleFileBytes) TooLarge(fd, path);
   std::string bytes;
   char buf[8192];
   while (true) {
@@ -60,7 +68,7 @@ std::string ReadWholeFile(const std::string& path) {
     }
     if (n == 0) break;
     bytes.append(buf, static_cast<std::size_t>(n));
-    if (bytes.size() > kMaxRuleFileBytes) TooLarge(fd, path);  // a file that grew, or a pipe
+    if (bytes.size() > kMaxRuleFileBytes) TooLarge(fd, path);  // a file that grew meanwhile
   }
   ::close(fd);
   return bytes;

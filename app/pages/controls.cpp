@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidgetItem>
+#include <algorithm>
 
 namespace vantrel::app {
 namespace {
@@ -51,6 +52,15 @@ QLineEdit* MakeNameEntry(QWidget* parent, const char* name) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(QString::fromLatin1(name));
   edit->setMaxLength(20);
+  // The limit counts UTF-16 units: a character outside the Basic
+  // Multilingual Plane (an emoji, a rare CJK ideograph) that straddles it
+  // would be cut in half and reach the report as "?". Such a half goes.
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+    if (text.isEmpty() || !text.back().isHighSurrogate()) return;
+    const int cursor = edit->cursorPosition();
+    edit->setText(text.chopped(1));
+    edit->setCursorPosition(std::min(cursor, static_cast<int>(edit->text().size())));
+  });
   return edit;
 }
 

@@ -1,10 +1,13 @@
 // Saving, exporting and printing a report from its pane: the context menu,
 // the text files in both encodings, the PDF read back with pdftotext, and
 // the failures that must leave no file and an intact old one.
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPdfWriter>
@@ -215,6 +218,41 @@ class OutputTest : public QObject {
     QCOMPARE(recorder.boxes[1].text, QStringLiteral("无法写入文件\"%1\"：字符\"😀\"无法用GBK保存").arg(path));
     QCOMPARE(ReadAll(path), QByteArray("old report\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("old.txt")});
+  }
+
+  // The window writes through the same writer as the command line: a pipe
+  // no program reads from is refused and stays a pipe; a link stays a link
+  // and its file gets the report.
+  void TheWindowNeverReplacesAPipeOrALink() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    testing::WriteSampleMarriageReport(w);
+    auto* pane = w.findChild<QPlainTextEdit*>(QStringLiteral("MemoSuccess"));
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    {
+      AnswerFileDialog answer(pipe, 0);
+      std::unique_ptr<QMenu> menu(MakeReportMenu(pane));
+      MenuAction(menu.get(), QStringLiteral("另存为文本…"))->trigger();
+    }
+    QCOMPARE(recorder.boxes.size(), std::size_t{1});
+    QVERIFY(recorder.boxes[0].text.endsWith(QStringLiteral("No program is reading from the pipe")));
+    QVERIFY(QFileInfo(pipe).isFile() == false && QFileInfo(pipe).exists());
+    const QString file = dir.filePath(QStringLiteral("report.pdf"));
+    const QString link = dir.filePath(QStringLiteral("link.pdf"));
+    QVERIFY(QFile::link(QStringLiteral("report.pdf"), link));
+    {
+      AnswerFileDialog answer(link, 0);
+      std::unique_ptr<QMenu> menu(MakeReportMenu(pane));
+      MenuAction(menu.get(), QStringLiteral("导出PDF…"))->trigger();
+    }
+    QCOMPARE(recorder.boxes.size(), std::size_t{1});
+    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(ReadAll(file).startsWith("%PDF"));
+    QCOMPARE(
+        QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        (QStringList{QStringLiteral("link.pdf"), QStringLiteral("pipe"), QStringLiteral("report.pdf")}));
   }
 
   void ARunStoppedByANoticeKeepsTheShownReportsNames() {

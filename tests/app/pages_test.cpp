@@ -48,6 +48,22 @@ class PagesTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // A name longer than the field keeps whole characters: an emoji at the
+  // limit goes whole rather than leaving half of it.
+  void ANameFieldCutsAtACharacterBoundary() {
+    TFrmIndex w;
+    for (const char* name : {"Xing", "Xing3", "Xing2"}) {
+      auto* edit = Child<QLineEdit>(w, name);
+      const QString typed = QStringLiteral("张").repeated(19) + QString::fromUtf8("😀") + QStringLiteral("伟");
+      edit->setText(typed);
+      QCOMPARE(edit->text(), QStringLiteral("张").repeated(19));
+      edit->clear();
+      edit->insert(QStringLiteral("李").repeated(18));
+      edit->insert(QString::fromUtf8("😀😀"));
+      QCOMPARE(edit->text(), QStringLiteral("李").repeated(18) + QString::fromUtf8("😀"));
+    }
+  }
+
   void EveryControlStandsAtItsPlaceBeforeTheWindowShows() {
     TFrmIndex w;
     const QMap<QString, QRect> before = Places(w);

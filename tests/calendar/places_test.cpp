@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 #include "common/errors.h"
@@ -63,6 +64,47 @@ TEST(Places, ABareLongitudeOrNearMatches) {
   }
   EXPECT_THROW(ParseBirthplace("200"), ConvertError);
   EXPECT_THROW(ParseBirthplace(""), ConvertError);
+}
+
+// Decimal degrees only, with a sign or a side; shown in one usual form.
+TEST(Places, LongitudesAreDecimalDegreesShownNormalised) {
+  EXPECT_EQ(ParseLongitude("120"), 120.0);
+  EXPECT_EQ(ParseLongitude("+120.50"), 120.5);
+  EXPECT_EQ(ParseLongitude("73.5W"), -73.5);
+  EXPECT_EQ(ParseLongitude("73.5e"), 73.5);
+  EXPECT_EQ(ParseLongitude("东经116.4"), 116.4);
+  EXPECT_EQ(ParseLongitude("西经74度"), -74.0);
+  EXPECT_EQ(ParseLongitude("180"), 180.0);
+  EXPECT_EQ(ParseLongitude("-180"), -180.0);
+  const std::optional<double> zero = ParseLongitude("-0");
+  ASSERT_TRUE(zero.has_value());
+  EXPECT_FALSE(std::signbit(*zero));
+  for (const char* bad : {"0x78", "-0x1p3", "1e2", "inf", "-nan", "180.01", "东经-120", "-73W", "W73", ".",
+                          "1.2.3", "12 0", "", "１２０"}) {
+    EXPECT_FALSE(ParseLongitude(bad).has_value()) << bad;
+  }
+  EXPECT_EQ(ParseBirthplace("-0").name, "东经0度");
+  EXPECT_EQ(ParseBirthplace("0120.50").name, "东经120.5度");
+  EXPECT_EQ(ParseBirthplace("73.50W").name, "西经73.5度");
+  EXPECT_EQ(ParseBirthplace("西经74度").name, "西经74度");
+  EXPECT_THROW(ParseBirthplace("0x78"), ConvertError);
+}
+
+TEST(Places, ZonesAreTheNamesTheDatabaseLists) {
+  for (const char* zone : {"Asia/Shanghai", "America/New_York", "US/Eastern", "UTC", "Etc/GMT-8"}) {
+    EXPECT_TRUE(IsKnownZone(zone)) << zone;
+  }
+  for (const char* zone : {"zone.tab", "zone1970.tab", "tzdata.zi", "leapseconds", "Factory", "localtime",
+                           "posixrules", "posix/Asia/Tokyo", "right/UTC", "Asia", "", "Mars/Base"}) {
+    EXPECT_FALSE(IsKnownZone(zone)) << zone;
+  }
+}
+
+TEST(Places, HalfACharacterIsRefused) {
+  EXPECT_THROW(PlaceNamesStartingWith("\xe5\x8c"), ConvertError);
+  EXPECT_THROW(PlaceNamesStartingWith("\xc0\xaf"), ConvertError);  // an overlong form
+  EXPECT_EQ(PlaceNamesStartingWith("乌鲁"), std::vector<std::string>{"乌鲁木齐"});
+  EXPECT_TRUE(PlaceNamesStartingWith("xyz").empty());
 }
 
 }  // namespace

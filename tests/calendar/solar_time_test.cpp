@@ -142,6 +142,47 @@ TEST(TrueSolarTime, PlacesOutsideBeijingTimeUseTheirOwnZone) {
   EXPECT_THROW(TrueSolarTime(At(2000, 7, 1, 12, 0), {"x", 200}), ConvertError);
 }
 
+// Zones whose database marks the winter clock as the summer one: the
+// smaller offset is standard time all year, so no summer part is positive
+// and the longitude part counts from the meridian of that clock.
+TEST(TrueSolarTime, AWinterClockMarkedAsSummerTimeIsStandardTime) {
+  const SolarPlace dublin{"都柏林", -6.26, "Europe/Dublin"};
+  const SolarTime winter = TrueSolarTime(At(2000, 1, 15, 12, 0), dublin);
+  EXPECT_EQ(winter.summerSeconds, 0);
+  EXPECT_FALSE(winter.summerTime);
+  EXPECT_NEAR(winter.longitudeSeconds, -6.26 * 240, 1e-6);
+  EXPECT_DOUBLE_EQ(winter.meridianDegrees, 0);
+  const SolarTime summer = TrueSolarTime(At(2000, 7, 15, 12, 0), dublin);
+  EXPECT_EQ(summer.summerSeconds, -3600);
+  EXPECT_TRUE(summer.summerTime);
+  EXPECT_NEAR(summer.longitudeSeconds, -6.26 * 240, 1e-6);
+  // Namibia's winter time of the 1990s, and Prague's winter of 1946/47.
+  const SolarPlace windhoek{"温得和克", 17.08, "Africa/Windhoek"};
+  EXPECT_EQ(TrueSolarTime(At(1995, 7, 15, 12, 0), windhoek).summerSeconds, 0);
+  EXPECT_EQ(TrueSolarTime(At(1995, 1, 15, 12, 0), windhoek).summerSeconds, -3600);
+  EXPECT_EQ(TrueSolarTime(At(1947, 1, 15, 12, 0), {"布拉格", 14.42, "Europe/Prague"}).summerSeconds, 0);
+  // The totals are as before: only the parts are named differently.
+  for (const SolarTime& t : {winter, summer}) {
+    EXPECT_NEAR(t.totalSeconds, t.summerSeconds + t.longitudeSeconds + t.equationSeconds, 1e-6);
+  }
+  EXPECT_NEAR(winter.totalSeconds - winter.equationSeconds, -6.26 * 240, 1e-6);
+  EXPECT_NEAR(summer.totalSeconds - summer.equationSeconds, -6.26 * 240 - 3600, 1e-6);
+}
+
+// Before 1901 the database keeps Shanghai's local mean time, 8:05:43 ahead
+// of UTC: the result says so and counts from that meridian.
+TEST(TrueSolarTime, BeforeStandardTimeTheClockKeptLocalMeanTime) {
+  const SolarPlace beijing{"东经120度", 120, "Asia/Shanghai"};
+  const SolarTime before = TrueSolarTime(At(1900, 6, 1, 12, 0), beijing);
+  EXPECT_TRUE(before.localMeanTime);
+  EXPECT_NEAR(before.meridianDegrees, (8 * 3600 + 5 * 60 + 43) / 240.0, 1e-9);
+  EXPECT_NEAR(before.longitudeSeconds, -343, 1e-6);
+  const SolarTime after = TrueSolarTime(At(1901, 6, 1, 12, 0), beijing);
+  EXPECT_FALSE(after.localMeanTime);
+  EXPECT_DOUBLE_EQ(after.meridianDegrees, 120);
+  EXPECT_NEAR(after.longitudeSeconds, 0, 1e-6);
+}
+
 TEST(TrueSolarTime, ACorrectionAcrossLichunMovesTheYear) {
   // 立春 2000 fell on 4 February at 20:40 Beijing time. A clock time just
   // after it in Kashgar is, by the Sun, still before it.

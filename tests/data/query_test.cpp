@@ -89,6 +89,29 @@ TEST(Query, EveryFailureShowsWhenItOpens) {
   EXPECT_THROW(q.Open(), DatabaseError);  // a parameter is missing
 }
 
+// A tampered file whose table is a view that never ends: the query stops
+// with the file's error instead of running forever.
+TEST(Query, AStatementThatNeverEndsIsStoppedWithTheFilesError) {
+  FixtureDir dir;
+  dir.WriteDatabase("KelFile.dll",
+                    "create view huangdao as with recursive r(n) as (select 1 union all select n + 1 from r) "
+                    "select n as a from r;"
+                    "create table t (a text); insert into t values ('x');");
+  Query q(Database::Main);
+  q.SetSql("select a from huangdao where a = 0");
+  try {
+    q.Open();
+    FAIL() << "no error";
+  } catch (const DatabaseError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot read from \"" + dir.File("KelFile.dll") +
+                                         "\": the statement did not finish; the file is damaged");
+  }
+  // The bound is per statement: the next query on the file reads as usual.
+  q.SetSql("select a from t");
+  q.Open();
+  EXPECT_EQ(q.RecordCount(), 1);
+}
+
 TEST(Query, LeavesNothingBesideTheFileAndNeverWritesIt) {
   FixtureDir dir;
   dir.WriteDatabase("Tgcode.dll", kSecond);

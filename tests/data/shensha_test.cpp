@@ -1,6 +1,7 @@
 #include "data/shensha.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <vector>
@@ -56,6 +57,20 @@ TEST(ShenshaFile, AMissingFileRaisesTheFileErrorWithItsPathAndReason) {
   } catch (const FileError& e) {
     EXPECT_EQ(std::string(e.what()),
               "Cannot open file \"" + dir.path() + "/shensha/rigan.txt\". Is a directory");
+  }
+}
+
+// A pipe in a rule file's place is refused at once: no writer ever comes.
+TEST(ShenshaFile, APipeInsteadOfARuleFileIsRefusedWithoutWaiting) {
+  FixtureDir dir;
+  dir.WriteFile("shensha/keep", "");
+  const std::string path = dir.path() + "/shensha/rizhu.txt";
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  try {
+    LoadShenshaFile("rizhu.txt");
+    FAIL() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + path + "\". Not a regular file");
   }
 }
 

@@ -9,14 +9,18 @@
 #include "common/datetime.h"
 #include "tools/lib/almanac_rules.h"
 #include "tools/lib/solar_terms.h"
+#include "tools/tool_args.h"
 
 int main(int argc, char** argv) {
   using namespace vantrel;
+  constexpr const char* kUsage = "Usage: vantrel-almanac-gen OUTPUT.tsv\n";
+  if (tools::WantsHelp(argc, argv, kUsage)) return 0;
   if (argc != 2) {
-    std::cerr << "Usage: vantrel-almanac-gen OUTPUT.tsv\n";
+    std::cerr << kUsage;
     return 2;
   }
   const std::string output = argv[1];
+  if (!tools::IsOutputPath("vantrel-almanac-gen", output)) return 2;
   // Written beside the output and renamed at the end, so that a failed run
   // never leaves a table that looks complete.
   const std::string partial = output + ".partial";

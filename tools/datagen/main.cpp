@@ -10,6 +10,7 @@
 #include <string>
 
 #include "tools/datagen/datagen.h"
+#include "tools/tool_args.h"
 
 namespace {
 
@@ -25,6 +26,7 @@ int Usage(const std::string& message) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (vantrel::tools::WantsHelp(argc, argv, kUsage)) return 0;
   if (argc < 2) return Usage("expected a mode");
   const std::string mode = argv[1];
   if (mode != "tgcode" && mode != "kelfile") return Usage("unknown mode " + mode);
@@ -39,6 +41,7 @@ int main(int argc, char** argv) {
   }
   if (!options.count("--resources") || !options.count("--out"))
     return Usage("--resources and --out are required");
+  if (!vantrel::tools::IsOutputPath("vantrel-datagen", options["--out"])) return 2;
   try {
     if (mode == "tgcode") {
       vantrel::tools::BuildTgcode(options["--resources"], options["--out"]);

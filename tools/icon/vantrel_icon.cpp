@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "app/artwork.h"
+#include "tools/tool_args.h"
 
 namespace {
 
@@ -23,10 +24,12 @@ bool Write(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (vantrel::tools::WantsHelp(argc, argv, "usage: vantrel-icon FOLDER\n")) return 0;
   if (argc != 2) {
     std::fprintf(stderr, "usage: vantrel-icon FOLDER\n");
     return 2;
   }
+  if (!vantrel::tools::IsOutputPath("vantrel-icon", argv[1])) return 2;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const QString folder = QString::fromLocal8Bit(argv[1]);

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "tools/resource_format.h"
+#include "tools/tool_args.h"
 
 namespace {
 
@@ -36,10 +37,13 @@ int ParseSlot(const std::string& field, const std::string& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  constexpr const char* kUsage = "usage: vantrel_gen_personality OUTPUT.cpp INPUT.tsv...\n";
+  if (vantrel::tools::WantsHelp(argc, argv, kUsage)) return 0;
   if (argc < 3) {
-    std::cerr << "usage: vantrel_gen_personality OUTPUT.cpp INPUT.tsv...\n";
+    std::cerr << kUsage;
     return 2;
   }
+  if (!vantrel::tools::IsOutputPath("vantrel_gen_personality", argv[1])) return 2;
   try {
     std::map<int, std::string> texts;
     for (int i = 2; i < argc; ++i) {

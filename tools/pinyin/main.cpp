@@ -32,6 +32,7 @@
 #include <vector>
 
 #include "divination/pinyin_table.h"
+#include "tools/tool_args.h"
 
 namespace {
 
@@ -150,7 +151,9 @@ UChar32 FirstCodePoint(const char* utf8) { return icu::UnicodeString::fromUTF8(u
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (vantrel::tools::WantsHelp(argc, argv, "usage: vantrel-gen-pinyin OUTPUT.cpp\n")) return 0;
   if (argc != 2) Fail("usage: vantrel-gen-pinyin OUTPUT.cpp");
+  if (!vantrel::tools::IsOutputPath("vantrel-gen-pinyin", argv[1])) return 2;
 
   UErrorCode status = U_ZERO_ERROR;
   std::unique_ptr<icu::Transliterator> han_latin(

@@ -31,6 +31,7 @@
 #include "app/report_output.h"
 #include "app/report_print.h"
 #include "app/unt_index.h"
+#include "tools/tool_args.h"
 
 namespace {
 
@@ -140,10 +141,12 @@ void Fill(QWidget& window, std::initializer_list<std::pair<const char*, const ch
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (vantrel::tools::WantsHelp(argc, argv, "usage: vantrel_screenshots FOLDER\n")) return 0;
   if (argc != 2) {
     std::fprintf(stderr, "usage: vantrel_screenshots FOLDER\n");
     return 2;
   }
+  if (!vantrel::tools::IsOutputPath("vantrel_screenshots", argv[1])) return 2;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   vantrel::app::SetUpApplication();

@@ -12,12 +12,16 @@
 #include <string>
 
 #include "tools/shensha/rule_source.h"
+#include "tools/tool_args.h"
 
 int main(int argc, char** argv) {
+  constexpr const char* kUsage = "usage: vantrel_gen_shensha SOURCE_DIR OUTPUT_DIR NAME...\n";
+  if (vantrel::tools::WantsHelp(argc, argv, kUsage)) return 0;
   if (argc < 4) {
-    std::cerr << "usage: vantrel_gen_shensha SOURCE_DIR OUTPUT_DIR NAME...\n";
+    std::cerr << kUsage;
     return 2;
   }
+  if (!vantrel::tools::IsOutputPath("vantrel_gen_shensha", argv[2])) return 2;
   try {
     const std::filesystem::path sources = argv[1];
     const std::filesystem::path output = argv[2];

@@ -11,12 +11,16 @@
 
 #include "tools/resource_format.h"
 #include "tools/texts/texts_generator.h"
+#include "tools/tool_args.h"
 
 int main(int argc, char** argv) {
+  constexpr const char* kUsage = "usage: vantrel-gen-texts KIND OUTPUT.cpp INPUT...\n";
+  if (vantrel::tools::WantsHelp(argc, argv, kUsage)) return 0;
   if (argc < 4) {
-    std::cerr << "usage: vantrel-gen-texts KIND OUTPUT.cpp INPUT...\n";
+    std::cerr << kUsage;
     return 2;
   }
+  if (!vantrel::tools::IsOutputPath("vantrel-gen-texts", argv[2])) return 2;
   try {
     std::vector<vantrel::tools::texts::Source> sources;
     for (int i = 3; i < argc; ++i) sources.push_back({argv[i], vantrel::tools::ReadWholeFile(argv[i])});
