@@ -11,8 +11,8 @@
 #include <QTextBlock>
 
 #include "app/dispatcher.h"
-#include "app/report_print.h"
 #include "common/report_file.h"
+#include "print/report_print.h"
 
 namespace vantrel::app {
 namespace {

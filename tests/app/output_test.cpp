@@ -16,11 +16,11 @@
 #include <filesystem>
 
 #include "app/report_output.h"
-#include "app/report_print.h"
 #include "app/unt_index.h"
 #include "app_test.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "print/report_print.h"
 #include "tests/support/fixture.h"
 
 namespace vantrel::app {

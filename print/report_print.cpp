@@ -1,4 +1,4 @@
-#include "app/report_print.h"
+#include "print/report_print.h"
 
 #include <QBuffer>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "tools/lib/almanac_book.h"
+#include "almanac/book.h"
 
 #include <cstdint>
 #include <map>
@@ -7,7 +7,7 @@
 
 #include "common/text.h"
 
-namespace vantrel::tools::book {
+namespace vantrel::almanac::book {
 
 // The court's sixty-seven, the common thirty-seven and the trade almanac's
 // sixty activities, each once, and the few the spirits' own entries name
@@ -746,10 +746,10 @@ constexpr GradeRule kGrades[] = {
 
 // How each grade settles what is both favoured and forbidden, with and
 // without a 德 (天德, 月德 or their 合) on the day.
-constexpr Settle kSettleWithDe[] = {Settle::kFavour,  Settle::kFavour, Settle::kFavour,
-                                    Settle::kNeither, Settle::kForbid, Settle::kNothing};
-constexpr Settle kSettleWithoutDe[] = {Settle::kFavour, Settle::kNeither, Settle::kForbid,
-                                       Settle::kForbid, Settle::kNothing, Settle::kNothing};
+constexpr Settlement kSettleWithDe[] = {Settlement::kFavour,  Settlement::kFavour, Settlement::kFavour,
+                                        Settlement::kNeither, Settlement::kForbid, Settlement::kNothing};
+constexpr Settlement kSettleWithoutDe[] = {Settlement::kFavour, Settlement::kNeither, Settlement::kForbid,
+                                           Settlement::kForbid, Settlement::kNothing, Settlement::kNothing};
 
 const Spirit& SpiritNamed(std::string_view name) {
   for (const Spirit& s : Spirits())
@@ -803,11 +803,11 @@ Judgement Judge(const Input& in) {
   const bool de = (virtues & kDeHe) != 0 && !Has(present, "阳错") && !Has(present, "阴错");
   j.grade = GradeOf(names, in.monthIndex);
   // A day outside the table: good and bad that meet cancel (吉凶相抵).
-  const Settle settle = j.grade < 0 ? Settle::kNeither
-                        : de        ? kSettleWithDe[j.grade]
-                                    : kSettleWithoutDe[j.grade];
+  const Settlement settle = j.grade < 0 ? Settlement::kNeither
+                            : de        ? kSettleWithDe[j.grade]
+                                        : kSettleWithoutDe[j.grade];
   j.settle = settle;
-  if (settle == Settle::kNothing) {
+  if (settle == Settlement::kNothing) {
     j.forbids.set();
     return j;
   }
@@ -816,9 +816,9 @@ Judgement Judge(const Input& in) {
   for (const Spirit* s : present)
     if (s->firm && !(s->liftedBy & virtues)) vetoed |= s->forbids;
   const DeedSet both = favoured & forbidden;
-  if (settle == Settle::kFavour) forbidden &= ~both;
-  if (settle == Settle::kForbid) favoured &= ~both;
-  if (settle == Settle::kNeither) {
+  if (settle == Settlement::kFavour) forbidden &= ~both;
+  if (settle == Settlement::kForbid) favoured &= ~both;
+  if (settle == Settlement::kNeither) {
     favoured &= ~both;
     forbidden &= ~both;
   }
@@ -828,7 +828,7 @@ Judgement Judge(const Input& in) {
   const auto isIn = [](const DeedSet& set, std::string_view word) { return (set & Listed(word)).any(); };
   // 德合, 赦愿, 月恩, 四相 and 时德 days note no 忌 for the household's and the
   // trade's business, unless the day follows 忌 over 宜.
-  if ((virtues & kGenerous) && settle != Settle::kForbid) forbidden &= ~Listed(kTrade);
+  if ((virtues & kGenerous) && settle != Settlement::kForbid) forbidden &= ~Listed(kTrade);
   // Where worship is forbidden (寅 days, 天狗), neither is 祈福 or 求嗣 noted
   // as 宜; where the journey is (巳), neither is the army's; where the
   // banquet is (酉), neither are the rewards of the court.
@@ -840,7 +840,7 @@ Judgement Judge(const Input& in) {
   unless("宴会", "庆赐 赏贺");
   // Where good and bad offset each other (从宜亦从忌), the activities that
   // go together are left unnoted together.
-  if (settle == Settle::kNeither) {
+  if (settle == Settlement::kNeither) {
     const auto pair = [&](std::string_view one, std::string_view others) {
       if (!isIn(forbidden, one)) drop(forbidden, others);
     };
@@ -888,13 +888,14 @@ Judgement Judge(const Input& in) {
   j.suits = favoured & ~forbidden & ~muted;
   // A day that follows 忌 over 宜, or whose veto forbids all but a few
   // things, notes the little it leaves and no more.
-  j.restOmitted = (settle == Settle::kForbid || vetoed.count() > Deeds.size() / 2) && j.suits.any();
+  j.restOmitted = (settle == Settlement::kForbid || vetoed.count() > Deeds.size() / 2) && j.suits.any();
   return j;
 }
 
 Judgement Judge(const DayFacts& facts) {
   const int monthIndex = Mod(facts.month - 2, 12);
-  return Judge(Input{facts, monthIndex, monthIndex / 3, OfficerOf(facts.month, facts.day.branch)});
+  return Judge(
+      Input{facts, monthIndex, monthIndex / 3, static_cast<int>(OfficerOf(facts.month, facts.day.branch))});
 }
 
-}  // namespace vantrel::tools::book
+}  // namespace vantrel::almanac::book
