@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "almanac/book.h"
+#include "almanac/rule_tables.h"
 #include "almanac/solar_terms.h"
 #include "calendar/lunar.h"
 #include "common/text.h"
@@ -19,10 +20,6 @@ const std::array<std::string_view, 12> OfficerNames = {"建", "除", "满", "平
 const std::array<std::string_view, 12> RoadSpiritNames = {"青龙", "明堂", "天刑", "朱雀", "金匮", "天德",
                                                           "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 
-// The words of the almanac glossary, 立券 written as the contract is named.
-// Only words the glossary explains are printed, so a reader can look each
-// one up: the book's 开仓库出货财 (opening the granary) has no glossary line
-// and is not printed.
 std::string_view OfficerName(Officer officer) { return OfficerNames[static_cast<std::size_t>(officer)]; }
 
 std::string_view RoadSpiritName(RoadSpirit spirit) {
@@ -40,29 +37,28 @@ std::string_view SettlementName(Settlement settlement) {
   return kNames[static_cast<std::size_t>(settlement)];
 }
 
-const std::vector<std::string_view> ActivityNames = {
-    "嫁娶", "祭祀", "安葬", "出行", "祈福", "动土", "安床", "开光", "纳采", "入殓", "移徙",
-    "破土", "解除", "入宅", "修造", "栽种", "开市", "移柩", "订盟", "拆卸", "立券", "交易",
-    "求嗣", "上梁", "纳财", "起基", "斋醮", "赴任", "冠笄", "安门", "修坟", "挂匾"};
+namespace {
+
+// resources/almanac/activities.tsv: the glossary's words in the almanac's
+// order, each with the book's activity it is noted by.
+const std::vector<std::vector<std::string_view>>& ActivityRecords() {
+  static const std::vector<std::vector<std::string_view>> records =
+      tables::Records(tables::kActivities, "word", 3);
+  return records;
+}
+
+}  // namespace
+
+const std::vector<std::string_view> ActivityNames = [] {
+  std::vector<std::string_view> words;
+  for (const auto& record : ActivityRecords()) words.push_back(record[0]);
+  return words;
+}();
 
 std::string_view ActivityParent(std::string_view activity) {
-  // The glossary's word, then the book's activity it is noted by. The folk
-  // words follow the book's nearest activity: moving in and hanging the
-  // door follow moving and building, the coffin follows burial and the
-  // opening of the grave, the sign over a shop its opening.
-  static const std::map<std::string_view, std::string_view> kParents = {
-      {"嫁娶", "嫁娶"},     {"祭祀", "祭祀"},     {"安葬", "安葬"},     {"出行", "遣使"},
-      {"祈福", "祈福"},     {"动土", "兴造动土"}, {"安床", "安床"},     {"开光", "祈福"},
-      {"纳采", "纳采问名"}, {"入殓", "安葬"},     {"移徙", "般移"},     {"破土", "破土"},
-      {"解除", "解除"},     {"入宅", "般移"},     {"修造", "兴造动土"}, {"栽种", "栽种"},
-      {"开市", "开市"},     {"移柩", "启攒"},     {"订盟", "结婚姻"},   {"拆卸", "破屋坏垣"},
-      {"立券", "立券"},     {"交易", "交易"},     {"求嗣", "求嗣"},     {"上梁", "竖柱上梁"},
-      {"纳财", "纳财"},     {"起基", "兴造动土"}, {"斋醮", "祭祀"},     {"赴任", "上官赴任"},
-      {"冠笄", "冠带"},     {"安门", "修宫室"},   {"修坟", "破土"},     {"挂匾", "开市"}};
-  const auto it = kParents.find(activity);
-  if (it == kParents.end())
-    throw std::logic_error("almanac rules: no activity behind " + std::string(activity));
-  return it->second;
+  for (const auto& record : ActivityRecords())
+    if (record[0] == activity) return record[1];
+  throw std::logic_error("almanac rules: no activity behind " + std::string(activity));
 }
 
 const std::array<std::string_view, 11> AlmanacColumns = {"gn",   "nn",   "suici", "tszf", "wuhang", "cong",

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "almanac/rule_tables.h"
 #include "common/text.h"
 
 namespace vantrel::almanac::book {
@@ -432,7 +433,7 @@ std::vector<Spirit> BuildSpirits() {
 
   // ---- 凶神 -----------------------------------------------------------------
   // What the great 凶神 forbid is noted or not as the day's grade settles it
-  // (see kGrades in the judgement below).
+  // (see GradeRules in the judgement below).
   // 月建 (小时, 土府): the month's own branch, the officer 建.
   s.push_back(Bad(
       "月建", OnOfficer(0),
@@ -679,70 +680,30 @@ const std::vector<Spirit>& Spirits() {
 
 namespace {
 
-// 宜忌等第: where one of these 凶神 (or the officers 平, 收 and 闭) falls in the
-// listed months, the day takes the grade given, 0 上 (吉足胜凶) .. 5 下下 (凶叠
-// 大凶). The companions that decide the grade (收日 of the 寅申 months is also
-// their 六合 and 劫煞, ...) follow from the month and the day, so the month
-// alone names the case. The gravest grade of the day's entries counts.
+// 宜忌等第 (resources/almanac/grades.tsv): where one of these 凶神 (or the
+// officers 平, 收 and 闭) falls in the listed months, the day takes the grade
+// given, 0 上 .. 5 下下. The gravest grade of the day's entries counts.
 struct GradeRule {
   std::string_view spirit;
   std::string_view months;
   int grade;
 };
-constexpr GradeRule kGrades[] = {
-    // 平: 亥月 相日 时德 六合, 巳月 六合 月刑, 申月 月害, 寅月 月害 月刑; 卯午酉月
-    // 天吏; 季月 月煞; 子月 天吏 月刑.
-    {"平日", "亥", 0},
-    {"平日", "巳", 1},
-    {"平日", "申", 2},
-    {"平日", "寅卯午酉", 3},
-    {"平日", "辰戌丑未子", 4},
-    // 收: 寅申月 长生 六合 劫煞, 巳亥月 劫煞, 辰未月 月害, 子午酉月 大时, 丑戌月
-    // 月刑, 卯月 大时 月刑.
-    {"收日", "寅申", 0},
-    {"收日", "巳亥辰未", 2},
-    {"收日", "子午酉丑戌", 3},
-    {"收日", "卯", 4},
-    // 闭: 仲月 王日, 季月 官日 天吏, 孟月 月煞.
-    {"闭日", "子午卯酉辰戌丑未", 3},
-    {"闭日", "寅申巳亥", 4},
-    // 劫煞: 寅申月 with 长生 六合, 季月 with 除 and 相日, 巳亥月 with 月害, 仲月 执.
-    {"劫煞", "寅申", 0},
-    {"劫煞", "辰戌丑未", 1},
-    {"劫煞", "巳亥", 2},
-    {"劫煞", "子午卯酉", 3},
-    // 灾煞: 孟月 开, 季月 满 民日, 子午月 月破, 卯酉月 月破 月厌.
-    {"灾煞", "寅申巳亥", 1},
-    {"灾煞", "辰戌丑未", 2},
-    {"灾煞", "子午", 4},
-    {"灾煞", "卯酉", 5},
-    // 月煞: 卯酉月 六合 危, 子午月 月害 危 (孟 and 季 months: 闭 and 平 decide).
-    {"月煞", "卯酉", 1},
-    {"月煞", "子午", 3},
-    // 月刑: 巳月 平 六合 相日, 寅月 相日 月害 平, 辰酉亥月 建, 子月 平 天吏, 卯月
-    // 收 大时, 未申月 月破, 午月 建 月厌 (丑戌月: 收 decides).
-    {"月刑", "巳", 1},
-    {"月刑", "寅辰酉亥", 3},
-    {"月刑", "子卯未申午", 4},
-    // 月害: 卯酉月 守日 除, 丑未月 执 大时, 巳亥月 长生 劫煞, 申月 相日 平, 子午月
-    // 月煞, 辰戌月 官日 闭 天吏, 寅月 相日 平 月刑.
-    {"月害", "卯酉丑未巳亥申", 2},
-    {"月害", "子午辰戌寅", 3},
-    // 月厌: 寅申月 成, 丑未月 开, 辰戌月 定, 巳亥月 满, 子午月 建, 卯酉月 月破 灾煞.
-    {"月厌", "寅申丑未", 2},
-    {"月厌", "辰戌巳亥", 3},
-    {"月厌", "子午", 4},
-    {"月厌", "卯酉", 5},
-    // 大时: 孟月 除 官日, 辰戌月 执 六合, 丑未月 执 月害, 子午酉月 收, 卯月 收 月刑.
-    {"大时", "寅申巳亥辰戌", 0},
-    {"大时", "丑未", 2},
-    {"大时", "子午酉", 3},
-    {"大时", "卯", 4},
-    // 天吏: 孟月 危, 季月 闭, 卯午酉月 平, 子月 平 月刑.
-    {"天吏", "寅申巳亥", 2},
-    {"天吏", "辰戌丑未卯午酉", 3},
-    {"天吏", "子", 4},
-};
+
+const std::vector<GradeRule>& GradeRules() {
+  static const std::vector<GradeRule> rules = [] {
+    std::vector<GradeRule> out;
+    for (const auto& record : tables::Records(tables::kGrades, "spirit", 4)) {
+      int grade = 0;
+      while (grade <= static_cast<int>(Grade::kXiaXia) && GradeName(static_cast<Grade>(grade)) != record[2])
+        ++grade;
+      if (grade > static_cast<int>(Grade::kXiaXia))
+        throw std::logic_error("almanac rules: no grade " + std::string(record[2]));
+      out.push_back({record[0], record[1], grade});
+    }
+    return out;
+  }();
+  return rules;
+}
 
 // How each grade settles what is both favoured and forbidden, with and
 // without a 德 (天德, 月德 or their 合) on the day.
@@ -767,7 +728,7 @@ bool Has(const std::vector<const Spirit*>& present, std::string_view name) {
 
 int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex) {
   int grade = -1;
-  for (const GradeRule& r : kGrades) {
+  for (const GradeRule& r : GradeRules()) {
     if (r.grade <= grade || !MonthIn(r.months, monthIndex)) continue;
     for (std::string_view name : spirits)
       if (name == r.spirit) grade = r.grade;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "almanac/almanac.h"
+#include "almanac/rule_tables.h"
 #include "almanac/solar_terms.h"
 #include "common/datetime.h"
 #include "common/errors.h"
@@ -125,3 +126,28 @@ TEST(RunTimeAlmanac, ThreadsAskingAtOnceGetTheSameDays) {
 
 }  // namespace
 }  // namespace vantrel::almanac
+
+namespace vantrel::almanac::tables {
+namespace {
+
+TEST(AlmanacRuleTables, RecordsSkipNotesAndRefuseMalformedLines) {
+  const auto records =
+      Records("# a note\nword\tactivity\tnote\n\n嫁娶\t嫁娶\n出行\t遣使\tthe journey\n", "word", 3);
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0], (std::vector<std::string_view>{"嫁娶", "嫁娶", ""}));
+  EXPECT_EQ(records[1][2], "the journey");
+  EXPECT_THROW(Records("word\tactivity\n嫁娶\t嫁娶\tx\ty\n", "word", 3), std::logic_error);
+  EXPECT_THROW(Records("spirit\tmonths\n", "word", 3), std::logic_error);
+}
+
+TEST(AlmanacRuleTables, TheCompiledTablesAreWhole) {
+  // Every glossary word of the page has its activity; every grade rule a grade.
+  EXPECT_EQ(Records(kActivities, "word", 3).size(), 32u);
+  for (const auto& record : Records(kGrades, "spirit", 4)) {
+    EXPECT_FALSE(record[1].empty()) << record[0];
+    EXPECT_FALSE(record[3].empty()) << record[0];  // the book's companions
+  }
+}
+
+}  // namespace
+}  // namespace vantrel::almanac::tables
