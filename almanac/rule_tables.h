@@ -12,6 +12,8 @@ namespace vantrel::almanac::tables {
 extern const std::string_view kActivities;
 // resources/almanac/grades.tsv: spirit, months, grade, book.
 extern const std::string_view kGrades;
+// resources/almanac/spirits.tsv: spirit, side, by, days, deeds, book.
+extern const std::string_view kSpirits;
 
 // The records of a table, each with exactly `columns` fields (missing
 // trailing fields read as empty). Throws std::logic_error for a record with

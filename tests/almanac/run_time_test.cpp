@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "almanac/almanac.h"
+#include "almanac/book.h"
 #include "almanac/rule_tables.h"
 #include "almanac/solar_terms.h"
 #include "common/datetime.h"
@@ -146,6 +147,13 @@ TEST(AlmanacRuleTables, TheCompiledTablesAreWhole) {
   for (const auto& record : Records(kGrades, "spirit", 4)) {
     EXPECT_FALSE(record[1].empty()) << record[0];
     EXPECT_FALSE(record[3].empty()) << record[0];  // the book's companions
+  }
+  // Every spirit of the table is among the rules, once, with the book's statement.
+  for (const auto& record : Records(kSpirits, "spirit", 6)) {
+    int found = 0;
+    for (const book::Spirit& spirit : book::Spirits()) found += spirit.name == record[0];
+    EXPECT_EQ(found, 1) << record[0];
+    EXPECT_FALSE(record[5].empty()) << record[0];
   }
 }
 
