@@ -161,8 +161,9 @@ AlmanacRow RowOf(const Day& day);
 Day DayOf(CivilDate date);
 AlmanacRow RowOf(CivilDate date);
 
-// An almanac over solar terms of the caller's (the generator's check, the
-// tests' fixed terms). Each year's terms are asked of the source once.
+// An almanac over solar terms of the caller's: terms moved to test a rule,
+// or the astronomy itself to check the compiled-in table. Each year's terms
+// are asked of the source once; not safe to share between threads.
 class Engine {
  public:
   explicit Engine(TermInstantSource source);
