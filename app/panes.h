@@ -10,8 +10,8 @@
 #include <QFont>
 #include <QPlainTextEdit>
 
-#include "app/report_print.h"  // the pane font
 #include "common/pane.h"
+#include "print/report_print.h"  // the pane font
 
 class QWidget;
 

@@ -16,9 +16,9 @@
 #include "app/error_text.h"
 #include "app/file_dialog.h"
 #include "app/panes.h"
-#include "app/report_print.h"
 #include "app/settings.h"
 #include "common/report_file.h"
+#include "print/report_print.h"
 
 namespace vantrel::app {
 namespace {

@@ -312,7 +312,7 @@ void TFrmIndex::RzButton2Click() {
 
 void TFrmIndex::BtnHuangliClick() {
   WindowNotifier notifier(this);
-  almanac_->ShowPickedDay(adoquery1_, notifier);
+  almanac_->ShowPickedDay(notifier);
 }
 
 void TFrmIndex::ShowTopicOf(const QString& code) { encyclopedia_->ShowTopic(code); }

@@ -1,13 +1,11 @@
 // almanac: the almanac page of one day on the command line.
+#include <exception>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
 #include "cli/report_output.h"
 #include "common/datetime.h"
-#include "common/pane.h"
-#include "common/text.h"
-#include "data/query.h"
 #include "reports/almanac.h"
 
 namespace vantrel::cli {
@@ -16,15 +14,13 @@ namespace {
 int Almanac(Context& ctx, std::vector<std::string> args) {
   const ReportOutput output = TakeReportOutput(ctx, args);
   if (args.size() != 3) throw UsageError("expected YEAR MONTH DAY");
-  data::Query query(data::Database::Main);
-  TextPane pane;
-  ThrowingNotifier notifier;
-  const std::string year = ctx.Input(args[0]), month = ctx.Input(args[1]), day = ctx.Input(args[2]);
-  ShowAlmanac(year, month, day, query, pane, notifier);
+  const AlmanacDay day = AlmanacDayOf(ctx.Input(args[0]), ctx.Input(args[1]), ctx.Input(args[2]));
+  if (day.notice) ThrowingNotifier().ShowNotice(*day.notice);
   // A day the table lacks writes nothing, and no file.
-  if (pane.lines().empty()) return 0;
-  DeliverReport(ctx, output, pane.lines(), "黄历",
-                FormatDate(StrToDate(text::Trim(year) + "-" + text::Trim(month) + "-" + text::Trim(day))));
+  if (!day.row) return 0;
+  if (day.row->fault) std::rethrow_exception(day.row->fault);
+  DeliverReport(ctx, output, AlmanacLines(day), "黄历",
+                FormatDate(EncodeDate(day.date->year, day.date->month, day.date->day)));
   return 0;
 }
 

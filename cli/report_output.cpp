@@ -11,7 +11,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "app/report_print.h"
+#include "print/report_print.h"
 #endif
 
 namespace vantrel::cli {

@@ -11,54 +11,56 @@ const std::vector<std::string>& AlmanacGlossary() {
   return lines;
 }
 
-std::optional<DateTime> ShowAlmanac(std::string_view yearText, std::string_view monthText,
-                                    std::string_view dayText, data::Query& query, Pane& pane,
-                                    Notifier& notifier) {
+AlmanacDay AlmanacDayOf(std::string_view yearText, std::string_view monthText, std::string_view dayText) {
+  AlmanacDay result;
   const std::string y = text::Trim(yearText);
   if (y.empty()) {
-    notifier.ShowNotice("请选择年!");
-    return std::nullopt;
+    result.notice = "请选择年!";
+    return result;
   }
   const std::string m = text::Trim(monthText);
   if (m.empty()) {
-    notifier.ShowNotice("请选择月!");
-    return std::nullopt;
+    result.notice = "请选择月!";
+    return result;
   }
   const std::string d = text::Trim(dayText);
   if (d.empty()) {
-    notifier.ShowNotice("请选择日!");
-    return std::nullopt;
+    result.notice = "请选择日!";
+    return result;
   }
   // The date text stays as typed ("2013-9-21"); the parsed day is what the
   // table is keyed by.
   const std::string dateText = y + "-" + m + "-" + d;
   DateTime date = 0;
   if (!TryStrToDate(dateText, date)) {
-    notifier.ShowNotice("请选择有效的日期!");
-    return std::nullopt;
+    result.notice = "请选择有效的日期!";
+    return result;
   }
+  result.dateText = dateText;
+  result.date = DecodeDate(date);
+  result.row = data::HuangdaoRowOf(*result.date);
+  return result;
+}
 
-  query.Close();
-  query.SetSql("select * from huangdao where gn = ? limit 1");
-  query.AddDateParam(date);
-  query.Open();
-  if (query.IsEmpty()) return std::nullopt;
-
-  pane.Clear();
-  pane.Add("当日统览:" + dateText + "  " + query.Text("nn"));
+std::vector<std::string> AlmanacLines(const AlmanacDay& day) {
+  if (day.notice || !day.row) return {};
+  const data::HuangdaoRow& row = *day.row;
   struct Line {
     const char* label;
-    const char* column;
+    const std::string& value;
   };
-  static constexpr Line kLines[] = {{"岁次:", "suici"}, {"每日胎神占方:", "tszf"}, {"五行:", "wuhang"},
-                                    {"冲:", "cong"},    {"彭祖百忌:", "pzbj"},     {"吉神宜趋:", "jsyq"},
-                                    {"宜:", "yi"},      {"凶神宜忌:", "xsyq"},     {"忌:", "ji"}};
-  for (const Line& line : kLines) {
-    pane.Add("");
-    pane.Add(std::string(line.label) + query.Text(line.column));
+  const Line lines[] = {{"岁次:", row.suici}, {"每日胎神占方:", row.tszf}, {"五行:", row.wuhang},
+                        {"冲:", row.cong},    {"彭祖百忌:", row.pzbj},     {"吉神宜趋:", row.jsyq},
+                        {"宜:", row.yi},      {"凶神宜忌:", row.xsyq},     {"忌:", row.ji}};
+  std::vector<std::string> out;
+  if (row.columnsRead < 1) return out;
+  out.push_back("当日统览:" + day.dateText + "  " + row.nn);
+  for (int i = 0; i < 9; ++i) {
+    out.emplace_back();
+    if (row.columnsRead < i + 2) break;
+    out.push_back(std::string(lines[i].label) + lines[i].value);
   }
-  query.Close();
-  return date;
+  return out;
 }
 
 }  // namespace vantrel

@@ -7,28 +7,36 @@
 #include <vector>
 
 #include "common/datetime.h"
-#include "common/notice.h"
-#include "common/pane.h"
-#include "data/query.h"
+#include "data/almanac_table.h"
 
 namespace vantrel {
 
 // The 34 lines of the glossary pane, as shown (trailing blanks included).
 const std::vector<std::string>& AlmanacGlossary();
 
-// The action of the almanac page's button: reads the day's row from table
-// huangdao through the window's query on the main file and writes its ten
-// lines into the pane.
-//
-// The three picker texts are trimmed and checked in order (an empty year,
-// month or day, then a date that does not exist), each failure showing its
-// notice and leaving the pane untouched. A day without a row is silent and
-// leaves the pane as it was. A database error while opening propagates and
-// leaves the pane untouched; a column missing from the row propagates while
-// the lines are written, so the pane keeps the lines before it. Returns the
-// day whose lines were written, nothing when the pane was left alone.
-std::optional<DateTime> ShowAlmanac(std::string_view yearText, std::string_view monthText,
-                                    std::string_view dayText, data::Query& query, Pane& pane,
-                                    Notifier& notifier);
+// What the almanac page's button finds for the three picker texts.
+struct AlmanacDay {
+  // The notice that stopped it at the pickers: an empty year, month or day
+  // ("请选择年!" ...), then a date that does not exist. Nothing else is set.
+  std::optional<std::string> notice;
+  // The date as typed, each part trimmed: "2013-9-21". The first line shows it.
+  std::string dateText;
+  // The day the date text names.
+  std::optional<CivilDate> date;
+  // The day's row of table huangdao; none when the table has no row for it
+  // (the page then stays as it was, without a word).
+  std::optional<data::HuangdaoRow> row;
+};
+
+// Checks the three picker texts in order and reads the day's row. A
+// database error while reading (a missing file or table) propagates; a
+// missing column comes back in the row (HuangdaoRow::fault).
+AlmanacDay AlmanacDayOf(std::string_view yearText, std::string_view monthText, std::string_view dayText);
+
+// The lines the page shows for a day with a row: the ten labelled lines, an
+// empty line after each but the last. Of a row cut short by a missing column,
+// the lines before it (with the empty line that came before the missing
+// one). No lines for a notice or a day without a row.
+std::vector<std::string> AlmanacLines(const AlmanacDay& day);
 
 }  // namespace vantrel

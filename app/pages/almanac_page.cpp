@@ -82,11 +82,17 @@ void AlmanacPage::PickDay(CivilDate day) {
   SetListText(day_, QStringLiteral("%1").arg(day.day, 2, 10, QLatin1Char('0')));
 }
 
-void AlmanacPage::ShowPickedDay(data::Query& query, Notifier& notifier) {
-  if (const std::optional<DateTime> day =
-          ShowAlmanac(year_->currentText().toStdString(), month_->currentText().toStdString(),
-                      day_->currentText().toStdString(), query, *result_, notifier)) {
-    const QString date = QString::fromStdString(FormatDate(*day));
+void AlmanacPage::ShowPickedDay(Notifier& notifier) {
+  const AlmanacDay day = AlmanacDayOf(year_->currentText().toStdString(), month_->currentText().toStdString(),
+                                      day_->currentText().toStdString());
+  if (day.notice) {
+    notifier.ShowNotice(*day.notice);
+  } else if (day.row) {
+    result_->Clear();
+    for (const std::string& line : AlmanacLines(day)) result_->Add(line);
+    if (day.row->fault) std::rethrow_exception(day.row->fault);
+    const QString date =
+        QString::fromStdString(FormatDate(EncodeDate(day.date->year, day.date->month, day.date->day)));
     identity_ = {Qt8("黄历"), date, {Qt8("黄历"), date}};
   }
   ShowFromStart(result_->widget());

@@ -9,7 +9,6 @@
 #include "app/report_output.h"
 #include "common/datetime.h"
 #include "common/notice.h"
-#include "data/query.h"
 
 class QComboBox;
 class QPushButton;
@@ -23,9 +22,11 @@ class AlmanacPage : public QWidget {
 
   // Shows a day in the pickers: a four-digit year, a two-digit month and day.
   void PickDay(CivilDate day);
-  // Writes the almanac of the picked day into MemoHuangli, read through the
-  // window's query on the main file, and shows its start.
-  void ShowPickedDay(data::Query& query, Notifier& notifier);
+  // Writes the almanac of the picked day into MemoHuangli and shows its
+  // start. A picker that fails its check shows its notice, and a day without
+  // a row is silent; both leave the pane as it was. A database error
+  // propagates (a missing column after the lines before it were written).
+  void ShowPickedDay(Notifier& notifier);
 
   QPushButton* ShowButton() const { return show_; }
   PlainTextPane& ResultPane() { return *result_; }

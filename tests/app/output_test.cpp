@@ -25,13 +25,13 @@
 #include <filesystem>
 
 #include "app/error_text.h"
-#include "app/pdf_layout.h"
 #include "app/report_output.h"
-#include "app/report_print.h"
 #include "app/unt_index.h"
 #include "app_test.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "print/pdf_layout.h"
+#include "print/report_print.h"
 #include "tests/support/fixture.h"
 
 namespace vantrel::app {

@@ -138,10 +138,10 @@ class ReportsTest : public QObject {
     QVERIFY(recorder.boxes.empty());
     const CivilDate today = DecodeDate(Today());
     TextPane expected;
-    RecordingNotifier notices;
-    data::Query query(data::Database::Main);
-    ShowAlmanac(std::to_string(today.year), QString::asprintf("%02d", today.month).toStdString(),
-                QString::asprintf("%02d", today.day).toStdString(), query, expected, notices);
+    for (const std::string& line : AlmanacLines(
+             AlmanacDayOf(std::to_string(today.year), QString::asprintf("%02d", today.month).toStdString(),
+                          QString::asprintf("%02d", today.day).toStdString())))
+      expected.Add(line);
     QCOMPARE(expected.LineCount(), 19);  // ten lines, an empty line after each but the last
     QCOMPARE(w.MemoHuangli().Text(), expected.Text());
     QVERIFY(w.MemoHuangli().Line(0).starts_with("当日统览:" + FormatDate(Today())));
@@ -168,6 +168,23 @@ class ReportsTest : public QObject {
     Click(w, "BtnHuangli");
     QCOMPARE(recorder.boxes.back().text, QStringLiteral("请选择年!"));
     QCOMPARE(w.MemoHuangli().Text(), shown);  // the checks leave the pane as it was
+  }
+
+  void AnAlmanacDayWithoutARowKeepsThePane() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    testing::SetEntry(w, "SlYear", QStringLiteral("2013"));
+    testing::SetEntry(w, "SlMonth", QStringLiteral("09"));
+    testing::SetEntry(w, "Slday", QStringLiteral("21"));
+    Click(w, "BtnHuangli");
+    const std::string shown = w.MemoHuangli().Text();
+    QCOMPARE(w.MemoHuangli().LineCount(), 19);
+    testing::SetEntry(w, "SlYear", QStringLiteral("2101"));  // past the table's last day
+    testing::SetEntry(w, "SlMonth", QStringLiteral("01"));
+    testing::SetEntry(w, "Slday", QStringLiteral("01"));
+    Click(w, "BtnHuangli");
+    QVERIFY(recorder.boxes.empty());
+    QCOMPARE(w.MemoHuangli().Text(), shown);
   }
 
   void ADateThatDoesNotExistReachesTheErrorBoxAndKeepsTheReport() {

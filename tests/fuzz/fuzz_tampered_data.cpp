@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -243,9 +244,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
   }
   Guarded([&] {
-    data::Query q(data::Database::Main);
-    TextPane pane;
-    ShowAlmanac("2013", "9", "21", q, pane, notifier);
+    const AlmanacDay day = AlmanacDayOf("2013", "9", "21");
+    (void)AlmanacLines(day);
+    if (day.row && day.row->fault) std::rethrow_exception(day.row->fault);
   });
   Guarded([&] {
     data::Query q(data::Database::Second);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,37 +56,32 @@ const std::vector<std::string> kLinesOf21 = {
 
 class AlmanacPage : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_.WriteDatabase("KelFile.dll", TwoDays());
-    pane_.Add("earlier text");
-  }
-  // The day whose lines were written, if any.
-  std::optional<DateTime> Show(const char* y, const char* m, const char* d) {
-    return ShowAlmanac(y, m, d, query_, pane_, notices_);
-  }
+  void SetUp() override { dir_.WriteDatabase("KelFile.dll", TwoDays()); }
 
   FixtureDir dir_;
-  data::Query query_{data::Database::Main};
-  TextPane pane_;
-  RecordingNotifier notices_;
 };
 
 TEST_F(AlmanacPage, WritesTheTenLinesOfTheDay) {
-  Show("2013", "09", "21");
-  EXPECT_TRUE(notices_.messages.empty());
-  EXPECT_EQ(pane_.lines(), kLinesOf21);  // the last line is 忌, with no empty line after it
-  EXPECT_FALSE(query_.IsOpen());
+  const AlmanacDay day = AlmanacDayOf("2013", "09", "21");
+  EXPECT_FALSE(day.notice);
+  ASSERT_TRUE(day.row);
+  EXPECT_FALSE(day.row->fault);
+  EXPECT_EQ(day.row->jsyq, "天德 月德");  // the typed fields, trimmed
+  EXPECT_EQ(day.row->ji, "嫁娶 出行");
+  EXPECT_EQ(AlmanacLines(day), kLinesOf21);  // the last line is 忌, with no empty line after it
 }
 
 TEST_F(AlmanacPage, TheDateTextStaysAsTyped) {
   // "9" and "09" find the same row; the first line shows what was typed, trimmed.
-  EXPECT_EQ(Show(" 2013 ", "9", "21\t"), EncodeDate(2013, 9, 21));
+  const AlmanacDay day = AlmanacDayOf(" 2013 ", "9", "21\t");
+  EXPECT_EQ(day.date, (CivilDate{2013, 9, 21}));
+  EXPECT_EQ(day.dateText, "2013-9-21");
   std::vector<std::string> expected = kLinesOf21;
   expected[0] = "当日统览:2013-9-21  八月十七 星期六 青龙黄道日";
-  EXPECT_EQ(pane_.lines(), expected);
-  Show("2013", "09", "22");
-  EXPECT_EQ(pane_.Line(0), "当日统览:2013-09-22  八月十八");
-  EXPECT_EQ(pane_.LineCount(), 19);
+  EXPECT_EQ(AlmanacLines(day), expected);
+  const std::vector<std::string> next = AlmanacLines(AlmanacDayOf("2013", "09", "22"));
+  ASSERT_EQ(next.size(), 19u);
+  EXPECT_EQ(next[0], "当日统览:2013-09-22  八月十八");
 }
 
 TEST_F(AlmanacPage, ChecksThePickersInOrder) {
@@ -101,61 +98,68 @@ TEST_F(AlmanacPage, ChecksThePickersInOrder) {
       {"2013/09", "09", "21", "请选择有效的日期!"},
   };
   for (const auto& c : cases) {
-    notices_.messages.clear();
-    EXPECT_EQ(Show(c.y, c.m, c.d), std::nullopt);
-    EXPECT_EQ(notices_.messages, std::vector<std::string>{c.message}) << c.y << "-" << c.m << "-" << c.d;
-    EXPECT_EQ(pane_.lines(), std::vector<std::string>{"earlier text"});
+    const AlmanacDay day = AlmanacDayOf(c.y, c.m, c.d);
+    EXPECT_EQ(day.notice, std::optional<std::string>(c.message)) << c.y << "-" << c.m << "-" << c.d;
+    EXPECT_FALSE(day.date);
+    EXPECT_FALSE(day.row);
+    EXPECT_TRUE(AlmanacLines(day).empty());
   }
 }
 
 TEST_F(AlmanacPage, ADayWithoutARowIsSilent) {
-  Show("2013", "09", "21");
-  EXPECT_EQ(Show("2013", "09", "23"), std::nullopt);
-  EXPECT_TRUE(notices_.messages.empty());
-  EXPECT_EQ(pane_.lines(), kLinesOf21);  // the previous day stays
+  const AlmanacDay day = AlmanacDayOf("2013", "09", "23");
+  EXPECT_FALSE(day.notice);
+  EXPECT_EQ(day.date, (CivilDate{2013, 9, 23}));
+  EXPECT_FALSE(day.row);
+  EXPECT_TRUE(AlmanacLines(day).empty());  // the page keeps the previous day
 }
 
-TEST_F(AlmanacPage, ADatabaseErrorLeavesThePaneUntouched) {
+TEST_F(AlmanacPage, ADatabaseErrorPropagates) {
   dir_.WriteDatabase("KelFile.dll", "create table other (a text);");
-  EXPECT_THROW(Show("2013", "09", "21"), DatabaseError);
-  EXPECT_EQ(pane_.lines(), std::vector<std::string>{"earlier text"});
+  EXPECT_THROW(AlmanacDayOf("2013", "09", "21"), DatabaseError);
   std::remove(dir_.File("KelFile.dll").c_str());
-  EXPECT_THROW(Show("2013", "09", "21"), DatabaseError);
-  EXPECT_EQ(pane_.lines(), std::vector<std::string>{"earlier text"});
+  EXPECT_THROW(AlmanacDayOf("2013", "09", "21"), DatabaseError);
+  // The checks of the pickers come before the file is read.
+  EXPECT_EQ(AlmanacDayOf("2013", "02", "30").notice, std::optional<std::string>("请选择有效的日期!"));
 }
 
 TEST_F(AlmanacPage, AMissingColumnStopsAfterTheLinesBeforeIt) {
-  // Without pzbj the pane was already cleared and holds the lines up to 冲.
+  // Without pzbj the page was already cleared and holds the lines up to 冲;
+  // the error of the missing column comes with them.
   dir_.WriteDatabase("KelFile.dll",
                      "create table huangdao (gn TEXT, nn TEXT, suici TEXT, tszf TEXT, wuhang TEXT, "
                      "cong TEXT);"
                      "insert into huangdao values ('2013-09-21', 'n', 's', 't', 'w', 'c');");
-  EXPECT_THROW(Show("2013", "09", "21"), DatabaseError);
-  EXPECT_EQ(pane_.lines(), (std::vector<std::string>{"当日统览:2013-09-21  n", "", "岁次:s", "",
-                                                     "每日胎神占方:t", "", "五行:w", "", "冲:c", ""}));
+  const AlmanacDay day = AlmanacDayOf("2013", "09", "21");
+  ASSERT_TRUE(day.row);
+  EXPECT_EQ(day.row->columnsRead, 5);
+  EXPECT_EQ(AlmanacLines(day), (std::vector<std::string>{"当日统览:2013-09-21  n", "", "岁次:s", "",
+                                                         "每日胎神占方:t", "", "五行:w", "", "冲:c", ""}));
+  ASSERT_TRUE(day.row->fault);
+  EXPECT_THROW(std::rethrow_exception(day.row->fault), DatabaseError);
+  // Without nn nothing is written, but the page was cleared all the same.
+  dir_.WriteDatabase("KelFile.dll",
+                     "create table huangdao (gn TEXT);"
+                     "insert into huangdao values ('2013-09-21');");
+  const AlmanacDay bare = AlmanacDayOf("2013", "09", "21");
+  ASSERT_TRUE(bare.row);
+  EXPECT_TRUE(bare.row->fault);
+  EXPECT_TRUE(AlmanacLines(bare).empty());
 }
 
 // The page over the KelFile.dll the build wrote, whose days come from the
 // almanac rules.
 TEST(AlmanacPageBuilt, ShowsTheComputedDays) {
-  data::Query query(data::Database::Main);
-  TextPane pane;
-  RecordingNotifier notices;
-  ShowAlmanac("2013", "9", "21", query, pane, notices);
-  ASSERT_EQ(pane.LineCount(), 19);
-  EXPECT_EQ(pane.Line(0), "当日统览:2013-9-21  八月十七 星期六 青龙黄道日");
-  EXPECT_EQ(pane.Line(2), "岁次:癸巳年 辛酉月 庚寅日");
-  EXPECT_EQ(pane.Line(18), "忌:祭祀 移徙 入宅 移柩 斋醮");
-  // The first and the last day of the table; the days around them are silent.
-  ShowAlmanac("1901", "01", "01", query, pane, notices);
-  EXPECT_EQ(pane.Line(2), "岁次:庚子年 戊子月 己卯日");
-  ShowAlmanac("1900", "12", "31", query, pane, notices);
-  EXPECT_EQ(pane.Line(0).substr(0, 23), "当日统览:1901-01-01");
-  ShowAlmanac("2100", "12", "31", query, pane, notices);
-  EXPECT_EQ(pane.Line(2), "岁次:庚申年 戊子月 丁未日");
-  ShowAlmanac("2101", "1", "1", query, pane, notices);
-  EXPECT_EQ(pane.Line(2), "岁次:庚申年 戊子月 丁未日");
-  EXPECT_TRUE(notices.messages.empty());
+  const std::vector<std::string> lines = AlmanacLines(AlmanacDayOf("2013", "9", "21"));
+  ASSERT_EQ(lines.size(), 19u);
+  EXPECT_EQ(lines[0], "当日统览:2013-9-21  八月十七 星期六 青龙黄道日");
+  EXPECT_EQ(lines[2], "岁次:癸巳年 辛酉月 庚寅日");
+  EXPECT_EQ(lines[18], "忌:祭祀 移徙 入宅 移柩 斋醮");
+  // The first and the last day of the table; the days around them have no row.
+  EXPECT_EQ(AlmanacLines(AlmanacDayOf("1901", "01", "01"))[2], "岁次:庚子年 戊子月 己卯日");
+  EXPECT_FALSE(AlmanacDayOf("1900", "12", "31").row);
+  EXPECT_EQ(AlmanacLines(AlmanacDayOf("2100", "12", "31"))[2], "岁次:庚申年 戊子月 丁未日");
+  EXPECT_FALSE(AlmanacDayOf("2101", "1", "1").row);
 }
 
 TEST(AlmanacGlossaryText, ThirtyFourLinesAsShown) {

@@ -1,14 +1,14 @@
-// vantrel-almanac-gen OUTPUT: computes the almanac row of every day from
-// 1901-01-01 to 2100-12-31 and writes them as a resource table.
+// vantrel-almanac-gen OUTPUT: the almanac row of every day from 1901-01-01
+// to 2100-12-31, as the program's own engine computes it, written as a
+// resource table.
 #include <cstdio>
 #include <exception>
 #include <fstream>
 #include <iostream>
 #include <string>
 
-#include "common/datetime.h"
-#include "tools/lib/almanac_rules.h"
-#include "tools/lib/solar_terms.h"
+#include "almanac/almanac.h"
+#include "tools/almanac/table.h"
 #include "tools/tool_args.h"
 
 int main(int argc, char** argv) {
@@ -25,11 +25,10 @@ int main(int argc, char** argv) {
   // never leaves a table that looks complete.
   const std::string partial = output + ".partial";
   try {
-    tools::AlmanacEngine engine(tools::SolarTermInstantCst);
     {
       std::ofstream out(partial, std::ios::binary | std::ios::trunc);
       if (!out) throw std::runtime_error("cannot write " + partial);
-      tools::WriteAlmanacTable(engine, EncodeDate(1901, 1, 1), EncodeDate(2100, 12, 31), out);
+      tools::WriteAlmanacTable(almanac::kFirstDay, almanac::kLastDay, out);
       out.flush();
       if (!out) throw std::runtime_error("cannot write " + partial);
     }

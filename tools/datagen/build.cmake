@@ -31,4 +31,8 @@ add_custom_command(
   VERBATIM)
 
 add_custom_target(vantrel_database_files DEPENDS ${VANTREL_DATA_DIR}/Tgcode.dll ${VANTREL_DATA_DIR}/KelFile.dll)
+# huangdao.tsv is made by the almanac folder's target alone.
+if(TARGET vantrel_almanac_table)
+  add_dependencies(vantrel_database_files vantrel_almanac_table)
+endif()
 add_dependencies(vantrel_data vantrel_database_files)

@@ -18,7 +18,7 @@ add_custom_command(
   VERBATIM)
 add_custom_target(vantrel_personality_table DEPENDS ${VANTREL_PERSONALITY_TABLE})
 
-# The core lives in the top folder: it compiles the generated file once this
-# folder's target has made it.
-target_sources(vantrel_core PRIVATE ${VANTREL_PERSONALITY_TABLE})
-add_dependencies(vantrel_core vantrel_personality_table)
+# The chart library lives in the top folder: it compiles the generated file
+# once this folder's target has made it.
+target_sources(vantrel_chart_lib PRIVATE ${VANTREL_PERSONALITY_TABLE})
+add_dependencies(vantrel_chart_lib vantrel_personality_table)

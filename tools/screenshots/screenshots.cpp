@@ -29,8 +29,8 @@
 #include "app/dispatcher.h"
 #include "app/panes.h"
 #include "app/report_output.h"
-#include "app/report_print.h"
 #include "app/unt_index.h"
+#include "print/report_print.h"
 #include "tools/tool_args.h"
 
 namespace {

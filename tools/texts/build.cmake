@@ -10,7 +10,8 @@ set_target_properties(vantrel-gen-texts PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CM
 set(VANTREL_TEXTS_DIR ${CMAKE_SOURCE_DIR}/resources/texts)
 set(VANTREL_TEXTS_OUTPUTS)
 # vantrel_reference_text(KIND OUTPUT INPUT...): OUTPUT is relative to the
-# generated folder, the inputs to resources/texts/.
+# generated folder, the inputs to resources/texts/. The folder of OUTPUT
+# names the core library it is compiled into.
 function(vantrel_reference_text kind output)
   set(inputs)
   foreach(name ${ARGN})
@@ -25,6 +26,9 @@ function(vantrel_reference_text kind output)
     COMMENT "Compiling the reference text ${ARGN}"
     VERBATIM)
   set(VANTREL_TEXTS_OUTPUTS ${VANTREL_TEXTS_OUTPUTS} ${VANTREL_GENERATED_DIR}/${output} PARENT_SCOPE)
+  string(REGEX REPLACE "/.*" "" layer ${output})
+  target_sources(vantrel_${layer}_lib PRIVATE ${VANTREL_GENERATED_DIR}/${output})
+  add_dependencies(vantrel_${layer}_lib vantrel_reference_texts)
 endfunction()
 
 vantrel_reference_text(number-types divination/number_types.cpp number_types.tsv)
@@ -35,5 +39,3 @@ vantrel_reference_text(folk-omens reports/folk_omens.cpp folk_omens.txt)
 vantrel_reference_text(boy-girl reports/boy_girl_chart.cpp boy_girl_chart.tsv boy_girl_chart.txt)
 
 add_custom_target(vantrel_reference_texts DEPENDS ${VANTREL_TEXTS_OUTPUTS})
-target_sources(vantrel_core PRIVATE ${VANTREL_TEXTS_OUTPUTS})
-add_dependencies(vantrel_core vantrel_reference_texts)

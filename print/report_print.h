@@ -5,7 +5,7 @@
 // aligned line (one with columns: a run of blanks between two words) fits the
 // page width; only prose lines longer than that wrap, by the rules of Chinese
 // line breaking. Pages break between lines; a wrapped line, and a grid with
-// its label, stay on one page where they can (app/pdf_layout.h).
+// its label, stay on one page where they can (print/pdf_layout.h).
 // Each page carries a header with the report's kind and name and
 // "第 n 页 / 共 m 页".
 //

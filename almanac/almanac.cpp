@@ -1,17 +1,18 @@
-#include "tools/lib/almanac_rules.h"
+#include "almanac/almanac.h"
 
 #include <cmath>
 #include <cstdint>
 #include <map>
-#include <ostream>
 #include <stdexcept>
+#include <vector>
 
+#include "almanac/book.h"
+#include "almanac/rule_tables.h"
+#include "almanac/solar_terms.h"
 #include "calendar/lunar.h"
 #include "common/text.h"
-#include "tools/lib/almanac_book.h"
-#include "tools/resource_format.h"
 
-namespace vantrel::tools {
+namespace vantrel::almanac {
 
 const std::array<std::string_view, 12> OfficerNames = {"建", "除", "满", "平", "定", "执",
                                                        "破", "危", "成", "收", "开", "闭"};
@@ -19,33 +20,45 @@ const std::array<std::string_view, 12> OfficerNames = {"建", "除", "满", "平
 const std::array<std::string_view, 12> RoadSpiritNames = {"青龙", "明堂", "天刑", "朱雀", "金匮", "天德",
                                                           "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 
-// The words of the almanac glossary, 立券 written as the contract is named.
-// Only words the glossary explains are printed, so a reader can look each
-// one up: the book's 开仓库出货财 (opening the granary) has no glossary line
-// and is not printed.
-const std::vector<std::string_view> ActivityNames = {
-    "嫁娶", "祭祀", "安葬", "出行", "祈福", "动土", "安床", "开光", "纳采", "入殓", "移徙",
-    "破土", "解除", "入宅", "修造", "栽种", "开市", "移柩", "订盟", "拆卸", "立券", "交易",
-    "求嗣", "上梁", "纳财", "起基", "斋醮", "赴任", "冠笄", "安门", "修坟", "挂匾"};
+std::string_view OfficerName(Officer officer) { return OfficerNames[static_cast<std::size_t>(officer)]; }
+
+std::string_view RoadSpiritName(RoadSpirit spirit) {
+  return RoadSpiritNames[static_cast<std::size_t>(spirit)];
+}
+
+std::string_view GradeName(Grade grade) {
+  static constexpr std::array<std::string_view, 6> kNames = {"上", "上次", "中", "中次", "下", "下下"};
+  return kNames[static_cast<std::size_t>(grade)];
+}
+
+std::string_view SettlementName(Settlement settlement) {
+  static constexpr std::array<std::string_view, 4> kNames = {"从宜不从忌", "从宜亦从忌", "从忌不从宜",
+                                                             "诸事皆忌"};
+  return kNames[static_cast<std::size_t>(settlement)];
+}
+
+namespace {
+
+// resources/almanac/activities.tsv: the glossary's words in the almanac's
+// order, each with the book's activity it is noted by.
+const std::vector<std::vector<std::string_view>>& ActivityRecords() {
+  static const std::vector<std::vector<std::string_view>> records =
+      tables::Records(tables::kActivities, "word", 3);
+  return records;
+}
+
+}  // namespace
+
+const std::vector<std::string_view> ActivityNames = [] {
+  std::vector<std::string_view> words;
+  for (const auto& record : ActivityRecords()) words.push_back(record[0]);
+  return words;
+}();
 
 std::string_view ActivityParent(std::string_view activity) {
-  // The glossary's word, then the book's activity it is noted by. The folk
-  // words follow the book's nearest activity: moving in and hanging the
-  // door follow moving and building, the coffin follows burial and the
-  // opening of the grave, the sign over a shop its opening.
-  static const std::map<std::string_view, std::string_view> kParents = {
-      {"嫁娶", "嫁娶"},     {"祭祀", "祭祀"},     {"安葬", "安葬"},     {"出行", "遣使"},
-      {"祈福", "祈福"},     {"动土", "兴造动土"}, {"安床", "安床"},     {"开光", "祈福"},
-      {"纳采", "纳采问名"}, {"入殓", "安葬"},     {"移徙", "般移"},     {"破土", "破土"},
-      {"解除", "解除"},     {"入宅", "般移"},     {"修造", "兴造动土"}, {"栽种", "栽种"},
-      {"开市", "开市"},     {"移柩", "启攒"},     {"订盟", "结婚姻"},   {"拆卸", "破屋坏垣"},
-      {"立券", "立券"},     {"交易", "交易"},     {"求嗣", "求嗣"},     {"上梁", "竖柱上梁"},
-      {"纳财", "纳财"},     {"起基", "兴造动土"}, {"斋醮", "祭祀"},     {"赴任", "上官赴任"},
-      {"冠笄", "冠带"},     {"安门", "修宫室"},   {"修坟", "破土"},     {"挂匾", "开市"}};
-  const auto it = kParents.find(activity);
-  if (it == kParents.end())
-    throw std::logic_error("almanac rules: no activity behind " + std::string(activity));
-  return it->second;
+  for (const auto& record : ActivityRecords())
+    if (record[0] == activity) return record[1];
+  throw std::logic_error("almanac rules: no activity behind " + std::string(activity));
 }
 
 const std::array<std::string_view, 11> AlmanacColumns = {"gn",   "nn",   "suici", "tszf", "wuhang", "cong",
@@ -115,9 +128,6 @@ std::string JoinOr(const std::vector<std::string_view>& words, std::string_view 
   return out;
 }
 
-// The day number of an instant: its date part.
-long DayNumber(DateTime x) { return static_cast<long>(std::floor(x)); }
-
 }  // namespace
 
 std::string NayinName(const Pillar& p) {
@@ -140,61 +150,41 @@ std::string PengzuTaboos(const Pillar& day) {
   return std::string(kPengzuStem[day.stem]) + " " + std::string(kPengzuBranch[day.branch]);
 }
 
-AlmanacEngine::AlmanacEngine(TermInstantSource source) : source_(std::move(source)) {
-  // Build the rule tables now, so a malformed table shows at once.
-  book::Spirits();
-  for (const std::string_view word : ActivityNames) book::DeedOfActivity(word);
-}
+Officer OfficerOf(Branch month, Branch day) { return static_cast<Officer>(Mod(day - month, 12)); }
 
-const std::array<long, 24>& AlmanacEngine::TermDays(int year) {
-  auto it = term_days_.find(year);
-  if (it != term_days_.end()) return it->second;
-  std::array<long, 24> days{};
-  for (int t = 0; t < 24; ++t) {
-    days[static_cast<std::size_t>(t)] = DayNumber(source_(year, t));
-    if (t > 0 && days[static_cast<std::size_t>(t)] <= days[static_cast<std::size_t>(t - 1)]) {
-      throw std::runtime_error("solar terms of " + std::to_string(year) + " are out of order at term " +
-                               std::to_string(t));
-    }
-  }
-  return term_days_.emplace(year, days).first->second;
-}
-
-int OfficerOf(Branch month, Branch day) { return Mod(day - month, 12); }
-
-int RoadSpiritOf(Branch month, Branch day) {
+RoadSpirit RoadSpiritOf(Branch month, Branch day) {
   // 青龙 starts at 子 in the 寅 and 申 months and two branches further on in
   // each month after: 卯酉 寅, 辰戌 辰, 巳亥 午, 子午 申, 丑未 戌.
-  return Mod(day - 2 * (month - 2), 12);
+  return static_cast<RoadSpirit>(Mod(day - 2 * (month - 2), 12));
 }
 
-bool IsYellowRoad(int roadSpirit) {
+bool IsYellowRoad(RoadSpirit spirit) {
   static constexpr std::array<bool, 12> kYellow = {true,  true, false, false, true, true,
                                                    false, true, false, false, true, false};
-  return kYellow[static_cast<std::size_t>(Mod(roadSpirit, 12))];
+  return kYellow[static_cast<std::size_t>(spirit)];
 }
-
-constexpr std::array<std::string_view, 4> kSettleNames = {"从宜不从忌", "从宜亦从忌", "从忌不从宜",
-                                                          "诸事皆忌"};
 
 DayVerdict JudgeDay(const DayFacts& facts) {
   const book::Judgement j = book::Judge(facts);
   DayVerdict v;
   v.goodSpirits = j.goodSpirits;
   v.badSpirits = j.badSpirits;
-  v.settle = kSettleNames[static_cast<std::size_t>(j.settle)];
-  if (j.settle == book::Settle::kNothing) return v;
+  if (j.grade >= 0) v.grade = static_cast<Grade>(j.grade);
+  v.settlement = j.settle;
+  if (j.settle == Settlement::kNothing) return v;
   v.suits = ActivityList(j.suits);
   v.forbids = ActivityList(j.forbids);
   v.restOmitted = j.restOmitted && !v.suits.empty();
   return v;
 }
 
-AlmanacDay AlmanacEngine::Day(DateTime date) {
-  const long today = DayNumber(date);
-  const int year = DecodeDate(static_cast<DateTime>(today)).year;
-  const std::array<long, 24>& terms = TermDays(year);
+namespace {
 
+using TermDays = std::array<long, 24>;
+
+// The almanac of day number `today`, with the term days of its Gregorian
+// year and of the year before.
+Day Compute(long today, const TermDays& terms, const TermDays& lastYear) {
   // The month is the one whose jie came last: jie j (term 2j) opens the
   // month of branch j + 1 (小寒 丑, 立春 寅, .. 大雪 子). Before 小寒 the 子
   // month that began at 大雪 of the year before still runs.
@@ -202,16 +192,20 @@ AlmanacDay AlmanacEngine::Day(DateTime date) {
   for (int j = 11; j >= 0 && jie < 0; --j) {
     if (terms[static_cast<std::size_t>(2 * j)] <= today) jie = j;
   }
-  const long jieDay = jie >= 0 ? terms[static_cast<std::size_t>(2 * jie)] : TermDays(year - 1)[22];
+  const long jieDay = jie >= 0 ? terms[static_cast<std::size_t>(2 * jie)] : lastYear[22];
   const Branch monthBranch = Mod(jie + 1, 12);
+  const CivilDate date = DecodeDate(static_cast<DateTime>(today));
   // The year begins on the day of 立春.
-  const int solarYear = today >= terms[2] ? year : year - 1;
+  const int solarYear = today >= terms[2] ? date.year : date.year - 1;
 
-  AlmanacDay d;
-  d.date = static_cast<DateTime>(today);
+  Day d;
+  d.date = date;
+  d.dayNumber = today;
   d.year = Pillar::FromIndex(CycleIndexOfYear(solarYear));
   d.month = MonthPillarInYear(d.year.stem, monthBranch);
   d.day = DayPillarOfDayNumber(today);
+  d.lunar = SolarToLunar(static_cast<DateTime>(today));
+  d.weekday = DayOfWeek(static_cast<DateTime>(today));
   // On a jie day the month moves on with the day, so the officer of the day
   // before repeats.
   d.officer = OfficerOf(monthBranch, d.day.branch);
@@ -224,19 +218,38 @@ AlmanacDay AlmanacEngine::Day(DateTime date) {
   f.daysIntoMonth = today - jieDay;
   // Every 分, 至 and 立 falls between early February and late December, so
   // its eve lies in the same Gregorian year.
-  for (const int t : {5, 11, 17, 23})
-    f.eveOfFenZhi = f.eveOfFenZhi || terms[static_cast<std::size_t>(t)] == today + 1;
+  for (const int t : {5, 11, 17, 23}) {
+    const long fenZhi = terms[static_cast<std::size_t>(t)];
+    f.eveOfFenZhi = f.eveOfFenZhi || fenZhi == today + 1;
+    f.fenZhiDay = f.fenZhiDay || fenZhi == today;
+  }
   for (const int t : {2, 8, 14, 20}) {
     const long li = terms[static_cast<std::size_t>(t)];
     f.eveOfLi = f.eveOfLi || li == today + 1;
     // 土王用事: the eighteen days before each 立.
     f.earthKing = f.earthKing || (li - 18 <= today && today < li);
   }
-  for (const int t : {5, 11, 17, 23})
-    f.fenZhiDay = f.fenZhiDay || terms[static_cast<std::size_t>(t)] == today;
   d.verdict = JudgeDay(f);
   return d;
 }
+
+// The day number of an instant: its date part.
+long DayNumberOf(DateTime x) { return static_cast<long>(std::floor(x)); }
+
+// The term days of every year of the compiled-in table.
+const std::vector<TermDays>& TableTermDays() {
+  static const std::vector<TermDays> days = [] {
+    std::vector<TermDays> all;
+    for (int year = kFirstTermYear; year <= kLastTermYear; ++year) {
+      TermDays& d = all.emplace_back();
+      for (int t = 0; t < 24; ++t) d[static_cast<std::size_t>(t)] = TermDay(year, t);
+    }
+    return all;
+  }();
+  return days;
+}
+
+}  // namespace
 
 // The lunar month as almanacs write it: 正月 for the first, 冬月 and 腊月 for
 // the last two; a leap month takes 闰 before it.
@@ -247,19 +260,15 @@ std::string AlmanacMonthName(int month, bool leap) {
   return (leap ? "闰" : "") + std::string(kNames[static_cast<std::size_t>(month - 1)]);
 }
 
-AlmanacRow AlmanacEngine::Row(DateTime date) {
-  const AlmanacDay d = Day(date);
-  const LunarDate lunar = SolarToLunar(d.date);
+AlmanacRow RowOf(const Day& d) {
   AlmanacRow row;
-  row.gn = FormatDate(d.date);
-  row.nn = AlmanacMonthName(lunar.month, lunar.isLeap) + LunarDayName(lunar.day) + " " +
-           std::string(kWeekdays[static_cast<std::size_t>(DayOfWeek(d.date) - 1)]) + " " +
-           std::string(RoadSpiritNames[static_cast<std::size_t>(d.roadSpirit)]) +
-           (IsYellowRoad(d.roadSpirit) ? "黄道日" : "黑道日");
+  row.gn = FormatDate(static_cast<DateTime>(d.dayNumber));
+  row.nn = AlmanacMonthName(d.lunar.month, d.lunar.isLeap) + LunarDayName(d.lunar.day) + " " +
+           std::string(kWeekdays[static_cast<std::size_t>(d.weekday - 1)]) + " " +
+           std::string(RoadSpiritName(d.roadSpirit)) + (IsYellowRoad(d.roadSpirit) ? "黄道日" : "黑道日");
   row.suici = d.year.Text() + "年 " + d.month.Text() + "月 " + d.day.Text() + "日";
   row.tszf = FetalGodPosition(d.day);
-  row.wuhang =
-      NayinName(d.day) + " " + std::string(OfficerNames[static_cast<std::size_t>(d.officer)]) + "执位";
+  row.wuhang = NayinName(d.day) + " " + std::string(OfficerName(d.officer)) + "执位";
   row.cong = ClashText(d.day);
   row.pzbj = PengzuTaboos(d.day);
   // The road spirit closes the list of its side: the six yellow ones among
@@ -268,29 +277,60 @@ AlmanacRow AlmanacEngine::Row(DateTime date) {
   // so that it is not taken for the month's 天德.
   std::vector<std::string_view> good = d.verdict.goodSpirits;
   std::vector<std::string_view> bad = d.verdict.badSpirits;
-  const std::string_view road = RoadSpiritNames[static_cast<std::size_t>(d.roadSpirit)];
   if (IsYellowRoad(d.roadSpirit)) {
-    good.push_back(road == "天德" ? "宝光" : road);
+    good.push_back(d.roadSpirit == RoadSpirit::kTianDe ? "宝光" : RoadSpiritName(d.roadSpirit));
   } else {
-    bad.push_back(road);
+    bad.push_back(RoadSpiritName(d.roadSpirit));
   }
   row.jsyq = JoinOr(good, "无");
   row.yi = JoinOr(d.verdict.suits, "诸事不宜");
   if (d.verdict.restOmitted) row.yi += " 馀事勿取";
   row.xsyq = JoinOr(bad, "无");
   // A day on which everything is forbidden (诸事皆忌) says so in one word.
-  row.ji = d.verdict.settle == "诸事皆忌" ? "诸事不宜" : JoinOr(d.verdict.forbids, "诸事不忌");
+  row.ji = d.verdict.settlement == Settlement::kNothing ? "诸事不宜" : JoinOr(d.verdict.forbids, "诸事不忌");
   return row;
 }
 
-void WriteAlmanacTable(AlmanacEngine& engine, DateTime first, DateTime last, std::ostream& out) {
-  for (std::size_t i = 0; i < AlmanacColumns.size(); ++i) out << (i ? "\t" : "") << AlmanacColumns[i];
-  out << '\n';
-  for (long x = DayNumber(first); x <= DayNumber(last); ++x) {
-    const std::vector<std::string> fields = engine.Row(static_cast<DateTime>(x)).Fields();
-    for (std::size_t i = 0; i < fields.size(); ++i) out << (i ? "\t" : "") << EscapeResourceField(fields[i]);
-    out << '\n';
-  }
+Day DayOf(CivilDate date) {
+  const long today = DayNumberOf(EncodeDate(date.year, date.month, date.day));
+  if (today < DayNumberOf(EncodeDate(kFirstDay.year, kFirstDay.month, kFirstDay.day)) ||
+      today > DayNumberOf(EncodeDate(kLastDay.year, kLastDay.month, kLastDay.day)))
+    throw std::out_of_range("the almanac knows the days 1901-01-01 .. 2100-12-31, not " +
+                            FormatDate(static_cast<DateTime>(today)));
+  const std::vector<TermDays>& table = TableTermDays();
+  const auto at = static_cast<std::size_t>(date.year - kFirstTermYear);
+  return Compute(today, table[at], table[at - 1]);
 }
 
-}  // namespace vantrel::tools
+AlmanacRow RowOf(CivilDate date) { return RowOf(DayOf(date)); }
+
+Engine::Engine(TermInstantSource source) : source_(std::move(source)) {
+  // Build the rule tables now, so a malformed table shows at once.
+  book::Spirits();
+  for (const std::string_view word : ActivityNames) book::DeedOfActivity(word);
+}
+
+const std::array<long, 24>& Engine::TermDays(int year) {
+  auto it = term_days_.find(year);
+  if (it != term_days_.end()) return it->second;
+  std::array<long, 24> days{};
+  for (int t = 0; t < 24; ++t) {
+    days[static_cast<std::size_t>(t)] = DayNumberOf(source_(year, t));
+    if (t > 0 && days[static_cast<std::size_t>(t)] <= days[static_cast<std::size_t>(t - 1)]) {
+      throw std::runtime_error("solar terms of " + std::to_string(year) + " are out of order at term " +
+                               std::to_string(t));
+    }
+  }
+  return term_days_.emplace(year, days).first->second;
+}
+
+Day Engine::DayOf(DateTime date) {
+  const long today = DayNumberOf(date);
+  const int year = DecodeDate(static_cast<DateTime>(today)).year;
+  const std::array<long, 24>& terms = TermDays(year);
+  return Compute(today, terms, TermDays(year - 1));
+}
+
+AlmanacRow Engine::RowOf(DateTime date) { return almanac::RowOf(DayOf(date)); }
+
+}  // namespace vantrel::almanac

@@ -1,4 +1,4 @@
-#include "app/pdf_layout.h"
+#include "print/pdf_layout.h"
 
 #include <QRegularExpression>
 #include <algorithm>

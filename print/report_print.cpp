@@ -1,4 +1,4 @@
-#include "app/report_print.h"
+#include "print/report_print.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -12,9 +12,9 @@
 #include <QPdfWriter>
 #include <cmath>
 
-#include "app/pdf_layout.h"
 #include "common/report_file.h"
 #include "common/text.h"
+#include "print/pdf_layout.h"
 
 namespace vantrel::app {
 namespace {

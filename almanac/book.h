@@ -2,16 +2,16 @@
 // The day spirits of the imperial almanac standard and what each favours and
 // forbids, in the book's own words for the activities (用事), and how a day
 // settles what its spirits both favour and forbid. Shared by the spirit
-// tables and the day's judgement (almanac_book.cpp) and the almanac engine
-// (almanac_rules.cpp); nothing outside tools/lib uses it.
+// tables and the day's judgement (book.cpp) and the almanac engine
+// (almanac.cpp); the rest of the program asks the engine (almanac.h).
 #include <bitset>
 #include <functional>
 #include <string_view>
 #include <vector>
 
-#include "tools/lib/almanac_rules.h"
+#include "almanac/almanac.h"
 
-namespace vantrel::tools::book {
+namespace vantrel::almanac::book {
 
 // The activities as the book names them: those of the court's, the common and
 // the trade almanacs, one entry each.
@@ -72,20 +72,12 @@ struct Spirit {
 // Every spirit rule, good ones first, in the order the almanac lists them.
 const std::vector<Spirit>& Spirits();
 
-// How a day settles an activity that its spirits both favour and forbid.
-enum class Settle {
-  kFavour,   // 从宜不从忌
-  kNeither,  // 从宜亦从忌: good and bad offset each other, neither is noted
-  kForbid,   // 从忌不从宜
-  kNothing,  // 诸事皆忌
-};
-
 // The day's judgement in the book's activities.
 struct Judgement {
   std::vector<std::string_view> goodSpirits, badSpirits;
   DeedSet suits, forbids;
   int grade = -1;  // 宜忌等第 0 上 .. 5 下下; -1 outside the table
-  Settle settle = Settle::kNeither;
+  Settlement settle = Settlement::kNeither;
   bool restOmitted = false;  // a short 宜 ends in 馀事勿取
 };
 
@@ -96,4 +88,4 @@ Judgement Judge(const Input& in);
 // day's officer follow from them.
 Judgement Judge(const DayFacts& facts);
 
-}  // namespace vantrel::tools::book
+}  // namespace vantrel::almanac::book

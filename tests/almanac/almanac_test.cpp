@@ -1,4 +1,4 @@
-#include "tools/lib/almanac_rules.h"
+#include "almanac/almanac.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +10,21 @@
 #include <tuple>
 #include <utility>
 
+#include "almanac/book.h"
+#include "almanac/solar_terms.h"
 #include "common/datetime.h"
 #include "common/text.h"
 #include "reports/almanac.h"
 #include "tests/support/fixture.h"
-#include "tools/lib/almanac_book.h"
-#include "tools/lib/solar_terms.h"
+#include "tools/almanac/table.h"
 #include "tools/resource_format.h"
 
-namespace vantrel::tools {
+namespace vantrel::almanac {
 namespace {
+
+using tools::ParseResourceTable;
+using tools::ResourceTable;
+using tools::SplitResourceLine;
 
 // Terms on fixed calendar dates near the true ones, at noon, with single
 // terms moved where a test needs it. The engine must take only the date.
@@ -51,12 +56,10 @@ Pillar P(std::string_view text) { return Pillar::FromText(text).value(); }
 
 Branch B(std::string_view text) { return Branch::FromName(text).value(); }
 
-std::string Suici(AlmanacEngine& engine, int y, int m, int d) {
-  return engine.Row(EncodeDate(y, m, d)).suici;
-}
+std::string Suici(Engine& engine, int y, int m, int d) { return engine.RowOf(EncodeDate(y, m, d)).suici; }
 
-std::string Officer(AlmanacEngine& engine, int y, int m, int d) {
-  return std::string(OfficerNames[static_cast<std::size_t>(engine.Day(EncodeDate(y, m, d)).officer)]);
+std::string Officer(Engine& engine, int y, int m, int d) {
+  return std::string(OfficerNames[static_cast<std::size_t>(engine.DayOf(EncodeDate(y, m, d)).officer)]);
 }
 
 TEST(AlmanacPillarTexts, NayinFetalGodClashAndPengzu) {
@@ -128,11 +131,11 @@ TEST(AlmanacPillarTexts, TheTablesKeepTheirTraditionalShape) {
 }
 
 TEST(AlmanacOfficers, CountFromTheMonthBranch) {
-  EXPECT_EQ(OfficerNames[OfficerOf(B("寅"), B("寅"))], "建");
-  EXPECT_EQ(OfficerNames[OfficerOf(B("寅"), B("丑"))], "闭");
-  EXPECT_EQ(OfficerNames[OfficerOf(B("酉"), B("寅"))], "执");
-  EXPECT_EQ(OfficerNames[OfficerOf(B("子"), B("午"))], "破");  // the clash is always 破
-  EXPECT_EQ(OfficerNames[OfficerOf(B("戌"), B("午"))], "成");
+  EXPECT_EQ(OfficerName(OfficerOf(B("寅"), B("寅"))), "建");
+  EXPECT_EQ(OfficerName(OfficerOf(B("寅"), B("丑"))), "闭");
+  EXPECT_EQ(OfficerName(OfficerOf(B("酉"), B("寅"))), "执");
+  EXPECT_EQ(OfficerName(OfficerOf(B("子"), B("午"))), "破");  // the clash is always 破
+  EXPECT_EQ(OfficerName(OfficerOf(B("戌"), B("午"))), "成");
 }
 
 TEST(AlmanacRoad, QinglongStartsWhereTheMonthSays) {
@@ -141,19 +144,19 @@ TEST(AlmanacRoad, QinglongStartsWhereTheMonthSays) {
       {"寅", "子"}, {"申", "子"}, {"卯", "寅"}, {"酉", "寅"}, {"辰", "辰"}, {"戌", "辰"},
       {"巳", "午"}, {"亥", "午"}, {"子", "申"}, {"午", "申"}, {"丑", "戌"}, {"未", "戌"}};
   for (const auto& [month, day] : starts) {
-    EXPECT_EQ(RoadSpiritNames[RoadSpiritOf(B(month), B(day))], "青龙") << month << "月 " << day << "日";
+    EXPECT_EQ(RoadSpiritName(RoadSpiritOf(B(month), B(day))), "青龙") << month << "月 " << day << "日";
   }
   // A whole round in the 寅 month, from the 子 day on.
   std::string round;
   for (int b = 0; b < 12; ++b) {
-    const int s = RoadSpiritOf(B("寅"), b);
-    round += std::string(RoadSpiritNames[s]) + (IsYellowRoad(s) ? "黄 " : "黑 ");
+    const RoadSpirit s = RoadSpiritOf(B("寅"), b);
+    round += std::string(RoadSpiritName(s)) + (IsYellowRoad(s) ? "黄 " : "黑 ");
   }
   EXPECT_EQ(round, "青龙黄 明堂黄 天刑黑 朱雀黑 金匮黄 天德黄 白虎黑 玉堂黄 天牢黑 玄武黑 司命黄 勾陈黑 ");
 }
 
-TEST(AlmanacEngineTest, MonthAndYearChangeOnTheDayOfLichun) {
-  AlmanacEngine engine(FixedTerms().Source());
+TEST(EngineTest, MonthAndYearChangeOnTheDayOfLichun) {
+  Engine engine(FixedTerms().Source());
   // 2013 is 癸巳 (2013 - 1864 = 149, 149 mod 60 = 29). Before 立春 (4 February)
   // the year is still 2012 壬辰, and its 丑 month is 癸丑 (五虎遁: 壬 years
   // open with 壬寅, 丑 is the eleventh month on). On 立春 the month is 甲寅
@@ -170,11 +173,11 @@ TEST(AlmanacEngineTest, MonthAndYearChangeOnTheDayOfLichun) {
   EXPECT_EQ(Suici(engine, 2013, 9, 21), "癸巳年 辛酉月 庚寅日");
 }
 
-TEST(AlmanacEngineTest, OfficersRunOnAndRepeatOnAJieDay) {
+TEST(EngineTest, OfficersRunOnAndRepeatOnAJieDay) {
   // 白露 on 8 September 2013 opens the 酉 month. From 9-5 (甲戌) the days are
   // 戌 亥 子 in the 申 month (满 平 定), then 丑 寅 卯 in the 酉 month: 丑 - 酉
   // is again 定, then 执 破.
-  AlmanacEngine engine(FixedTerms().Source());
+  Engine engine(FixedTerms().Source());
   std::string seq;
   for (int d = 5; d <= 10; ++d) seq += Officer(engine, 2013, 9, d);
   EXPECT_EQ(seq, "满平定定执破");
@@ -182,38 +185,38 @@ TEST(AlmanacEngineTest, OfficersRunOnAndRepeatOnAJieDay) {
   EXPECT_EQ(Suici(engine, 2013, 9, 8), "癸巳年 辛酉月 丁丑日");
 }
 
-TEST(AlmanacEngineTest, OnlyTheDateOfTheInstantCounts) {
+TEST(EngineTest, OnlyTheDateOfTheInstantCounts) {
   // 白露 late on the 7th opens the month on the 7th; just after midnight it opens on the 8th.
-  AlmanacEngine late(FixedTerms().Move(2013, 16, EncodeDate(2013, 9, 7) + 0.999).Source());
-  EXPECT_EQ(late.Day(EncodeDate(2013, 9, 7)).month, P("辛酉"));
-  AlmanacEngine early(FixedTerms().Move(2013, 16, EncodeDate(2013, 9, 8) + 0.001).Source());
-  EXPECT_EQ(early.Day(EncodeDate(2013, 9, 7)).month, P("庚申"));
+  Engine late(FixedTerms().Move(2013, 16, EncodeDate(2013, 9, 7) + 0.999).Source());
+  EXPECT_EQ(late.DayOf(EncodeDate(2013, 9, 7)).month, P("辛酉"));
+  Engine early(FixedTerms().Move(2013, 16, EncodeDate(2013, 9, 8) + 0.001).Source());
+  EXPECT_EQ(early.DayOf(EncodeDate(2013, 9, 7)).month, P("庚申"));
   // A time of day in the date asked for is ignored too.
-  EXPECT_EQ(early.Row(EncodeDate(2013, 9, 21) + 0.75).gn, "2013-09-21");
+  EXPECT_EQ(early.RowOf(EncodeDate(2013, 9, 21) + 0.75).gn, "2013-09-21");
 }
 
-TEST(AlmanacEngineTest, TermsOutOfOrderAreRefused) {
-  AlmanacEngine engine(FixedTerms().Move(2013, 5, EncodeDate(2013, 3, 1)).Source());
-  EXPECT_THROW(engine.Day(EncodeDate(2013, 6, 1)), std::runtime_error);
+TEST(EngineTest, TermsOutOfOrderAreRefused) {
+  Engine engine(FixedTerms().Move(2013, 5, EncodeDate(2013, 3, 1)).Source());
+  EXPECT_THROW(engine.DayOf(EncodeDate(2013, 6, 1)), std::runtime_error);
 }
 
-TEST(AlmanacEngineTest, FactsCountedFromTheJie) {
-  AlmanacEngine engine(FixedTerms().Source());
+TEST(EngineTest, FactsCountedFromTheJie) {
+  Engine engine(FixedTerms().Source());
   // 2013-09-25 is the 18th day of the 酉 month counting 白露 (9-8) as the first: 气往亡.
-  const AlmanacDay d = engine.Day(EncodeDate(2013, 9, 25));
+  const Day d = engine.DayOf(EncodeDate(2013, 9, 25));
   EXPECT_EQ(d.facts.daysIntoMonth, 17);
   const auto& bad = d.verdict.badSpirits;
   EXPECT_NE(std::find(bad.begin(), bad.end(), "气往亡"), bad.end());
   // 9-22 is the eve of 秋分 (9-23): 四离, and nothing is suited.
-  const AlmanacDay eve = engine.Day(EncodeDate(2013, 9, 22));
+  const Day eve = engine.DayOf(EncodeDate(2013, 9, 22));
   EXPECT_TRUE(eve.facts.eveOfFenZhi);
-  EXPECT_FALSE(engine.Day(EncodeDate(2013, 9, 23)).facts.eveOfFenZhi);
-  EXPECT_EQ(engine.Row(EncodeDate(2013, 9, 22)).yi, "诸事不宜");
+  EXPECT_FALSE(engine.DayOf(EncodeDate(2013, 9, 23)).facts.eveOfFenZhi);
+  EXPECT_EQ(engine.RowOf(EncodeDate(2013, 9, 22)).yi, "诸事不宜");
   // 2-3 is the eve of 立春: 四绝. In January the 子 month counts from 大雪 of the year before.
-  EXPECT_TRUE(engine.Day(EncodeDate(2013, 2, 3)).facts.eveOfLi);
-  EXPECT_EQ(engine.Day(EncodeDate(2013, 1, 1)).facts.daysIntoMonth, 25);  // from 2012-12-07
+  EXPECT_TRUE(engine.DayOf(EncodeDate(2013, 2, 3)).facts.eveOfLi);
+  EXPECT_EQ(engine.DayOf(EncodeDate(2013, 1, 1)).facts.daysIntoMonth, 25);  // from 2012-12-07
   // The year's branch is that of the year begun at 立春: 2013-01-01 still belongs to 辰.
-  EXPECT_EQ(engine.Day(EncodeDate(2013, 1, 1)).facts.yearBranch, B("辰"));
+  EXPECT_EQ(engine.DayOf(EncodeDate(2013, 1, 1)).facts.yearBranch, B("辰"));
 }
 
 // ---------------------------------------------------------------------------
@@ -491,17 +494,17 @@ TEST(AlmanacVerdict, TheActivityIndexOfTheBookInItsOwnWords) {
 TEST(AlmanacVerdict, TheGradeAndTheVirtuesSettleEachConflict) {
   // 月破 with 灾煞 in a 子 month (下): nothing without a 德; with 月德 (壬)
   // the bad still prevails and the short 宜 ends in 馀事勿取.
-  EXPECT_EQ(Judge("子", "甲午").settle, "诸事皆忌");
+  EXPECT_EQ(SettlementName(Judge("子", "甲午").settlement), "诸事皆忌");
   DayVerdict v = Judge("子", "壬午");
-  EXPECT_EQ(v.settle, "从忌不从宜");
+  EXPECT_EQ(SettlementName(v.settlement), "从忌不从宜");
   EXPECT_EQ(v.suits, (std::vector<std::string_view>{"祭祀", "斋醮"}));
   EXPECT_TRUE(v.restOmitted);
   EXPECT_TRUE(Has(v.forbids, "嫁娶"));
   // 月厌 on 月破 and 灾煞 in 卯 months (下下): nothing, even with 月德合 (己).
-  EXPECT_EQ(Judge("卯", "己酉").settle, "诸事皆忌");
+  EXPECT_EQ(SettlementName(Judge("卯", "己酉").settlement), "诸事皆忌");
   // 劫煞 of 正月 falls on 收 and 六合 (亥), 上: the good prevails.
   v = Judge("寅", "丁亥");
-  EXPECT_EQ(v.settle, "从宜不从忌");
+  EXPECT_EQ(SettlementName(v.settlement), "从宜不从忌");
   for (const auto word : {"修造", "开市", "纳采"}) {
     EXPECT_TRUE(Has(v.suits, word)) << word;
     EXPECT_FALSE(Has(v.forbids, word)) << word;
@@ -509,7 +512,7 @@ TEST(AlmanacVerdict, TheGradeAndTheVirtuesSettleEachConflict) {
   // A 破 day outside the table: good and bad offset each other. 驿马 favours
   // the journey that 月破 forbids, so it is written neither way.
   v = Judge("寅", "甲申");
-  EXPECT_EQ(v.settle, "从宜亦从忌");
+  EXPECT_EQ(SettlementName(v.settlement), "从宜亦从忌");
   EXPECT_FALSE(Has(v.suits, "出行"));
   EXPECT_FALSE(Has(v.forbids, "出行"));
   EXPECT_TRUE(Has(v.forbids, "嫁娶"));
@@ -575,8 +578,7 @@ TEST(AlmanacVerdict, ActivityWordsAreTheGlossarysWords) {
 
 class RealAlmanac : public ::testing::Test {
  protected:
-  AlmanacEngine engine_{SolarTermInstantCst};
-  AlmanacRow Row(int y, int m, int d) { return engine_.Row(EncodeDate(y, m, d)); }
+  AlmanacRow Row(int y, int m, int d) { return RowOf(CivilDate{y, m, d}); }
 };
 
 TEST_F(RealAlmanac, MidAutumn2013) {
@@ -710,9 +712,9 @@ TEST_F(RealAlmanac, BailuDay2013RepeatsTheOfficer) {
 
 TEST_F(RealAlmanac, EveryJieOf2013ChangesTheMonthAndRepeatsTheOfficer) {
   for (int j = 0; j < 12; ++j) {
-    const DateTime jie = std::floor(SolarTermInstantCst(2013, 2 * j));
-    const AlmanacDay before = engine_.Day(jie - 1);
-    const AlmanacDay on = engine_.Day(jie);
+    const DateTime jie = std::floor(TermInstant(2013, 2 * j));
+    const Day before = DayOf(DecodeDate(jie - 1));
+    const Day on = DayOf(DecodeDate(jie));
     EXPECT_EQ(on.month.branch, Mod(j + 1, 12)) << FormatDate(jie);
     EXPECT_EQ(Mod(on.month.Index() - before.month.Index(), 60), 1) << FormatDate(jie);
     EXPECT_EQ(on.officer, before.officer) << FormatDate(jie);
@@ -722,7 +724,7 @@ TEST_F(RealAlmanac, EveryJieOf2013ChangesTheMonthAndRepeatsTheOfficer) {
 
 TEST_F(RealAlmanac, TheTableWritesOneEscapedRowPerDay) {
   std::ostringstream out;
-  WriteAlmanacTable(engine_, EncodeDate(2013, 9, 20), EncodeDate(2013, 9, 22), out);
+  tools::WriteAlmanacTable({2013, 9, 20}, {2013, 9, 22}, out);
   const ResourceTable t = ParseResourceTable(out.str(), "huangdao.tsv");
   EXPECT_EQ(t.columns, (std::vector<std::string>{"gn", "nn", "suici", "tszf", "wuhang", "cong", "pzbj",
                                                  "jsyq", "yi", "xsyq", "ji"}));
@@ -754,4 +756,4 @@ TEST(AlmanacTable, TheBuiltTableCoversEveryDay) {
 }
 
 }  // namespace
-}  // namespace vantrel::tools
+}  // namespace vantrel::almanac

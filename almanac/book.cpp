@@ -1,13 +1,14 @@
-#include "tools/lib/almanac_book.h"
+#include "almanac/book.h"
 
 #include <cstdint>
 #include <map>
 #include <stdexcept>
 #include <string>
 
+#include "almanac/rule_tables.h"
 #include "common/text.h"
 
-namespace vantrel::tools::book {
+namespace vantrel::almanac::book {
 
 // The court's sixty-seven, the common thirty-seven and the trade almanac's
 // sixty activities, each once, and the few the spirits' own entries name
@@ -247,6 +248,29 @@ Spirit Firm(Spirit s) {
   return s;
 }
 
+// A spirit of resources/almanac/spirits.tsv, whose days are a plain table:
+// a 吉 one favours its deeds, a 凶 one forbids them.
+Spirit FromTable(std::string_view name) {
+  static const std::vector<std::vector<std::string_view>> records =
+      tables::Records(tables::kSpirits, "spirit", 6);
+  for (const auto& r : records) {
+    if (r[0] != name) continue;
+    const std::string_view by = r[2];
+    Predicate days = by == "月"     ? ByMonth(r[3])
+                     : by == "月柱" ? ByMonthPillar(r[3])
+                     : by == "季"   ? BySeason(r[3])
+                     : by == "季柱" ? BySeasonPillar(r[3])
+                     : by == "日"   ? OnDays(r[3])
+                     : by == "柱"   ? OnPillars(r[3])
+                                    : throw std::logic_error("almanac rules: " + std::string(name) +
+                                                             " is read by " + std::string(by));
+    if (r[1] == "吉") return Good(r[0], std::move(days), r[4]);
+    if (r[1] == "凶") return Bad(r[0], std::move(days), r[4]);
+    throw std::logic_error("almanac rules: " + std::string(name) + " is neither 吉 nor 凶");
+  }
+  throw std::logic_error("almanac rules: no spirit " + std::string(name) + " in the table");
+}
+
 std::vector<Spirit> BuildSpirits() {
   const DeedSet sha = ShaForbids();
   // The officers 平 and 收 forbid what the sha forbid, less the small works
@@ -300,30 +324,20 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Good("四相", BySeason("丙丁 戊己 壬癸 甲乙"), kEngendered, kSiXiang));
   // 时德: 春午 夏辰 秋子 冬寅.
   s.push_back(Good("时德", BySeason("午 辰 子 寅"), kEngendered, kShiDe));
-  // 天恩: 甲子至戊辰, 己卯至癸未, 己酉至癸丑 (fifteen days).
-  s.push_back(Good("天恩",
-                   OnPillars("甲子 乙丑 丙寅 丁卯 戊辰 己卯 庚辰 辛巳 壬午 癸未 己酉 庚戌 辛亥 壬子 癸丑"),
-                   "覃恩 肆赦 施恩惠 恤孤惸 布政事 行惠爱 雪冤枉 缓刑狱 庆赐 赏贺 宴会"));
-  // 月空: 寅午戌月壬, 亥卯未月庚, 申子辰月丙, 巳酉丑月甲.
-  s.push_back(Good("月空", ByMonth("壬 庚 丙 甲 壬 庚 丙 甲 壬 庚 丙 甲"), "上表章"));
-  // 母仓: the element that bears the season's: 春亥子 夏寅卯 秋辰戌丑未 冬申酉.
-  s.push_back(Good("母仓", BySeason("亥子 寅卯 辰戌丑未 申酉"), "纳财 栽种 牧养 纳畜"));
+  s.push_back(FromTable("天恩"));
+  s.push_back(FromTable("月空"));
+  s.push_back(FromTable("母仓"));
   // 阳德: 正月戌, forward through the yang branches; 阴德: 正月酉, backward
   // through the yin branches.
   s.push_back(
       Good("阳德", ByMonth("戌 子 寅 辰 午 申 戌 子 寅 辰 午 申"), "施恩惠 恤孤惸 行惠爱 雪冤枉 缓刑狱"));
   s.push_back(
       Good("阴德", ByMonth("酉 未 巳 卯 丑 亥 酉 未 巳 卯 丑 亥"), "施恩惠 恤孤惸 行惠爱 雪冤枉 缓刑狱"));
-  // 王日 官日 守日 相日 民日: the five days of the season. 守日 is the
-  // season's 胎: 春酉 夏子 秋卯 冬午.
-  s.push_back(Good("王日", BySeason("寅 巳 申 亥"),
-                   "颁诏 覃恩 肆赦 施恩封拜 诏命公卿 招贤 举正直 施恩惠 恤孤惸 宣政事 行惠爱 雪冤枉 缓刑狱 "
-                   "庆赐 赏贺 宴会 行幸 遣使 安抚边境 选将训兵 上官赴任 临政亲民 裁制"));
-  s.push_back(Good("官日", BySeason("卯 午 酉 子"), "袭爵受封 上官赴任 临政亲民"));
-  s.push_back(Good("守日", BySeason("酉 子 卯 午"), "袭爵受封 上官赴任 临政亲民 安抚边境"));
-  s.push_back(Good("相日", BySeason("巳 申 亥 寅"), "袭爵受封 上官赴任 临政亲民"));
-  s.push_back(Good("民日", BySeason("午 酉 子 卯"),
-                   "宴会 结婚姻 纳采问名 进人口 般移 开市 立券 交易 纳财 栽种 牧养 纳畜"));
+  s.push_back(FromTable("王日"));
+  s.push_back(FromTable("官日"));
+  s.push_back(FromTable("守日"));
+  s.push_back(FromTable("相日"));
+  s.push_back(FromTable("民日"));
   // 三合: the other two branches of the month branch's triad.
   s.push_back(Good("三合", ByMonth("午戌 未亥 申子 酉丑 戌寅 亥卯 子辰 丑巳 寅午 卯未 辰申 巳酉"),
                    "庆赐 赏贺 宴会 结婚姻 纳采问名 嫁娶 进人口 裁制 修宫室 缮城郭 兴造动土 竖柱上梁 修仓库 "
@@ -332,12 +346,9 @@ std::vector<Spirit> BuildSpirits() {
   // 临日: 正午 二亥 三申 四丑 五戌 六卯 七子 八巳 九寅 十未 十一辰 十二酉.
   s.push_back(
       Good("临日", ByMonth("午 亥 申 丑 戌 卯 子 巳 寅 未 辰 酉"), "上册进表章 上官赴任 临政亲民 陈词讼"));
-  // 驿马: the branch that clashes the first of the month's triad:
-  // 寅午戌月申, 亥卯未月巳, 申子辰月寅, 巳酉丑月亥. 天后 lies with it.
-  s.push_back(Good("驿马", ByMonth("申 巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥"), "行幸 遣使 般移"));
-  s.push_back(Good("天后", ByMonth("申 巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥"), "求医疗病"));
-  // 天马: 正午 二申 三戌 四子 五寅 六辰, and again from 七月.
-  s.push_back(Good("天马", ByMonth("午 申 戌 子 寅 辰 午 申 戌 子 寅 辰"), "行幸 遣使 般移"));
+  s.push_back(FromTable("驿马"));
+  s.push_back(FromTable("天后"));
+  s.push_back(FromTable("天马"));
   // The officers that bring good, and the spirits on their days: 建,
   // 除 with 吉期 (the branch after the month's), 满 with 天巫 and 福德 (two
   // after), 平, 定 with 时阴 (four after), 执, 破, 危, 成, 收, 开 with 时阳 and
@@ -357,12 +368,8 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Hidden(Good("破日", OnOfficer(6), "求医疗病 破屋坏垣")));
   s.push_back(Hidden(Good("危日", OnOfficer(7), "安抚边境 选将训兵 安床")));
   s.push_back(Hidden(Good("成日", OnOfficer(8), "入学 安抚边境 般移 筑堤防 开市")));
-  // 天喜: 正月戌, forward: the triad's last branch, on the officer 成.
-  s.push_back(Good("天喜", ByMonth("戌 亥 子 丑 寅 卯 辰 巳 午 未 申 酉"),
-                   "施恩封拜 举正直 庆赐 赏贺 宴会 行幸 遣使 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶"));
-  // 天医: 正月起戌, forward through the branches: the branch after the
-  // month's triad (寅午戌 in 寅, so 戌), on the officer 成.
-  s.push_back(Good("天医", ByMonth("戌 亥 子 丑 寅 卯 辰 巳 午 未 申 酉"), "求医疗病"));
+  s.push_back(FromTable("天喜"));
+  s.push_back(FromTable("天医"));
   s.push_back(Hidden(Good("收日", OnOfficer(9), "进人口 纳财 捕捉 纳畜")));
   // 开: the first yang of the month; no burial is noted on it.
   s.push_back(
@@ -378,61 +385,30 @@ std::vector<Spirit> BuildSpirits() {
   // 六合: the branch that combines with the month branch (寅亥 卯戌 辰酉 巳申 午未 子丑).
   s.push_back(Good("六合", ByMonth("亥 戌 酉 申 未 午 巳 辰 卯 寅 丑 子"),
                    "宴会 结婚姻 嫁娶 进人口 经络 酝酿 立券 交易 纳财 纳畜 安葬", kLiuHe));
-  // 六仪: 正月起辰, backward: the branch that faces 月厌.
-  s.push_back(Good("六仪", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "临政亲民"));
-  // 五富: 正月亥, forward through the four 孟 branches.
-  s.push_back(Good("五富", ByMonth("亥 寅 巳 申 亥 寅 巳 申 亥 寅 巳 申"),
-                   "经络 酝酿 开市 立券 交易 纳财 开仓库出货财 栽种 牧养 纳畜"));
-  // 天仓: 正月寅, backward through the branches.
-  s.push_back(Good("天仓", ByMonth("寅 丑 子 亥 戌 酉 申 未 午 巳 辰 卯"), "进人口 纳财 纳畜"));
-  // 不将: the stems before 月厌 paired with the branches after it, in each month.
-  s.push_back(Good("不将",
-                   ByMonthPillar("辛亥辛丑辛卯庚子庚寅己亥己丑己卯丁亥丁丑丁卯丙子丙寅 "
-                                 "庚戌庚子庚寅己亥己丑丁亥丁丑丙戌丙子丙寅乙亥乙丑 "
-                                 "己酉己亥己丑丁酉丁亥丁丑丙戌丙子乙酉乙亥乙丑甲戌甲子 "
-                                 "丁酉丁亥丙申丙戌丙子乙酉乙亥甲申甲戌甲子戊申戊戌戊子 "
-                                 "丙申丙戌乙未乙酉乙亥甲申甲戌戊申戊戌癸未癸酉癸亥 "
-                                 "乙未乙酉甲午甲申甲戌戊午戊申戊戌癸未癸酉壬午壬申壬戌 "
-                                 "乙巳乙未乙酉甲午甲申戊午戊申癸巳癸未癸酉壬午壬申 "
-                                 "甲辰甲午甲申戊辰戊午戊申癸巳癸未壬辰壬午壬申辛巳辛未 "
-                                 "戊辰戊午癸卯癸巳癸未壬辰壬午辛卯辛巳辛未庚辰庚午 "
-                                 "癸卯癸巳壬寅壬辰壬午辛卯辛巳庚寅庚辰庚午己卯己巳 "
-                                 "壬寅壬辰辛丑辛卯辛巳庚寅庚辰己丑己卯己巳丁丑丁卯丁巳 "
-                                 "辛丑辛卯庚子庚寅庚辰己丑己卯丁丑丁卯丙子丙寅丙辰"),
-                   "嫁娶"));
-  // 要安 正寅 二申 三卯 四酉 ...; 敬安 正未 二丑 三申 四寅 ...: the yang months
-  // run forward from their first, the yin months six branches across.
-  s.push_back(Good("要安", ByMonth("寅 申 卯 酉 辰 戌 巳 亥 午 子 未 丑"), "安神"));
-  s.push_back(Good("敬安", ByMonth("未 丑 申 寅 酉 卯 戌 辰 亥 巳 子 午"), "安神"));
-  // 玉宇: 正卯 二酉 三辰 四戌 ...; 金堂 the branch after it.
-  s.push_back(Good("玉宇", ByMonth("卯 酉 辰 戌 巳 亥 午 子 未 丑 申 寅"), "修祠宇"));
-  s.push_back(Good("金堂", ByMonth("辰 戌 巳 亥 午 子 未 丑 申 寅 酉 卯"), "修祠宇"));
-  // 普护 正申 二寅 ...; 福生 正酉 二卯 ...; 圣心 正亥 二巳 三子 四午 ...
-  s.push_back(Good("普护", ByMonth("申 寅 酉 卯 戌 辰 亥 巳 子 午 丑 未"), "祭祀 祈福"));
-  s.push_back(Good("福生", ByMonth("酉 卯 戌 辰 亥 巳 子 午 丑 未 寅 申"), "祭祀 祈福"));
-  s.push_back(Good("圣心", ByMonth("亥 巳 子 午 丑 未 寅 申 卯 酉 辰 戌"), "祭祀 祈福"));
-  // 益后: 正子 二午 三丑 四未 ...; 续世 the branch after it.
-  s.push_back(Good("益后", ByMonth("子 午 丑 未 寅 申 卯 酉 辰 戌 巳 亥"), "祭祀 祈福 求嗣"));
-  s.push_back(Good("续世", ByMonth("丑 未 寅 申 卯 酉 辰 戌 巳 亥 午 子"), "祭祀 祈福 求嗣"));
-  // 解神: 正二月申 三四月戌 五六月子 七八月寅 九十月辰 十一十二月午.
-  s.push_back(Good("解神", ByMonth("申 申 戌 戌 子 子 寅 寅 辰 辰 午 午"),
-                   "上表章 陈词讼 解除 沐浴 整容剃头 整手足甲 求医疗病"));
-  // 除神: the 申 and 酉 days, when metal sweeps away.
-  s.push_back(Good("除神", OnDays("申酉"), "解除 沐浴 整容剃头 整手足甲 求医疗病 扫舍宇"));
-  // 五合: the 寅 and 卯 days (甲寅乙卯 日月合, 丙寅丁卯 阴阳合, 戊寅己卯 人民合,
-  // 庚寅辛卯 金石合, 壬寅癸卯 江河合).
-  s.push_back(Good("五合", OnDays("寅卯"), "宴会 结婚姻 立券 交易"));
-  // 鸣吠: the fourteen days on which the dead are buried with the cock's crow
-  // and the dog's bark; 鸣吠对: the ten days that answer them.
-  s.push_back(Good("鸣吠", OnPillars("庚午 壬申 癸酉 壬午 甲申 乙酉 己酉 丙申 丁酉 壬寅 丙午 庚寅 庚申 辛酉"),
-                   "破土 安葬"));
-  s.push_back(Good("鸣吠对", OnPillars("丙寅 丁卯 丙子 辛卯 甲午 庚子 癸卯 壬子 甲寅 乙卯"), "破土 启攒"));
+  s.push_back(FromTable("六仪"));
+  s.push_back(FromTable("五富"));
+  s.push_back(FromTable("天仓"));
+  s.push_back(FromTable("不将"));
+  s.push_back(FromTable("要安"));
+  s.push_back(FromTable("敬安"));
+  s.push_back(FromTable("玉宇"));
+  s.push_back(FromTable("金堂"));
+  s.push_back(FromTable("普护"));
+  s.push_back(FromTable("福生"));
+  s.push_back(FromTable("圣心"));
+  s.push_back(FromTable("益后"));
+  s.push_back(FromTable("续世"));
+  s.push_back(FromTable("解神"));
+  s.push_back(FromTable("除神"));
+  s.push_back(FromTable("五合"));
+  s.push_back(FromTable("鸣吠"));
+  s.push_back(FromTable("鸣吠对"));
   // The 亥 and 子 days, when water is strong, are for bathing.
   s.push_back(Hidden(Good("亥子日", OnDays("亥子"), "沐浴")));
 
   // ---- 凶神 -----------------------------------------------------------------
   // What the great 凶神 forbid is noted or not as the day's grade settles it
-  // (see kGrades in the judgement below).
+  // (see GradeRules in the judgement below).
   // 月建 (小时, 土府): the month's own branch, the officer 建.
   s.push_back(Bad(
       "月建", OnOfficer(0),
@@ -474,10 +450,10 @@ std::vector<Spirit> BuildSpirits() {
   // 灾煞: the triad's clash. 天火 lies with it: 正子, backward through the
   // middle branches.
   s.push_back(Bad("灾煞", ByMonth("子 酉 午 卯 子 酉 午 卯 子 酉 午 卯"), sha));
-  s.push_back(Bad("天火", ByMonth("子 酉 午 卯 子 酉 午 卯 子 酉 午 卯"), "苫盖"));
+  s.push_back(FromTable("天火"));
   // 月煞 (月虚): the triad's end.
   s.push_back(Bad("月煞", ByMonth("丑 戌 未 辰 丑 戌 未 辰 丑 戌 未 辰"), sha));
-  s.push_back(Bad("月虚", ByMonth("丑 戌 未 辰 丑 戌 未 辰 丑 戌 未 辰"), "修仓库 开仓库出货财"));
+  s.push_back(FromTable("月虚"));
   // 月刑: the branch the month branch punishes (寅巳 卯子 辰辰 巳申 午午 未丑
   // 申寅 酉酉 戌未 亥亥 子卯 丑戌).
   s.push_back(Bad("月刑", ByMonth("巳 子 辰 申 午 丑 寅 酉 未 亥 卯 戌"), sha));
@@ -489,24 +465,19 @@ std::vector<Spirit> BuildSpirits() {
                   "经络 酝酿 开市 立券 交易 纳财 开仓库出货财 修置产室 牧养 纳畜 破土 安葬 启攒")));
   // 月厌 (地火): 正月戌, backward through the branches, the yin 建.
   s.push_back(Bad("月厌", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), yanForbids));
-  s.push_back(Bad("地火", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), "栽种 修筑园圃"));
-  // 岁薄 (四月 and 十月) and 逐阵 (六月 and 十二月): 戊午 and 丙午 in the
-  // months of fire, 壬子 and 戊子 in those of water. What 月厌 forbids is not
-  // noted as suiting them (see the judgement); 阴阳交破: 十月丁巳.
-  s.push_back(Bad("岁薄", ByMonthPillar("- - - 戊午丙午 - - - - - 壬子戊子 - -"), ""));
-  s.push_back(Bad("逐阵", ByMonthPillar("- - - - - 戊午丙午 - - - - - 壬子戊子"), ""));
-  s.push_back(Bad("阴阳交破", ByMonthPillar("- - - - - - - - - 丁巳 - -"), ""));
+  s.push_back(FromTable("地火"));
+  s.push_back(FromTable("岁薄"));
+  s.push_back(FromTable("逐阵"));
+  s.push_back(FromTable("阴阳交破"));
   // 大时 (大败, 咸池): the triad's decline, 正卯 二子 三酉 四午 ...
   s.push_back(Bad("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), DeedsOf(deathAndDefeat)));
-  s.push_back(Bad("大败", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), ""));
-  s.push_back(Bad("咸池", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), "取鱼 乘船渡水"));
+  s.push_back(FromTable("大败"));
+  s.push_back(FromTable("咸池"));
   // 天吏 (致死): the triad's death, 正酉 二午 三卯 四子 ...
   s.push_back(Bad("天吏", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), DeedsOf(deathAndDefeat)));
-  s.push_back(Bad("致死", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), ""));
-  // 天罡: 正巳 二子 三未 四寅, seven branches on each month; 河魁 opposite.
-  // They are listed but forbid nothing the great 凶神 of their days do not.
-  s.push_back(Bad("天罡", ByMonth("巳 子 未 寅 酉 辰 亥 午 丑 申 卯 戌"), ""));
-  s.push_back(Bad("河魁", ByMonth("亥 午 丑 申 卯 戌 巳 子 未 寅 酉 辰"), ""));
+  s.push_back(FromTable("致死"));
+  s.push_back(FromTable("天罡"));
+  s.push_back(FromTable("河魁"));
   // 四废: the pillars of the element dead in the season: 春庚申辛酉 夏壬子癸亥
   // 秋甲寅乙卯 冬丙午丁巳. What it forbids stays forbidden with any 德.
   s.push_back(Firm(Bad("四废", BySeasonPillar("庚申辛酉 壬子癸亥 甲寅乙卯 丙午丁巳"), feiForbids)));
@@ -522,7 +493,7 @@ std::vector<Spirit> BuildSpirits() {
   // rest are settled with the day like the great ones.
   // 厌对 (招摇, 六仪's day): 正辰, backward. A 德 or 天赦 lifts it.
   s.push_back(Firm(Bad("厌对", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "嫁娶", kDeHe | kTianShe)));
-  s.push_back(Bad("招摇", ByMonth("辰 卯 寅 丑 子 亥 戌 酉 申 未 午 巳"), "取鱼 乘船渡水"));
+  s.push_back(FromTable("招摇"));
   // 游祸: 正巳 二寅 三亥 四申, three times round.
   s.push_back(Firm(Bad("游祸", ByMonth("巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥 申"), "祈福 求嗣 解除 求医疗病")));
   // 死气: 正月午, forward.
@@ -605,10 +576,8 @@ std::vector<Spirit> BuildSpirits() {
   // 八专: 丁未 己未 庚申 甲寅 癸丑, where stem and branch keep house together.
   s.push_back(Firm(Bad("八专", OnPillars("丁未 己未 庚申 甲寅 癸丑"),
                        std::string(kWar) + " 结婚姻 纳采问名 嫁娶", kTianYuan, kWar)));
-  // 阳错 and 阴错: the month's yang 建 (or yin 建, 月厌) with its own
-  // quarter's stem: 正甲寅 二乙卯 三甲辰 ...; 正庚戌 二辛酉 三庚申 ...
-  s.push_back(Bad("阳错", ByMonthPillar("甲寅 乙卯 甲辰 丁巳 丙午 丁未 庚申 辛酉 庚戌 癸亥 壬子 癸丑"), ""));
-  s.push_back(Bad("阴错", ByMonthPillar("庚戌 辛酉 庚申 丁未 丙午 丁巳 甲辰 乙卯 甲寅 癸丑 壬子 癸亥"), ""));
+  s.push_back(FromTable("阳错"));
+  s.push_back(FromTable("阴错"));
   // 触水龙: 丙子 癸丑 癸未.
   s.push_back(Firm(Bad("触水龙", OnPillars("丙子 癸丑 癸未"), "取鱼 乘船渡水")));
   // The 分 and 至 days: the court's business, marriage, moving and trade
@@ -679,77 +648,37 @@ const std::vector<Spirit>& Spirits() {
 
 namespace {
 
-// 宜忌等第: where one of these 凶神 (or the officers 平, 收 and 闭) falls in the
-// listed months, the day takes the grade given, 0 上 (吉足胜凶) .. 5 下下 (凶叠
-// 大凶). The companions that decide the grade (收日 of the 寅申 months is also
-// their 六合 and 劫煞, ...) follow from the month and the day, so the month
-// alone names the case. The gravest grade of the day's entries counts.
+// 宜忌等第 (resources/almanac/grades.tsv): where one of these 凶神 (or the
+// officers 平, 收 and 闭) falls in the listed months, the day takes the grade
+// given, 0 上 .. 5 下下. The gravest grade of the day's entries counts.
 struct GradeRule {
   std::string_view spirit;
   std::string_view months;
   int grade;
 };
-constexpr GradeRule kGrades[] = {
-    // 平: 亥月 相日 时德 六合, 巳月 六合 月刑, 申月 月害, 寅月 月害 月刑; 卯午酉月
-    // 天吏; 季月 月煞; 子月 天吏 月刑.
-    {"平日", "亥", 0},
-    {"平日", "巳", 1},
-    {"平日", "申", 2},
-    {"平日", "寅卯午酉", 3},
-    {"平日", "辰戌丑未子", 4},
-    // 收: 寅申月 长生 六合 劫煞, 巳亥月 劫煞, 辰未月 月害, 子午酉月 大时, 丑戌月
-    // 月刑, 卯月 大时 月刑.
-    {"收日", "寅申", 0},
-    {"收日", "巳亥辰未", 2},
-    {"收日", "子午酉丑戌", 3},
-    {"收日", "卯", 4},
-    // 闭: 仲月 王日, 季月 官日 天吏, 孟月 月煞.
-    {"闭日", "子午卯酉辰戌丑未", 3},
-    {"闭日", "寅申巳亥", 4},
-    // 劫煞: 寅申月 with 长生 六合, 季月 with 除 and 相日, 巳亥月 with 月害, 仲月 执.
-    {"劫煞", "寅申", 0},
-    {"劫煞", "辰戌丑未", 1},
-    {"劫煞", "巳亥", 2},
-    {"劫煞", "子午卯酉", 3},
-    // 灾煞: 孟月 开, 季月 满 民日, 子午月 月破, 卯酉月 月破 月厌.
-    {"灾煞", "寅申巳亥", 1},
-    {"灾煞", "辰戌丑未", 2},
-    {"灾煞", "子午", 4},
-    {"灾煞", "卯酉", 5},
-    // 月煞: 卯酉月 六合 危, 子午月 月害 危 (孟 and 季 months: 闭 and 平 decide).
-    {"月煞", "卯酉", 1},
-    {"月煞", "子午", 3},
-    // 月刑: 巳月 平 六合 相日, 寅月 相日 月害 平, 辰酉亥月 建, 子月 平 天吏, 卯月
-    // 收 大时, 未申月 月破, 午月 建 月厌 (丑戌月: 收 decides).
-    {"月刑", "巳", 1},
-    {"月刑", "寅辰酉亥", 3},
-    {"月刑", "子卯未申午", 4},
-    // 月害: 卯酉月 守日 除, 丑未月 执 大时, 巳亥月 长生 劫煞, 申月 相日 平, 子午月
-    // 月煞, 辰戌月 官日 闭 天吏, 寅月 相日 平 月刑.
-    {"月害", "卯酉丑未巳亥申", 2},
-    {"月害", "子午辰戌寅", 3},
-    // 月厌: 寅申月 成, 丑未月 开, 辰戌月 定, 巳亥月 满, 子午月 建, 卯酉月 月破 灾煞.
-    {"月厌", "寅申丑未", 2},
-    {"月厌", "辰戌巳亥", 3},
-    {"月厌", "子午", 4},
-    {"月厌", "卯酉", 5},
-    // 大时: 孟月 除 官日, 辰戌月 执 六合, 丑未月 执 月害, 子午酉月 收, 卯月 收 月刑.
-    {"大时", "寅申巳亥辰戌", 0},
-    {"大时", "丑未", 2},
-    {"大时", "子午酉", 3},
-    {"大时", "卯", 4},
-    // 天吏: 孟月 危, 季月 闭, 卯午酉月 平, 子月 平 月刑.
-    {"天吏", "寅申巳亥", 2},
-    {"天吏", "辰戌丑未卯午酉", 3},
-    {"天吏", "子", 4},
-};
+
+const std::vector<GradeRule>& GradeRules() {
+  static const std::vector<GradeRule> rules = [] {
+    std::vector<GradeRule> out;
+    for (const auto& record : tables::Records(tables::kGrades, "spirit", 4)) {
+      int grade = 0;
+      while (grade <= static_cast<int>(Grade::kXiaXia) && GradeName(static_cast<Grade>(grade)) != record[2])
+        ++grade;
+      if (grade > static_cast<int>(Grade::kXiaXia))
+        throw std::logic_error("almanac rules: no grade " + std::string(record[2]));
+      out.push_back({record[0], record[1], grade});
+    }
+    return out;
+  }();
+  return rules;
+}
 
 // How each grade settles what is both favoured and forbidden, with and
 // without a 德 (天德, 月德 or their 合) on the day.
-constexpr Settle kSettleWithDe[] = {Settle::kFavour,  Settle::kFavour, Settle::kFavour,
-                                    Settle::kNeither, Settle::kForbid, Settle::kNothing};
-constexpr Settle kSettleWithoutDe[] = {Settle::kFavour, Settle::kNeither, Settle::kForbid,
-                                       Settle::kForbid, Settle::kNothing, Settle::kNothing};
+constexpr Settlement kSettleWithDe[] = {Settlement::kFavour,  Settlement::kFavour, Settlement::kFavour,
+                                        Settlement::kNeither, Settlement::kForbid, Settlement::kNothing};
+constexpr Settlement kSettleWithoutDe[] = {Settlement::kFavour, Settlement::kNeither, Settlement::kForbid,
+                                           Settlement::kForbid, Settlement::kNothing, Settlement::kNothing};
 
 const Spirit& SpiritNamed(std::string_view name) {
   for (const Spirit& s : Spirits())
@@ -767,7 +696,7 @@ bool Has(const std::vector<const Spirit*>& present, std::string_view name) {
 
 int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex) {
   int grade = -1;
-  for (const GradeRule& r : kGrades) {
+  for (const GradeRule& r : GradeRules()) {
     if (r.grade <= grade || !MonthIn(r.months, monthIndex)) continue;
     for (std::string_view name : spirits)
       if (name == r.spirit) grade = r.grade;
@@ -803,11 +732,11 @@ Judgement Judge(const Input& in) {
   const bool de = (virtues & kDeHe) != 0 && !Has(present, "阳错") && !Has(present, "阴错");
   j.grade = GradeOf(names, in.monthIndex);
   // A day outside the table: good and bad that meet cancel (吉凶相抵).
-  const Settle settle = j.grade < 0 ? Settle::kNeither
-                        : de        ? kSettleWithDe[j.grade]
-                                    : kSettleWithoutDe[j.grade];
+  const Settlement settle = j.grade < 0 ? Settlement::kNeither
+                            : de        ? kSettleWithDe[j.grade]
+                                        : kSettleWithoutDe[j.grade];
   j.settle = settle;
-  if (settle == Settle::kNothing) {
+  if (settle == Settlement::kNothing) {
     j.forbids.set();
     return j;
   }
@@ -816,9 +745,9 @@ Judgement Judge(const Input& in) {
   for (const Spirit* s : present)
     if (s->firm && !(s->liftedBy & virtues)) vetoed |= s->forbids;
   const DeedSet both = favoured & forbidden;
-  if (settle == Settle::kFavour) forbidden &= ~both;
-  if (settle == Settle::kForbid) favoured &= ~both;
-  if (settle == Settle::kNeither) {
+  if (settle == Settlement::kFavour) forbidden &= ~both;
+  if (settle == Settlement::kForbid) favoured &= ~both;
+  if (settle == Settlement::kNeither) {
     favoured &= ~both;
     forbidden &= ~both;
   }
@@ -828,7 +757,7 @@ Judgement Judge(const Input& in) {
   const auto isIn = [](const DeedSet& set, std::string_view word) { return (set & Listed(word)).any(); };
   // 德合, 赦愿, 月恩, 四相 and 时德 days note no 忌 for the household's and the
   // trade's business, unless the day follows 忌 over 宜.
-  if ((virtues & kGenerous) && settle != Settle::kForbid) forbidden &= ~Listed(kTrade);
+  if ((virtues & kGenerous) && settle != Settlement::kForbid) forbidden &= ~Listed(kTrade);
   // Where worship is forbidden (寅 days, 天狗), neither is 祈福 or 求嗣 noted
   // as 宜; where the journey is (巳), neither is the army's; where the
   // banquet is (酉), neither are the rewards of the court.
@@ -840,7 +769,7 @@ Judgement Judge(const Input& in) {
   unless("宴会", "庆赐 赏贺");
   // Where good and bad offset each other (从宜亦从忌), the activities that
   // go together are left unnoted together.
-  if (settle == Settle::kNeither) {
+  if (settle == Settlement::kNeither) {
     const auto pair = [&](std::string_view one, std::string_view others) {
       if (!isIn(forbidden, one)) drop(forbidden, others);
     };
@@ -888,13 +817,14 @@ Judgement Judge(const Input& in) {
   j.suits = favoured & ~forbidden & ~muted;
   // A day that follows 忌 over 宜, or whose veto forbids all but a few
   // things, notes the little it leaves and no more.
-  j.restOmitted = (settle == Settle::kForbid || vetoed.count() > Deeds.size() / 2) && j.suits.any();
+  j.restOmitted = (settle == Settlement::kForbid || vetoed.count() > Deeds.size() / 2) && j.suits.any();
   return j;
 }
 
 Judgement Judge(const DayFacts& facts) {
   const int monthIndex = Mod(facts.month - 2, 12);
-  return Judge(Input{facts, monthIndex, monthIndex / 3, OfficerOf(facts.month, facts.day.branch)});
+  return Judge(
+      Input{facts, monthIndex, monthIndex / 3, static_cast<int>(OfficerOf(facts.month, facts.day.branch))});
 }
 
-}  // namespace vantrel::tools::book
+}  // namespace vantrel::almanac::book
