@@ -141,6 +141,7 @@ SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
   const auto [offset, summer] = zone.At(instant);
   const long standard = summer ? zone.StandardOffsetNear(instant, offset) : offset;
   result.summerTime = summer;
+  result.utcOffset = offset;
   result.summerSeconds = static_cast<double>(standard - offset);
   result.longitudeSeconds = place.longitude * 240 - static_cast<double>(standard);
   result.equationSeconds = EquationOfTimeSeconds(static_cast<double>(instant) / 86400 + 2440587.5);
@@ -195,6 +196,7 @@ SolarTimeCorrection CorrectToSolarTime(DateTime clock, const SolarPlace& place, 
   c.clock = clock;
   c.summerTime = t.summerTime;
   c.ambiguous = t.ambiguous;
+  c.utcOffsetSeconds = t.utcOffset;
   // Rounded here and nowhere else: everything shown is made from these.
   const std::array<long, 3> parts =
       WholeSecondParts({t.summerSeconds, t.longitudeSeconds, t.equationSeconds});
