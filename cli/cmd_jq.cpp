@@ -9,6 +9,7 @@
 #include "common/datetime.h"
 #include "common/errors.h"
 #include "data/query.h"
+#include "export/json_values.h"
 
 namespace vantrel::cli {
 namespace {
@@ -33,6 +34,15 @@ int Jq(Context& ctx, const std::vector<std::string>& args) {
     }
   }
   std::sort(rows.begin(), rows.end());  // by instant: calendar order
+  if (ctx.json) {
+    json::Json jie = json::Json::array();
+    for (const auto& [instant, name] : rows) {
+      jie.push_back({{"name", name},
+                     {"instant", json::InstantText(StrToDateTime(instant), json::kBeijingOffsetSeconds)}});
+    }
+    ctx.OutJson({{"year", year}, {"jie", std::move(jie)}});
+    return 0;
+  }
   for (const auto& [instant, name] : rows) ctx.Out(name + "\t" + instant);
   return 0;
 }
@@ -42,7 +52,7 @@ VANTREL_CLI_COMMAND({"jq", "the stored jie instants of a year",
                      "  Prints the jie terms of YEAR stored in Tgcode.dll, in calendar order (小寒\n"
                      "  first), one per line: the name and the instant (China Standard Time) as\n"
                      "  yyyy-mm-dd hh:mm:ss, tab-separated. A year without rows prints nothing.",
-                     Jq});
+                     Jq, true});
 
 }  // namespace
 }  // namespace vantrel::cli

@@ -34,7 +34,16 @@ int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
   if (!option.given) throw UsageError("the birthplace is given by --place NAME or --longitude DEG");
   const SolarPlace& place = option.place;
   const DateTime clock = StrToDate(o.positional[0]) + ParseClock(o.positional[1]);
-  for (const std::string& line : SolarTimeLines(CorrectToSolarTime(clock, place, option.fold))) ctx.Out(line);
+  const SolarTimeCorrection correction = CorrectToSolarTime(clock, place, option.fold);
+  if (ctx.json) {
+    json::Json j = json::SolarTimeCorrectionJson(correction);
+    std::string text;
+    for (const std::string& line : SolarTimeLines(correction)) text += line + "\n";
+    j["text"] = text;
+    ctx.OutJson(j);
+    return 0;
+  }
+  for (const std::string& line : SolarTimeLines(correction)) ctx.Out(line);
   return 0;
 }
 
@@ -51,12 +60,17 @@ VANTREL_CLI_COMMAND({"solartime", "the true solar time of a clock time of birth"
                      "  (default first, still summer time). --place takes a known birthplace (its\n"
                      "  longitude and zone; see the places command); an unknown name is refused with\n"
                      "  the nearest known ones.",
-                     SolarTimeCommand});
+                     SolarTimeCommand, true});
 
 int PlacesCommand(Context& ctx, const std::vector<std::string>& args) {
   if (args.size() > 1) throw UsageError("expected at most one PREFIX");
-  for (const std::string& name : PlaceNamesStartingWith(args.empty() ? "" : ctx.Input(args[0])))
-    ctx.Out(name);
+  for (const std::string& name : PlaceNamesStartingWith(args.empty() ? "" : ctx.Input(args[0]))) {
+    if (ctx.json) {
+      ctx.OutJson(json::PlaceJson(FindPlace(name).value()));
+    } else {
+      ctx.Out(name);
+    }
+  }
   return 0;
 }
 
@@ -65,7 +79,7 @@ VANTREL_CLI_COMMAND({"places", "the birthplaces known by name",
                      "  Prints the names of the known birthplaces that begin with PREFIX (all without\n"
                      "  it), one per line: every prefecture-level division of the mainland by its\n"
                      "  seat, Hong Kong, Macao, the cities of Taiwan and the main cities abroad.",
-                     PlacesCommand});
+                     PlacesCommand, true});
 
 }  // namespace
 }  // namespace vantrel::cli

@@ -11,7 +11,7 @@
 namespace {
 
 void PrintHelp(std::ostream& os) {
-  os << "Usage: vantrel-cli [--encoding utf-8|gbk] COMMAND [ARGS...]\n"
+  os << "Usage: vantrel-cli [--encoding utf-8|gbk] [--json] COMMAND [ARGS...]\n"
         "       vantrel-cli COMMAND --help\n"
         "       vantrel-cli --version\n\n"
         "Commands:\n";
@@ -22,6 +22,9 @@ void PrintHelp(std::ostream& os) {
   }
   os << "\nWhere a command takes one input, the argument \"-\" reads one input per line\n"
         "from standard input and prints one result per line.\n"
+        "--json (before or after the command) prints each result as one JSON object\n"
+        "per line, a notice as {\"notice\": ...} and an error as {\"error\": ...}; the\n"
+        "schemas are in docs/schema. JSON is UTF-8 whatever --encoding says.\n"
         "Exit codes: 0 success, 2 usage error or validation message, 1 error.\n";
 }
 
@@ -52,6 +55,11 @@ int main(int argc, char** argv) {
         std::cout << "## " << name << "\n\n" << summary << ".\n\n```\n" << command.usage << "\n```\n\n";
       }
       return 0;
+    }
+    if (args[i] == "--json") {
+      ctx.json = true;
+      ++i;
+      continue;
     }
     if (args[i] == "--version") {
       std::cout << "vantrel-cli " VANTREL_VERSION "\n";
@@ -90,27 +98,58 @@ int main(int argc, char** argv) {
     return 2;
   }
   const Command& command = it->second;
-  std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
-  for (const auto& a : rest) {
-    if (a == "--help" || a == "-h") {
+  std::vector<std::string> rest;
+  for (auto a = args.begin() + static_cast<long>(i) + 1; a != args.end(); ++a) {
+    if (*a == "--help" || *a == "-h") {
       std::cout << command.usage << '\n';
       return 0;
+    }
+    if (*a == "--json") {
+      ctx.json = true;
+    } else {
+      rest.push_back(*a);
+    }
+  }
+  if (ctx.json) {
+    // JSON is UTF-8, and so is what a JSON caller passes in.
+    ctx.gbk = false;
+    if (!command.writesJson) {
+      ctx.OutJson(
+          ErrorJson("vantrel-cli " + command.name + ": --json is not available for this command yet"));
+      return 2;
     }
   }
   try {
     return command.run(ctx, rest);
   } catch (const UsageError& e) {
-    ctx.Err("vantrel-cli " + command.name + ": " + e.what());
+    const std::string message = "vantrel-cli " + command.name + ": " + e.what();
+    if (ctx.json) {
+      ctx.OutJson(ErrorJson(message));
+    } else {
+      ctx.Err(message);
+    }
     std::cerr << command.usage << '\n';
     return 2;
   } catch (const NoticeError& e) {
-    ctx.Err(e.what());
+    if (ctx.json) {
+      ctx.OutJson(NoticeJson(e.what()));
+    } else {
+      ctx.Err(e.what());
+    }
     return 2;
   } catch (const vantrel::SilentCancel& e) {
-    if (!e.reason().empty()) ctx.Err(e.reason());
+    if (ctx.json) {
+      ctx.OutJson(ErrorJson(e.reason().empty() ? kCancelledMessage : e.reason()));
+    } else if (!e.reason().empty()) {
+      ctx.Err(e.reason());
+    }
     return 1;
   } catch (const std::exception& e) {
-    ctx.Err(e.what());
+    if (ctx.json) {
+      ctx.OutJson(ErrorJson(e.what()));
+    } else {
+      ctx.Err(e.what());
+    }
     return 1;
   }
 }
