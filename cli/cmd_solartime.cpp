@@ -33,7 +33,13 @@ int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
   if (o.positional.size() != 2) throw UsageError("expected DATE HH:MM");
   if (!option.given) throw UsageError("the birthplace is given by --place NAME or --longitude DEG");
   const SolarPlace& place = option.place;
-  const DateTime clock = StrToDate(o.positional[0]) + ParseClock(o.positional[1]);
+  const DateTime day = StrToDate(o.positional[0]);
+  // Before 1899-12-30 a day number counts its time of day backwards, and the
+  // sums below would land on the wrong day; births that old are not charted.
+  if (day < EncodeDate(1900, 1, 1)) {
+    throw UsageError("the date is 1900-01-01 or later, not " + o.positional[0]);
+  }
+  const DateTime clock = day + ParseClock(o.positional[1]);
   const SolarTimeCorrection correction = CorrectToSolarTime(clock, place, option.fold);
   if (ctx.json) {
     json::Json j = json::SolarTimeCorrectionJson(correction);

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "calendar/cn_calendar.h"
 #include "calendar/ganzhi.h"
@@ -23,20 +24,28 @@ long long WholeSeconds(DateTime value) {
   return day * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
-DateTime FromWholeSeconds(long long seconds) {
+// The day and the second of the day of a count of seconds.
+std::pair<long long, long long> DayAndSecond(long long seconds) {
   long long day = seconds / 86400;
   long long rest = seconds % 86400;
   if (rest < 0) {
     rest += 86400;
     --day;
   }
-  return static_cast<DateTime>(day) + static_cast<DateTime>(rest) / 86400.0;
+  return {day, rest};
+}
+
+// A day number before 1899-12-30 keeps its time of day as the magnitude of
+// its fraction: 06:00 on day -2 is -2.25.
+DateTime FromWholeSeconds(long long seconds) {
+  const auto [day, rest] = DayAndSecond(seconds);
+  const DateTime time = static_cast<DateTime>(rest) / 86400.0;
+  return day >= 0 ? static_cast<DateTime>(day) + time : static_cast<DateTime>(day) - time;
 }
 
 std::string ClockText(long long seconds) {
-  const DateTime value = FromWholeSeconds(seconds);
-  const CivilDate d = DecodeDate(value);
-  const long long rest = ((seconds % 86400) + 86400) % 86400;
+  const auto [day, rest] = DayAndSecond(seconds);
+  const CivilDate d = DecodeDate(static_cast<DateTime>(day));
   char buf[48];
   std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02lld:%02lld:%02lld", d.year, d.month, d.day, rest / 3600,
                 rest / 60 % 60, rest % 60);
@@ -48,6 +57,8 @@ std::string OffsetText(long seconds) {
   char buf[48];
   std::snprintf(buf, sizeof buf, "%c%02ld:%02ld", seconds < 0 ? '-' : '+', magnitude / 3600,
                 magnitude / 60 % 60);
+  // A local mean time of old (Shanghai's +08:05:43 before 1901) keeps its seconds.
+  if (magnitude % 60 != 0) std::snprintf(buf + 6, sizeof buf - 6, ":%02ld", magnitude % 60);
   return buf;
 }
 

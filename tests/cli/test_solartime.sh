@@ -58,3 +58,10 @@ check "chart --place tells the place" "$(grep -q '^真太阳时：按喀什校�
 out=$("$CLI" marriage --man-name 甲 --man-place 哈尔滨 --woman-name 乙 --woman-place 乌鲁木齐)
 check "each person of the marriage report with their own place" \
   "$([ "$(grep -c '^真太阳时：按' <<<"$out")" -eq 2 ]; echo $?)"
+# Before 1900 the clock time was moved to the wrong day: refused instead.
+expect_fail 2 "1900-01-01 or later" solartime 1899-12-29 12:00 --longitude 120
+got=$("$CLI" --json solartime 1850-6-1 12:00 --longitude 120 2>/dev/null)
+check "--json: the refusal as an error object" \
+  "$(case "$got" in '{"version":1,"error":"vantrel-cli solartime: the date is 1900-01-01 or later'*) echo 0 ;; *) echo 1 ;; esac)"
+got=$("$CLI" solartime 1900-01-01 00:10 --longitude 120 | sed -n 2p)
+check "1900-01-01 is read as it is" "$([ "$got" = "时钟时间：1900-01-01 00:10" ]; echo $?)"

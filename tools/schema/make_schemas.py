@@ -59,8 +59,8 @@ DEFS = {
     "date": {"type": "string", "pattern": r"^\d{4}-\d{2}-\d{2}$", "description": "ISO 8601 date"},
     "instant": {
         "type": "string",
-        "pattern": r"^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}[+-]\d{2}:\d{2}$",
-        "description": "ISO 8601 date and time with its UTC offset",
+        "pattern": r"^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}[+-]\d{2}:\d{2}(:\d{2})?$",
+        "description": "ISO 8601 date and time with its UTC offset (seconds only in a local mean time of old)",
     },
     "utc": {"type": "string", "pattern": r"^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}Z$", "description": "the instant in UTC"},
     "local_time": {
