@@ -1,6 +1,7 @@
 // vantrel-cli: the command-line front end over the same core as the window.
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -37,6 +38,20 @@ int main(int argc, char** argv) {
   ctx.safeOut = isatty(STDOUT_FILENO) == 1;
   ctx.safeErr = isatty(STDERR_FILENO) == 1;
 
+  // --json anywhere (before or after the command) makes even a call that
+  // goes wrong before its command runs answer with a JSON object.
+  ctx.json = std::find(args.begin(), args.end(), "--json") != args.end();
+  // A usage error of the program itself: the message, then the help.
+  const auto usageError = [&ctx](const std::string& message) {
+    if (ctx.json) {
+      ctx.OutJson(ErrorJson(message));
+    } else {
+      ctx.Err(message);
+    }
+    PrintHelp(std::cerr);
+    return 2;
+  };
+
   std::size_t i = 0;
   while (i < args.size() && args[i].rfind("--", 0) == 0) {
     if (args[i] == "--help" || args[i] == "-h") {
@@ -57,7 +72,6 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (args[i] == "--json") {
-      ctx.json = true;
       ++i;
       continue;
     }
@@ -73,30 +87,28 @@ int main(int argc, char** argv) {
       value = args[i].substr(11);
       i += 1;
     } else {
-      ctx.Err("vantrel-cli: unknown option " + args[i]);
-      PrintHelp(std::cerr);
-      return 2;
+      return usageError("vantrel-cli: unknown option " + args[i]);
     }
     if (value == "gbk" || value == "GBK") {
       ctx.gbk = true;
     } else if (value == "utf-8" || value == "utf8" || value == "UTF-8") {
       ctx.gbk = false;
+    } else if (ctx.json) {
+      ctx.OutJson(ErrorJson("vantrel-cli: unknown encoding " + value));
+      return 2;
     } else {
       ctx.Err("vantrel-cli: unknown encoding " + value);
       return 2;
     }
   }
   if (i >= args.size()) {
+    if (ctx.json) return usageError("vantrel-cli: no command");
     PrintHelp(std::cerr);
     return 2;
   }
   const auto& commands = Commands();
   const auto it = commands.find(args[i]);
-  if (it == commands.end()) {
-    ctx.Err("vantrel-cli: unknown command " + args[i]);
-    PrintHelp(std::cerr);
-    return 2;
-  }
+  if (it == commands.end()) return usageError("vantrel-cli: unknown command " + args[i]);
   const Command& command = it->second;
   std::vector<std::string> rest;
   for (auto a = args.begin() + static_cast<long>(i) + 1; a != args.end(); ++a) {
@@ -104,11 +116,7 @@ int main(int argc, char** argv) {
       std::cout << command.usage << '\n';
       return 0;
     }
-    if (*a == "--json") {
-      ctx.json = true;
-    } else {
-      rest.push_back(*a);
-    }
+    if (*a != "--json") rest.push_back(*a);
   }
   if (ctx.json) {
     // JSON is UTF-8, and so is what a JSON caller passes in.

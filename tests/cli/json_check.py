@@ -337,6 +337,12 @@ def check_failures():
     same("bazi - lines", [(o.get("line"), "pillars" in o, o.get("notice") is not None, "error" in o)
                           for o in objects],
          [(1, True, False, False), (2, False, True, False), (3, False, False, True)])
+    # A call that goes wrong before any command runs answers in JSON too.
+    for args in (["nosuch", "--json"], ["--json"], ["--bogus", "--json", "lunar", "2013-9-21"]):
+        rc, out, _ = run(args)
+        o = json.loads(out or "null")
+        if rc != 2 or not isinstance(o, dict) or "error" not in o or list(validator("lunar").iter_errors(o)):
+            fail("%s: exit %d, %r" % (args, rc, out))
     # --json ignores --encoding: the output stays UTF-8.
     rc, out, _ = run(["--encoding", "gbk", "--json", "lunar", "2013-9-21"])
     same("--encoding gbk --json", json.loads(out)["lunar"]["text"], "癸巳(蛇年)八月十七")
