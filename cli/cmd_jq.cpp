@@ -1,7 +1,7 @@
 // jq: the jie instants stored in table JQ of Tgcode.dll.
 #include <algorithm>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "calendar/lunar.h"
@@ -19,7 +19,8 @@ int Jq(Context& ctx, const std::vector<std::string>& args) {
   int year = 0;
   if (!TryStrToInt(args[0], year)) throw UsageError("'" + args[0] + "' is not a year");
   // The twelve jie are the terms of even number, 小寒 to 大雪.
-  std::vector<std::pair<std::string, std::string>> rows;
+  // The instant as printed, the name and the instant itself.
+  std::vector<std::tuple<std::string, std::string, DateTime>> rows;
   data::Query q(data::Database::Second);
   for (std::size_t n = 0; n < SolarTermNames.size(); n += 2) {
     q.SetSql("select SJ from JQ where YearA = ? and JQ = ?");
@@ -28,7 +29,8 @@ int Jq(Context& ctx, const std::vector<std::string>& args) {
     q.Open();
     if (q.IsEmpty()) continue;
     try {
-      rows.emplace_back(FormatDateTime(q.DateTimeValue("SJ")), std::string(SolarTermNames[n]));
+      const DateTime instant = q.DateTimeValue("SJ");
+      rows.emplace_back(FormatDateTime(instant), std::string(SolarTermNames[n]), instant);
     } catch (const DatabaseError&) {
       // A stored instant that is no date-time counts as no row.
     }
@@ -36,14 +38,13 @@ int Jq(Context& ctx, const std::vector<std::string>& args) {
   std::sort(rows.begin(), rows.end());  // by instant: calendar order
   if (ctx.json) {
     json::Json jie = json::Json::array();
-    for (const auto& [instant, name] : rows) {
-      jie.push_back({{"name", name},
-                     {"instant", json::InstantText(StrToDateTime(instant), json::kBeijingOffsetSeconds)}});
+    for (const auto& [text, name, instant] : rows) {
+      jie.push_back({{"name", name}, {"instant", json::InstantText(instant, json::kBeijingOffsetSeconds)}});
     }
     ctx.OutJson({{"year", year}, {"jie", std::move(jie)}});
     return 0;
   }
-  for (const auto& [instant, name] : rows) ctx.Out(name + "\t" + instant);
+  for (const auto& [text, name, instant] : rows) ctx.Out(name + "\t" + text);
   return 0;
 }
 
