@@ -12,6 +12,7 @@ import json
 import os
 import subprocess
 import sys
+import tempfile
 
 import jsonschema
 
@@ -246,6 +247,14 @@ def check_marriage():
         for name in o["comparison"]["shared_shensha"]:
             if name not in text.split("共同神煞")[-1] and name not in text:
                 fail("marriage %s: shared %s not in the text" % (args, name))
+    # --output beside --json: the file holds the report's text, stdout the object.
+    with tempfile.TemporaryDirectory() as tmp:
+        path = os.path.join(tmp, "report.txt")
+        (o,) = as_json("marriage", COUPLE + ["--output", path])
+        with open(path, encoding="utf-8") as f:
+            same("marriage --output under --json", f.read(), o["text"])
+        rc, out, _ = run(["marriage"] + COUPLE + ["--json", "--quiet"])
+        same("marriage --json --quiet", (rc, out), (0, ""))
     # A notice after the man's section: his section and the notice, exit 2.
     args = ["--man-name", "甲"]
     (o,) = as_json("marriage", args, code=2)
