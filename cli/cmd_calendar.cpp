@@ -74,6 +74,11 @@ int Terms(Context& ctx, const std::vector<std::string>& given) {
   if (last < first) throw UsageError("the last year comes before the first");
   if (const auto ics = options.find("ics"); ics != options.end()) {
     if (ics->second.empty()) throw UsageError("option --ics needs a file name");
+    // "-": the calendar itself is the output.
+    if (ics->second == "-") {
+      ctx.out << CalendarText(SolarTermCalendarInfo(first, last), SolarTermEvents(first, last));
+      return 0;
+    }
     WriteCalendarFile(ics->second, SolarTermCalendarInfo(first, last), SolarTermEvents(first, last));
   }
   if (options.count("quiet") > 0) return 0;
@@ -116,7 +121,8 @@ VANTREL_CLI_COMMAND({"terms", "the 24 solar terms of a year",
                      "  --ics FILE         also write the terms as an iCalendar file: each term an\n"
                      "                     event at its instant (in UTC; Beijing time in the\n"
                      "                     description), with a UID that stays the same, so that a\n"
-                     "                     calendar importing the file again updates its events\n"
+                     "                     calendar importing the file again updates its events;\n"
+                     "                     with FILE \"-\" the calendar is printed instead\n"
                      "  --quiet            do not print the terms on standard output",
                      Terms, true});
 

@@ -72,6 +72,13 @@ with tempfile.TemporaryDirectory() as tmp:
     if rc != 0 or not out.startswith('{"version":1,"year":2013'):
         fail("terms --json --ics: %r" % out[:60])
 
+    # "-": the calendar on standard output, the same events.
+    p = subprocess.run([CLI, "terms", "2013", "--ics", "-"], capture_output=True)
+    run("terms", "2013", "--ics", path, "--quiet")
+    listed = [(str(e.get("UID")), e.decoded("DTSTART")) for e in icalendar.Calendar.from_ical(p.stdout).walk("VEVENT")]
+    if p.returncode != 0 or listed != [(str(e.get("UID")), e.decoded("DTSTART")) for e in events(path)]:
+        fail("terms --ics - does not print the calendar of the file")
+
     # Failures: nothing written, the usual exit codes.
     bad = os.path.join(tmp, "missing", "terms.ics")
     rc, _, err = run("terms", "2013", "--ics", bad)
