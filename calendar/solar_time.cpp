@@ -173,6 +173,7 @@ SolarTime TrueSolarTime(DateTime clock, const SolarPlace& place, Fold fold) {
   result.summerTime = standard != offset;
   result.localMeanTime = zone.MeanTimeAt(instant);
   result.meridianDegrees = static_cast<double>(standard) / 240;
+  result.utcOffset = offset;
   result.summerSeconds = static_cast<double>(standard - offset);
   result.longitudeSeconds = place.longitude * 240 - static_cast<double>(standard);
   result.equationSeconds = EquationOfTimeSeconds(static_cast<double>(instant) / 86400 + 2440587.5);
@@ -227,6 +228,7 @@ SolarTimeCorrection CorrectToSolarTime(DateTime clock, const SolarPlace& place, 
   c.clock = clock;
   c.summerTime = t.summerTime;
   c.ambiguous = t.ambiguous;
+  c.utcOffsetSeconds = t.utcOffset;
   // Rounded here and nowhere else: everything shown is made from these.
   const std::array<long, 3> parts =
       WholeSecondParts({t.summerSeconds, t.longitudeSeconds, t.equationSeconds});

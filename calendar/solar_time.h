@@ -52,6 +52,7 @@ struct SolarTime {
   bool ambiguous = false;      // the clock time happened twice
   bool localMeanTime = false;  // the zone still kept its city's local mean time (its "LMT")
   double meridianDegrees = 0;  // the meridian of the standard time counted from (east positive)
+  long utcOffset = 0;          // the clock's offset from UTC then, in seconds (summer time included)
 };
 
 // A moment cut down to its whole minute, as a birth is entered (the tiny
@@ -83,7 +84,8 @@ struct SolarTimeCorrection {
   Fold fold = Fold::First;
   DateTime clock = 0;  // the clock time as given (Beijing time in China)
   bool summerTime = false;
-  bool ambiguous = false;  // the clock time happened twice; `fold` chose
+  bool ambiguous = false;     // the clock time happened twice; `fold` chose
+  long utcOffsetSeconds = 0;  // the clock's offset from UTC at that moment (summer time included)
   long summerSeconds = 0;
   long longitudeSeconds = 0;
   long equationSeconds = 0;

@@ -96,7 +96,10 @@ ShenshaBlock ShenshaOf(const ChartResult& chart) {
       std::size_t at_char = 0;
       while (at_char < result.size()) {
         const std::size_t end = std::min(result.find(' ', at_char), result.size());
-        if (end > at_char) block.names.push_back(result.substr(at_char, end - at_char));
+        if (end > at_char) {
+          block.names.push_back(result.substr(at_char, end - at_char));
+          block.pillarNames[static_cast<std::size_t>(at)].push_back(block.names.back());
+        }
         at_char = end + 1;
       }
     }

@@ -53,7 +53,9 @@ struct ChartBlock {
 // found on it.
 struct ShenshaBlock {
   std::array<std::string, 4> lines{};
+  // Every name, year pillar first, and the names of each pillar on their own.
   std::vector<std::string> names;
+  std::array<std::vector<std::string>, 4> pillarNames{};
 };
 
 // The two characters of the pillar of lunar year y.

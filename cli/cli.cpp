@@ -31,6 +31,24 @@ void Context::Err(std::string_view line) const { WriteLine(err, line, gbk, safeE
 
 std::string Context::Input(std::string_view raw) const { return gbk ? text::FromGbk(raw) : std::string(raw); }
 
+void Context::OutJson(const json::Json& object) const {
+  json::Json versioned = {{"version", json::kSchemaVersion}};
+  for (const auto& [key, value] : object.items()) {
+    if (key != "version") versioned[key] = value;
+  }
+  // Control characters are escaped by the writer and broken UTF-8 replaced,
+  // so the line is safe on a terminal as it is.
+  out << versioned.dump(-1, ' ', false, json::Json::error_handler_t::replace) << '\n';
+}
+
+json::Json NoticeJson(const std::string& notice) {
+  return {{"version", json::kSchemaVersion}, {"notice", notice}};
+}
+
+json::Json ErrorJson(const std::string& error) {
+  return {{"version", json::kSchemaVersion}, {"error", error}};
+}
+
 namespace {
 std::map<std::string, Command>& Registry() {
   static std::map<std::string, Command> commands;
@@ -97,13 +115,31 @@ std::vector<std::string> SplitWords(std::string_view line) {
   return words;
 }
 
-int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t fields,
-                 const std::function<std::vector<std::string>(const std::vector<std::string>&)>& fn) {
+int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t fields, const LinesFn& fn) {
+  return ForEachInput(ctx, args, fields, fn, nullptr);
+}
+
+int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t fields, const LinesFn& fn,
+                 const JsonFn& toJson) {
+  const bool asJson = ctx.json && toJson;
   if (args.size() == 1 && args[0] == "-") {
     int rc = 0;
     std::string raw;
     bool tooLong = false;
     long number = 0;
+    // A failed line: an empty result line and the message on stderr, or
+    // under --json one object that says it.
+    const auto fail = [&](const char* kind, const std::string& message, int code, bool say = true) {
+      rc = std::max(rc, code);
+      if (asJson) {
+        json::Json failure = {{"line", number}};
+        failure[kind] = say ? message : std::string(kCancelledMessage);
+        ctx.OutJson(failure);
+        return;
+      }
+      ctx.Out("");
+      if (say) ctx.Err("line " + std::to_string(number) + ": " + message);
+    };
     while (ReadBoundedLine(ctx.in, raw, tooLong)) {
       ++number;
       std::string line = tooLong ? std::string() : ctx.Input(raw);
@@ -122,23 +158,23 @@ int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t
         if (words.size() != fields) {
           throw UsageError("expected " + std::to_string(fields) + " fields");
         }
-        ctx.Out(text::Join(fn(words), "\t"));
+        if (asJson) {
+          json::Json result = toJson(words);
+          // The object says which line it answers.
+          json::Json numbered = {{"line", number}};
+          for (const auto& [key, value] : result.items()) numbered[key] = value;
+          ctx.OutJson(numbered);
+        } else {
+          ctx.Out(text::Join(fn(words), "\t"));
+        }
       } catch (const NoticeError& e) {
-        ctx.Out("");
-        ctx.Err("line " + std::to_string(number) + ": " + e.what());
-        rc = std::max(rc, 2);
+        fail("notice", e.what(), 2);
       } catch (const UsageError& e) {
-        ctx.Out("");
-        ctx.Err("line " + std::to_string(number) + ": " + e.what());
-        rc = std::max(rc, 2);
+        fail("error", e.what(), 2);
       } catch (const SilentCancel& e) {
-        ctx.Out("");
-        if (!e.reason().empty()) ctx.Err("line " + std::to_string(number) + ": " + e.reason());
-        rc = std::max(rc, 1);
+        fail("error", e.reason(), 1, !e.reason().empty());
       } catch (const std::exception& e) {
-        ctx.Out("");
-        ctx.Err("line " + std::to_string(number) + ": " + e.what());
-        rc = std::max(rc, 1);
+        fail("error", e.what(), 1);
       }
       // Output that cannot be written ends the run: the caller reports it.
       if (ctx.out.fail()) return std::max(rc, 1);
@@ -148,6 +184,10 @@ int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t
   if (args.size() != fields) throw UsageError("expected " + std::to_string(fields) + " arguments");
   std::vector<std::string> words;
   for (const auto& a : args) words.push_back(ctx.Input(a));
+  if (asJson) {
+    ctx.OutJson(toJson(words));
+    return 0;
+  }
   for (const auto& line : fn(words)) ctx.Out(line);
   return 0;
 }

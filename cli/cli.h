@@ -4,6 +4,10 @@
 // Exit codes: 0 success; 2 a usage error or a validation message (the text
 // the window would show in its notice box, on stderr); 1 any other error
 // (its message on stderr).
+//
+// With --json every result is one JSON object on standard output (one a
+// line), and so is a notice ({"notice": ...}) or an error ({"error": ...}),
+// with the same exit codes.
 #include <functional>
 #include <iosfwd>
 #include <map>
@@ -13,6 +17,7 @@
 #include <vector>
 
 #include "common/notice.h"
+#include "export/json_values.h"
 
 namespace vantrel::cli {
 
@@ -32,7 +37,8 @@ struct Context {
   std::ostream& out;
   std::ostream& err;
   std::istream& in;
-  bool gbk = false;  // --encoding gbk: output (and input) in GBK
+  bool gbk = false;   // --encoding gbk: output (and input) in GBK
+  bool json = false;  // --json: JSON objects in UTF-8 (--encoding is ignored)
   // Set when standard output or standard error is a terminal: what goes there
   // is made terminal-safe (control characters escaped, broken UTF-8 replaced),
   // so a typed name cannot send escape sequences to the terminal. Output that
@@ -43,6 +49,8 @@ struct Context {
   // Writes one line (a line break is added) in the chosen encoding.
   void Out(std::string_view line) const;
   void Err(std::string_view line) const;
+  // Writes one JSON object on a line of its own, "version" first.
+  void OutJson(const json::Json& object) const;
   // Converts an input text to UTF-8.
   std::string Input(std::string_view raw) const;
 };
@@ -65,6 +73,7 @@ struct Command {
   std::string summary;  // one line for the program's --help
   std::string usage;    // the subcommand's --help text
   Handler run;
+  bool writesJson = false;  // the command answers --json
 };
 
 // Registers a subcommand; used by the static registrations of each command file.
@@ -79,8 +88,21 @@ const std::map<std::string, Command>& Commands();
 // longer than kMaxInputLine bytes, fails as a usage error without being
 // read as an input. Otherwise the arguments are the input.
 inline constexpr std::size_t kMaxInputLine = 64 * 1024;
-int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t fields,
-                 const std::function<std::vector<std::string>(const std::vector<std::string>&)>& fn);
+using LinesFn = std::function<std::vector<std::string>(const std::vector<std::string>&)>;
+using JsonFn = std::function<json::Json(const std::vector<std::string>&)>;
+int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t fields, const LinesFn& fn);
+// The same, with `toJson` giving the object of one input under --json: a
+// failed input of "-" is then the object {"line": n, "notice"|"error": ...}.
+int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t fields, const LinesFn& fn,
+                 const JsonFn& toJson);
+
+// The error of an action that ended without a message of its own (a data
+// file that could not be read), as --json reports it.
+inline constexpr const char* kCancelledMessage = "the action was cancelled: a data file could not be read";
+
+// The object of a notice or an error under --json: {"version", "notice"|"error"}.
+json::Json NoticeJson(const std::string& notice);
+json::Json ErrorJson(const std::string& error);
 
 // Options of the form --name value (or --name=value). Unknown names and a
 // missing value are usage errors; positional words are kept in order.

@@ -7,6 +7,7 @@
 #include "cli/cli.h"
 #include "common/datetime.h"
 #include "common/text.h"
+#include "export/json_values.h"
 
 namespace vantrel::cli {
 namespace {
@@ -47,6 +48,10 @@ int Month(Context& ctx, const std::vector<std::string>& args) {
   if (day < 1 || day > 31) throw UsageError("the day must lie in 1..31");
 
   const MonthGrid grid = BuildMonthGrid(year, month, day);
+  if (ctx.json) {
+    ctx.OutJson(json::MonthGridJson(grid));
+    return 0;
+  }
   ctx.Out(std::to_string(year) + "年" + std::to_string(month) + "月  " + grid.zodiac + "  " +
           std::to_string(grid.selectedDay) + "日 " + grid.constellation);
   static const std::vector<std::string> kWeekdays = {"日", "一", "二", "三", "四", "五", "六"};
@@ -84,8 +89,11 @@ VANTREL_CLI_COMMAND({"calendar-day", "the month calendar's texts of a day",
                      "  festival, the year's branch and animal and the constellation. Texts that\n"
                      "  need the calendar tables are empty outside 1901..2050.",
                      [](Context& ctx, const std::vector<std::string>& args) {
-                       return ForEachInput(ctx, args, 1, CalendarDay);
-                     }});
+                       return ForEachInput(ctx, args, 1, CalendarDay, [](const std::vector<std::string>& in) {
+                         return json::CalendarDayJson(StrToDate(in[0]));
+                       });
+                     },
+                     true});
 
 VANTREL_CLI_COMMAND({"month", "a month of the calendar as a table",
                      "Usage: vantrel-cli month YEAR MONTH [--day DAY]\n"
@@ -95,7 +103,7 @@ VANTREL_CLI_COMMAND({"month", "a month of the calendar as a table",
                      "  and for each week a line of day numbers over a line of their lunar texts\n"
                      "  (lunar day, lunar month on its first day, festival or solar term). DAY\n"
                      "  (default 1, shown in brackets) is kept within the month's length.",
-                     Month});
+                     Month, true});
 
 }  // namespace
 }  // namespace vantrel::cli

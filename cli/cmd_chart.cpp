@@ -11,6 +11,7 @@
 #include "common/errors.h"
 #include "common/pane.h"
 #include "common/text.h"
+#include "export/json_values.h"
 #include "reports/person_entry.h"
 
 namespace vantrel::cli {
@@ -60,27 +61,37 @@ std::vector<std::string> Shensha(const std::vector<std::string>& in) {
   return {block.lines.begin(), block.lines.end()};
 }
 
-std::vector<std::string> Block(const std::vector<std::string>& in) {
-  const Birth b = ParseBirth(in);
+ChartBlockInput BlockInputOf(const Birth& b) {
   ChartBlockInput input;
   input.chart = Cast(b);
   input.solarYear = b.date.year;
   input.lunar = SolarToLunar(EncodeDate(b.date.year, b.date.month, b.date.day));
   input.hourText = std::to_string(b.hour);
+  return input;
+}
+
+std::vector<std::string> BlockLines(const ChartBlock& block) {
   TextPane pane;
-  WriteChartBlock(pane, BuildChartBlock(input));
+  WriteChartBlock(pane, block);
   return pane.lines();
 }
 
-// The birth's DATE HOUR MINUTE turned into true solar time.
-std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const SolarOption& option) {
+std::vector<std::string> Block(const std::vector<std::string>& in) {
+  return BlockLines(BuildChartBlock(BlockInputOf(ParseBirth(in))));
+}
+
+// The birth's DATE HOUR MINUTE turned into true solar time, and the correction.
+std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const SolarOption& option,
+                                         std::optional<SolarTimeCorrection>* correction = nullptr) {
   const Birth b = ParseBirth(in);
   DateTime day, time;
   if (!TryEncodeDate(b.date.year, b.date.month, b.date.day, day) ||
       !TryEncodeTime(b.hour, b.minute, 0, 0, time)) {
     return in;  // the chart says what is wrong with it
   }
-  const DateTime solar = ToWholeMinute(CorrectClock(day + time, option).solar);
+  const SolarTimeCorrection c = CorrectToSolarTime(day + time, option.place, option.fold);
+  if (correction != nullptr) *correction = c;
+  const DateTime solar = ToWholeMinute(c.solar);
   const CivilDate d = DecodeDate(solar);
   const ClockTime t = DecodeTime(solar);
   in[0] = std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
@@ -89,10 +100,49 @@ std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const Sola
   return in;
 }
 
+// What every chart command's object begins with: the birth the chart was
+// cast for and, with --longitude or --place, the correction that made it.
+json::Json BirthJson(const Birth& b, const std::optional<SolarTimeCorrection>& correction) {
+  return {{"birth",
+           {{"date", FormatDate(EncodeDate(b.date.year, b.date.month, b.date.day))},
+            {"hour", b.hour},
+            {"minute", b.minute},
+            {"sex", json::SexWord(b.sex)}}},
+          {"solar_time", correction ? json::SolarTimeCorrectionJson(*correction) : json::Json(nullptr)}};
+}
+
+// The chart is cast first: a birth it refuses gives the notice, as in text.
+json::Json BaziJson(const Birth& b, const std::optional<SolarTimeCorrection>& correction) {
+  const ChartResult chart = Cast(b);
+  json::Json j = BirthJson(b, correction);
+  j.update(json::ChartResultJson(chart));
+  return j;
+}
+
+json::Json ShenshaJson(const Birth& b, const std::optional<SolarTimeCorrection>& correction) {
+  const ShenshaBlock block = ShenshaOf(Cast(b));
+  json::Json j = BirthJson(b, correction);
+  j.update(json::ShenshaBlockJson(block));
+  return j;
+}
+
+json::Json BlockJson(const Birth& b, const std::optional<SolarTimeCorrection>& correction) {
+  const ChartBlock block = BuildChartBlock(BlockInputOf(b));
+  json::Json j = BirthJson(b, correction);
+  j["chart"] = json::ChartResultJson(block.chart);
+  j["block"] = json::ChartBlockJson(block);
+  std::string text;
+  for (const std::string& line : BlockLines(block)) text += line + "\n";
+  j["text"] = text;
+  return j;
+}
+
+using BirthJsonFn = json::Json (*)(const Birth&, const std::optional<SolarTimeCorrection>&);
+
 // A command over one birth: DATE HOUR MINUTE SEX, or "-" for one birth per
 // line of standard input.
 Command BirthCommand(const std::string& name, const std::string& summary, const std::string& prints,
-                     std::vector<std::string> (*fn)(const std::vector<std::string>&)) {
+                     std::vector<std::string> (*fn)(const std::vector<std::string>&), BirthJsonFn toJson) {
   return {name, summary,
           "Usage: vantrel-cli " + name +
               " [--longitude DEG [--zone ZONE] [--fold first|second]] DATE HOUR MINUTE SEX|-\n"
@@ -101,14 +151,21 @@ Command BirthCommand(const std::string& name, const std::string& summary, const 
               "  input holds the four fields separated by blanks. A date that does not exist,\n"
               "  or lies outside 1900-01-31..2100-12-31, gives the program's notice (exit 2).\n" +
               std::string(kSolarOptionUsage) + prints,
-          [fn](Context& ctx, const std::vector<std::string>& given) {
+          [fn, toJson](Context& ctx, const std::vector<std::string>& given) {
             std::vector<std::string> args = given;
             const SolarOption option = TakeSolarOption(ctx, args, "");
-            if (!option.given) return ForEachInput(ctx, args, 4, fn);
-            return ForEachInput(ctx, args, 4, [&](const std::vector<std::string>& in) {
-              return fn(AtTrueSolarTime(in, option));
-            });
-          }};
+            const auto asJson = [&](const std::vector<std::string>& in) {
+              std::optional<SolarTimeCorrection> correction;
+              const std::vector<std::string> words =
+                  option.given ? AtTrueSolarTime(in, option, &correction) : in;
+              return toJson(ParseBirth(words), correction);
+            };
+            if (!option.given) return ForEachInput(ctx, args, 4, fn, asJson);
+            return ForEachInput(
+                ctx, args, 4,
+                [&](const std::vector<std::string>& in) { return fn(AtTrueSolarTime(in, option)); }, asJson);
+          },
+          true};
 }
 
 VANTREL_CLI_COMMAND(
@@ -116,20 +173,20 @@ VANTREL_CLI_COMMAND(
                  "  Prints one tab-separated line: the year, month, day and hour pillars,\n"
                  "  beforeJie (0/1), backward (0/1), the start age, the fetal origin, the ten luck\n"
                  "  pillars separated by blanks and the four hidden-stem texts separated by \"|\".",
-                 Bazi));
+                 Bazi, BaziJson));
 
 VANTREL_CLI_COMMAND(
     BirthCommand("shensha", "the shensha lines of a birth's four pillars",
                  "  Prints the four lines 年柱 月柱 日柱 时柱 of the chart's shensha (with \"-\"\n"
                  "  the four lines of one input are joined by tabs).",
-                 Shensha));
+                 Shensha, ShenshaJson));
 
 VANTREL_CLI_COMMAND(
     BirthCommand("block", "the chart text block of a birth",
                  "  Prints the chart's main text block as the reports show it, from the fetal\n"
                  "  origin down to the small-luck grid (with \"-\" the lines of one input are\n"
                  "  joined by tabs).",
-                 Block));
+                 Block, BlockJson));
 
 }  // namespace
 }  // namespace vantrel::cli

@@ -1,7 +1,7 @@
 // jq: the jie instants stored in table JQ of Tgcode.dll.
 #include <algorithm>
 #include <string>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "calendar/lunar.h"
@@ -9,6 +9,7 @@
 #include "common/datetime.h"
 #include "common/errors.h"
 #include "data/query.h"
+#include "export/json_values.h"
 
 namespace vantrel::cli {
 namespace {
@@ -18,7 +19,8 @@ int Jq(Context& ctx, const std::vector<std::string>& args) {
   int year = 0;
   if (!TryStrToInt(args[0], year)) throw UsageError("'" + args[0] + "' is not a year");
   // The twelve jie are the terms of even number, 小寒 to 大雪.
-  std::vector<std::pair<std::string, std::string>> rows;
+  // The instant as printed, the name and the instant itself.
+  std::vector<std::tuple<std::string, std::string, DateTime>> rows;
   data::Query q(data::Database::Second);
   for (std::size_t n = 0; n < SolarTermNames.size(); n += 2) {
     q.SetSql("select SJ from JQ where YearA = ? and JQ = ?");
@@ -29,13 +31,22 @@ int Jq(Context& ctx, const std::vector<std::string>& args) {
     // one that is no date-time, rather than reading as day 0 (1899-12-30).
     if (q.IsEmpty() || q.Text("SJ").empty()) continue;
     try {
-      rows.emplace_back(FormatDateTime(q.DateTimeValue("SJ")), std::string(SolarTermNames[n]));
+      const DateTime instant = q.DateTimeValue("SJ");
+      rows.emplace_back(FormatDateTime(instant), std::string(SolarTermNames[n]), instant);
     } catch (const DatabaseError&) {
       // A stored instant that is no date-time counts as no row.
     }
   }
   std::sort(rows.begin(), rows.end());  // by instant: calendar order
-  for (const auto& [instant, name] : rows) ctx.Out(name + "\t" + instant);
+  if (ctx.json) {
+    json::Json jie = json::Json::array();
+    for (const auto& [text, name, instant] : rows) {
+      jie.push_back({{"name", name}, {"instant", json::InstantText(instant, json::kBeijingOffsetSeconds)}});
+    }
+    ctx.OutJson({{"year", year}, {"jie", std::move(jie)}});
+    return 0;
+  }
+  for (const auto& [text, name, instant] : rows) ctx.Out(name + "\t" + text);
   return 0;
 }
 
@@ -44,7 +55,7 @@ VANTREL_CLI_COMMAND({"jq", "the stored jie instants of a year",
                      "  Prints the jie terms of YEAR stored in Tgcode.dll, in calendar order (小寒\n"
                      "  first), one per line: the name and the instant (China Standard Time) as\n"
                      "  yyyy-mm-dd hh:mm:ss, tab-separated. A year without rows prints nothing.",
-                     Jq});
+                     Jq, true});
 
 }  // namespace
 }  // namespace vantrel::cli

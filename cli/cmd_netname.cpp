@@ -22,8 +22,11 @@ VANTREL_CLI_COMMAND({"netname", "the personality read from a net name",
                      "  taken in upper case, as the dialog's entry stores them. An empty name gives\n"
                      "  the dialog's message on stderr and exit 2.",
                      [](Context& ctx, const std::vector<std::string>& args) {
-                       return ForEachInput(ctx, args, 1, NetName);
-                     }});
+                       return ForEachInput(ctx, args, 1, NetName, [](const std::vector<std::string>& in) {
+                         return json::NetNameJson(ValueOrThrow(MeasureNetName(NetNameEntryText(in[0]))));
+                       });
+                     },
+                     true});
 
 }  // namespace
 }  // namespace vantrel::cli

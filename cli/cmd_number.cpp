@@ -20,10 +20,23 @@ int Number(Context& ctx, const std::vector<std::string>& args) {
   const Options options = ParseOptions(ctx, args, {"kind"});
   if (!options.Has("kind")) throw UsageError("--kind mobile|qq|any is required");
   const NumberDialog dialog = DialogOfKind(options.Get("kind", ""));
-  return ForEachInput(ctx, options.positional, 1, [dialog](const std::vector<std::string>& in) {
-    const NumberFields f = RenderNumberFields(ValueOrThrow(MeasureNumber(dialog, in[0])));
-    return std::vector<std::string>{f.number, f.state, f.luck, f.description};
-  });
+  const std::string kind = options.Get("kind", "");
+  return ForEachInput(
+      ctx, options.positional, 1,
+      [dialog](const std::vector<std::string>& in) {
+        const NumberFields f = RenderNumberFields(ValueOrThrow(MeasureNumber(dialog, in[0])));
+        return std::vector<std::string>{f.number, f.state, f.luck, f.description};
+      },
+      [dialog, kind](const std::vector<std::string>& in) {
+        const NumberVerdictValue value = ValueOrThrow(MeasureNumber(dialog, in[0]));
+        const NumberFields f = RenderNumberFields(value);
+        json::Json j = {{"kind", kind}};
+        j.update(json::NumberVerdictJson(value));
+        // The four fields as the dialog shows them.
+        j["fields"] = {
+            {"number", f.number}, {"state", f.state}, {"luck", f.luck}, {"description", f.description}};
+        return j;
+      });
 }
 
 VANTREL_CLI_COMMAND({"number", "the fortune of a mobile, QQ or any number",
@@ -35,7 +48,7 @@ VANTREL_CLI_COMMAND({"number", "the fortune of a mobile, QQ or any number",
                      "  KelFile.dll for the last four digits modulo 80. The dialog's message for an\n"
                      "  empty number goes to stderr with exit 2; a text that is not a number, or a\n"
                      "  database that cannot be read, exits 1.",
-                     Number});
+                     Number, true});
 
 }  // namespace
 }  // namespace vantrel::cli

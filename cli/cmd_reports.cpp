@@ -7,8 +7,10 @@
 #include "cli/cli.h"
 #include "cli/report_output.h"
 #include "cli/solar_option.h"
+#include "common/errors.h"
 #include "common/pane.h"
 #include "common/text.h"
+#include "export/json_values.h"
 #include "reports/chart_report.h"
 #include "reports/entry_texts.h"
 #include "reports/marriage_report.h"
@@ -50,16 +52,45 @@ std::vector<std::string> OptionNames(const std::vector<std::string>& prefixes,
   return extra;
 }
 
+// The message of a fault that stopped a report, as --json reports it.
+std::string FaultMessage(const std::exception_ptr& fault) {
+  try {
+    std::rethrow_exception(fault);
+  } catch (const SilentCancel& e) {
+    return e.reason().empty() ? kCancelledMessage : e.reason();
+  } catch (const std::exception& e) {
+    return e.what();
+  } catch (...) {
+    return "unknown error";
+  }
+}
+
 // Delivers a report as the window would hold it. A notice or a fault that
 // stops the report comes after what the report had made (the man's section,
 // when the woman's entry is what stops it); a report that stopped before
 // anything was made prints nothing but its notice. No file is written for a
-// report that stopped.
+// report that stopped. Under --json the report is one object, which holds
+// the notice or the error of a report that stopped (printed even with --quiet).
 int Deliver(const Context& ctx, const ReportOutput& output, const std::string& text, bool complete,
             const std::optional<std::string>& notice, const std::exception_ptr& fault,
-            const std::string& kind, const std::string& name) {
+            const std::string& kind, const std::string& name, json::Json object) {
   TextPane pane;
   pane.SetText(text);
+  if (ctx.json) {
+    if (complete) {
+      DeliverReport(ctx, output, pane.lines(), kind, name, /*print=*/false);
+      if (!output.quiet) ctx.OutJson(object);
+      return 0;
+    }
+    if (fault) {
+      object["error"] = FaultMessage(fault);
+      ctx.OutJson(object);
+      return 1;
+    }
+    object["notice"] = notice.value_or("");
+    ctx.OutJson(object);
+    return 2;
+  }
   if (complete) {
     DeliverReport(ctx, output, pane.lines(), kind, name);
     return 0;
@@ -83,7 +114,7 @@ int Marriage(Context& ctx, std::vector<std::string> args) {
   CorrectEntry(entry.woman, womanSolar);
   const MarriageReport report = BuildMarriageReport(entry);
   return Deliver(ctx, output, RenderMarriageReport(report), report.Complete(), report.notice, report.fault,
-                 "合婚报告", report.CoupleName());
+                 "合婚报告", report.CoupleName(), ctx.json ? json::MarriageReportJson(report) : json::Json());
 }
 
 int PersonReport(Context& ctx, std::vector<std::string> args, ReportKind kind) {
@@ -98,7 +129,7 @@ int PersonReport(Context& ctx, std::vector<std::string> args, ReportKind kind) {
   entry.kind = kind;
   const ChartReport report = BuildChartReport(entry);
   return Deliver(ctx, output, RenderChartReport(report), report.Complete(), report.notice, report.fault,
-                 report.KindWord(), report.name);
+                 report.KindWord(), report.name, ctx.json ? json::ChartReportJson(report) : json::Json());
 }
 
 const char* const kPersonOptions =
@@ -114,7 +145,7 @@ VANTREL_CLI_COMMAND(
                  "  Writes the marriage report for a man and a woman. Options (prefix each with\n"
                  "  man- or woman-):\n") +
          kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
-     Marriage});
+     Marriage, true});
 
 VANTREL_CLI_COMMAND({"chart", "the single-person chart report",
                      std::string("Usage: vantrel-cli chart [--OPTION VALUE]...\n"
@@ -123,7 +154,8 @@ VANTREL_CLI_COMMAND({"chart", "the single-person chart report",
                          kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
                        return PersonReport(ctx, args, ReportKind::Chart);
-                     }});
+                     },
+                     true});
 
 VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
                      std::string("Usage: vantrel-cli constellation [--OPTION VALUE]...\n"
@@ -132,7 +164,8 @@ VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
                          kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
                        return PersonReport(ctx, args, ReportKind::Constellation);
-                     }});
+                     },
+                     true});
 
 }  // namespace
 }  // namespace vantrel::cli

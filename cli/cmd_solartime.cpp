@@ -39,7 +39,16 @@ int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {
   // The range every other command takes, with the same notice.
   if (date < EncodeDate(1900, 1, 31) || date >= EncodeDate(2101, 1, 1)) throw NoticeError(kCheckInputNotice);
   const DateTime clock = date + ParseClock(o.positional[1]);
-  for (const std::string& line : SolarTimeLines(CorrectToSolarTime(clock, place, option.fold))) ctx.Out(line);
+  const SolarTimeCorrection correction = CorrectToSolarTime(clock, place, option.fold);
+  if (ctx.json) {
+    json::Json j = json::SolarTimeCorrectionJson(correction);
+    std::string text;
+    for (const std::string& line : SolarTimeLines(correction)) text += line + "\n";
+    j["text"] = text;
+    ctx.OutJson(j);
+    return 0;
+  }
+  for (const std::string& line : SolarTimeLines(correction)) ctx.Out(line);
   return 0;
 }
 
@@ -60,12 +69,17 @@ VANTREL_CLI_COMMAND({"solartime", "the true solar time of a clock time of birth"
                      "  time its clocks kept the local mean time of its city (Asia/Shanghai until\n"
                      "  1901: Shanghai's, 121.43°E): the clock line then says so and names that\n"
                      "  meridian, from which the longitude correction is counted.",
-                     SolarTimeCommand});
+                     SolarTimeCommand, true});
 
 int PlacesCommand(Context& ctx, const std::vector<std::string>& args) {
   if (args.size() > 1) throw UsageError("expected at most one PREFIX");
-  for (const std::string& name : PlaceNamesStartingWith(args.empty() ? "" : ctx.Input(args[0])))
-    ctx.Out(name);
+  for (const std::string& name : PlaceNamesStartingWith(args.empty() ? "" : ctx.Input(args[0]))) {
+    if (ctx.json) {
+      ctx.OutJson(json::PlaceJson(FindPlace(name).value()));
+    } else {
+      ctx.Out(name);
+    }
+  }
   return 0;
 }
 
@@ -74,7 +88,7 @@ VANTREL_CLI_COMMAND({"places", "the birthplaces known by name",
                      "  Prints the names of the known birthplaces that begin with PREFIX (all without\n"
                      "  it), one per line: every prefecture-level division of the mainland by its\n"
                      "  seat, Hong Kong, Macao, the cities of Taiwan and the main cities abroad.",
-                     PlacesCommand});
+                     PlacesCommand, true});
 
 }  // namespace
 }  // namespace vantrel::cli

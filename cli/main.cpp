@@ -2,6 +2,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -16,7 +17,7 @@
 namespace {
 
 void PrintHelp(std::ostream& os) {
-  os << "Usage: vantrel-cli [--encoding utf-8|gbk] COMMAND [ARGS...]\n"
+  os << "Usage: vantrel-cli [--encoding utf-8|gbk] [--json] COMMAND [ARGS...]\n"
         "       vantrel-cli COMMAND --help\n"
         "       vantrel-cli --version\n\n"
         "Commands:\n";
@@ -27,6 +28,9 @@ void PrintHelp(std::ostream& os) {
   }
   os << "\nWhere a command takes one input, the argument \"-\" reads one input per line\n"
         "from standard input and prints one result per line.\n"
+        "--json (before or after the command) prints each result as one JSON object\n"
+        "per line, a notice as {\"notice\": ...} and an error as {\"error\": ...}; the\n"
+        "schemas are in docs/schema. JSON is UTF-8 whatever --encoding says.\n"
         "Exit codes: 0 success, 2 usage error or validation message, 1 error.\n";
 }
 
@@ -76,6 +80,20 @@ int Run(int argc, char** argv) {
   ctx.safeOut = isatty(STDOUT_FILENO) == 1;
   ctx.safeErr = isatty(STDERR_FILENO) == 1;
 
+  // --json anywhere (before or after the command) makes even a call that
+  // goes wrong before its command runs answer with a JSON object.
+  ctx.json = std::find(args.begin(), args.end(), "--json") != args.end();
+  // A usage error of the program itself: the message, then the help.
+  const auto usageError = [&ctx](const std::string& message) {
+    if (ctx.json) {
+      ctx.OutJson(ErrorJson(message));
+    } else {
+      ctx.Err(message);
+    }
+    PrintHelp(std::cerr);
+    return 2;
+  };
+
   std::size_t i = 0;
   while (i < args.size() && args[i].rfind("--", 0) == 0) {
     if (args[i] == "--help" || args[i] == "-h") {
@@ -95,6 +113,10 @@ int Run(int argc, char** argv) {
       }
       return 0;
     }
+    if (args[i] == "--json") {
+      ++i;
+      continue;
+    }
     if (args[i] == "--version") {
       std::cout << "vantrel-cli " VANTREL_VERSION "\n";
       return 0;
@@ -107,57 +129,86 @@ int Run(int argc, char** argv) {
       value = args[i].substr(11);
       i += 1;
     } else {
-      ctx.Err("vantrel-cli: unknown option " + args[i]);
-      PrintHelp(std::cerr);
-      return 2;
+      return usageError("vantrel-cli: unknown option " + args[i]);
     }
     if (value == "gbk" || value == "GBK") {
       ctx.gbk = true;
     } else if (value == "utf-8" || value == "utf8" || value == "UTF-8") {
       ctx.gbk = false;
+    } else if (ctx.json) {
+      ctx.OutJson(ErrorJson("vantrel-cli: unknown encoding " + value));
+      return 2;
     } else {
       ctx.Err("vantrel-cli: unknown encoding " + value);
       return 2;
     }
   }
   if (i >= args.size()) {
+    if (ctx.json) return usageError("vantrel-cli: no command");
     PrintHelp(std::cerr);
     return 2;
   }
   const auto& commands = Commands();
   const auto it = commands.find(args[i]);
-  if (it == commands.end()) {
-    ctx.Err("vantrel-cli: unknown command " + args[i]);
-    PrintHelp(std::cerr);
-    return 2;
-  }
+  if (it == commands.end()) return usageError("vantrel-cli: unknown command " + args[i]);
   const Command& command = it->second;
-  std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
-  for (const auto& a : rest) {
-    if (a == "--help" || a == "-h") {
+  std::vector<std::string> rest;
+  for (auto a = args.begin() + static_cast<long>(i) + 1; a != args.end(); ++a) {
+    if (*a == "--help" || *a == "-h") {
       std::cout << command.usage << '\n';
       return 0;
+    }
+    if (*a != "--json") rest.push_back(*a);
+  }
+  if (ctx.json) {
+    // JSON is UTF-8, and so is what a JSON caller passes in.
+    ctx.gbk = false;
+    if (!command.writesJson) {
+      ctx.OutJson(
+          ErrorJson("vantrel-cli " + command.name + ": --json is not available for this command yet"));
+      return 2;
     }
   }
   try {
     return command.run(ctx, rest);
   } catch (const UsageError& e) {
-    ctx.Err("vantrel-cli " + command.name + ": " + e.what());
+    const std::string message = "vantrel-cli " + command.name + ": " + e.what();
+    if (ctx.json) {
+      ctx.OutJson(ErrorJson(message));
+    } else {
+      ctx.Err(message);
+    }
     std::cerr << command.usage << '\n';
     return 2;
   } catch (const NoticeError& e) {
-    ctx.Err(e.what());
+    if (ctx.json) {
+      ctx.OutJson(NoticeJson(e.what()));
+    } else {
+      ctx.Err(e.what());
+    }
     return 2;
   } catch (const vantrel::ClockGapError& e) {
     // A clock time that summer time skipped is a fault of the input, like a
     // date that does not exist: a validation message.
-    ctx.Err(e.what());
+    if (ctx.json) {
+      ctx.OutJson(NoticeJson(e.what()));
+    } else {
+      ctx.Err(e.what());
+    }
     return 2;
   } catch (const vantrel::SilentCancel& e) {
-    if (!e.reason().empty()) ctx.Err(e.reason());
+    if (ctx.json) {
+      ctx.OutJson(ErrorJson(e.reason().empty() ? kCancelledMessage : e.reason()));
+    } else if (!e.reason().empty()) {
+      ctx.Err(e.reason());
+    }
     return 1;
   } catch (const std::exception& e) {
-    ctx.Err(e.what());
+    if (ctx.json) {
+      ctx.OutJson(ErrorJson(e.what()));
+    } else {
+      ctx.Err(e.what());
+    }
     return 1;
   }
 }

@@ -66,13 +66,13 @@ ReportOutput TakeReportOutput(const Context& ctx, std::vector<std::string>& args
 }
 
 void DeliverReport(const Context& ctx, const ReportOutput& output, const std::vector<std::string>& lines,
-                   const std::string& kind, const std::string& name) {
+                   const std::string& kind, const std::string& name, bool print) {
   if (!output.textPath.empty()) {
     const TextEncoding encoding = ctx.gbk ? TextEncoding::GbkCrLf : TextEncoding::Utf8;
     WriteFileAtomically(output.textPath, EncodeReportLines(lines, encoding, output.textPath));
   }
   if (!output.pdfPath.empty()) WritePdf(lines, kind, name, output.pdfPath);
-  if (!output.quiet) {
+  if (print && !output.quiet) {
     for (const std::string& line : lines) ctx.Out(line);
   }
 }

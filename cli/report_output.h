@@ -19,10 +19,10 @@ struct ReportOutput {
 // Takes the three options out of the arguments, leaving the others.
 ReportOutput TakeReportOutput(const Context& ctx, std::vector<std::string>& args);
 
-// The files first, then standard output. `kind` and `name` head the PDF's
-// pages ("合婚报告", "张伟 / 李娜").
+// The files first, then standard output (unless `print` is false). `kind`
+// and `name` head the PDF's pages ("合婚报告", "张伟 / 李娜").
 void DeliverReport(const Context& ctx, const ReportOutput& output, const std::vector<std::string>& lines,
-                   const std::string& kind, const std::string& name);
+                   const std::string& kind, const std::string& name, bool print = true);
 
 // The usage lines of the three options.
 extern const char* const kReportOutputUsage;

@@ -81,6 +81,8 @@ add_custom_command(OUTPUT ${doc_dir}/changelog.gz
   DEPENDS ${CMAKE_SOURCE_DIR}/packaging/changelog)
 add_custom_target(vantrel_doc ALL DEPENDS ${doc_dir}/changelog.gz)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${doc_dir}/changelog.gz DESTINATION share/doc/vantrel)
+# The JSON Schemas of vantrel-cli --json, which its manual page names.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/schema/ DESTINATION share/doc/vantrel/schema FILES_MATCHING PATTERN "*.json")
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/lintian-overrides DESTINATION share/lintian/overrides RENAME vantrel)
 
 foreach(launcher ${VANTREL_LAUNCHERS})

@@ -39,7 +39,7 @@ _vantrel_cli() {
     --encoding)
       mapfile -t COMPREPLY < <(compgen -W "utf-8 gbk" -- "$cur")
       return ;;
-    --output | --pdf)
+    --output | --pdf | --ics)
       compopt -o filenames 2>/dev/null
       mapfile -t COMPREPLY < <(compgen -f -- "$cur")
       return ;;
@@ -64,7 +64,7 @@ _vantrel_cli() {
   esac
 
   if [ -z "$command" ]; then
-    mapfile -t COMPREPLY < <(compgen -W "$(_vantrel_cli_commands "$cli") --encoding --help --version" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "$(_vantrel_cli_commands "$cli") --encoding --json --help --version" -- "$cur")
     return
   fi
   if [[ $cur == -* ]]; then
@@ -73,10 +73,10 @@ _vantrel_cli() {
     # The marriage report's person options come with both prefixes.
     if [ "$command" = marriage ]; then
       options=$(for o in $options; do
-        case $o in --output | --pdf | --quiet | --help) echo "$o" ;; *) echo "--man-${o#--}" "--woman-${o#--}" ;; esac
+        case $o in --output | --pdf | --quiet | --help | --json) echo "$o" ;; *) echo "--man-${o#--}" "--woman-${o#--}" ;; esac
       done)
     fi
-    mapfile -t COMPREPLY < <(compgen -W "$options --help" -- "$cur")
+    mapfile -t COMPREPLY < <(compgen -W "$options --json --help" -- "$cur")
   elif [ "$command" = places ]; then
     _vantrel_cli_places "$cli" "$cur"
   fi

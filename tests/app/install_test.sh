@@ -20,6 +20,10 @@ for f in lib/vantrel/KelFile.dll lib/vantrel/Tgcode.dll share/applications/io.gi
          share/icons/hicolor/256x256/apps/vantrel.png; do
   [ -s "$prefix/$f" ] || fail "$f is missing"
 done
+# The JSON Schemas the manual page points to.
+for f in lunar bazi marriage terms; do
+  [ -s "$prefix/share/doc/vantrel/schema/$f.schema.json" ] || fail "the schema of $f is missing"
+done
 # The completion where each shell looks below a prefix other than /usr.
 for f in share/bash-completion/completions/vantrel-cli share/zsh/site-functions/_vantrel-cli; do
   [ -s "$prefix/$f" ] || fail "$f is missing"

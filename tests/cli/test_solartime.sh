@@ -62,3 +62,11 @@ check "chart --place tells the place" "$(grep -q '^真太阳时：按喀什校�
 out=$("$CLI" marriage --man-name 甲 --man-place 哈尔滨 --woman-name 乙 --woman-place 乌鲁木齐)
 check "each person of the marriage report with their own place" \
   "$([ "$(grep -c '^真太阳时：按' <<<"$out")" -eq 2 ]; echo $?)"
+# Before the calendar's range the clock time would land on the wrong day:
+# refused with the notice every command gives out of range.
+expect_fail 2 "请检查输入数据是否出错！" solartime 1899-12-29 12:00 --longitude 120
+got=$("$CLI" --json solartime 1850-6-1 12:00 --longitude 120 2>/dev/null)
+check "--json: the refusal as a notice object" \
+  "$([ "$got" = '{"version":1,"notice":"请检查输入数据是否出错！"}' ]; echo $?)"
+got=$("$CLI" solartime 1900-01-31 00:10 --longitude 120 | sed -n 2p)
+check "1900-01-31 is read as it is" "$([ "$got" = "时钟时间：1900-01-31 00:10（Asia/Shanghai地方平时，子午线东经121.43度）" ]; echo $?)"
