@@ -142,20 +142,23 @@ std::string ClashText(const Pillar& day) {
   // The clashed pillar is six days back in the cycle: its branch six places
   // on, its stem four stems on.
   const Pillar clashed = Pillar::FromIndex(day.Index() + 54);
-  return "冲" + std::string(AnimalNames[clashed.branch]) + "(" + clashed.Text() + ")煞" +
-         std::string(kShaDirection[day.branch]);
+  return "冲" + std::string(AnimalNames[static_cast<std::size_t>(clashed.branch.Index())]) + "(" +
+         clashed.Text() + ")煞" + std::string(kShaDirection[static_cast<std::size_t>(day.branch.Index())]);
 }
 
 std::string PengzuTaboos(const Pillar& day) {
-  return std::string(kPengzuStem[day.stem]) + " " + std::string(kPengzuBranch[day.branch]);
+  return std::string(kPengzuStem[static_cast<std::size_t>(day.stem.Index())]) + " " +
+         std::string(kPengzuBranch[static_cast<std::size_t>(day.branch.Index())]);
 }
 
-Officer OfficerOf(Branch month, Branch day) { return static_cast<Officer>(Mod(day - month, 12)); }
+Officer OfficerOf(Branch month, Branch day) {
+  return static_cast<Officer>(Mod(day.Index() - month.Index(), 12));
+}
 
 RoadSpirit RoadSpiritOf(Branch month, Branch day) {
   // 青龙 starts at 子 in the 寅 and 申 months and two branches further on in
   // each month after: 卯酉 寅, 辰戌 辰, 巳亥 午, 子午 申, 丑未 戌.
-  return static_cast<RoadSpirit>(Mod(day - 2 * (month - 2), 12));
+  return static_cast<RoadSpirit>(Mod(day.Index() - 2 * (month.Index() - 2), 12));
 }
 
 bool IsYellowRoad(RoadSpirit spirit) {
@@ -193,7 +196,7 @@ Day Compute(long today, const TermDays& terms, const TermDays& lastYear) {
     if (terms[static_cast<std::size_t>(2 * j)] <= today) jie = j;
   }
   const long jieDay = jie >= 0 ? terms[static_cast<std::size_t>(2 * jie)] : lastYear[22];
-  const Branch monthBranch = Mod(jie + 1, 12);
+  const Branch monthBranch(jie + 1);
   const CivilDate date = DecodeDate(static_cast<DateTime>(today));
   // The year begins on the day of 立春.
   const int solarYear = today >= terms[2] ? date.year : date.year - 1;

@@ -86,8 +86,8 @@ std::string_view ActivityParent(std::string_view activity);
 // What the rules of the officers and the day spirits look at.
 struct DayFacts {
   Pillar day;
-  Branch month = 2;          // the month branch (寅 for 正月)
-  Branch yearBranch = 0;     // of the year that began at 立春
+  Branch month{2};           // the month branch (寅 for 正月)
+  Branch yearBranch{0};      // of the year that began at 立春
   long daysIntoMonth = 0;    // days since the month's jie, 0 on the jie day itself
   bool eveOfFenZhi = false;  // the day before 春分, 夏至, 秋分 or 冬至
   bool eveOfLi = false;      // the day before 立春, 立夏, 立秋 or 立冬

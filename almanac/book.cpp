@@ -81,7 +81,8 @@ struct DayMatch {
   std::bitset<60> pillars;
 
   bool Has(const Pillar& p) const {
-    return ((stems >> p.stem) & 1u) || ((branches >> p.branch) & 1u) || pillars.test(p.Index());
+    return ((stems >> p.stem.Index()) & 1u) || ((branches >> p.branch.Index()) & 1u) ||
+           pillars.test(static_cast<std::size_t>(p.Index()));
   }
 };
 
@@ -103,9 +104,9 @@ DayMatch ParseEntry(const std::string& entry, bool pillars) {
   }
   for (const std::string& c : chars) {
     if (const std::optional<Stem> s = Stem::FromName(c)) {
-      m.stems |= static_cast<std::uint16_t>(1u << static_cast<int>(*s));
+      m.stems |= static_cast<std::uint16_t>(1u << s->Index());
     } else if (const std::optional<Branch> b = Branch::FromName(c)) {
-      m.branches |= static_cast<std::uint16_t>(1u << static_cast<int>(*b));
+      m.branches |= static_cast<std::uint16_t>(1u << b->Index());
     } else {
       throw std::logic_error("almanac rules: bad character in " + entry);
     }
@@ -590,7 +591,7 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Hidden(Good(
       "伐木日",
       [](const Input& in) {
-        const int branch = int(in.f.day.branch);
+        const int branch = in.f.day.branch.Index();
         return in.monthIndex >= 9 && (in.officer == 7 || branch == 6 || branch == 8);
       },
       "伐木")));
@@ -633,10 +634,10 @@ bool MonthIn(std::string_view months, int monthIndex) {
     std::uint16_t bits = 0;
     for (const std::string& c : text::Characters(std::string(m)))
       if (const std::optional<Branch> b = Branch::FromName(c))
-        bits |= static_cast<std::uint16_t>(1u << int(*b));
+        bits |= static_cast<std::uint16_t>(1u << b->Index());
     return bits;
   });
-  return (mask >> static_cast<int>(Branch(Mod(monthIndex + 2, 12)))) & 1u;
+  return (mask >> Branch(monthIndex + 2).Index()) & 1u;
 }
 
 }  // namespace
@@ -822,7 +823,7 @@ Judgement Judge(const Input& in) {
 }
 
 Judgement Judge(const DayFacts& facts) {
-  const int monthIndex = Mod(facts.month - 2, 12);
+  const int monthIndex = facts.month.Next(-2).Index();
   return Judge(
       Input{facts, monthIndex, monthIndex / 3, static_cast<int>(OfficerOf(facts.month, facts.day.branch))});
 }

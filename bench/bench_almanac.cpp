@@ -39,7 +39,7 @@ BENCHMARK(BM_AlmanacEveryDay)->Unit(benchmark::kMillisecond);
 // The rules alone for the sixty days of a 酉 month round.
 void BM_AlmanacJudgeDay(benchmark::State& state) {
   vantrel::almanac::DayFacts facts;
-  facts.month = 9;
+  facts.month = vantrel::Branch(9);
   for (auto _ : state) {
     std::size_t n = 0;
     for (int i = 0; i < 60; ++i) {

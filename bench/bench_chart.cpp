@@ -17,8 +17,10 @@ BENCHMARK(BM_CastChart)->Unit(benchmark::kMillisecond);
 // The four shensha lines of one person: 27 evaluator calls, each reading its
 // rule file afresh.
 void BM_PillarShenshaLines(benchmark::State& state) {
-  const vantrel::data::ChartPillars pillars = {vantrel::Pillar{5, 3}, vantrel::Pillar{2, 0},
-                                               vantrel::Pillar{4, 6}, vantrel::Pillar{8, 0}};
+  const vantrel::data::ChartPillars pillars = {vantrel::Pillar{vantrel::Stem(5), vantrel::Branch(3)},
+                                               vantrel::Pillar{vantrel::Stem(2), vantrel::Branch(0)},
+                                               vantrel::Pillar{vantrel::Stem(4), vantrel::Branch(6)},
+                                               vantrel::Pillar{vantrel::Stem(8), vantrel::Branch(0)}};
   for (auto _ : state) {
     std::size_t size = 0;
     for (const auto at : vantrel::data::kPillarPositions) {

@@ -34,8 +34,12 @@ std::string_view ElementName(Element e);
 // stems shares an element, 甲乙 wood to 壬癸 water.
 class Stem {
  public:
-  constexpr Stem(int index = 0) : index_(Mod(index, 10)) {}  // NOLINT: any integer names a stem
-  constexpr operator int() const { return index_; }          // NOLINT: tables are indexed by stems
+  constexpr Stem() = default;
+  // Any integer names a stem: its remainder by ten.
+  constexpr explicit Stem(int index) : index_(Mod(index, 10)) {}
+  // The index 0..9, for tables indexed by stems.
+  constexpr int Index() const { return index_; }
+  friend constexpr bool operator==(Stem a, Stem b) { return a.index_ == b.index_; }
 
   // The stem n places on (n < 0: back) in the order of the stems.
   constexpr Stem Next(int n) const { return Stem(index_ + n); }
@@ -47,15 +51,19 @@ class Stem {
   static std::optional<Stem> FromName(std::string_view name);
 
  private:
-  int index_;
+  int index_ = 0;
 };
 
 // An earthly branch: index 0..11, 子 to 亥. It also names a zodiac animal
 // and a double hour; an odd index is yin.
 class Branch {
  public:
-  constexpr Branch(int index = 0) : index_(Mod(index, 12)) {}  // NOLINT: any integer names a branch
-  constexpr operator int() const { return index_; }            // NOLINT: tables are indexed by branches
+  constexpr Branch() = default;
+  // Any integer names a branch: its remainder by twelve.
+  constexpr explicit Branch(int index) : index_(Mod(index, 12)) {}
+  // The index 0..11, for tables indexed by branches.
+  constexpr int Index() const { return index_; }
+  friend constexpr bool operator==(Branch a, Branch b) { return a.index_ == b.index_; }
 
   // The branch n places on (n < 0: back) in the order of the branches.
   constexpr Branch Next(int n) const { return Branch(index_ + n); }
@@ -68,7 +76,7 @@ class Branch {
   static std::optional<Branch> FromName(std::string_view name);
 
  private:
-  int index_;
+  int index_ = 0;
 };
 
 // A stem and a branch. The sixty pillars of the cycle pair stems and
@@ -88,7 +96,7 @@ struct Pillar {
   // Whether stem and branch share their parity, as every pillar of the cycle does.
   bool IsInCycle() const { return stem.IsYin() == branch.IsYin(); }
   // The cycle index 0..59; meaningful only for a pillar in the cycle.
-  int Index() const { return Mod(6 * stem - 5 * branch, 60); }
+  int Index() const { return Mod(6 * stem.Index() - 5 * branch.Index(), 60); }
   // The pillar n places on in the cycle (n < 0: back): stem and branch
   // each move n places.
   Pillar Next(int n) const { return {stem.Next(n), branch.Next(n)}; }
@@ -118,7 +126,7 @@ inline Pillar DayPillarOfDayNumber(long dayNumber) {
 // The month of branch `month` in a year of stem `yearStem`: the 寅 month of
 // a 甲 or 己 year is 丙寅, and each later month takes the next stem.
 inline Pillar MonthPillarInYear(Stem yearStem, Branch month) {
-  return {Stem(2 * yearStem + 2).Next(Branch(month - 2)), month};
+  return {Stem(2 * yearStem.Index() + 2).Next(month.Next(-2).Index()), month};
 }
 
 // The double hour of a clock hour 0..23: 23 and 0 o'clock are 子, 1 and 2
@@ -127,7 +135,9 @@ constexpr Branch HourBranch(int clockHour) { return Branch((clockHour + 1) / 2);
 
 // The double hour `hour` on a day of stem `dayStem`: the 子 hour of a 甲 or
 // 己 day is 甲子, and each later hour takes the next stem.
-inline Pillar HourPillarOnDay(Stem dayStem, Branch hour) { return {Stem(2 * dayStem).Next(hour), hour}; }
+inline Pillar HourPillarOnDay(Stem dayStem, Branch hour) {
+  return {Stem(2 * dayStem.Index()).Next(hour.Index()), hour};
+}
 
 // Stem, branch, "(", animal, "年)": ten GBK bytes, for example "甲子(鼠年)".
 // The first four bytes are the year's pillar; bytes 6 and 7 its animal.

@@ -16,13 +16,17 @@ const std::array<std::string_view, 12> JieTermNames = {"立春", "惊蛰", "清�
 const std::array<std::string_view, 12> HiddenStems = {"癸",   "癸辛己", "甲丙戊", "乙", "乙戊癸", "庚丙戊",
                                                       "己丁", "乙己丁", "戊庚壬", "辛", "辛丁戊", "壬甲"};
 
+std::string_view HiddenStemsOf(Branch branch) {
+  return HiddenStems[static_cast<std::size_t>(branch.Index())];
+}
+
 namespace {
 
 // The month table: a birth's month branch comes from its month and day
 // (month * 100 + day); the boundaries are fixed calendar dates.
 struct MonthRange {
   int from, to;
-  Branch branch;
+  int branch;
 };
 constexpr MonthRange kMonthTable[] = {
     {101, 105, 0},    {106, 203, 1},    {204, 305, 2},   {306, 404, 3}, {405, 504, 4},
@@ -34,10 +38,10 @@ Branch MonthBranchOfCode(int code) {
   // The day before a jie dated on 1 January is the last day of December.
   if (code == 100) code = 1231;
   for (const MonthRange& r : kMonthTable) {
-    if (r.from <= code && code <= r.to) return r.branch;
+    if (r.from <= code && code <= r.to) return Branch(r.branch);
   }
   // Every other code (a day 0 of months 2..12) lies inside a range above.
-  return 0;
+  return Branch(0);
 }
 
 // Days from `d0` to the nearest jie date after it (step +1) or before it
@@ -106,11 +110,11 @@ std::optional<ChartResult> CastChart(const Birth& birth) {
   // The year's hidden stems follow the lunar year of the next jie date,
   // whatever the direction.
   const int nextJieLunarYear = SolarToLunar(d0 + daysToNextJie).year;
-  c.yearHidden = HiddenStems[Branch(CycleIndexOfYear(nextJieLunarYear))];
+  c.yearHidden = HiddenStemsOf(Branch(CycleIndexOfYear(nextJieLunarYear)));
   // The month's follow the Gregorian month: January 丑 .. November 亥, December 子.
-  c.monthHidden = HiddenStems[Branch(month)];
-  c.dayHidden = HiddenStems[c.dayPillar.branch];
-  c.hourHidden = HiddenStems[c.hourPillar.branch];
+  c.monthHidden = HiddenStemsOf(Branch(month));
+  c.dayHidden = HiddenStemsOf(c.dayPillar.branch);
+  c.hourHidden = HiddenStemsOf(c.hourPillar.branch);
 
   c.luckNayinLine = "纳音：";
   c.luckTenGodLine = "十神：";

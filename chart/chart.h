@@ -20,6 +20,7 @@ extern const std::array<std::string_view, 12> JieTermNames;
 // The hidden stems (遁藏) of each branch by Branch index; the order of the
 // characters matters, the chart block prints them by position.
 extern const std::array<std::string_view, 12> HiddenStems;
+std::string_view HiddenStemsOf(Branch branch);
 
 struct ChartResult {
   Pillar yearPillar;

@@ -7,7 +7,7 @@
 namespace vantrel {
 
 // 寅 (index 2) is the first palace, 子 and 丑 the last two.
-int BranchOrdinal(Branch branch) { return branch.Next(-2) + 1; }
+int BranchOrdinal(Branch branch) { return branch.Next(-2).Index() + 1; }
 
 std::optional<Branch> BranchOfOrdinal(int ordinal) {
   if (ordinal < 1 || ordinal > 12) return std::nullopt;

@@ -149,7 +149,7 @@ TEST(AlmanacRoad, QinglongStartsWhereTheMonthSays) {
   // A whole round in the 寅 month, from the 子 day on.
   std::string round;
   for (int b = 0; b < 12; ++b) {
-    const RoadSpirit s = RoadSpiritOf(B("寅"), b);
+    const RoadSpirit s = RoadSpiritOf(B("寅"), Branch(b));
     round += std::string(RoadSpiritName(s)) + (IsYellowRoad(s) ? "黄 " : "黑 ");
   }
   EXPECT_EQ(round, "青龙黄 明堂黄 天刑黑 朱雀黑 金匮黄 天德黄 白虎黑 玉堂黄 天牢黑 玄武黑 司命黄 勾陈黑 ");
@@ -715,7 +715,7 @@ TEST_F(RealAlmanac, EveryJieOf2013ChangesTheMonthAndRepeatsTheOfficer) {
     const DateTime jie = std::floor(TermInstant(2013, 2 * j));
     const Day before = DayOf(DecodeDate(jie - 1));
     const Day on = DayOf(DecodeDate(jie));
-    EXPECT_EQ(on.month.branch, Mod(j + 1, 12)) << FormatDate(jie);
+    EXPECT_EQ(on.month.branch, Branch(j + 1)) << FormatDate(jie);
     EXPECT_EQ(Mod(on.month.Index() - before.month.Index(), 60), 1) << FormatDate(jie);
     EXPECT_EQ(on.officer, before.officer) << FormatDate(jie);
     EXPECT_EQ(on.facts.daysIntoMonth, 0);

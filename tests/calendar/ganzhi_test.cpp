@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "common/text.h"
 
 namespace vantrel {
@@ -67,7 +69,7 @@ TEST(StemAndBranch, StepsWrapInBothDirections) {
   EXPECT_EQ(Branch(11).Next(13), Branch(0));
   EXPECT_EQ(Branch(-25), Branch(11));
   for (int n = -100; n <= 100; ++n) {
-    const int s = Stem(4).Next(n), b = Branch(4).Next(n);
+    const int s = Stem(4).Next(n).Index(), b = Branch(4).Next(n).Index();
     ASSERT_TRUE(s >= 0 && s < 10 && b >= 0 && b < 12) << n;
   }
 }
@@ -93,11 +95,11 @@ TEST(StemAndBranch, NamesYinYangAndElements) {
 }
 
 TEST(Pillar, PairsOfTheSameParityOnly) {
-  EXPECT_EQ(Pillar::FromPair(0, 0)->Index(), 0);     // 甲子
-  EXPECT_EQ(Pillar::FromPair(9, 11)->Index(), 59);   // 癸亥
-  EXPECT_EQ(Pillar::FromPair(0, 10)->Index(), 10);   // 甲戌
-  EXPECT_FALSE(Pillar::FromPair(0, 1).has_value());  // 甲丑 is no pillar
-  EXPECT_FALSE((Pillar{1, 0}.IsInCycle()));
+  EXPECT_EQ(Pillar::FromPair(Stem(0), Branch(0))->Index(), 0);     // 甲子
+  EXPECT_EQ(Pillar::FromPair(Stem(9), Branch(11))->Index(), 59);   // 癸亥
+  EXPECT_EQ(Pillar::FromPair(Stem(0), Branch(10))->Index(), 10);   // 甲戌
+  EXPECT_FALSE(Pillar::FromPair(Stem(0), Branch(1)).has_value());  // 甲丑 is no pillar
+  EXPECT_FALSE((Pillar{Stem(1), Branch(0)}.IsInCycle()));
   EXPECT_EQ(Pillar::FromText("庚辰")->Index(), 16);
   EXPECT_FALSE(Pillar::FromText("甲丑").has_value());
   EXPECT_FALSE(Pillar::FromText("子甲").has_value());
@@ -105,7 +107,7 @@ TEST(Pillar, PairsOfTheSameParityOnly) {
   EXPECT_FALSE(Pillar::FromText("甲子 ").has_value());
   for (int s = 0; s < 10; ++s) {
     for (int b = 0; b < 12; ++b) {
-      const std::optional<Pillar> p = Pillar::FromPair(s, b);
+      const std::optional<Pillar> p = Pillar::FromPair(Stem(s), Branch(b));
       ASSERT_EQ(p.has_value(), s % 2 == b % 2);
       if (p) {
         EXPECT_EQ(Pillar::FromIndex(p->Index()), *p);
@@ -125,18 +127,18 @@ TEST(Pillar, StepsThroughTheCycle) {
 TEST(Pillar, TheMonthHourAndDayRules) {
   // 甲 and 己 years open with 丙寅, 戊 and 癸 years with 甲寅; the 子 and 丑
   // months close the year with the stems after its 亥 month.
-  EXPECT_EQ(MonthPillarInYear(0, 2).Text(), "丙寅");
-  EXPECT_EQ(MonthPillarInYear(5, 2).Text(), "丙寅");
-  EXPECT_EQ(MonthPillarInYear(9, 2).Text(), "甲寅");
-  EXPECT_EQ(MonthPillarInYear(0, 0).Text(), "丙子");
-  EXPECT_EQ(MonthPillarInYear(0, 1).Text(), "丁丑");
+  EXPECT_EQ(MonthPillarInYear(Stem(0), Branch(2)).Text(), "丙寅");
+  EXPECT_EQ(MonthPillarInYear(Stem(5), Branch(2)).Text(), "丙寅");
+  EXPECT_EQ(MonthPillarInYear(Stem(9), Branch(2)).Text(), "甲寅");
+  EXPECT_EQ(MonthPillarInYear(Stem(0), Branch(0)).Text(), "丙子");
+  EXPECT_EQ(MonthPillarInYear(Stem(0), Branch(1)).Text(), "丁丑");
   EXPECT_EQ(HourBranch(23), Branch(0));
   EXPECT_EQ(HourBranch(0), Branch(0));
   EXPECT_EQ(HourBranch(1).Name(), "丑");
   EXPECT_EQ(HourBranch(22).Name(), "亥");
-  EXPECT_EQ(HourPillarOnDay(0, 0).Text(), "甲子");
-  EXPECT_EQ(HourPillarOnDay(1, 0).Text(), "丙子");
-  EXPECT_EQ(HourPillarOnDay(4, 11).Text(), "癸亥");
+  EXPECT_EQ(HourPillarOnDay(Stem(0), Branch(0)).Text(), "甲子");
+  EXPECT_EQ(HourPillarOnDay(Stem(1), Branch(0)).Text(), "丙子");
+  EXPECT_EQ(HourPillarOnDay(Stem(4), Branch(11)).Text(), "癸亥");
   EXPECT_EQ(DayPillarOfDayNumber(0).Text(), "壬申");   // 1899-12-30
   EXPECT_EQ(DayPillarOfDayNumber(52).Text(), "甲子");  // 1900-02-20
   EXPECT_EQ(StepOf(LuckDirection::Forward), 1);
@@ -153,3 +155,19 @@ TEST(Pillar, IndexAndText) {
 
 }  // namespace
 }  // namespace vantrel
+
+// Stems and branches are values of their own: a stem is not a branch and
+// neither is an integer (tests/calendar/mixed_types.cpp shows that mixing
+// them does not compile).
+template <typename A, typename B>
+concept ComparableWith = requires(A a, B b) {
+  a == b;
+};
+static_assert(!ComparableWith<vantrel::Stem, vantrel::Branch>);
+static_assert(!ComparableWith<vantrel::Stem, int>);
+static_assert(ComparableWith<vantrel::Stem, vantrel::Stem>);
+static_assert(!std::is_convertible_v<vantrel::Stem, int>);
+static_assert(!std::is_convertible_v<int, vantrel::Stem>);
+static_assert(!std::is_convertible_v<vantrel::Branch, int>);
+static_assert(!std::is_convertible_v<int, vantrel::Branch>);
+static_assert(!std::is_convertible_v<vantrel::Stem, vantrel::Branch>);

@@ -133,7 +133,7 @@ TEST(CastChart, HourBranchesAndTheirStems) {
     SCOPED_TRACE(h.hour);
     const ChartResult c = Cast(2000, 1, 1, h.hour, 0, "男");
     EXPECT_EQ(c.hourPillar.Text(), h.pillar);
-    EXPECT_EQ(c.hourHidden, HiddenStems[static_cast<std::size_t>(c.hourPillar.branch)]);
+    EXPECT_EQ(c.hourHidden, HiddenStemsOf(c.hourPillar.branch));
   }
 }
 

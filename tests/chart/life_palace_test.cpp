@@ -39,8 +39,8 @@ TEST(LifePalace, FromTheMonthAndHourBranches) {
   // A double hour later the palace lies one branch back, 丑 to 寅 included.
   for (int m = 0; m < 12; ++m) {
     for (int h = 0; h < 12; ++h) {
-      const Branch here = LifePalace(m, h);
-      EXPECT_EQ(LifePalace(m, h + 1), here.Next(-1)) << m << " " << h;
+      const Branch here = LifePalace(Branch(m), Branch(h));
+      EXPECT_EQ(LifePalace(Branch(m), Branch(h + 1)), here.Next(-1)) << m << " " << h;
     }
   }
 }

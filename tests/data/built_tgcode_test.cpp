@@ -103,7 +103,7 @@ std::string NayinElementByNumbers(int cycleIndex) {
   int sum = 0;
   for (int i = first; i < first + 2; ++i) {
     const Pillar p = Pillar::FromIndex(i);
-    sum += (9 - p.stem % 5) + (9 - p.branch % 6);
+    sum += (9 - p.stem.Index() % 5) + (9 - p.branch.Index() % 6);
   }
   // By the last digit mod 5: 土 feeds 金, 水 木, 火 土, 木 火, 金 水.
   static const char* const kFed[] = {"金", "木", "土", "火", "水"};

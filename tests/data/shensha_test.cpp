@@ -334,7 +334,8 @@ TEST_F(ShippedRules, GiveTheTraditionalStars) {
 
 TEST_F(ShippedRules, TheFourLinesOfAWellKnownChart) {
   // 2000-01-01 00:00, a man: 己卯 丙子 戊午 壬子, luck running backward.
-  const ChartPillars pillars = {Pillar{5, 3}, Pillar{2, 0}, Pillar{4, 6}, Pillar{8, 0}};
+  const ChartPillars pillars = {Pillar{Stem(5), Branch(3)}, Pillar{Stem(2), Branch(0)},
+                                Pillar{Stem(4), Branch(6)}, Pillar{Stem(8), Branch(0)}};
   // 卯 is its own 将星 (亥卯未) and the 咸池 of the day branch 午.
   EXPECT_EQ(PillarShenshaLine(PillarPosition::Year, pillars, LuckDirection::Backward), "年柱：将星   咸池");
   // 子: 天乙 of 己; 咸池, 红鸾 and 勾绞 of 卯; 灾煞 of 午; void in the 甲寅 decade of 戊午.

@@ -68,7 +68,8 @@ void WriteWeights(DatabaseWriter& w, const std::string& resources) {
   const auto byBranch = Weights(ReadResource(resources, "kelfile/chenggu_hour.tsv"), "branch", branches);
   w.Create(schema::kChenggu4);
   for (int hour = 0; hour < 24; ++hour) {
-    w.Insert(schema::kChenggu4, {std::to_string(hour), byBranch[HourBranch(hour)]});
+    w.Insert(schema::kChenggu4,
+             {std::to_string(hour), byBranch[static_cast<std::size_t>(HourBranch(hour).Index())]});
   }
 }
 

@@ -59,7 +59,7 @@ void WriteShishen(DatabaseWriter& w) {
   for (int day = 0; day < 10; ++day) {
     for (int other = 0; other < 10; ++other) {
       w.Insert(schema::kShishen,
-               {std::string(StemNames[day]) + std::string(StemNames[other]), TenGod(day, other)});
+               {std::string(StemNames[day]) + std::string(StemNames[other]), TenGod(Stem(day), Stem(other))});
     }
   }
 }
