@@ -79,10 +79,9 @@ std::optional<ChartResult> CastChart(const Birth& birth) {
   const auto [year, month, day] = birth.date;
   // A date that does not exist, or that the lunar calendar cannot place,
   // is refused before anything is read.
-  DateTime d0;
-  if (!TryEncodeDate(year, month, day, d0) || d0 < EncodeDate(1900, 1, 31) || d0 > EncodeDate(2100, 12, 31)) {
-    return std::nullopt;
-  }
+  const std::optional<DateTime> date = TryEncodeDate(year, month, day);
+  if (!date || *date < EncodeDate(1900, 1, 31) || *date > EncodeDate(2100, 12, 31)) return std::nullopt;
+  const DateTime d0 = *date;
   const DateTime instant = d0 + EncodeTime(birth.hour, birth.minute, 0, 0);
 
   ChartResult c;

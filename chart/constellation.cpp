@@ -24,10 +24,9 @@ std::string ConstellationOf(DateTime date) {
   const DateTime day = DateOf(date);
   const int year = DecodeDate(day).year;
   for (const SignRange& s : kSigns) {
-    DateTime from, to;
-    if (!TryEncodeDate(year, s.fromMonth, s.fromDay, from) || !TryEncodeDate(year, s.toMonth, s.toDay, to))
-      continue;
-    if (from <= day && day <= to) return s.name;
+    const std::optional<DateTime> from = TryEncodeDate(year, s.fromMonth, s.fromDay);
+    const std::optional<DateTime> to = TryEncodeDate(year, s.toMonth, s.toDay);
+    if (from && to && *from <= day && day <= *to) return s.name;
   }
   return {};
 }

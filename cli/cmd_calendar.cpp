@@ -34,13 +34,11 @@ LunarDate ParseLunar(const std::string& raw) {
     d.isLeap = true;
     s.pop_back();
   }
-  const auto first = s.find('-');
-  const auto second = first == std::string::npos ? std::string::npos : s.find('-', first + 1);
-  if (second == std::string::npos || !TryStrToInt(s.substr(0, first), d.year) ||
-      !TryStrToInt(s.substr(first + 1, second - first - 1), d.month) ||
-      !TryStrToInt(s.substr(second + 1), d.day)) {
-    throw ConvertError("'" + raw + "' is not a valid lunar date");
-  }
+  const std::optional<CivilDate> fields = DateFieldsOf(s);
+  if (!fields) throw ConvertError("'" + raw + "' is not a valid lunar date");
+  d.year = fields->year;
+  d.month = fields->month;
+  d.day = fields->day;
   return d;
 }
 

@@ -22,13 +22,9 @@ namespace {
 Birth ParseBirth(const std::vector<std::string>& in) {
   Birth b;
   const std::string& date = in[0];
-  const std::size_t first = date.find('-');
-  const std::size_t second = first == std::string::npos ? first : date.find('-', first + 1);
-  if (second == std::string::npos || !TryStrToInt(date.substr(0, first), b.date.year) ||
-      !TryStrToInt(date.substr(first + 1, second - first - 1), b.date.month) ||
-      !TryStrToInt(date.substr(second + 1), b.date.day)) {
-    throw ConvertError("'" + date + "' is not a valid date");
-  }
+  const std::optional<CivilDate> fields = DateFieldsOf(date);
+  if (!fields) throw ConvertError("'" + date + "' is not a valid date");
+  b.date = *fields;
   b.hour = StrictHour(in[1]);
   b.minute = StrToInt(in[2]);
   b.sex = SexOfText(in[3]);
@@ -84,12 +80,10 @@ std::vector<std::string> Block(const std::vector<std::string>& in) {
 std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const SolarOption& option,
                                          std::optional<SolarTimeCorrection>* correction = nullptr) {
   const Birth b = ParseBirth(in);
-  DateTime day, time;
-  if (!TryEncodeDate(b.date.year, b.date.month, b.date.day, day) ||
-      !TryEncodeTime(b.hour, b.minute, 0, 0, time)) {
-    return in;  // the chart says what is wrong with it
-  }
-  const SolarTimeCorrection c = CorrectToSolarTime(day + time, option.place, option.fold);
+  const std::optional<DateTime> day = TryEncodeDate(b.date.year, b.date.month, b.date.day);
+  const std::optional<DateTime> time = TryEncodeTime(b.hour, b.minute, 0, 0);
+  if (!day || !time) return in;  // the chart says what is wrong with it
+  const SolarTimeCorrection c = CorrectToSolarTime(*day + *time, option.place, option.fold);
   if (correction != nullptr) *correction = c;
   const DateTime solar = ToWholeMinute(c.solar);
   const CivilDate d = DecodeDate(solar);

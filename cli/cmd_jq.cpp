@@ -16,8 +16,9 @@ namespace {
 
 int Jq(Context& ctx, const std::vector<std::string>& args) {
   if (args.size() != 1) throw UsageError("expected one year");
-  int year = 0;
-  if (!TryStrToInt(args[0], year)) throw UsageError("'" + args[0] + "' is not a year");
+  const std::optional<int> parsed = TryStrToInt(args[0]);
+  if (!parsed) throw UsageError("'" + args[0] + "' is not a year");
+  const int year = *parsed;
   // The twelve jie are the terms of even number, 小寒 to 大雪.
   // The instant as printed, the name and the instant itself.
   std::vector<std::tuple<std::string, std::string, DateTime>> rows;

@@ -19,13 +19,13 @@ namespace {
 // "HH:MM" with the hour 0..23 and the minute 0..59.
 DateTime ParseClock(const std::string& text) {
   const std::size_t colon = text.find(':');
-  int hour = -1, minute = -1;
-  DateTime time;
-  if (colon == std::string::npos || !TryStrToInt(text.substr(0, colon), hour) ||
-      !TryStrToInt(text.substr(colon + 1), minute) || !TryEncodeTime(hour, minute, 0, 0, time)) {
-    throw UsageError("the clock time is HH:MM (00:00 .. 23:59), not " + text);
-  }
-  return time;
+  const std::optional<int> hour =
+      colon == std::string::npos ? std::nullopt : TryStrToInt(text.substr(0, colon));
+  const std::optional<int> minute =
+      colon == std::string::npos ? std::nullopt : TryStrToInt(text.substr(colon + 1));
+  const std::optional<DateTime> time = hour && minute ? TryEncodeTime(*hour, *minute, 0, 0) : std::nullopt;
+  if (!time) throw UsageError("the clock time is HH:MM (00:00 .. 23:59), not " + text);
+  return *time;
 }
 
 int SolarTimeCommand(Context& ctx, const std::vector<std::string>& given) {

@@ -67,12 +67,10 @@ void CorrectEntry(PersonEntry& entry, const SolarOption& option) {
   } catch (const ConvertError&) {
     return;  // the report raises the same error itself
   }
-  DateTime time;
-  if (!facts || !facts->hour.ok() || !facts->minute.ok() ||
-      !TryEncodeTime(facts->hour.Get(), facts->minute.Get(), 0, 0, time)) {
-    return;
-  }
-  const SolarCorrection c = CorrectClock(facts->solarDate + time, option);
+  if (!facts || !facts->hour.ok() || !facts->minute.ok()) return;
+  const std::optional<DateTime> time = TryEncodeTime(facts->hour.Get(), facts->minute.Get(), 0, 0);
+  if (!time) return;
+  const SolarCorrection c = CorrectClock(facts->solarDate + *time, option);
   const DateTime solar = ToWholeMinute(c.solar);
   const ClockTime t = DecodeTime(solar);
   entry.calendar = CalendarKind::Solar;

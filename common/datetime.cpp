@@ -96,33 +96,31 @@ bool IsValidDate(int year, int month, int day) {
          day <= DaysInMonth(year, month);
 }
 
-bool TryEncodeDate(int year, int month, int day, DateTime& out) {
-  if (!IsValidDate(year, month, day)) return false;
-  out = static_cast<DateTime>(DaysFromEpoch(year, month, day) - kDateDelta);
-  return true;
+std::optional<DateTime> TryEncodeDate(int year, int month, int day) {
+  if (!IsValidDate(year, month, day)) return std::nullopt;
+  return static_cast<DateTime>(DaysFromEpoch(year, month, day) - kDateDelta);
 }
 
 DateTime EncodeDate(int year, int month, int day) {
-  DateTime out;
-  if (!TryEncodeDate(year, month, day, out)) throw ConvertError("Invalid argument to date encode");
-  return out;
+  const std::optional<DateTime> out = TryEncodeDate(year, month, day);
+  if (!out) throw ConvertError("Invalid argument to date encode");
+  return *out;
 }
 
-bool TryEncodeTime(int hour, int minute, int second, int millisecond, DateTime& out) {
+std::optional<DateTime> TryEncodeTime(int hour, int minute, int second, int millisecond) {
   if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 59 || millisecond < 0 ||
       millisecond > 999) {
-    return false;
+    return std::nullopt;
   }
-  out = (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + millisecond) / 86400000.0;
-  return true;
+  return (hour * 3600000.0 + minute * 60000.0 + second * 1000.0 + millisecond) / 86400000.0;
 }
 
 DateTime EncodeTime(int hour, int minute, int second, int millisecond) {
-  DateTime out;
-  if (!TryEncodeTime(hour, minute, second, millisecond, out)) {
+  const std::optional<DateTime> out = TryEncodeTime(hour, minute, second, millisecond);
+  if (!out) {
     throw ConvertError("Invalid argument to time encode");
   }
-  return out;
+  return *out;
 }
 
 bool IsDateTimeInRange(DateTime value) {
@@ -164,16 +162,27 @@ int DayOfYear(DateTime value) {
   return static_cast<int>(DaysFromEpoch(d.year, d.month, d.day) - DaysFromEpoch(d.year, 1, 1)) + 1;
 }
 
-bool TryStrToDate(std::string_view text, DateTime& out) {
+std::optional<DateTime> TryStrToDate(std::string_view text) {
   CivilDate d;
-  if (!ParseDate(text, d)) return false;
-  return TryEncodeDate(d.year, d.month, d.day, out);
+  if (!ParseDate(text, d)) return std::nullopt;
+  return TryEncodeDate(d.year, d.month, d.day);
+}
+
+std::optional<CivilDate> DateFieldsOf(std::string_view text) {
+  const std::size_t first = text.find('-');
+  const std::size_t second = first == std::string_view::npos ? first : text.find('-', first + 1);
+  if (second == std::string_view::npos) return std::nullopt;
+  const std::optional<int> year = TryStrToInt(text.substr(0, first));
+  const std::optional<int> month = TryStrToInt(text.substr(first + 1, second - first - 1));
+  const std::optional<int> day = TryStrToInt(text.substr(second + 1));
+  if (!year || !month || !day) return std::nullopt;
+  return CivilDate{*year, *month, *day};
 }
 
 DateTime StrToDate(std::string_view text) {
-  DateTime out;
-  if (!TryStrToDate(text, out)) throw ConvertError("'" + std::string(text) + "' is not a valid date");
-  return out;
+  const std::optional<DateTime> out = TryStrToDate(text);
+  if (!out) throw ConvertError("'" + std::string(text) + "' is not a valid date");
+  return *out;
 }
 
 std::string FormatDate(DateTime value) {
@@ -193,10 +202,9 @@ std::string FormatDateTime(DateTime value) {
 DateTime StrToDateTime(std::string_view text) {
   std::string_view s = StripBlanks(text);
   const std::size_t blank = s.find(' ');
-  DateTime date;
-  if (!TryStrToDate(s.substr(0, blank), date)) {
-    throw ConvertError("'" + std::string(text) + "' is not a valid date and time");
-  }
+  const std::optional<DateTime> parsed = TryStrToDate(s.substr(0, blank));
+  if (!parsed) throw ConvertError("'" + std::string(text) + "' is not a valid date and time");
+  const DateTime date = *parsed;
   if (blank == std::string_view::npos) return date;
   std::string_view rest = StripBlanks(s.substr(blank + 1));
   long long hms[3] = {0, 0, 0};
@@ -207,56 +215,49 @@ DateTime StrToDateTime(std::string_view text) {
     }
     rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
   }
-  DateTime time;
-  if (!rest.empty() ||
-      !TryEncodeTime(static_cast<int>(hms[0]), static_cast<int>(hms[1]), static_cast<int>(hms[2]), 0, time)) {
-    throw ConvertError("'" + std::string(text) + "' is not a valid date and time");
-  }
-  return date >= 0 ? date + time : date - time;
+  const std::optional<DateTime> time =
+      TryEncodeTime(static_cast<int>(hms[0]), static_cast<int>(hms[1]), static_cast<int>(hms[2]), 0);
+  if (!rest.empty() || !time) throw ConvertError("'" + std::string(text) + "' is not a valid date and time");
+  return date >= 0 ? date + *time : date - *time;
 }
 
-bool TryStrToInt64(std::string_view text, std::int64_t& out) {
+std::optional<std::int64_t> TryStrToInt64(std::string_view text) {
   std::string_view s = StripBlanks(text);
   bool negative = false;
   if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
     negative = s.front() == '-';
     s.remove_prefix(1);
   }
-  if (s.empty()) return false;
+  if (s.empty()) return std::nullopt;
   unsigned long long v = 0;
   const unsigned long long limit =
       negative ? 9223372036854775808ULL
                : static_cast<unsigned long long>(std::numeric_limits<std::int64_t>::max());
   for (char c : s) {
-    if (c < '0' || c > '9') return false;
+    if (c < '0' || c > '9') return std::nullopt;
     const unsigned digit = static_cast<unsigned>(c - '0');
-    if (v > (limit - digit) / 10) return false;
+    if (v > (limit - digit) / 10) return std::nullopt;
     v = v * 10 + digit;
   }
-  out = negative ? static_cast<std::int64_t>(0 - v) : static_cast<std::int64_t>(v);
-  return true;
+  return negative ? static_cast<std::int64_t>(0 - v) : static_cast<std::int64_t>(v);
 }
 
 std::int64_t StrToInt64(std::string_view text) {
-  std::int64_t out;
-  if (!TryStrToInt64(text, out))
-    throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
-  return out;
+  const std::optional<std::int64_t> out = TryStrToInt64(text);
+  if (!out) throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
+  return *out;
 }
 
-bool TryStrToInt(std::string_view text, int& out) {
-  std::int64_t v;
-  if (!TryStrToInt64(text, v) || v < std::numeric_limits<int>::min() || v > std::numeric_limits<int>::max()) {
-    return false;
-  }
-  out = static_cast<int>(v);
-  return true;
+std::optional<int> TryStrToInt(std::string_view text) {
+  const std::optional<std::int64_t> v = TryStrToInt64(text);
+  if (!v || *v < std::numeric_limits<int>::min() || *v > std::numeric_limits<int>::max()) return std::nullopt;
+  return static_cast<int>(*v);
 }
 
 int StrToInt(std::string_view text) {
-  int out;
-  if (!TryStrToInt(text, out)) throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
-  return out;
+  const std::optional<int> out = TryStrToInt(text);
+  if (!out) throw ConvertError("'" + std::string(text) + "' is not a valid integer value");
+  return *out;
 }
 
 DateTime Now() {

@@ -6,6 +6,7 @@
 // Dates are written and read as year-month-day with "-" between the parts
 // ("yyyy-mm-dd"); month and day may have one or two digits when read.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -42,10 +43,11 @@ bool IsValidDate(int year, int month, int day);  // years 1..9999
 
 // Day number of a date; throws ConvertError when the date does not exist.
 DateTime EncodeDate(int year, int month, int day);
-bool TryEncodeDate(int year, int month, int day, DateTime& out);
+// The day number of a date; none when the date does not exist.
+std::optional<DateTime> TryEncodeDate(int year, int month, int day);
 // Fraction of a day; throws ConvertError outside 0..23, 0..59, 0..59, 0..999.
 DateTime EncodeTime(int hour, int minute, int second, int millisecond);
-bool TryEncodeTime(int hour, int minute, int second, int millisecond, DateTime& out);
+std::optional<DateTime> TryEncodeTime(int hour, int minute, int second, int millisecond);
 
 // The date part is the whole part of the day number, the time of day the
 // magnitude of its fraction. A value out of range decodes as 0000-00-00
@@ -65,7 +67,10 @@ int DayOfYear(DateTime value);
 // ConvertError("'<text>' is not a valid date") when the text is not a date
 // that exists.
 DateTime StrToDate(std::string_view text);
-bool TryStrToDate(std::string_view text, DateTime& out);
+std::optional<DateTime> TryStrToDate(std::string_view text);
+// The three numbers of a "year-month-day" text, each a decimal integer,
+// whether or not they name a date that exists; none for any other text.
+std::optional<CivilDate> DateFieldsOf(std::string_view text);
 
 // "yyyy-mm-dd".
 std::string FormatDate(DateTime value);
@@ -77,9 +82,9 @@ DateTime StrToDateTime(std::string_view text);
 // Reads a decimal integer (surrounding blanks allowed, an optional sign).
 // Throws ConvertError("'<text>' is not a valid integer value").
 int StrToInt(std::string_view text);
-bool TryStrToInt(std::string_view text, int& out);
+std::optional<int> TryStrToInt(std::string_view text);
 std::int64_t StrToInt64(std::string_view text);
-bool TryStrToInt64(std::string_view text, std::int64_t& out);
+std::optional<std::int64_t> TryStrToInt64(std::string_view text);
 
 // Today's local date (no time of day).
 DateTime Today();

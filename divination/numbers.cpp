@@ -98,9 +98,9 @@ std::string shoujiinfostr(std::string_view number_text) {
   // The entry text is GBK, so the tail is cut by byte position; for the
   // digits of a typed number that is the same as cutting by character.
   const std::string tail = text::GbkCopy(number_text, 8, 4);
-  std::int64_t value = 0;
-  if (tail.empty() || !TryStrToInt64(tail, value)) return {};
-  const std::int64_t r = (value % 80 + 80) % 80;
+  const std::optional<std::int64_t> value = TryStrToInt64(tail);
+  if (tail.empty() || !value) return {};
+  const std::int64_t r = (*value % 80 + 80) % 80;
   return r == 0 ? std::string() : std::to_string(r);
 }
 

@@ -31,13 +31,13 @@ AlmanacDay AlmanacDayOf(std::string_view yearText, std::string_view monthText, s
   // The date text stays as typed ("2013-9-21"); the parsed day is what the
   // table is keyed by.
   const std::string dateText = y + "-" + m + "-" + d;
-  DateTime date = 0;
-  if (!TryStrToDate(dateText, date)) {
+  const std::optional<DateTime> date = TryStrToDate(dateText);
+  if (!date) {
     result.notice = "请选择有效的日期!";
     return result;
   }
   result.dateText = dateText;
-  result.date = DecodeDate(date);
+  result.date = DecodeDate(*date);
   result.row = data::HuangdaoRowOf(*result.date);
   return result;
 }

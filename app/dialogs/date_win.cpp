@@ -284,8 +284,7 @@ void TFRM_Date::SelectCell(int cell) {
 void TFRM_Date::StoreSelectedDate() {
   // The month is not drawn again: the constellation keeps showing the day of
   // the last drawing.
-  DateTime date;
-  if (TryEncodeDate(year_, month_, day_, date)) date_ = date;
+  if (const std::optional<DateTime> date = TryEncodeDate(year_, month_, day_)) date_ = *date;
 }
 
 }  // namespace vantrel::app

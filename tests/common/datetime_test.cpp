@@ -78,8 +78,7 @@ TEST(DateText, RejectsDatesThatDoNotExist) {
   for (const char* bad :
        {"2013-2-30", "2013-2-29", "1900-2-29", "2013-13-1", "2013-0-1", "2013-1-0", "0-1-1", "10000-1-1",
         "2013-1", "2013/1/1", "", "abc", "2013-1-1-1", "2013--1", "2013-001-01", "2013-1-1x", "-2013-1-1"}) {
-    DateTime out;
-    EXPECT_FALSE(TryStrToDate(bad, out)) << bad;
+    EXPECT_FALSE(TryStrToDate(bad).has_value()) << bad;
   }
   try {
     StrToDate("2013-2-30");
@@ -99,11 +98,14 @@ TEST(IntegerText, ConvertsOrQuotesTheText) {
   EXPECT_EQ(StrToInt64("999999999999999999"), 999999999999999999LL);
   EXPECT_EQ(StrToInt64("-9223372036854775808"), INT64_MIN);
   for (const char* bad : {"", " ", "abc", "1a", "1 2", "2147483648", "-", "+", "1.5", "１"}) {
-    int out;
-    EXPECT_FALSE(TryStrToInt(bad, out)) << bad;
+    EXPECT_FALSE(TryStrToInt(bad).has_value()) << bad;
   }
-  std::int64_t big;
-  EXPECT_FALSE(TryStrToInt64("12345678901234567890", big));
+  EXPECT_FALSE(TryStrToInt64("12345678901234567890").has_value());
+  EXPECT_EQ(TryStrToInt(" -42 "), -42);
+  // A date text's three numbers, read whether or not they name a date.
+  EXPECT_EQ(DateFieldsOf("2013-2-30"), (CivilDate{2013, 2, 30}));
+  EXPECT_EQ(DateFieldsOf("2013-1"), std::nullopt);
+  EXPECT_EQ(DateFieldsOf("2013-x-1"), std::nullopt);
   try {
     StrToInt("abc");
     FAIL();

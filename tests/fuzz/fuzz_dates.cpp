@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "common/datetime.h"
@@ -11,9 +12,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  vantrel::DateTime date;
-  if (vantrel::TryStrToDate(text, date)) {
-    if (vantrel::StrToDate(vantrel::FormatDate(date)) != date) std::abort();
+  if (const std::optional<vantrel::DateTime> date = vantrel::TryStrToDate(text)) {
+    if (vantrel::StrToDate(vantrel::FormatDate(*date)) != *date) std::abort();
   } else {
     try {
       vantrel::StrToDate(text);
@@ -21,9 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const vantrel::ConvertError&) {
     }
   }
-  int value;
-  if (vantrel::TryStrToInt(text, value)) {
-    if (vantrel::StrToInt(std::to_string(value)) != value) std::abort();
+  if (const std::optional<int> value = vantrel::TryStrToInt(text)) {
+    if (vantrel::StrToInt(std::to_string(*value)) != *value) std::abort();
   } else {
     try {
       vantrel::StrToInt(text);

@@ -81,8 +81,8 @@ void WriteHuangdao(DatabaseWriter& w, const std::string& file) {
   const ResourceTable days = ReadResourceTable(file);
   const int gn = days.Column("gn");
   for (const auto& row : days.rows) {
-    DateTime date = 0;
-    if (!TryStrToDate(row[gn], date) || FormatDate(date) != row[gn]) {
+    const std::optional<DateTime> date = TryStrToDate(row[gn]);
+    if (!date || FormatDate(*date) != row[gn]) {
       throw std::runtime_error(file + ": '" + row[gn] + "' is not a date written yyyy-mm-dd");
     }
   }
