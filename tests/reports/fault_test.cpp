@@ -114,7 +114,9 @@ TEST(Faults, ADamagedSecondFileIsAnErrorNamingTheFile) {
     } else {
       EXPECT_TRUE(chart.completed || NamesTheSecondFile(chart.error)) << chart.error;
     }
-    if (!chart.completed) EXPECT_EQ(chart.visible.Text(), "before\n");
+    if (!chart.completed) {
+      EXPECT_EQ(chart.visible.Text(), "before\n");
+    }
     // The constellation texts live in the main file.
     EXPECT_TRUE(RunChart("星座分析").completed);
     // The man's life gua is read before his section is made.

@@ -113,7 +113,8 @@ TEST(MarriageValue, AFaultKeepsWhatWasMadeBeforeIt) {
 TEST(MarriageValue, TheCorrectionLineFollowsEachBirthLine) {
   MarriageEntry entry = Couple().Read();
   entry.woman.correctionLine = "真太阳时：按乌鲁木齐校正-2小时10分（北京时间1987-03-08 23:05）";
-  const std::vector<std::string> lines = text::SplitLines(RenderMarriageReport(BuildMarriageReport(entry, 2024)));
+  const std::vector<std::string> lines =
+      text::SplitLines(RenderMarriageReport(BuildMarriageReport(entry, 2024)));
   int births = 0;
   for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
     if (lines[i].rfind("您出生公历：", 0) != 0) continue;
