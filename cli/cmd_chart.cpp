@@ -5,6 +5,7 @@
 #include "calendar/lunar.h"
 #include "chart/chart.h"
 #include "chart/chart_block.h"
+#include "cli/chart_options.h"
 #include "cli/cli.h"
 #include "cli/solar_option.h"
 #include "common/datetime.h"
@@ -18,7 +19,7 @@ namespace {
 
 // DATE HOUR MINUTE SEX. The date is read as three numbers, as the window's
 // pickers deliver them; whether that date exists is the chart's own check.
-Birth ParseBirth(const std::vector<std::string>& in) {
+Birth ParseBirth(const std::vector<std::string>& in, ZiRule zi) {
   Birth b;
   const std::string& date = in[0];
   const std::size_t first = date.find('-');
@@ -31,18 +32,28 @@ Birth ParseBirth(const std::vector<std::string>& in) {
   b.hour = StrictHour(in[1]);
   b.minute = StrToInt(in[2]);
   b.sex = SexOfText(in[3]);
+  b.zi = zi;
   return b;
 }
 
-// The chart, or the notice the window would show (exit 2).
-ChartResult Cast(const Birth& b) {
+// What a command is given: the birth's four words and the options.
+struct BirthInput {
+  const Context& ctx;
+  std::vector<std::string> words;
+  ZiRule zi;
+};
+
+// The chart, or the notice the window would show (exit 2); its boundary
+// notices go to standard error.
+ChartResult Cast(const Context& ctx, const Birth& b) {
   std::optional<ChartResult> chart = CastChart(b);
   if (!chart) throw NoticeError(kCheckInputNotice);
+  PrintWarnings(ctx, chart->warnings);
   return *chart;
 }
 
-std::vector<std::string> Bazi(const std::vector<std::string>& in) {
-  const ChartResult c = Cast(ParseBirth(in));
+std::vector<std::string> Bazi(const BirthInput& in) {
+  const ChartResult c = Cast(in.ctx, ParseBirth(in.words, in.zi));
   std::vector<std::string> luck;
   for (const Pillar& p : c.luckPillars) luck.push_back(p.Text());
   const std::vector<std::string> fields = {
@@ -55,15 +66,15 @@ std::vector<std::string> Bazi(const std::vector<std::string>& in) {
   return {text::Join(fields, "\t")};
 }
 
-std::vector<std::string> Shensha(const std::vector<std::string>& in) {
-  const ShenshaBlock block = ShenshaOf(Cast(ParseBirth(in)));
+std::vector<std::string> Shensha(const BirthInput& in) {
+  const ShenshaBlock block = ShenshaOf(Cast(in.ctx, ParseBirth(in.words, in.zi)));
   return {block.lines.begin(), block.lines.end()};
 }
 
-std::vector<std::string> Block(const std::vector<std::string>& in) {
-  const Birth b = ParseBirth(in);
+std::vector<std::string> Block(const BirthInput& in) {
+  const Birth b = ParseBirth(in.words, in.zi);
   ChartBlockInput input;
-  input.chart = Cast(b);
+  input.chart = Cast(in.ctx, b);
   input.solarYear = b.date.year;
   input.lunar = SolarToLunar(EncodeDate(b.date.year, b.date.month, b.date.day));
   input.hourText = std::to_string(b.hour);
@@ -74,7 +85,7 @@ std::vector<std::string> Block(const std::vector<std::string>& in) {
 
 // The birth's DATE HOUR MINUTE turned into true solar time.
 std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const SolarOption& option) {
-  const Birth b = ParseBirth(in);
+  const Birth b = ParseBirth(in, ZiRule::SameDay);
   DateTime day, time;
   if (!TryEncodeDate(b.date.year, b.date.month, b.date.day, day) ||
       !TryEncodeTime(b.hour, b.minute, 0, 0, time)) {
@@ -92,21 +103,21 @@ std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const Sola
 // A command over one birth: DATE HOUR MINUTE SEX, or "-" for one birth per
 // line of standard input.
 Command BirthCommand(const std::string& name, const std::string& summary, const std::string& prints,
-                     std::vector<std::string> (*fn)(const std::vector<std::string>&)) {
+                     std::vector<std::string> (*fn)(const BirthInput&)) {
   return {name, summary,
           "Usage: vantrel-cli " + name +
-              " [--longitude DEG [--zone ZONE] [--fold first|second]] DATE HOUR MINUTE SEX|-\n"
+              " [--zi RULE] [--longitude DEG [--zone ZONE] [--fold first|second]] DATE HOUR MINUTE SEX|-\n"
               "  DATE is the Gregorian birth date (year-month-day), HOUR 0..23, MINUTE 0..59,\n"
               "  SEX 男 for a man (any other text is a woman). With \"-\" each line of standard\n"
               "  input holds the four fields separated by blanks. A date that does not exist,\n"
               "  or lies outside 1900-01-31..2100-12-31, gives the program's notice (exit 2).\n" +
-              std::string(kSolarOptionUsage) + prints,
+              std::string(kZiOptionUsage) + kSolarOptionUsage + prints,
           [fn](Context& ctx, const std::vector<std::string>& given) {
             std::vector<std::string> args = given;
+            const ZiRule zi = TakeZiOption(ctx, args);
             const SolarOption option = TakeSolarOption(ctx, args, "");
-            if (!option.given) return ForEachInput(ctx, args, 4, fn);
             return ForEachInput(ctx, args, 4, [&](const std::vector<std::string>& in) {
-              return fn(AtTrueSolarTime(in, option));
+              return fn({ctx, option.given ? AtTrueSolarTime(in, option) : in, zi});
             });
           }};
 }

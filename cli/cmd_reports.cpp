@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/chart_options.h"
 #include "cli/cli.h"
 #include "cli/report_output.h"
 #include "cli/solar_option.h"
@@ -73,6 +74,7 @@ int Deliver(const Context& ctx, const ReportOutput& output, const std::string& t
 
 int Marriage(Context& ctx, std::vector<std::string> args) {
   const ReportOutput output = TakeReportOutput(ctx, args);
+  const ZiRule zi = TakeZiOption(ctx, args);
   const SolarOption manSolar = TakeSolarOption(ctx, args, "man-");
   const SolarOption womanSolar = TakeSolarOption(ctx, args, "woman-");
   const Options o = ParseOptions(ctx, args, OptionNames({"man-", "woman-"}, {}));
@@ -81,22 +83,27 @@ int Marriage(Context& ctx, std::vector<std::string> args) {
                       ReadMarriagePerson(EntryFromOptions(o, "woman-"))};
   CorrectEntry(entry.man, manSolar);
   CorrectEntry(entry.woman, womanSolar);
+  entry.man.zi = entry.woman.zi = zi;
   const MarriageReport report = BuildMarriageReport(entry);
+  if (report.Complete()) PrintWarnings(ctx, report.warnings);
   return Deliver(ctx, output, RenderMarriageReport(report), report.Complete(), report.notice, report.fault,
                  "合婚报告", report.CoupleName());
 }
 
 int PersonReport(Context& ctx, std::vector<std::string> args, ReportKind kind) {
   const ReportOutput output = TakeReportOutput(ctx, args);
+  const ZiRule zi = TakeZiOption(ctx, args);
   const SolarOption option = TakeSolarOption(ctx, args, "");
   const Options o = ParseOptions(ctx, args, OptionNames({""}, {"sex"}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
   ChartEntry entry;
   entry.person = ReadChartPerson(EntryFromOptions(o, ""));
   CorrectEntry(entry.person, option);
+  entry.person.zi = zi;
   entry.sex = SexOfText(text::Trim(o.Get("sex", "男")));
   entry.kind = kind;
   const ChartReport report = BuildChartReport(entry);
+  if (report.Complete()) PrintWarnings(ctx, report.warnings);
   return Deliver(ctx, output, RenderChartReport(report), report.Complete(), report.notice, report.fault,
                  report.KindWord(), report.name);
 }
@@ -113,14 +120,14 @@ VANTREL_CLI_COMMAND(
      std::string("Usage: vantrel-cli marriage [--man-OPTION VALUE]... [--woman-OPTION VALUE]...\n"
                  "  Writes the marriage report for a man and a woman. Options (prefix each with\n"
                  "  man- or woman-):\n") +
-         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
+         kPersonOptions + kZiOptionUsage + kSolarOptionUsage + kReportOutputUsage,
      Marriage});
 
 VANTREL_CLI_COMMAND({"chart", "the single-person chart report",
                      std::string("Usage: vantrel-cli chart [--OPTION VALUE]...\n"
                                  "  Writes the chart report of one person. Options:\n"
                                  "  --sex 男|女          the sex (default 男)\n") +
-                         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
+                         kPersonOptions + kZiOptionUsage + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
                        return PersonReport(ctx, args, ReportKind::Chart);
                      }});
@@ -129,7 +136,7 @@ VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
                      std::string("Usage: vantrel-cli constellation [--OPTION VALUE]...\n"
                                  "  Writes the constellation report of one person; the options are those of\n"
                                  "  the chart command.\n") +
-                         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
+                         kPersonOptions + kZiOptionUsage + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
                        return PersonReport(ctx, args, ReportKind::Constellation);
                      }});

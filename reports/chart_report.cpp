@@ -77,6 +77,7 @@ ChartReport BuildChartReport(const ChartEntry& entry, int currentYear) {
     if (entry.kind == ReportKind::Chart) {
       r.chart = ChartOfPerson(*r.facts, entry.sex, r.fault);
       if (!r.chart) r.notice = kCheckInputNotice;
+      if (r.chart) r.warnings = r.chart->chart.warnings;
     } else {
       std::array<std::string, 3> topics;
       for (std::size_t k = 0; k < 3; ++k) topics[k] = data::TopicText(r.facts->constellation, kTopics[k]);

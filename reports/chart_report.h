@@ -7,6 +7,7 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "reports/person_entry.h"
 
@@ -35,6 +36,9 @@ struct ChartReport {
   // The constellation report's three texts: emotional intelligence, love
   // and strength, famous people.
   std::optional<std::array<std::string, 3>> topics;
+  // The chart's boundary notices (ChartResult::warnings); the report text
+  // does not print them.
+  std::vector<std::string> warnings;
   // The notice that stopped the report.
   std::optional<std::string> notice;
   // The fault that stopped it; the window and the command line raise it.

@@ -119,6 +119,7 @@ bool MakeParty(const PersonEntry& e, const Side& side, int currentYear, Marriage
     r.notice = kCheckInputNotice;
     return false;
   }
+  for (const std::string& w : party->chart->chart.warnings) r.warnings.push_back(side.title + ("：" + w));
   return !r.fault;
 }
 

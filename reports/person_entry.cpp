@@ -32,6 +32,7 @@ std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int curre
   f.minute = entry.minute;
   f.age = currentYear - DecodeDate(f.solarDate).year;
   f.correctionLine = entry.correctionLine;
+  f.zi = entry.zi;
   return f;
 }
 
@@ -41,6 +42,7 @@ Birth BirthOf(const PersonFacts& facts, Sex sex) {
   b.hour = facts.hour.Get();
   b.date = DecodeDate(facts.solarDate);
   b.sex = sex;
+  b.zi = facts.zi;
   return b;
 }
 
@@ -76,9 +78,16 @@ std::optional<PersonChart> ChartOfPerson(const PersonFacts& facts, Sex sex, std:
   return p;
 }
 
+std::optional<std::string> ZiRuleLine(const PersonFacts& facts) {
+  if (facts.zi == ZiRule::SameDay || !facts.hour.ok() || facts.hour.Get() != 23) return std::nullopt;
+  return facts.zi == ZiRule::NextDay ? "子时：按子时换日，23点起日柱取次日，时柱为次日子时"
+                                     : "子时：按晚子时，日柱仍取当日，时柱为次日子时";
+}
+
 void WriteBirthLines(TextPane& pane, const PersonFacts& facts) {
   pane.Add(BirthLine(facts));
   if (facts.correctionLine) pane.Add(*facts.correctionLine);
+  if (const std::optional<std::string> zi = ZiRuleLine(facts)) pane.Add(*zi);
 }
 
 int CurrentYear() { return DecodeDate(Today()).year; }

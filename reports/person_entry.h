@@ -43,6 +43,8 @@ struct PersonEntry {
   // time ("真太阳时：按乌鲁木齐校正…"), printed after the birth line; none
   // for a moment as the clock showed it.
   std::optional<std::string> correctionLine;
+  // The rule by which a birth from 23:00 to 24:00 is placed.
+  ZiRule zi = ZiRule::SameDay;
 };
 
 // What a report derives from an entry.
@@ -58,6 +60,7 @@ struct PersonFacts {
   TypedNumber minute;
   int age = 0;
   std::optional<std::string> correctionLine;  // as the entry gave it
+  ZiRule zi = ZiRule::SameDay;                // as the entry gave it
 };
 
 // The notice of a birth that cannot be converted or charted.
@@ -104,7 +107,12 @@ struct PersonChart {
 // worked out is kept in `fault` with the parts before it.
 std::optional<PersonChart> ChartOfPerson(const PersonFacts& facts, Sex sex, std::exception_ptr& fault);
 
-// The birth line followed by the correction line, if any.
+// The line that names the 子 hour rule of a birth from 23:00 to 24:00
+// ("子时：按子时换日，日柱取次日"); none for the traditional rule, whose
+// reports stay as they always were, and none for a birth outside that hour.
+std::optional<std::string> ZiRuleLine(const PersonFacts& facts);
+
+// The birth line followed by the correction line and the 子 hour rule line, if any.
 void WriteBirthLines(TextPane& pane, const PersonFacts& facts);
 
 // The current calendar year, for the age.
