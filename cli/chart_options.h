@@ -17,6 +17,7 @@ ZiRule TakeZiOption(const Context& ctx, std::vector<std::string>& args);
 extern const char* const kZiOptionUsage;
 
 // Prints each warning of a chart on standard error, after `prefix` ("男方：").
-void PrintWarnings(const Context& ctx, const std::vector<std::string>& warnings, const std::string& prefix = "");
+void PrintWarnings(const Context& ctx, const std::vector<std::string>& warnings,
+                   const std::string& prefix = "");
 
 }  // namespace vantrel::cli

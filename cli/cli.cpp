@@ -16,9 +16,11 @@ void WriteLine(std::ostream& os, std::string_view line, bool gbk, bool safe) {
 }
 }  // namespace
 
-void Context::Out(std::string_view line) const { WriteLine(out, line, gbk, safeOut); }
+void Context::Out(std::string_view line) const { WriteLine(out, InScript(line), gbk, safeOut); }
 
-void Context::Err(std::string_view line) const { WriteLine(err, line, gbk, safeErr); }
+void Context::Err(std::string_view line) const { WriteLine(err, InScript(line), gbk, safeErr); }
+
+std::string Context::InScript(std::string_view line) const { return ToScript(line, script); }
 
 std::string Context::Input(std::string_view raw) const { return gbk ? text::FromGbk(raw) : std::string(raw); }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/notice.h"
+#include "common/script.h"
 
 namespace vantrel::cli {
 
@@ -33,6 +34,9 @@ struct Context {
   std::ostream& err;
   std::istream& in;
   bool gbk = false;  // --encoding gbk: output (and input) in GBK
+  // --script tw|hk: every line written is converted to Traditional Chinese
+  // (before it is encoded); input is taken in either script.
+  Script script = Script::Simplified;
   // Set when standard output or standard error is a terminal: what goes there
   // is made terminal-safe (control characters escaped, broken UTF-8 replaced),
   // so a typed name cannot send escape sequences to the terminal. Output that
@@ -43,6 +47,8 @@ struct Context {
   // Writes one line (a line break is added) in the chosen encoding.
   void Out(std::string_view line) const;
   void Err(std::string_view line) const;
+  // A line as it is written out, in the chosen script (still UTF-8).
+  std::string InScript(std::string_view line) const;
   // Converts an input text to UTF-8.
   std::string Input(std::string_view raw) const;
 };

@@ -31,11 +31,16 @@ ReportOutput TakeReportOutput(const Context& ctx, std::vector<std::string>& args
 
 void DeliverReport(const Context& ctx, const ReportOutput& output, const std::vector<std::string>& lines,
                    const std::string& kind, const std::string& name) {
+  // The files are written in the chosen script; standard output converts by itself.
+  std::vector<std::string> written;
+  if (!output.textPath.empty() || !output.pdfPath.empty()) {
+    for (const std::string& line : lines) written.push_back(ctx.InScript(line));
+  }
   if (!output.textPath.empty()) {
     const TextEncoding encoding = ctx.gbk ? TextEncoding::GbkCrLf : TextEncoding::Utf8;
-    WriteFileAtomically(output.textPath, EncodeReportLines(lines, encoding, output.textPath));
+    WriteFileAtomically(output.textPath, EncodeReportLines(written, encoding, output.textPath));
   }
-  if (!output.pdfPath.empty()) WritePdf(lines, kind, name, output.pdfPath);
+  if (!output.pdfPath.empty()) WritePdf(written, ctx.InScript(kind), ctx.InScript(name), output.pdfPath);
   if (!output.quiet) {
     for (const std::string& line : lines) ctx.Out(line);
   }

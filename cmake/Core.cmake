@@ -11,6 +11,10 @@ file(GLOB VANTREL_CORE_SOURCES CONFIGURE_DEPENDS
 add_library(vantrel_core STATIC ${VANTREL_CORE_SOURCES})
 target_include_directories(vantrel_core PUBLIC ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 target_link_libraries(vantrel_core PUBLIC SQLite::SQLite3)
+# Traditional Chinese output: OpenCC's conversion and its phrase dictionaries.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(OPENCC REQUIRED IMPORTED_TARGET opencc)
+target_link_libraries(vantrel_core PUBLIC PkgConfig::OPENCC)
 
 # Generated sources of the core (tables built from resources/) register here.
 set(VANTREL_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)

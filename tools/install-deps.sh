@@ -12,6 +12,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   fonts-wqy-zenhei fonts-noto-cjk
   liberfa-dev
+  libopencc-dev opencc
   clang libclang-rt-14-dev clang-format
   scdoc man-db lintian appstream desktop-file-utils tzdata bash-completion zsh
 )
