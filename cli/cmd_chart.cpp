@@ -5,6 +5,7 @@
 #include "calendar/lunar.h"
 #include "chart/chart.h"
 #include "chart/chart_block.h"
+#include "chart/hour_table.h"
 #include "cli/chart_options.h"
 #include "cli/cli.h"
 #include "cli/solar_option.h"
@@ -52,7 +53,19 @@ ChartResult Cast(const Context& ctx, const Birth& b) {
   return *chart;
 }
 
+bool IsUnknownHour(const std::string& word) { return word == "unknown" || word == kUnknownHourItem; }
+
+// The twelve possible hour pillars of a birth whose hour is not known.
+std::vector<std::string> UnknownHour(const BirthInput& in) {
+  std::vector<std::string> words = in.words;
+  words[1] = "0";
+  const std::optional<HourTable> table = HourTableOf(ParseBirth(words, in.zi));
+  if (!table) throw NoticeError(kCheckInputNotice);
+  return HourTableLines(*table);
+}
+
 std::vector<std::string> Bazi(const BirthInput& in) {
+  if (IsUnknownHour(in.words[1])) return UnknownHour(in);
   const ChartResult c = Cast(in.ctx, ParseBirth(in.words, in.zi));
   std::vector<std::string> luck;
   for (const Pillar& p : c.luckPillars) luck.push_back(p.Text());
@@ -83,8 +96,10 @@ std::vector<std::string> Block(const BirthInput& in) {
   return pane.lines();
 }
 
-// The birth's DATE HOUR MINUTE turned into true solar time.
+// The birth's DATE HOUR MINUTE turned into true solar time; an hour not
+// known stays so.
 std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const SolarOption& option) {
+  if (IsUnknownHour(in[1])) return in;
   const Birth b = ParseBirth(in, ZiRule::SameDay);
   DateTime day, time;
   if (!TryEncodeDate(b.date.year, b.date.month, b.date.day, day) ||
@@ -126,7 +141,10 @@ VANTREL_CLI_COMMAND(
     BirthCommand("bazi", "the Four Pillars chart of a birth",
                  "  Prints one tab-separated line: the year, month, day and hour pillars,\n"
                  "  beforeJie (0/1), backward (0/1), the start age, the fetal origin, the ten luck\n"
-                 "  pillars separated by blanks and the four hidden-stem texts separated by \"|\".",
+                 "  pillars separated by blanks and the four hidden-stem texts separated by \"|\".\n"
+                 "  With HOUR unknown it lists the twelve possible hour pillars instead: a heading\n"
+                 "  with the year, month and day pillars, then one line per double hour with its\n"
+                 "  clock hours, hour pillar, ten god and the shensha of the hour pillar.",
                  Bazi));
 
 VANTREL_CLI_COMMAND(

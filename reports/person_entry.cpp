@@ -33,6 +33,7 @@ std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int curre
   f.age = currentYear - DecodeDate(f.solarDate).year;
   f.correctionLine = entry.correctionLine;
   f.zi = entry.zi;
+  f.hourUnknown = entry.hourUnknown;
   return f;
 }
 
@@ -48,8 +49,10 @@ Birth BirthOf(const PersonFacts& facts, Sex sex) {
 
 std::string BirthLine(const PersonFacts& facts) {
   const std::string d = FormatDate(facts.solarDate);
-  return "您出生公历：" + d.substr(0, 4) + "年" + d.substr(5, 2) + "月" + d.substr(8, 2) + "日" +
-         facts.hourText + "点" + facts.minuteText + "分";
+  const std::string date =
+      "您出生公历：" + d.substr(0, 4) + "年" + d.substr(5, 2) + "月" + d.substr(8, 2) + "日";
+  if (facts.hourUnknown) return date + "时辰不详";
+  return date + facts.hourText + "点" + facts.minuteText + "分";
 }
 
 ChartBlockInput BlockInputFor(const ChartResult& chart, const PersonFacts& facts) {

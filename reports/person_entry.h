@@ -45,6 +45,9 @@ struct PersonEntry {
   std::optional<std::string> correctionLine;
   // The rule by which a birth from 23:00 to 24:00 is placed.
   ZiRule zi = ZiRule::SameDay;
+  // The hour was given as not known (the chart page's item "不详"): the chart
+  // report lists the twelve possible hour pillars; `hour` is then no number.
+  bool hourUnknown = false;
 };
 
 // What a report derives from an entry.
@@ -61,6 +64,7 @@ struct PersonFacts {
   int age = 0;
   std::optional<std::string> correctionLine;  // as the entry gave it
   ZiRule zi = ZiRule::SameDay;                // as the entry gave it
+  bool hourUnknown = false;                   // as the entry gave it
 };
 
 // The notice of a birth that cannot be converted or charted.
@@ -85,7 +89,11 @@ Birth BirthOf(const PersonFacts& facts, Sex sex);
 // and the clock hour, "子 0" .. "子 23".
 extern const std::array<const char*, 24> kHourItems;
 
-// The birth line: "您出生公历：" + yyyy年mm月dd日 + hour + "点" + minute + "分".
+// The item of the chart page's hour list for an hour not known.
+inline constexpr const char* kUnknownHourItem = "不详";
+
+// The birth line: "您出生公历：" + yyyy年mm月dd日 + hour + "点" + minute + "分",
+// or yyyy年mm月dd日 + "时辰不详" for an hour not known.
 std::string BirthLine(const PersonFacts& facts);
 
 // The input of the chart text block for a person's chart.

@@ -33,3 +33,13 @@ check "11:20 by the clock is quiet" "$([ -z "$err" ]; echo $?)"
 err=$("$CLI" bazi --longitude 114 2024-03-10 11 20 男 2>&1 >/dev/null)
 check "true solar time near 11:00 warns" "$([ "$err" = "出生时刻距巳午两时辰交界（11点）仅 15 分钟，时柱取决于准确时刻" ]; echo $?)"
 check "its hour pillar is 巳" "$([ "$("$CLI" bazi --longitude 114 2024-03-10 11 20 男 2>/dev/null | cut -f4)" = "丁巳" ]; echo $?)"
+
+# An hour not known: the twelve possible hour pillars.
+table=$("$CLI" bazi 1990-06-07 unknown 0 男)
+check "bazi unknown: a heading, a column line and twelve rows" "$([ "$(printf '%s\n' "$table" | wc -l)" -eq 14 ]; echo $?)"
+check "bazi unknown: the 子 row" "$(printf '%s\n' "$table" | sed -n 3p | grep -q '^子时   23-01点   壬子   劫财   '; echo $?)"
+check "bazi unknown: the 亥 row" "$(printf '%s\n' "$table" | sed -n 14p | grep -q '^亥时   21-23点   癸亥   比肩'; echo $?)"
+check "chart --hour unknown" "$("$CLI" chart --hour unknown --year 1990 --month 6 --day 7 | grep -qx '您出生公历：1990年06月07日时辰不详'; echo $?)"
+expect_fail 2 "请选择男方出生小时!" marriage --man-name 甲 --woman-name 乙 --man-hour unknown
+check "marriage --hour-table" "$("$CLI" marriage --man-name 甲 --woman-name 乙 --man-hour unknown --hour-table |
+  sed -n 1,2p | tr '\n' '|' | grep -q '^男方：甲|时辰不详：年柱 己未   月柱 丙子   日柱 癸酉'; echo $?)"
