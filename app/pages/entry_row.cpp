@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <utility>
 
+#include "app/display_script.h"
 #include "app/pages/controls.h"
 
 namespace vantrel::app {
@@ -89,7 +90,8 @@ EntryTexts EntryRow::Texts() const {
   entry.year = year_->currentText().toStdString();
   entry.month = month_->currentText().toStdString();
   entry.day = day_->currentText().toStdString();
-  entry.hour = hour_->currentText().toStdString();
+  // The list's items are the program's, shown in the display script.
+  entry.hour = Unshown(hour_->currentText()).toStdString();
   entry.minute = minute_->currentText().toStdString();
   return entry;
 }
@@ -99,6 +101,11 @@ QString EntryRow::Name() const { return name_->text().trimmed(); }
 QString EntryRow::Sex() const { return sex_ ? sex_->currentText() : QString(); }
 
 void EntryRow::FocusName() { name_->setFocus(); }
+
+void EntryRow::OfferUnknownHour() {
+  hour_->addItem(Qt8(kUnknownHourItem));
+  hour_->setMaxVisibleItems(hour_->count());
+}
 
 void EntryRow::ShowGregorianBirth(CivilDate date, int hour, int minute) {
   calendar_->setCurrentIndex(0);  // 公历

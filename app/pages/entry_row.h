@@ -46,6 +46,8 @@ class EntryRow : public QWidget {
   // Shows a Gregorian birth: calendar kind 公历, the date and minute as
   // numbers, the hour as its item ("辰 8").
   void ShowGregorianBirth(CivilDate date, int hour, int minute);
+  // Adds the item "不详" after the 24 hours of the hour list.
+  void OfferUnknownHour();
 
  private:
   explicit EntryRow(QWidget* parent);
