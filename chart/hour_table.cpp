@@ -34,8 +34,13 @@ std::optional<HourTable> HourTableOf(Birth birth) {
     }
     const data::ChartPillars pillars = {chart->yearPillar, chart->monthPillar, chart->dayPillar,
                                         chart->hourPillar};
-    HourRow row{chart->hourPillar.branch, SpanOf(b), chart->hourPillar, chart->yearPillar, chart->monthPillar,
-                data::TenGodOf(chart->dayPillar.stem, chart->hourPillar.stem), {}};
+    HourRow row{chart->hourPillar.branch,
+                SpanOf(b),
+                chart->hourPillar,
+                chart->yearPillar,
+                chart->monthPillar,
+                data::TenGodOf(chart->dayPillar.stem, chart->hourPillar.stem),
+                {}};
     for (const std::string& result :
          data::PillarShenshaResults(data::PillarPosition::Hour, pillars, chart->direction)) {
       for (const std::string& name : text::SplitLines(text::ReplaceAll(result, " ", "\n"))) {

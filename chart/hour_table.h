@@ -17,7 +17,7 @@ struct HourRow {
   Pillar pillar;
   // On the day of a jie the month (and at 立春 the year) changes with the hour.
   Pillar yearPillar, monthPillar;
-  std::string tenGod;                 // of the hour stem, seen from the day stem
+  std::string tenGod;                // of the hour stem, seen from the day stem
   std::vector<std::string> shensha;  // the stars of the hour pillar, as the rule files name them
 };
 

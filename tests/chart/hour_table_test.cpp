@@ -42,7 +42,8 @@ TEST(HourTable, TwelveRowsFromZiToHaiWithTheirStemsAndTenGods) {
   at8.hour = 8;
   const std::string hourLine = ShenshaOf(*CastChart(at8)).lines[3];
   ASSERT_FALSE(t->rows[4].shensha.empty());
-  for (const std::string& name : t->rows[4].shensha) EXPECT_NE(hourLine.find(name), std::string::npos) << name;
+  for (const std::string& name : t->rows[4].shensha)
+    EXPECT_NE(hourLine.find(name), std::string::npos) << name;
   const std::vector<std::string> lines = HourTableLines(*t);
   ASSERT_EQ(lines.size(), 14u);
   EXPECT_EQ(lines[0], "时辰不详：年柱 庚午   月柱 壬午   日柱 癸卯，时柱有以下十二种可能：");
@@ -62,7 +63,9 @@ TEST(HourTable, OnTheDayOfLichunTheLaterHoursHaveTheNewMonth) {
   EXPECT_NE(lines[11].find("（此时辰年柱 甲辰，月柱 丙寅）"), std::string::npos);
 }
 
-TEST(HourTable, ADateTheChartRefusesHasNoTable) { EXPECT_FALSE(HourTableOf(BirthOn(1900, 1, 1)).has_value()); }
+TEST(HourTable, ADateTheChartRefusesHasNoTable) {
+  EXPECT_FALSE(HourTableOf(BirthOn(1900, 1, 1)).has_value());
+}
 
 TEST(UnknownHourReports, TheChartReportListsTheHoursAndTheMarriageReportAsks) {
   EntryTexts texts;
