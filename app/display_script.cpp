@@ -23,14 +23,16 @@ Script& Current() {
 // One text of a widget. The program's own text is kept in a property beside
 // the one shown: a text that differs from what was shown last was set by the
 // program since, and becomes the text to show.
-void ConvertSlot(QObject* o, const char* slot, const QString& now, const std::function<void(const QString&)>& set) {
+void ConvertSlot(QObject* o, const char* slot, const QString& now,
+                 const std::function<void(const QString&)>& set) {
   const QByteArray ownKey = QByteArray("vantrelOwn_") + slot;
   const QByteArray shownKey = QByteArray("vantrelShown_") + slot;
   const QByteArray scriptKey = QByteArray("vantrelScript_") + slot;
   const QVariant shown = o->property(shownKey.constData());
   const int script = static_cast<int>(Current());
   // Shown already in this script and not changed since.
-  if (shown.isValid() && shown.toString() == now && o->property(scriptKey.constData()).toInt() == script) return;
+  if (shown.isValid() && shown.toString() == now && o->property(scriptKey.constData()).toInt() == script)
+    return;
   QString own = shown.isValid() && shown.toString() == now ? o->property(ownKey.constData()).toString() : now;
   if (own.isEmpty() && !shown.isValid()) return;
   const QString want = Shown(own);
@@ -56,16 +58,21 @@ void ConvertWidget(QWidget* w) {
     ConvertSlot(w, "text", group->title(), [group](const QString& t) { group->setTitle(t); });
   } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
     // What the user typed stays as typed; only the hint is the program's.
-    ConvertSlot(w, "hint", edit->placeholderText(), [edit](const QString& t) { edit->setPlaceholderText(t); });
+    ConvertSlot(w, "hint", edit->placeholderText(),
+                [edit](const QString& t) { edit->setPlaceholderText(t); });
   } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-    for (int i = 0; i < list->count(); ++i) {
+    // The hour items ("丑 1") name branches, which OpenCC would read as words (醜).
+    const int kept = list->property("vantrelKeepItems").toInt();
+    for (int i = kept; i < list->count(); ++i) {
       const QByteArray slot = "item" + QByteArray::number(i);
-      ConvertSlot(w, slot.constData(), list->itemText(i), [list, i](const QString& t) { list->setItemText(i, t); });
+      ConvertSlot(w, slot.constData(), list->itemText(i),
+                  [list, i](const QString& t) { list->setItemText(i, t); });
     }
   } else if (auto* tabs = qobject_cast<QTabBar*>(w)) {
     for (int i = 0; i < tabs->count(); ++i) {
       const QByteArray slot = "tab" + QByteArray::number(i);
-      ConvertSlot(w, slot.constData(), tabs->tabText(i), [tabs, i](const QString& t) { tabs->setTabText(i, t); });
+      ConvertSlot(w, slot.constData(), tabs->tabText(i),
+                  [tabs, i](const QString& t) { tabs->setTabText(i, t); });
     }
   } else if (auto* pane = qobject_cast<QPlainTextEdit*>(w)) {
     // A pane the reports write converts as it is written; a reading pane

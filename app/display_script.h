@@ -32,6 +32,9 @@ QString Unshown(const QString& text);
 // Installs the filter on the application; once, after it is made.
 void InstallScriptFilter();
 
+// A list whose first n items stay as they are (the hour items, whose
+// branches are no words) carries the property "vantrelKeepItems" = n.
+
 // Converts the texts of a widget and everything in it now.
 void ShowInScript(QWidget* root);
 

@@ -40,14 +40,15 @@ void DeliverReport(const Context& ctx, const ReportOutput& output, const std::ve
     const TextEncoding encoding = ctx.gbk ? TextEncoding::GbkCrLf : TextEncoding::Utf8;
     WriteFileAtomically(output.textPath, EncodeReportLines(written, encoding, output.textPath));
   }
-  if (!output.pdfPath.empty()) WritePdf(written, ctx.InScript(kind), ctx.InScript(name), output.pdfPath);
+  if (!output.pdfPath.empty())
+    WritePdf(written, ctx.InScript(kind), ctx.InScript(name), output.pdfPath, ctx.script);
   if (!output.quiet) {
     for (const std::string& line : lines) ctx.Out(line);
   }
 }
 
 void WritePdf(const std::vector<std::string>& lines, const std::string& kind, const std::string& name,
-              const std::string& path) {
+              const std::string& path, Script script) {
 #ifdef VANTREL_HAVE_PDF
   // Qt's GUI module draws the pages; it needs no display. The application
   // object lives for this one PDF.
@@ -62,7 +63,7 @@ void WritePdf(const std::vector<std::string>& lines, const std::string& kind, co
   char name0[] = "vantrel-cli";
   char* argv[] = {name0, nullptr};
   QGuiApplication qt(argc, argv);
-  app::PrintedReport report{QString::fromStdString(kind), QString::fromStdString(name), {}};
+  app::PrintedReport report{QString::fromStdString(kind), QString::fromStdString(name), {}, script};
   for (const std::string& line : lines) report.lines << QString::fromStdString(line);
   try {
     app::WriteReportPdf(report, QString::fromStdString(path));
@@ -72,7 +73,7 @@ void WritePdf(const std::vector<std::string>& lines, const std::string& kind, co
   }
   qInstallMessageHandler(previous);
 #else
-  (void)lines, (void)kind, (void)name, (void)path;
+  (void)lines, (void)kind, (void)name, (void)path, (void)script;
   throw UsageError("this vantrel-cli was built without Qt and cannot write PDF files");
 #endif
 }

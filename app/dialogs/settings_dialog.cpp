@@ -69,7 +69,7 @@ TFrmSettings::TFrmSettings(QWidget* parent) : QDialog(parent) {
   folder_ = new QLineEdit(remembered.outputFolder, kept);
   folder_->setObjectName(QStringLiteral("OutputFolder"));
   folder_->setReadOnly(true);
-  folder_->setPlaceholderText(QStringLiteral("（未记住，保存时从主文件夹开始）"));
+  folder_->setPlaceholderText(QStringLiteral("（未记住）"));
   folder_->setAccessibleName(QStringLiteral("保存报告的文件夹"));
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(folder_, 1);
@@ -113,7 +113,8 @@ TFrmSettings::TFrmSettings(QWidget* parent) : QDialog(parent) {
 
   connect(choose, &QPushButton::clicked, this, [this] {
     const QString start = folder_->text().isEmpty() ? QDir::homePath() : folder_->text();
-    const QString picked = QFileDialog::getExistingDirectory(this, Shown(QStringLiteral("保存报告的文件夹")), start);
+    const QString picked =
+        QFileDialog::getExistingDirectory(this, Shown(QStringLiteral("保存报告的文件夹")), start);
     if (!picked.isEmpty()) folder_->setText(QDir::cleanPath(picked));
   });
   connect(forgetFolder, &QPushButton::clicked, folder_, &QLineEdit::clear);
@@ -130,7 +131,8 @@ void TFrmSettings::Keep() {
     try {
       ParseBirthplace(place.toStdString());
     } catch (const Error&) {
-      message_->setText(Shown(QStringLiteral("没有找到出生地“%1”，请输入地名或经度（东经为正）。").arg(place)));
+      message_->setText(
+          Shown(QStringLiteral("没有找到出生地“%1”，请输入地名或经度（东经为正）。").arg(place)));
       place_->setFocus();
       return;
     }

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/artwork.h"
+#include "app/display_script.h"
 #include "app/pages/controls.h"
 
 namespace vantrel::app {
@@ -58,7 +59,7 @@ QAbstractButton* AddButton(QHBoxLayout* row, QWidget* page, int group, const QSt
                            const QString& sign) {
   auto* button =
       new PaintedButton(page, [group, sign, caption](QPainter& p, const QRectF& r, const ButtonLook& look) {
-        PaintCatalogueButton(p, r, look, group, sign, caption);
+        PaintCatalogueButton(p, r, look, group, Shown(sign), Shown(caption));
       });
   button->setText(caption);
   button->setToolTip(caption);

@@ -69,6 +69,8 @@ void EntryRow::AddBirthFields(ControlRow& row, const Names& names) {
   row.Label(Qt8("日"));
   hour_ = row.Put(MakeList(this, names.hour, HourItems(), true), 60);
   hour_->setMaxVisibleItems(24);
+  // The branch of an hour item is no word to convert (丑 is not 醜).
+  hour_->setProperty("vantrelKeepItems", hour_->count());
   row.Label(Qt8("时"));
   minute_ = row.Put(MakeList(this, names.minute, Numbers(0, 59, 0), true), 42);
 }

@@ -1,6 +1,8 @@
 // The 设置 dialog and what it changes in the window: the 子 hour rule of the
 // reports, the script of every text shown, and the remembered folder and
 // birthplace; with the notice line above a report and the hour not known.
+#include "app/settings.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
@@ -11,7 +13,6 @@
 
 #include "app/dialogs/settings_dialog.h"
 #include "app/display_script.h"
-#include "app/settings.h"
 #include "app/unt_index.h"
 #include "app_test.h"
 #include "common/paths.h"
@@ -20,19 +21,23 @@ namespace vantrel::app {
 
 namespace {
 
-void Click(QWidget& w, const char* name) { w.findChild<QAbstractButton*>(QString::fromLatin1(name))->click(); }
+void Click(QWidget& w, const char* name) {
+  w.findChild<QAbstractButton*>(QString::fromLatin1(name))->click();
+}
 
 QString Report(QWidget& w) { return w.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(); }
 
 QLabel* Notice(QWidget& w) {
-  return w.findChild<QWidget*>(QStringLiteral("TabSheet2"))->findChild<QLabel*>(QStringLiteral("BoundaryNotice"));
+  return w.findChild<QWidget*>(QStringLiteral("TabSheet2"))
+      ->findChild<QLabel*>(QStringLiteral("BoundaryNotice"));
 }
 
 // The chart page's row and its report.
 void ChartOf(TFrmIndex& w, const char* year, const char* month, const char* day, const char* hour,
              const char* minute) {
   w.RzToolButton1Click();
-  testing::SetEntries(w, {{"SYear2", year}, {"SMonth2", month}, {"Sday2", day}, {"Shour2", hour}, {"CBFen2", minute}});
+  testing::SetEntries(
+      w, {{"SYear2", year}, {"SMonth2", month}, {"Sday2", day}, {"Shour2", hour}, {"CBFen2", minute}});
   Click(w, "RzButton2");
 }
 
@@ -131,10 +136,17 @@ class SettingsTest : public QObject {
     QVERIFY(!Notice(w)->isVisible());
     // The marriage page tells whose birth it is.
     w.RzToolButton2Click();
-    testing::SetEntries(w, {{"Xing", "甲"}, {"Xing3", "乙"}, {"SYear3", "2024"}, {"SMonth3", "2"}, {"Sday3", "4"},
-                            {"Shour3", "申 16"}, {"CBFen3", "22"}, {"Shour", "午 12"}});
+    testing::SetEntries(w, {{"Xing", "甲"},
+                            {"Xing3", "乙"},
+                            {"SYear3", "2024"},
+                            {"SMonth3", "2"},
+                            {"Sday3", "4"},
+                            {"Shour3", "申 16"},
+                            {"CBFen3", "22"},
+                            {"Shour", "午 12"}});
     Click(w, "RzBitBtn2");
-    auto* notice = w.findChild<QWidget*>(QStringLiteral("TabSheet1"))->findChild<QLabel*>(QStringLiteral("BoundaryNotice"));
+    auto* notice = w.findChild<QWidget*>(QStringLiteral("TabSheet1"))
+                       ->findChild<QLabel*>(QStringLiteral("BoundaryNotice"));
     QVERIFY(notice->isVisible());
     QCOMPARE(notice->text(), QStringLiteral("女方：出生时刻距立春仅 5 分钟，月柱取决于准确时刻"));
   }
@@ -144,7 +156,8 @@ class SettingsTest : public QObject {
     ChartOf(w, "1990", "6", "7", "不详", "0");
     const QStringList lines = Report(w).split(QLatin1Char('\n'));
     QVERIFY(lines.contains(QStringLiteral("您出生公历：1990年06月07日时辰不详")));
-    const int first = static_cast<int>(lines.indexOf(QStringLiteral("时辰   时间      时柱   十神   时柱神煞")));
+    const int first =
+        static_cast<int>(lines.indexOf(QStringLiteral("时辰   时间      时柱   十神   时柱神煞")));
     QVERIFY(first > 0);
     QVERIFY(lines[first + 1].startsWith(QStringLiteral("子时   23-01点   壬子   劫财")));
     QVERIFY(lines[first + 12].startsWith(QStringLiteral("亥时   21-23点   癸亥   比肩")));
@@ -157,13 +170,18 @@ class SettingsTest : public QObject {
     const QString simplified = Report(w);
     SetDisplayScript(Script::Taiwan);
     // The report shown is OpenCC's s2tw of the simplified one.
-    QCOMPARE(Report(w) + QLatin1Char('\n'), OpenCC(QStringLiteral("s2tw.json"), simplified + QLatin1Char('\n')));
+    QCOMPARE(Report(w) + QLatin1Char('\n'),
+             OpenCC(QStringLiteral("s2tw.json"), simplified + QLatin1Char('\n')));
     Click(w, "RzButton2");
-    QCOMPARE(Report(w) + QLatin1Char('\n'), OpenCC(QStringLiteral("s2tw.json"), simplified + QLatin1Char('\n')));
+    QCOMPARE(Report(w) + QLatin1Char('\n'),
+             OpenCC(QStringLiteral("s2tw.json"), simplified + QLatin1Char('\n')));
     // Labels and list items too, and a page shown for the first time.
     auto* calendar = w.findChild<QComboBox*>(QStringLiteral("ComDate"));
     QCOMPARE(calendar->itemText(1), QStringLiteral("農曆(陰曆)"));
-    // The hour item 不詳 is still read as the hour not known.
+    // The hour items keep their branches; 不详 is converted and still read as the hour not known.
+    auto* hours = w.findChild<QComboBox*>(QStringLiteral("Shour2"));
+    QCOMPARE(hours->itemText(1), QStringLiteral("丑 1"));
+    QCOMPARE(hours->itemText(24), QStringLiteral("不詳"));
     ChartOf(w, "1990", "6", "7", "不詳", "0");
     QVERIFY(Report(w).contains(QStringLiteral("時辰不詳")));
     SetDisplayScript(Script::Simplified);
