@@ -9,6 +9,8 @@
 #include <QTransform>
 #include <cmath>
 
+#include "app/display_script.h"
+
 namespace vantrel::app {
 namespace {
 
@@ -290,7 +292,7 @@ int ToolbarButtonLeft(int index) { return 16 + index * 84; }
 QString ToolbarCaption(int index) {
   static const char* const kCaptions[] = {"八字合婚", "生辰八字", "星座大全",
                                           "本日黄历", "合婚百科", "功能大全"};
-  return index >= 0 && index < kToolbarButtonCount ? QString::fromUtf8(kCaptions[index]) : QString();
+  return index >= 0 && index < kToolbarButtonCount ? Shown(QString::fromUtf8(kCaptions[index])) : QString();
 }
 
 void PaintMainBackground(QPainter& p, const QSize& size) {
@@ -317,7 +319,7 @@ void PaintMainBackground(QPainter& p, const QSize& size) {
   QFont title = DisplayFont(12);
   p.setFont(title);
   p.drawText(strip.adjusted(8, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-             QStringLiteral("Vantrel  ·  八字合婚"));
+             Shown(QStringLiteral("Vantrel  ·  八字合婚")));
 
   // Toolbar icons with their captions.
   p.setFont(DisplayFont(12));
@@ -333,11 +335,11 @@ void PaintMainBackground(QPainter& p, const QSize& size) {
   // The motto and the seal at the right.
   p.setFont(DisplayFont(17));
   p.setPen(kGold);
-  p.drawText(QRectF(520, 36, 190, 26), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("天作之合"));
+  p.drawText(QRectF(520, 36, 190, 26), Qt::AlignRight | Qt::AlignVCenter, Shown(QStringLiteral("天作之合")));
   p.setFont(DisplayFont(12, false));
   p.setPen(kPaleGold);
   p.drawText(QRectF(520, 64, 190, 20), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("四柱八字 · 姻缘相配"));
+             Shown(QStringLiteral("四柱八字 · 姻缘相配")));
   PaintSeal(p, QPointF(752, 64), 30);
 
   // A quiet footer under the page area.
@@ -346,7 +348,7 @@ void PaintMainBackground(QPainter& p, const QSize& size) {
   p.setPen(QColor(0x8a, 0x76, 0x5c));
   p.setFont(DisplayFont(12, false));
   p.drawText(QRectF(0, 566, w - 12, size.height() - 566), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("Vantrel · 测算结果仅供娱乐参考"));
+             Shown(QStringLiteral("Vantrel · 测算结果仅供娱乐参考")));
   p.setPen(QColor(0xc8, 0x93, 0x2c));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(0.5, 0.5, w - 1, size.height() - 1));

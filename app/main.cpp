@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <string>
 
+#include "app/display_script.h"
 #include "app/panes.h"
+#include "app/settings.h"
 #include "app/unt_index.h"
 
 namespace {
@@ -24,7 +26,8 @@ constexpr const char* kHelp =
     "  Tgcode.dll    the second database: ten gods, nayin, life gua, jie instants\n"
     "  shensha/      the seven shensha rule files (GBK text)\n"
     "\n"
-    "The last page, save folder and birthplace are remembered in\n"
+    "The last page, save folder, birthplace and the choices of 设置 (the 子 hour\n"
+    "rule, the script) are remembered in\n"
     "$XDG_CONFIG_HOME/vantrel/vantrel.conf (by default ~/.config/vantrel/).\n";
 
 }  // namespace
@@ -45,6 +48,9 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   vantrel::app::SetUpApplication();
+  // The script chosen in 设置, for every text from the first one shown.
+  vantrel::app::InstallScriptFilter();
+  vantrel::app::SetDisplayScript(vantrel::app::ReadRemembered().script);
   // The window destroys itself when the window system closes it; that ends
   // the message loop the normal way.
   auto* window = new vantrel::app::TFrmIndex;

@@ -17,6 +17,7 @@
 
 #include "app/artwork.h"
 #include "app/dispatcher.h"
+#include "app/display_script.h"
 #include "app/pane_frame.h"
 #include "app/qt_text.h"
 #include "common/text.h"
@@ -127,6 +128,10 @@ void SetUpDialogWindow(QWidget* window, const QString& caption, QSize size) {
   CenterOnFirstShow(window);
 }
 
+PlainTextPane::PlainTextPane(QPlainTextEdit* edit) : edit_(edit) {
+  edit_->setProperty("vantrelReportPane", true);
+}
+
 void PlainTextPane::Clear() {
   edit_->clear();
   empty_ = true;
@@ -137,7 +142,7 @@ void PlainTextPane::Add(std::string_view text) {
   cursor.movePosition(QTextCursor::End);
   // insertText turns each line break into a new line of the document.
   cursor.insertText((empty_ ? QString() : QStringLiteral("\n")) +
-                    Qt8(text::Join(text::SplitLines(text), "\n")));
+                    Qt8(Shown(text::Join(text::SplitLines(text), "\n"))));
   empty_ = false;
   ShowPosition(cursor.position());
 }
@@ -155,7 +160,7 @@ std::string PlainTextPane::Text() const {
 void PlainTextPane::SetText(std::string_view text) {
   std::vector<std::string> lines = text.empty() ? std::vector<std::string>() : text::SplitLines(text);
   if (!lines.empty() && lines.back().empty()) lines.pop_back();
-  edit_->setPlainText(Qt8(text::Join(lines, "\n")));
+  edit_->setPlainText(Qt8(Shown(text::Join(lines, "\n"))));
   empty_ = lines.empty();
 }
 
@@ -198,7 +203,7 @@ void PlainTextPane::InsertLine(int index, std::string_view text) {
   QTextCursor cursor(edit_->document());
   cursor.setPosition(edit_->document()->findBlockByNumber(index).position());
   const int position = cursor.position();
-  cursor.insertText(Qt8(text) + QStringLiteral("\n"));
+  cursor.insertText(Qt8(Shown(text)) + QStringLiteral("\n"));
   ShowPosition(position);
 }
 

@@ -56,7 +56,8 @@ void SetUpDialogWindow(QWidget* window, const QString& caption, QSize size);
 // the first line.
 class PlainTextPane : public Pane {
  public:
-  explicit PlainTextPane(QPlainTextEdit* edit) : edit_(edit) {}
+  // The pane shows (and so saves and prints) what is written in the display script.
+  explicit PlainTextPane(QPlainTextEdit* edit);
 
   void Clear() override;
   void Add(std::string_view text) override;

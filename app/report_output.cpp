@@ -13,6 +13,7 @@
 #include <QTextBlock>
 
 #include "app/dispatcher.h"
+#include "app/display_script.h"
 #include "app/error_text.h"
 #include "app/file_dialog.h"
 #include "app/panes.h"
@@ -75,7 +76,7 @@ QString ChooseFile(QWidget* parent, const QString& caption, const QString& name,
 }
 
 PrintedReport Printed(const QPlainTextEdit* pane, const ReportIdentity& identity) {
-  return {identity.kind, identity.name, PaneLines(pane)};
+  return {identity.kind, identity.name, PaneLines(pane), DisplayScript()};
 }
 
 QString FileName(const ReportIdentity& identity, const char* extension) {

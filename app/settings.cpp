@@ -16,6 +16,12 @@ namespace {
 const QString kOutputFolder = QStringLiteral("output/folder");
 const QString kBirthplace = QStringLiteral("solar_time/birthplace");
 const QString kView = QStringLiteral("window/page");
+const QString kZi = QStringLiteral("chart/zi");
+const QString kScript = QStringLiteral("display/script");
+
+// The values as the file holds them: the command line's names.
+const std::pair<ZiRule, const char*> kZiNames[] = {
+    {ZiRule::SameDay, "same-day"}, {ZiRule::NextDay, "next-day"}, {ZiRule::Late, "late"}};
 
 // The toolbar buttons that choose a page, and 关于我们.
 const QStringList kViews = {
@@ -57,6 +63,11 @@ void Store(const QString& key, const QString& value) {
   settings.sync();
 }
 
+ZiRule& CurrentZi() {
+  static ZiRule zi = ReadRemembered().zi;
+  return zi;
+}
+
 QString& CurrentBirthplace() {
   static QString place = ReadRemembered().birthplace;
   return place;
@@ -81,6 +92,12 @@ Remembered ReadRemembered() {
   if (IsKnownPlace(place)) remembered.birthplace = place.trimmed();
   const QString view = Text(settings, kView);
   if (kViews.contains(view)) remembered.view = view;
+  const QString zi = Text(settings, kZi);
+  for (const auto& [rule, name] : kZiNames) {
+    if (zi == QLatin1String(name)) remembered.zi = rule;
+  }
+  if (const std::optional<Script> s = ScriptOfName(Text(settings, kScript).toStdString()))
+    remembered.script = *s;
   return remembered;
 }
 
@@ -97,5 +114,25 @@ void RememberView(const QString& button) {
 }
 
 QString LastBirthplace() { return CurrentBirthplace(); }
+
+void RememberZiRule(ZiRule zi) {
+  CurrentZi() = zi;
+  for (const auto& [rule, name] : kZiNames) {
+    if (rule == zi) Store(kZi, QLatin1String(name));
+  }
+}
+
+void RememberScript(Script script) {
+  Store(kScript, QString::fromStdString(std::string(ScriptName(script))));
+}
+
+void ForgetBirthplace() {
+  CurrentBirthplace().clear();
+  Store(kBirthplace, QString());
+}
+
+void ForgetOutputFolder() { Store(kOutputFolder, QString()); }
+
+ZiRule CurrentZiRule() { return CurrentZi(); }
 
 }  // namespace vantrel::app

@@ -16,6 +16,7 @@
 
 #include "app/artwork.h"
 #include "app/dialogs/date_win.h"
+#include "app/dialogs/settings_dialog.h"
 #include "app/dialogs/unt_nannv.h"
 #include "app/dialogs/unt_numbers.h"
 #include "app/dialogs/unt_onther.h"
@@ -214,6 +215,7 @@ void TFrmIndex::ConnectPages() {
       {CatalogueTool::MonthCalendar, &TFrmIndex::OpenMonthCalendar},
       {CatalogueTool::BoyGirlChart, &TFrmIndex::OpenBoyGirlChart},
       {CatalogueTool::SolarTime, &TFrmIndex::OpenSolarTime},
+      {CatalogueTool::Settings, &TFrmIndex::OpenSettings},
   };
   for (const auto& [tool, open] : tools) {
     OnClick(catalogue_->ToolButton(tool), this, [this, open = open] { (this->*open)(); });
@@ -333,6 +335,8 @@ void TFrmIndex::OpenNetName() { OpenModal<TFrmWangming>(); }
 void TFrmIndex::OpenMonthCalendar() { OpenModal<TFRM_Date>(); }
 
 void TFrmIndex::OpenBoyGirlChart() { OpenModal<TFrm_NanNv>(); }
+
+void TFrmIndex::OpenSettings() { OpenModal<TFrmSettings>(); }
 
 void TFrmIndex::OpenSolarTime() {
   TFrmSolarTime dialog(this, [this](BirthTarget target, const SolarTimeCorrection& correction) {

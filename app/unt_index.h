@@ -83,6 +83,7 @@ class TFrmIndex : public QWidget {
   void OpenMonthCalendar();
   void OpenBoyGirlChart();
   void OpenSolarTime();
+  void OpenSettings();
 
   // Writes a Gregorian birth into the marriage page's man or woman row or the
   // chart page's row (calendar 公历, the hour item of the hour) and shows

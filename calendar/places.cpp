@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "common/errors.h"
+#include "common/script.h"
 #include "common/text.h"
 
 namespace vantrel {
@@ -78,11 +79,17 @@ const std::vector<PlaceRecord>& Places() {
 }
 
 std::optional<PlaceRecord> FindPlace(std::string_view name) {
-  std::string key = text::Trim(name);
-  for (const PlaceRecord& p : Places()) {
-    if (p.name == key || p.name + "市" == key) return p;
-  }
-  return std::nullopt;
+  const std::string key = text::Trim(name);
+  const auto find = [](const std::string& k) -> std::optional<PlaceRecord> {
+    for (const PlaceRecord& p : Places()) {
+      if (p.name == k || p.name + "市" == k) return p;
+    }
+    return std::nullopt;
+  };
+  if (std::optional<PlaceRecord> p = find(key)) return p;
+  // A name typed in Traditional Chinese (烏魯木齊) is looked up in Simplified.
+  const std::string simplified = ToSimplified(key);
+  return simplified == key ? std::nullopt : find(simplified);
 }
 
 std::vector<std::string> PlaceNamesStartingWith(std::string_view prefix) {
@@ -96,7 +103,7 @@ std::vector<std::string> PlaceNamesStartingWith(std::string_view prefix) {
 }
 
 std::vector<std::string> NearPlaceNames(std::string_view name, std::size_t count) {
-  const std::vector<std::string> typed = text::Characters(text::Trim(name));
+  const std::vector<std::string> typed = text::Characters(ToSimplified(text::Trim(name)));
   std::vector<std::pair<int, const PlaceRecord*>> scored;
   for (const PlaceRecord& p : Places()) {
     const std::vector<std::string> chars = text::Characters(p.name);

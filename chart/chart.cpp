@@ -1,5 +1,8 @@
 #include "chart/chart.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "calendar/lunar.h"
@@ -94,9 +97,16 @@ std::optional<ChartResult> CastChart(const Birth& birth) {
 
   c.yearPillar = Pillar::FromIndex(CycleIndexOfYear(chartYear));
   c.monthPillar = MonthPillarInYear(c.yearPillar.stem, monthBranch);
-  c.dayPillar = DayPillarOfDayNumber(static_cast<long>(d0));
-  // A birth at 23:xx is in the 子 hour and keeps its calendar day.
-  c.hourPillar = HourPillarOnDay(c.dayPillar.stem, HourBranch(birth.hour));
+  // A birth at 23:xx is in the 子 hour. By the traditional rule it keeps its
+  // calendar day and that day's 子 hour; 子时换日 moves it to the next day,
+  // 晚子时 keeps the day but takes the next day's 子 hour.
+  c.zi = birth.zi;
+  c.lateZi = birth.hour == 23;
+  const bool nextDayZi = c.lateZi && birth.zi != ZiRule::SameDay;
+  const Pillar calendarDay = DayPillarOfDayNumber(static_cast<long>(d0));
+  const Pillar nextDay = DayPillarOfDayNumber(static_cast<long>(d0) + 1);
+  c.dayPillar = c.lateZi && birth.zi == ZiRule::NextDay ? nextDay : calendarDay;
+  c.hourPillar = HourPillarOnDay(nextDayZi ? nextDay.stem : calendarDay.stem, HourBranch(birth.hour));
   c.fetalOrigin = {c.monthPillar.stem.Next(1), c.monthPillar.branch.Next(3)};
 
   // A yang year runs forward for a man, a yin year for a woman.
@@ -128,7 +138,82 @@ std::optional<ChartResult> CastChart(const Birth& birth) {
   c.luckPillarsText = text::Join(luckTexts, "   ");
 
   c.personalityText = BirthdayPersonality(month, day);
+  c.warnings = BoundaryWarnings(instant, birth.zi);
   return c;
+}
+
+std::string ZiRuleName(ZiRule zi) {
+  switch (zi) {
+    case ZiRule::NextDay:
+      return "子时换日";
+    case ZiRule::Late:
+      return "晚子时";
+    case ZiRule::SameDay:
+      break;
+  }
+  return "子时不换日";
+}
+
+namespace {
+
+constexpr int kNearMinutes = 15;
+
+// "仅 5 分钟", or "不到 1 分钟" for less than half a minute.
+std::string DistanceText(double seconds) {
+  const long minutes = std::lround(std::fabs(seconds) / 60.0);
+  return minutes == 0 ? "不到 1 分钟" : "仅 " + std::to_string(minutes) + " 分钟";
+}
+
+}  // namespace
+
+std::vector<std::string> BoundaryWarnings(DateTime instant, ZiRule zi) {
+  std::vector<std::string> warnings;
+  const DateTime day = DateOf(instant);
+  const ClockTime t = DecodeTime(instant);
+  const int minuteOfDay = t.hour * 60 + t.minute;
+
+  // A jie instant on the day of birth or on either neighbour.
+  for (int offset = -1; offset <= 1; ++offset) {
+    const DateTime d = day + offset;
+    const CivilDate c = DecodeDate(d);
+    const std::optional<DateTime> jie = data::JieInstantOn(c.year, d);
+    if (!jie) continue;
+    const double seconds = (*jie - instant) * 86400.0;
+    if (std::fabs(seconds) > kNearMinutes * 60 + 0.5) continue;
+    // The table gives the instant; its name is that of the jie computed nearest to it.
+    std::string_view name = JieTermNames[0];
+    double nearest = 1e9;
+    for (std::size_t n = 0; n < SolarTermNames.size(); ++n) {
+      const double apart = std::fabs(SolarTermInstant(c.year, static_cast<int>(n)) - *jie);
+      if (IsJieTerm(SolarTermNames[n]) && apart < nearest) {
+        nearest = apart;
+        name = SolarTermNames[n];
+      }
+    }
+    warnings.push_back("出生时刻距" + std::string(name) + DistanceText(seconds) + "，月柱取决于准确时刻");
+  }
+
+  // A double-hour boundary: the odd clock hours 1, 3, .. 23.
+  for (int h = 1; h < 24; h += 2) {
+    const int distance = minuteOfDay - h * 60;
+    if (std::abs(distance) > kNearMinutes) continue;
+    const std::string before(HourBranch(h - 1).Name());
+    const std::string after(HourBranch(h).Name());
+    const bool dayToo = h == 23 && zi == ZiRule::NextDay;
+    warnings.push_back("出生时刻距" + before + after + "两时辰交界（" + std::to_string(h) + "点）" +
+                       DistanceText(distance * 60.0) + "，" + (dayToo ? "时柱和日柱" : "时柱") +
+                       "取决于准确时刻");
+  }
+
+  // Midnight: the calendar day changes, and with it the day pillar unless
+  // 子时换日 already changed it at 23:00.
+  const int toMidnight = std::min(minuteOfDay, 24 * 60 - minuteOfDay);
+  if (toMidnight <= kNearMinutes) {
+    const char* what = zi == ZiRule::SameDay ? "日柱和时柱" : zi == ZiRule::Late ? "日柱" : "出生日期";
+    warnings.push_back("出生时刻距午夜（0点）" + DistanceText(toMidnight * 60.0) + "，" + what +
+                       "取决于准确时刻");
+  }
+  return warnings;
 }
 
 }  // namespace vantrel

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "calendar/ganzhi.h"
 #include "chart/birth.h"
@@ -49,6 +50,16 @@ struct ChartResult {
   std::string dayHidden;
   std::string hourHidden;
   std::string personalityText;
+  // The rule by which a birth from 23:00 to 24:00 was placed; it decided the
+  // day and hour pillars only when `lateZi` is true (the birth fell in that hour).
+  ZiRule zi = ZiRule::SameDay;
+  bool lateZi = false;
+  // The notices of a birth moment that lies close to a boundary on which a
+  // pillar changes ("出生时刻距立春仅 5 分钟，月柱取决于准确时刻"): a few
+  // minutes' error in the time of birth would give another chart. The report
+  // text does not print them; the window shows them above it and the
+  // command line on standard error.
+  std::vector<std::string> warnings;
 };
 
 // True when the name is one of the twelve jie terms.
@@ -66,5 +77,15 @@ bool BeforeJieInstant(int year, DateTime birthInstant);
 // "请检查输入数据是否出错！". An hour outside 0..23 or a minute outside 0..59
 // raises ConvertError. Both happen before anything is read.
 std::optional<ChartResult> CastChart(const Birth& birth);
+
+// The boundary notices of a birth moment (see ChartResult::warnings): within
+// 15 minutes of a jie instant recorded in table JQ, of a double-hour
+// boundary, or of midnight. `instant` is the birth moment as the chart reads
+// it (after any true-solar-time correction). A database error propagates.
+std::vector<std::string> BoundaryWarnings(DateTime instant, ZiRule zi);
+
+// The text of a 子 hour rule as the report names it: "子时换日", "晚子时", or
+// "子时不换日" for the traditional rule.
+std::string ZiRuleName(ZiRule zi);
 
 }  // namespace vantrel

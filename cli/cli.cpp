@@ -23,11 +23,13 @@ int OutputError() { return g_output_error; }
 
 void Context::Out(std::string_view line) const {
   errno = 0;
-  WriteLine(out, line, gbk, safeOut);
+  WriteLine(out, InScript(line), gbk, safeOut);
   if (out.fail() && g_output_error == 0) g_output_error = errno != 0 ? errno : EIO;
 }
 
-void Context::Err(std::string_view line) const { WriteLine(err, line, gbk, safeErr); }
+void Context::Err(std::string_view line) const { WriteLine(err, InScript(line), gbk, safeErr); }
+
+std::string Context::InScript(std::string_view line) const { return ToScript(line, script); }
 
 std::string Context::Input(std::string_view raw) const { return gbk ? text::FromGbk(raw) : std::string(raw); }
 

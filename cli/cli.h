@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "common/notice.h"
+#include "common/script.h"
 #include "export/json_values.h"
 
 namespace vantrel::cli {
@@ -39,6 +40,9 @@ struct Context {
   std::istream& in;
   bool gbk = false;   // --encoding gbk: output (and input) in GBK
   bool json = false;  // --json: JSON objects in UTF-8 (--encoding is ignored)
+  // --script tw|hk: every line written is converted to Traditional Chinese
+  // (before it is encoded); input is taken in either script.
+  Script script = Script::Simplified;
   // Set when standard output or standard error is a terminal: what goes there
   // is made terminal-safe (control characters escaped, broken UTF-8 replaced),
   // so a typed name cannot send escape sequences to the terminal. Output that
@@ -51,6 +55,8 @@ struct Context {
   void Err(std::string_view line) const;
   // Writes one JSON object on a line of its own, "version" first.
   void OutJson(const json::Json& object) const;
+  // A line as it is written out, in the chosen script (still UTF-8).
+  std::string InScript(std::string_view line) const;
   // Converts an input text to UTF-8.
   std::string Input(std::string_view raw) const;
 };

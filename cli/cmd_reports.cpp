@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/chart_options.h"
 #include "cli/cli.h"
 #include "cli/report_output.h"
 #include "cli/solar_option.h"
@@ -38,7 +39,11 @@ EntryTexts EntryFromOptions(const Options& o, const std::string& prefix) {
   if (o.Has(prefix + "hour")) {
     // A blank hour is left to the report, which asks for the hour as the window does.
     const std::string hour = o.Get(prefix + "hour", "");
-    e.hour = text::Trim(hour).empty() ? hour : kHourItems[static_cast<std::size_t>(StrictHour(hour))];
+    if (hour == "unknown" || hour == kUnknownHourItem) {
+      e.hour = kUnknownHourItem;
+    } else {
+      e.hour = text::Trim(hour).empty() ? hour : kHourItems[static_cast<std::size_t>(StrictHour(hour))];
+    }
   }
   e.minute = o.Get(prefix + "minute", e.minute);
   return e;
@@ -102,8 +107,29 @@ int Deliver(const Context& ctx, const ReportOutput& output, const std::string& t
   throw NoticeError(notice.value_or(""));
 }
 
+// The twelve possible hour pillars of each person whose hour is not known,
+// under "男方：" or "女方：" and the name.
+int HourTables(const Context& ctx, const MarriageEntry& entry) {
+  const std::pair<const PersonEntry*, Sex> people[] = {{&entry.man, Sex::Man}, {&entry.woman, Sex::Woman}};
+  for (const auto& [person, sex] : people) {
+    if (!person->hourUnknown) continue;
+    ChartEntry single;
+    single.person = *person;
+    single.sex = sex;
+    const ChartReport report = BuildChartReport(single);
+    if (report.fault) std::rethrow_exception(report.fault);
+    if (!report.hourTable) throw NoticeError(report.notice.value_or(kCheckInputNotice));
+    ctx.Out(std::string(sex == Sex::Man ? "男方：" : "女方：") + text::Trim(person->name));
+    for (const std::string& line : HourTableLines(*report.hourTable)) ctx.Out(line);
+    ctx.Out("");
+  }
+  return 0;
+}
+
 int Marriage(Context& ctx, std::vector<std::string> args) {
   const ReportOutput output = TakeReportOutput(ctx, args);
+  const ZiRule zi = TakeZiOption(ctx, args);
+  const bool hourTable = TakeOptions(ctx, args, {}, {"hour-table"}).count("hour-table") > 0;
   const SolarOption manSolar = TakeSolarOption(ctx, args, "man-");
   const SolarOption womanSolar = TakeSolarOption(ctx, args, "woman-");
   const Options o = ParseOptions(ctx, args, OptionNames({"man-", "woman-"}, {}));
@@ -112,22 +138,30 @@ int Marriage(Context& ctx, std::vector<std::string> args) {
                       ReadMarriagePerson(EntryFromOptions(o, "woman-"))};
   CorrectEntry(entry.man, manSolar);
   CorrectEntry(entry.woman, womanSolar);
+  entry.man.zi = entry.woman.zi = zi;
+  // The matching needs both hours; asked for, the possible hours of a birth
+  // whose hour is not known are listed instead.
+  if (hourTable && (entry.man.hourUnknown || entry.woman.hourUnknown)) return HourTables(ctx, entry);
   const MarriageReport report = BuildMarriageReport(entry);
+  if (report.Complete()) PrintWarnings(ctx, report.warnings);
   return Deliver(ctx, output, RenderMarriageReport(report), report.Complete(), report.notice, report.fault,
                  "合婚报告", report.CoupleName(), ctx.json ? json::MarriageReportJson(report) : json::Json());
 }
 
 int PersonReport(Context& ctx, std::vector<std::string> args, ReportKind kind) {
   const ReportOutput output = TakeReportOutput(ctx, args);
+  const ZiRule zi = TakeZiOption(ctx, args);
   const SolarOption option = TakeSolarOption(ctx, args, "");
   const Options o = ParseOptions(ctx, args, OptionNames({""}, {"sex"}));
   if (!o.positional.empty()) throw UsageError("unexpected argument " + o.positional[0]);
   ChartEntry entry;
   entry.person = ReadChartPerson(EntryFromOptions(o, ""));
   CorrectEntry(entry.person, option);
+  entry.person.zi = zi;
   entry.sex = SexOfText(text::Trim(o.Get("sex", "男")));
   entry.kind = kind;
   const ChartReport report = BuildChartReport(entry);
+  if (report.Complete()) PrintWarnings(ctx, report.warnings);
   return Deliver(ctx, output, RenderChartReport(report), report.Complete(), report.notice, report.fault,
                  report.KindWord(), report.name, ctx.json ? json::ChartReportJson(report) : json::Json());
 }
@@ -136,7 +170,8 @@ const char* const kPersonOptions =
     "  --name TEXT        the name (default empty)\n"
     "  --calendar KIND    solar (default) or lunar\n"
     "  --year --month --day TEXT   the birth date as typed (default 1980, 1, 1)\n"
-    "  --hour H           the clock hour 0..23, or a whole hour item such as \"子 23\" (default 子 0)\n"
+    "  --hour H           the clock hour 0..23, a whole hour item such as \"子 23\" (default 子 0), or\n"
+    "                     unknown: the chart report lists the twelve possible hour pillars\n"
     "  --minute TEXT      the minute (default 0)\n";
 
 VANTREL_CLI_COMMAND(
@@ -144,14 +179,17 @@ VANTREL_CLI_COMMAND(
      std::string("Usage: vantrel-cli marriage [--man-OPTION VALUE]... [--woman-OPTION VALUE]...\n"
                  "  Writes the marriage report for a man and a woman. Options (prefix each with\n"
                  "  man- or woman-):\n") +
-         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
+         kPersonOptions +
+         "  --hour-table       with an hour unknown, list the twelve possible hour pillars of that\n"
+         "                     person instead of the report (without it the report asks for the hour)\n" +
+         kZiOptionUsage + kSolarOptionUsage + kReportOutputUsage,
      Marriage, true});
 
 VANTREL_CLI_COMMAND({"chart", "the single-person chart report",
                      std::string("Usage: vantrel-cli chart [--OPTION VALUE]...\n"
                                  "  Writes the chart report of one person. Options:\n"
                                  "  --sex 男|女          the sex (default 男)\n") +
-                         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
+                         kPersonOptions + kZiOptionUsage + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
                        return PersonReport(ctx, args, ReportKind::Chart);
                      },
@@ -161,7 +199,7 @@ VANTREL_CLI_COMMAND({"constellation", "the constellation report of one person",
                      std::string("Usage: vantrel-cli constellation [--OPTION VALUE]...\n"
                                  "  Writes the constellation report of one person; the options are those of\n"
                                  "  the chart command.\n") +
-                         kPersonOptions + kSolarOptionUsage + kReportOutputUsage,
+                         kPersonOptions + kZiOptionUsage + kSolarOptionUsage + kReportOutputUsage,
                      [](Context& ctx, const std::vector<std::string>& args) {
                        return PersonReport(ctx, args, ReportKind::Constellation);
                      },

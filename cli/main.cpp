@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,7 +18,7 @@
 namespace {
 
 void PrintHelp(std::ostream& os) {
-  os << "Usage: vantrel-cli [--encoding utf-8|gbk] [--json] COMMAND [ARGS...]\n"
+  os << "Usage: vantrel-cli [--encoding utf-8|gbk] [--script simplified|tw|hk] [--json] COMMAND [ARGS...]\n"
         "       vantrel-cli COMMAND --help\n"
         "       vantrel-cli --version\n\n"
         "Commands:\n";
@@ -120,6 +121,19 @@ int Run(int argc, char** argv) {
     if (args[i] == "--version") {
       std::cout << "vantrel-cli " VANTREL_VERSION "\n";
       return 0;
+    }
+    if (args[i] == "--script" || args[i].rfind("--script=", 0) == 0) {
+      // Simplified Chinese, or Traditional as written in Taiwan (tw) or Hong Kong (hk).
+      const bool separate = args[i] == "--script";
+      const std::string name = separate ? (i + 1 < args.size() ? args[i + 1] : "") : args[i].substr(9);
+      i += separate ? 2 : 1;
+      const std::optional<vantrel::Script> script = vantrel::ScriptOfName(name);
+      if (!script) {
+        ctx.Err("vantrel-cli: unknown script " + name + " (simplified, tw or hk)");
+        return 2;
+      }
+      ctx.script = *script;
+      continue;
     }
     std::string value;
     if (args[i] == "--encoding" && i + 1 < args.size()) {

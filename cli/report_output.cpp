@@ -67,18 +67,24 @@ ReportOutput TakeReportOutput(const Context& ctx, std::vector<std::string>& args
 
 void DeliverReport(const Context& ctx, const ReportOutput& output, const std::vector<std::string>& lines,
                    const std::string& kind, const std::string& name, bool print) {
+  // The files are written in the chosen script; standard output converts by itself.
+  std::vector<std::string> written;
+  if (!output.textPath.empty() || !output.pdfPath.empty()) {
+    for (const std::string& line : lines) written.push_back(ctx.InScript(line));
+  }
   if (!output.textPath.empty()) {
     const TextEncoding encoding = ctx.gbk ? TextEncoding::GbkCrLf : TextEncoding::Utf8;
-    WriteFileAtomically(output.textPath, EncodeReportLines(lines, encoding, output.textPath));
+    WriteFileAtomically(output.textPath, EncodeReportLines(written, encoding, output.textPath));
   }
-  if (!output.pdfPath.empty()) WritePdf(lines, kind, name, output.pdfPath);
+  if (!output.pdfPath.empty())
+    WritePdf(written, ctx.InScript(kind), ctx.InScript(name), output.pdfPath, ctx.script);
   if (print && !output.quiet) {
     for (const std::string& line : lines) ctx.Out(line);
   }
 }
 
 void WritePdf(const std::vector<std::string>& lines, const std::string& kind, const std::string& name,
-              const std::string& path) {
+              const std::string& path, Script script) {
 #ifdef VANTREL_HAVE_PDF
   // Qt's GUI module draws the pages; it needs no display. The application
   // object lives for this one PDF.
@@ -93,7 +99,7 @@ void WritePdf(const std::vector<std::string>& lines, const std::string& kind, co
   char name0[] = "vantrel-cli";
   char* argv[] = {name0, nullptr};
   QGuiApplication qt(argc, argv);
-  app::PrintedReport report{QString::fromStdString(kind), QString::fromStdString(name), {}};
+  app::PrintedReport report{QString::fromStdString(kind), QString::fromStdString(name), {}, script};
   for (const std::string& line : lines) report.lines << QString::fromStdString(line);
   QByteArray bytes;
   try {
@@ -106,7 +112,7 @@ void WritePdf(const std::vector<std::string>& lines, const std::string& kind, co
   // The path's bytes as given: a file name need not be UTF-8.
   WriteFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 #else
-  (void)lines, (void)kind, (void)name, (void)path;
+  (void)lines, (void)kind, (void)name, (void)path, (void)script;
   throw UsageError("this vantrel-cli was built without Qt and cannot write PDF files");
 #endif
 }

@@ -29,6 +29,6 @@ extern const char* const kReportOutputUsage;
 
 // Writes a PDF of the lines; a build without Qt's GUI module refuses.
 void WritePdf(const std::vector<std::string>& lines, const std::string& kind, const std::string& name,
-              const std::string& path);
+              const std::string& path, Script script = Script::Simplified);
 
 }  // namespace vantrel::cli

@@ -23,6 +23,10 @@ function(vantrel_core_layer folder)
 endfunction()
 
 vantrel_core_layer(common)
+# Traditional Chinese output: OpenCC's conversion and its phrase dictionaries.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(OPENCC REQUIRED IMPORTED_TARGET opencc)
+target_link_libraries(vantrel_common_lib PUBLIC PkgConfig::OPENCC)
 vantrel_core_layer(calendar LINKS vantrel_common_lib)
 vantrel_core_layer(data LINKS vantrel_calendar_lib vantrel_common_lib SQLite::SQLite3)
 vantrel_core_layer(chart LINKS vantrel_data_lib vantrel_calendar_lib vantrel_common_lib)

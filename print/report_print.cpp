@@ -134,7 +134,9 @@ void PaintReport(const PrintedReport& report, QPagedPaintDevice& device) {
     p.setFont(header);
     p.setPen(QColor(0x55, 0x55, 0x55));
     p.drawText(QPointF(0, hm.ascent()), title);
-    const QString number = QStringLiteral("第 %1 页 / 共 %2 页").arg(n + 1).arg(layout.pages.size());
+    const QString number = QString::fromStdString(ToScript("第 %1 页 / 共 %2 页", report.script))
+                               .arg(n + 1)
+                               .arg(layout.pages.size());
     p.drawText(QPointF(width - hm.horizontalAdvance(number), hm.ascent()), number);
     p.setPen(QPen(QColor(0x8b, 0x1a, 0x1a), width / 2000));
     p.drawLine(QPointF(0, hm.lineSpacing() * 1.35), QPointF(width, hm.lineSpacing() * 1.35));

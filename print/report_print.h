@@ -16,6 +16,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/script.h"
+
 class QPagedPaintDevice;
 
 namespace vantrel::app {
@@ -32,6 +34,8 @@ struct PrintedReport {
   QString kind;       // "合婚报告", "八字", "黄历" ...
   QString name;       // who or what: "张伟 / 李娜", "2013-09-21"
   QStringList lines;  // the pane's lines
+  // The script of the page numbers; the other texts come in their script.
+  Script script = Script::Simplified;
 };
 
 struct PrintLayout {

@@ -74,9 +74,17 @@ ChartReport BuildChartReport(const ChartEntry& entry, int currentYear) {
       r.notice = kCheckInputNotice;
       return r;
     }
-    if (entry.kind == ReportKind::Chart) {
+    if (entry.kind == ReportKind::Chart && r.facts->hourUnknown) {
+      Birth birth;
+      birth.date = DecodeDate(r.facts->solarDate);
+      birth.sex = entry.sex;
+      birth.zi = r.facts->zi;
+      r.hourTable = HourTableOf(birth);
+      if (!r.hourTable) r.notice = kCheckInputNotice;
+    } else if (entry.kind == ReportKind::Chart) {
       r.chart = ChartOfPerson(*r.facts, entry.sex, r.fault);
       if (!r.chart) r.notice = kCheckInputNotice;
+      if (r.chart) r.warnings = r.chart->chart.warnings;
     } else {
       std::array<std::string, 3> topics;
       for (std::size_t k = 0; k < 3; ++k) topics[k] = data::TopicText(r.facts->constellation, kTopics[k]);
@@ -101,6 +109,13 @@ std::string RenderChartReport(const ChartReport& r) {
   pane.Add("星座：" + f.constellation);
   if (r.chart) {
     WriteChart(pane, *r.chart);
+  } else if (r.hourTable) {
+    pane.Add(kChartSeparator);
+    for (const std::string& line : HourTableLines(*r.hourTable)) pane.Add(line);
+    pane.Add("");
+    pane.Add(kChartSeparator);
+    pane.Add("");
+    pane.Add(kChartClosingLine);
   } else {
     WriteConstellation(pane, *r.topics);
   }

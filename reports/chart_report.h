@@ -7,7 +7,9 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "chart/hour_table.h"
 #include "reports/person_entry.h"
 
 namespace vantrel {
@@ -32,15 +34,21 @@ struct ChartReport {
   std::string name;
   std::optional<PersonFacts> facts;
   std::optional<PersonChart> chart;  // the chart report
+  // The chart report of a birth whose hour is not known: the twelve
+  // possible hour pillars instead of the chart.
+  std::optional<HourTable> hourTable;
   // The constellation report's three texts: emotional intelligence, love
   // and strength, famous people.
   std::optional<std::array<std::string, 3>> topics;
+  // The chart's boundary notices (ChartResult::warnings); the report text
+  // does not print them.
+  std::vector<std::string> warnings;
   // The notice that stopped the report.
   std::optional<std::string> notice;
   // The fault that stopped it; the window and the command line raise it.
   std::exception_ptr fault;
 
-  bool Complete() const { return !notice && !fault && (chart ? chart->Complete() : topics.has_value()); }
+  bool Complete() const { return !notice && !fault && (chart ? chart->Complete() : topics || hourTable); }
   // The report's kind as the printed pages and the offered file name say it: "八字" or "星座".
   std::string KindWord() const;
 };

@@ -32,6 +32,7 @@ PersonEntry ReadPersonEntry(const EntryTexts& texts, HourItemCut cut) {
       return CivilDate{StrToInt(texts.year), StrToInt(texts.month), StrToInt(texts.day)};
     });
   }
+  e.hourUnknown = text::Trim(texts.hour) == kUnknownHourItem;
   const std::string item = cut == HourItemCut::Trimmed ? text::Trim(texts.hour) : texts.hour;
   e.hourText = text::Trim(text::GbkCopy(item, 4, 2));
   e.hour = TypedNumber::Of([&] { return StrToInt(e.hourText); });

@@ -82,6 +82,11 @@ bool CheckEntry(const PersonEntry& e, const Side& side, MarriageReport& r) {
     r.notice = side.blankMissing[static_cast<std::size_t>(*e.blank)];
     return false;
   }
+  // The matching needs both hours: an hour not known is asked for as a blank one.
+  if (e.hourUnknown) {
+    r.notice = side.blankMissing[static_cast<std::size_t>(BirthField::Hour)];
+    return false;
+  }
   return true;
 }
 
@@ -119,6 +124,7 @@ bool MakeParty(const PersonEntry& e, const Side& side, int currentYear, Marriage
     r.notice = kCheckInputNotice;
     return false;
   }
+  for (const std::string& w : party->chart->chart.warnings) r.warnings.push_back(side.title + ("：" + w));
   return !r.fault;
 }
 

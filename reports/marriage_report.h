@@ -68,6 +68,9 @@ struct MarriageReport {
   // The man's section, then the woman's; absent when the report stopped before it.
   std::optional<MarriageParty> man, woman;
   std::optional<MarriageComparison> comparison;
+  // The boundary notices of both charts (ChartResult::warnings), each after
+  // "男方：" or "女方："; the report text does not print them.
+  std::vector<std::string> warnings;
   // The notice that stopped the report and the name edit to focus after it.
   std::optional<std::string> notice;
   EntryFocus focus = EntryFocus::None;

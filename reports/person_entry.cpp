@@ -32,6 +32,8 @@ std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int curre
   f.minute = entry.minute;
   f.age = currentYear - DecodeDate(f.solarDate).year;
   f.correctionLine = entry.correctionLine;
+  f.zi = entry.zi;
+  f.hourUnknown = entry.hourUnknown;
   return f;
 }
 
@@ -41,13 +43,16 @@ Birth BirthOf(const PersonFacts& facts, Sex sex) {
   b.hour = facts.hour.Get();
   b.date = DecodeDate(facts.solarDate);
   b.sex = sex;
+  b.zi = facts.zi;
   return b;
 }
 
 std::string BirthLine(const PersonFacts& facts) {
   const std::string d = FormatDate(facts.solarDate);
-  return "您出生公历：" + d.substr(0, 4) + "年" + d.substr(5, 2) + "月" + d.substr(8, 2) + "日" +
-         facts.hourText + "点" + facts.minuteText + "分";
+  const std::string date =
+      "您出生公历：" + d.substr(0, 4) + "年" + d.substr(5, 2) + "月" + d.substr(8, 2) + "日";
+  if (facts.hourUnknown) return date + "时辰不详";
+  return date + facts.hourText + "点" + facts.minuteText + "分";
 }
 
 ChartBlockInput BlockInputFor(const ChartResult& chart, const PersonFacts& facts) {
@@ -76,9 +81,16 @@ std::optional<PersonChart> ChartOfPerson(const PersonFacts& facts, Sex sex, std:
   return p;
 }
 
+std::optional<std::string> ZiRuleLine(const PersonFacts& facts) {
+  if (facts.zi == ZiRule::SameDay || !facts.hour.ok() || facts.hour.Get() != 23) return std::nullopt;
+  return facts.zi == ZiRule::NextDay ? "子时：按子时换日，23点起日柱取次日，时柱为次日子时"
+                                     : "子时：按晚子时，日柱仍取当日，时柱为次日子时";
+}
+
 void WriteBirthLines(TextPane& pane, const PersonFacts& facts) {
   pane.Add(BirthLine(facts));
   if (facts.correctionLine) pane.Add(*facts.correctionLine);
+  if (const std::optional<std::string> zi = ZiRuleLine(facts)) pane.Add(*zi);
 }
 
 int CurrentYear() { return DecodeDate(Today()).year; }

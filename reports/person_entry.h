@@ -43,6 +43,11 @@ struct PersonEntry {
   // time ("真太阳时：按乌鲁木齐校正…"), printed after the birth line; none
   // for a moment as the clock showed it.
   std::optional<std::string> correctionLine;
+  // The rule by which a birth from 23:00 to 24:00 is placed.
+  ZiRule zi = ZiRule::SameDay;
+  // The hour was given as not known (the chart page's item "不详"): the chart
+  // report lists the twelve possible hour pillars; `hour` is then no number.
+  bool hourUnknown = false;
 };
 
 // What a report derives from an entry.
@@ -58,6 +63,8 @@ struct PersonFacts {
   TypedNumber minute;
   int age = 0;
   std::optional<std::string> correctionLine;  // as the entry gave it
+  ZiRule zi = ZiRule::SameDay;                // as the entry gave it
+  bool hourUnknown = false;                   // as the entry gave it
 };
 
 // The notice of a birth that cannot be converted or charted.
@@ -82,7 +89,11 @@ Birth BirthOf(const PersonFacts& facts, Sex sex);
 // and the clock hour, "子 0" .. "子 23".
 extern const std::array<const char*, 24> kHourItems;
 
-// The birth line: "您出生公历：" + yyyy年mm月dd日 + hour + "点" + minute + "分".
+// The item of the chart page's hour list for an hour not known.
+inline constexpr const char* kUnknownHourItem = "不详";
+
+// The birth line: "您出生公历：" + yyyy年mm月dd日 + hour + "点" + minute + "分",
+// or yyyy年mm月dd日 + "时辰不详" for an hour not known.
 std::string BirthLine(const PersonFacts& facts);
 
 // The input of the chart text block for a person's chart.
@@ -104,7 +115,12 @@ struct PersonChart {
 // worked out is kept in `fault` with the parts before it.
 std::optional<PersonChart> ChartOfPerson(const PersonFacts& facts, Sex sex, std::exception_ptr& fault);
 
-// The birth line followed by the correction line, if any.
+// The line that names the 子 hour rule of a birth from 23:00 to 24:00
+// ("子时：按子时换日，日柱取次日"); none for the traditional rule, whose
+// reports stay as they always were, and none for a birth outside that hour.
+std::optional<std::string> ZiRuleLine(const PersonFacts& facts);
+
+// The birth line followed by the correction line and the 子 hour rule line, if any.
 void WriteBirthLines(TextPane& pane, const PersonFacts& facts);
 
 // The current calendar year, for the age.

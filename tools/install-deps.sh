@@ -13,6 +13,7 @@ packages=(
   fonts-wqy-zenhei fonts-noto-cjk
   liberfa-dev
   nlohmann-json3-dev libical-dev python3-jsonschema python3-icalendar
+  libopencc-dev opencc
   clang libclang-rt-14-dev clang-format
   scdoc man-db lintian appstream desktop-file-utils tzdata bash-completion zsh
 )

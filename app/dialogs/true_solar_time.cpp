@@ -90,6 +90,8 @@ TFrmSolarTime::TFrmSolarTime(QWidget* parent, Fill fill) : QDialog(parent), fill
     shown->addRow(QString::fromUtf8(labels[i]), values_[i]);
   }
   values_[kSolar]->setStyleSheet(QStringLiteral("color: #8b1a1a; font-weight: bold;"));
+  // An hour item: a branch (丑 is no word to convert), the clock hour and a date.
+  values_[kHourItem]->setProperty("vantrelAsIs", true);
   message_ = new QLabel(output);
   message_->setObjectName(QStringLiteral("SolarMessage"));
   message_->setWordWrap(true);

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/artwork.h"
+#include "app/display_script.h"
 #include "app/pages/controls.h"
 
 namespace vantrel::app {
@@ -32,7 +33,7 @@ struct ToolButton {
 constexpr ToolButton kToolButtons[CataloguePage::kToolCount] = {
     {"BtnShouji", "手机号码", "机"},    {"BtnQQ", "QQ号分析", "QQ"},       {"BtnNumber", "更多数字", "数"},
     {"BtnWangming", "网名分析", "网"},  {"BtnCalendar", "万年历法", "历"}, {"BtnNanNv", "生男生女", "孕"},
-    {"BtnSolarTime", "真太阳时", "晷"},
+    {"BtnSolarTime", "真太阳时", "晷"}, {"BtnSettings", "设置", "设"},
 };
 
 constexpr int kButtonSize = 71;
@@ -58,7 +59,7 @@ QAbstractButton* AddButton(QHBoxLayout* row, QWidget* page, int group, const QSt
                            const QString& sign) {
   auto* button =
       new PaintedButton(page, [group, sign, caption](QPainter& p, const QRectF& r, const ButtonLook& look) {
-        PaintCatalogueButton(p, r, look, group, sign, caption);
+        PaintCatalogueButton(p, r, look, group, Shown(sign), Shown(caption));
       });
   button->setText(caption);
   button->setToolTip(caption);

@@ -2,7 +2,7 @@
 // The catalogue page: two groups of picture buttons, each a row under its
 // heading. "民俗预测" opens the folk-omen windows (the button's position is
 // the omen window's page), "数字吉祥" the number, name, calendar and chart
-// dialogs.
+// dialogs and the settings (设置).
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -18,13 +18,14 @@ enum class CatalogueTool {
   NetName,
   MonthCalendar,
   BoyGirlChart,
-  SolarTime
+  SolarTime,
+  Settings
 };
 
 class CataloguePage : public QWidget {
  public:
   static constexpr int kFolkOmenCount = 7;
-  static constexpr int kToolCount = 7;
+  static constexpr int kToolCount = 8;
 
   CataloguePage();
 

@@ -10,6 +10,7 @@
 #include "common/notice.h"
 #include "common/pane.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -32,6 +33,9 @@ class ChartPage : public QWidget {
   EntryRow& Person() { return *person_; }
   QPushButton* ComputeButton() const { return compute_; }
   PlainTextPane& ReportPane() { return *report_; }
+  // The line above the report that tells of a birth close to a boundary
+  // (BoundaryNotice); hidden when there is nothing to tell.
+  QLabel* NoticeLine() const { return notice_; }
 
  private:
   void Choose(const QString& caption);
@@ -39,6 +43,7 @@ class ChartPage : public QWidget {
   EntryRow* person_ = nullptr;
   QLineEdit* hidden_name_ = nullptr;  // NameB2: a second name entry, never shown
   QPushButton* compute_ = nullptr;
+  QLabel* notice_ = nullptr;
   std::unique_ptr<PlainTextPane> report_;
   // REbazi, in which the report is built before it replaces Memo1.
   ReportIdentity identity_;

@@ -8,6 +8,8 @@
 #include <QWidgetItem>
 #include <algorithm>
 
+#include "app/display_script.h"
+
 namespace vantrel::app {
 namespace {
 
@@ -87,6 +89,28 @@ void ControlRow::Finish() { layout_->addStretch(1); }
 void ControlRow::AddFixed(QWidget* widget, int width) {
   widget->setFixedSize(width, kRowHeight);
   AddFixedSize(layout_, widget);
+}
+
+}  // namespace vantrel::app
+
+namespace vantrel::app {
+
+QLabel* MakeNoticeLine(QWidget* parent) {
+  auto* line = new QLabel(parent);
+  line->setObjectName(QStringLiteral("BoundaryNotice"));
+  line->setWordWrap(true);
+  line->setContentsMargins(8, 2, 8, 2);
+  line->setStyleSheet(QStringLiteral("color: #8b1a1a; background: #fff4d6; border: 1px solid #e0c080;"));
+  line->setAccessibleName(Qt8("出生时刻提示"));
+  line->hide();
+  return line;
+}
+
+void ShowNoticeLine(QLabel* line, const std::vector<std::string>& warnings) {
+  QStringList shown;
+  for (const std::string& w : warnings) shown << Shown(Qt8(w));
+  line->setText(shown.join(QLatin1Char('\n')));
+  line->setVisible(!shown.isEmpty());
 }
 
 }  // namespace vantrel::app

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <Qt>
+#include <string>
+#include <vector>
 
 #include "app/qt_text.h"
 
@@ -41,6 +43,12 @@ QLineEdit* MakeNameEntry(QWidget* parent, const char* name);
 // that size as it is and never asks the control for its size hints, which a
 // list or a label would work out by measuring its texts.
 void AddFixedSize(QBoxLayout* layout, QWidget* widget, Qt::Alignment alignment = {});
+
+// The notice line above a report pane (object name BoundaryNotice): what
+// the report's chart warns of, one warning a line, in the display script;
+// hidden when there is none.
+QLabel* MakeNoticeLine(QWidget* parent);
+void ShowNoticeLine(QLabel* line, const std::vector<std::string>& warnings);
 
 // Lays controls out from left to right, each at its own width and the row's
 // height, `kRowGap` apart; what is left of the row's width stays empty.

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "app/display_script.h"
 #include "app/pages/controls.h"
 
 namespace vantrel::app {
@@ -82,6 +83,8 @@ void EntryRow::AddBirthFields(ControlRow& row, const Names& names) {
   row.Label(Qt8("日"));
   hour_ = row.Put(MakeList(this, names.hour, HourItems(), true), 60);
   hour_->setMaxVisibleItems(24);
+  // The branch of an hour item is no word to convert (丑 is not 醜).
+  hour_->setProperty("vantrelKeepItems", hour_->count());
   row.Label(Qt8("时"));
   minute_ = row.Put(MakeList(this, names.minute, Numbers(0, 59, 0), true), 42);
 }
@@ -167,7 +170,8 @@ EntryTexts EntryRow::Texts() const {
   entry.year = year_->currentText().toStdString();
   entry.month = month_->currentText().toStdString();
   entry.day = day_->currentText().toStdString();
-  entry.hour = hour_->currentText().toStdString();
+  // The list's items are the program's, shown in the display script.
+  entry.hour = Unshown(hour_->currentText()).toStdString();
   entry.minute = minute_->currentText().toStdString();
   return entry;
 }
@@ -177,6 +181,11 @@ QString EntryRow::Name() const { return name_->text().trimmed(); }
 QString EntryRow::Sex() const { return sex_ ? sex_->currentText() : QString(); }
 
 void EntryRow::FocusName() { name_->setFocus(); }
+
+void EntryRow::OfferUnknownHour() {
+  hour_->addItem(Qt8(kUnknownHourItem));
+  hour_->setMaxVisibleItems(hour_->count());
+}
 
 void EntryRow::ShowGregorianBirth(CivilDate date, int hour, int minute) {
   // A birth shown by the program replaces any correction kept before.

@@ -66,6 +66,8 @@ class EntryRow : public QWidget {
   bool HasCorrection() const;
   // Called when the correction's note line shows or hides.
   void SetOnCorrectionShown(std::function<void()> changed);
+  // Adds the item "不详" after the 24 hours of the hour list.
+  void OfferUnknownHour();
 
  private:
   explicit EntryRow(QWidget* parent);

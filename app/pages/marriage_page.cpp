@@ -1,11 +1,14 @@
 #include "app/pages/marriage_page.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/display_script.h"
 #include "app/pages/controls.h"
 #include "app/pages/entry_row.h"
+#include "app/settings.h"
 #include "common/datetime.h"
 
 namespace vantrel::app {
@@ -48,11 +51,13 @@ MarriagePage::MarriagePage() {
   AddFixedSize(entry, compute_);
 
   report_ = std::make_unique<PlainTextPane>(MakePane(this, "MemoSuccess", Wrap::PaneWidth));
+  notice_ = MakeNoticeLine(this);
 
   auto* page = new QVBoxLayout(this);
   page->setContentsMargins(0, 0, 0, 0);
   page->setSpacing(2);
   AddFixedSize(page, panel, Qt::AlignHCenter);
+  page->addWidget(notice_);
   page->addWidget(report_->widget(), 1);
 
   report_->widget()->setAccessibleName(Qt8("合婚报告"));
@@ -65,6 +70,7 @@ void MarriagePage::ComputeReport(Notifier& notifier) {
   MarriageEntry entry{ReadMarriagePerson(man_->Texts()), ReadMarriagePerson(woman_->Texts())};
   entry.man.correctionLine = man_->CorrectionLine();
   entry.woman.correctionLine = woman_->CorrectionLine();
+  entry.man.zi = entry.woman.zi = CurrentZiRule();
   const MarriageReport report = BuildMarriageReport(entry);
   // A run that stopped before anything was made leaves the report shown, and its names.
   if (report.Started()) {
@@ -75,9 +81,10 @@ void MarriagePage::ComputeReport(Notifier& notifier) {
     report_->Clear();
     for (const std::string& line : lines.lines()) report_->Add(line);
     const QString man = Qt8(report.manName), woman = Qt8(report.womanName);
-    identity_ = {Qt8("合婚报告"),
-                 Qt8(report.CoupleName()),
-                 {Qt8("合婚报告"), man, woman, QString::fromStdString(FormatDate(Today()))}};
+    const QString kind = Shown(Qt8("合婚报告"));
+    identity_ = {
+        kind, Qt8(report.CoupleName()), {kind, man, woman, QString::fromStdString(FormatDate(Today()))}};
+    ShowNoticeLine(notice_, report.warnings);
   }
   if (report.notice) {
     notifier.ShowNotice(*report.notice);

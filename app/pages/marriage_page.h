@@ -11,6 +11,7 @@
 #include "common/notice.h"
 #include "reports/marriage_report.h"
 
+class QLabel;
 class QPushButton;
 
 namespace vantrel::app {
@@ -31,12 +32,16 @@ class MarriagePage : public QWidget {
   EntryRow& Woman() { return *woman_; }
   QPushButton* ComputeButton() const { return compute_; }
   PlainTextPane& ReportPane() { return *report_; }
+  // The line above the report that tells of a birth close to a boundary
+  // (BoundaryNotice); hidden when there is nothing to tell.
+  QLabel* NoticeLine() const { return notice_; }
 
  private:
   EntryRow* man_ = nullptr;
   EntryRow* woman_ = nullptr;
   QPushButton* compute_ = nullptr;
   // Made after the entry panel, so Tab reaches the pane after the entries.
+  QLabel* notice_ = nullptr;
   std::unique_ptr<PlainTextPane> report_;
   // The header of the report's printed pages and the file name it offers.
   ReportIdentity identity_;

@@ -137,7 +137,7 @@ rm -f /tmp/vantrel-stdout.$$ /tmp/vantrel-expected.$$
 "$CLI" almanac 2013 9 21 --output /dev/full --quiet 2>/tmp/vantrel-full-err.$$; rc=$?
 [ "$rc" -eq 1 ] && grep -q "No space left on device" /tmp/vantrel-full-err.$$ || echo "full: exit $rc"
 [ -c /dev/full ] || echo "full: replaced"
-for args in "chart" "places" "solartime 2000-06-15 12:00 --longitude 87.6" "lunar 2013-09-21"; do
+for args in "chart --hour 12" "places" "solartime 2000-06-15 12:00 --longitude 87.6" "lunar 2013-09-21"; do
   "$CLI" $args >/dev/full 2>/tmp/vantrel-full-err.$$; rc=$?
   [ "$rc" -eq 1 ] && [ "$(wc -l </tmp/vantrel-full-err.$$)" -eq 1 ] &&
     grep -q "cannot write to standard output: No space left on device" /tmp/vantrel-full-err.$$ ||

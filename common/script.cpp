@@ -1,0 +1,83 @@
+#include "common/script.h"
+
+#include <opencc/opencc.h>
+
+#include <array>
+#include <mutex>
+
+#include "common/errors.h"
+
+namespace vantrel {
+namespace {
+
+// One converter per configuration, opened when first needed and kept for
+// the run (opening one reads its dictionaries).
+class Converter {
+ public:
+  explicit Converter(const char* config) : config_(config) {}
+  ~Converter() {
+    if (handle_ != reinterpret_cast<opencc_t>(-1) && handle_ != nullptr) opencc_close(handle_);
+  }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  std::string Convert(std::string_view utf8) {
+    if (utf8.empty()) return {};
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (handle_ == nullptr) handle_ = opencc_open(config_);
+    if (handle_ == reinterpret_cast<opencc_t>(-1)) {
+      throw Error(std::string("OpenCC cannot open ") + config_ + ": " + opencc_error());
+    }
+    char* converted = opencc_convert_utf8(handle_, utf8.data(), utf8.size());
+    if (converted == nullptr) throw Error(std::string("OpenCC failed: ") + opencc_error());
+    std::string result(converted);
+    opencc_convert_utf8_free(converted);
+    return result;
+  }
+
+ private:
+  const char* config_;
+  opencc_t handle_ = nullptr;
+  std::mutex mutex_;
+};
+
+Converter& ConverterFor(const char* config) {
+  static Converter taiwan("s2tw.json"), hongKong("s2hk.json"), simplified("t2s.json");
+  const std::string_view c = config;
+  return c == "s2tw.json" ? taiwan : c == "s2hk.json" ? hongKong : simplified;
+}
+
+constexpr std::array<std::pair<Script, std::string_view>, 3> kNames = {
+    {{Script::Simplified, "simplified"}, {Script::Taiwan, "tw"}, {Script::HongKong, "hk"}}};
+
+}  // namespace
+
+std::string_view ScriptName(Script script) {
+  for (const auto& [s, name] : kNames) {
+    if (s == script) return name;
+  }
+  return "simplified";
+}
+
+std::optional<Script> ScriptOfName(std::string_view name) {
+  for (const auto& [s, n] : kNames) {
+    if (n == name) return s;
+  }
+  return std::nullopt;
+}
+
+std::string ToScript(std::string_view utf8, Script script) {
+  switch (script) {
+    case Script::Taiwan:
+      return ConverterFor("s2tw.json").Convert(utf8);
+    case Script::HongKong:
+      return ConverterFor("s2hk.json").Convert(utf8);
+    case Script::Simplified:
+      break;
+  }
+  return std::string(utf8);
+}
+
+std::string ToSimplified(std::string_view utf8) { return ConverterFor("t2s.json").Convert(utf8); }
+
+}  // namespace vantrel

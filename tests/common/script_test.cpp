@@ -1,0 +1,41 @@
+#include "common/script.h"
+
+#include <gtest/gtest.h>
+
+#include "calendar/places.h"
+
+namespace vantrel {
+namespace {
+
+TEST(Script, NamesRoundTrip) {
+  for (Script s : {Script::Simplified, Script::Taiwan, Script::HongKong}) {
+    EXPECT_EQ(ScriptOfName(ScriptName(s)), s);
+  }
+  EXPECT_EQ(ScriptOfName("tw"), Script::Taiwan);
+  EXPECT_FALSE(ScriptOfName("big5").has_value());
+  EXPECT_FALSE(ScriptOfName("").has_value());
+}
+
+TEST(Script, OpenCCsTaiwanAndHongKongForms) {
+  EXPECT_EQ(ToScript("八字合婚：农历 属相 十神", Script::Simplified), "八字合婚：农历 属相 十神");
+  EXPECT_EQ(ToScript("农历：庚午(马年)五月十五", Script::Taiwan), "農曆：庚午(馬年)五月十五");
+  // The regional forms differ where the phrase dictionaries do.
+  EXPECT_EQ(ToScript("着", Script::Taiwan), "著");
+  EXPECT_EQ(ToScript("着", Script::HongKong), "着");
+  EXPECT_EQ(ToScript("", Script::Taiwan), "");
+  // Blanks, digits and line breaks stay where they were.
+  EXPECT_EQ(ToScript("起运：10岁\n   \n", Script::HongKong), "起運：10歲\n   \n");
+}
+
+TEST(Script, TypedTraditionalTextReadsAsSimplified) {
+  EXPECT_EQ(ToSimplified("烏魯木齊"), "乌鲁木齐");
+  EXPECT_EQ(ToSimplified("乌鲁木齐"), "乌鲁木齐");
+  ASSERT_TRUE(FindPlace("烏魯木齊").has_value());
+  EXPECT_EQ(FindPlace("烏魯木齊")->name, "乌鲁木齐");
+  EXPECT_EQ(FindPlace("臺北市")->name, "台北");
+  EXPECT_EQ(ParseBirthplace(" 廣州 ").name, "广州");
+  EXPECT_FALSE(FindPlace("烏托邦").has_value());
+}
+
+}  // namespace
+}  // namespace vantrel
