@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTextBlock>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -130,9 +131,16 @@ AlmanacPage::AlmanacPage() {
   // The reason of the word at the cursor, under the glossary: the result
   // pane keeps its whole height. Four lines high, so that the glossary does
   // not move as the text changes.
-  reason_->setFixedHeight(4 * reason_->fontMetrics().lineSpacing() + 6);
+  // A long reason scrolls within its four lines.
   reason_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  panes->addWidget(reason_, 2, 1);
+  auto* reasonArea = new QScrollArea(this);
+  reasonArea->setObjectName(QStringLiteral("ReasonArea"));
+  reasonArea->setWidget(reason_);
+  reasonArea->setWidgetResizable(true);
+  reasonArea->setFrameShape(QFrame::NoFrame);
+  reasonArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  reasonArea->setFixedHeight(4 * reason_->fontMetrics().lineSpacing() + 6);
+  panes->addWidget(reasonArea, 2, 1);
   panes->setColumnStretch(0, 1);
   panes->setColumnStretch(1, 1);
 
