@@ -15,7 +15,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTextBlock>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -102,14 +101,19 @@ AlmanacPage::AlmanacPage() {
     delete menu;
   });
   pane->viewport()->installEventFilter(new ReasonTips(pane, this));
-  reason_ = new QLabel(this);
-  reason_->setObjectName(QStringLiteral("LblReason"));
+  reason_ = new QPlainTextEdit(this);
+  reason_->setObjectName(QStringLiteral("MemoReason"));
   reason_->setAccessibleName(Qt8("宜忌缘由"));
-  reason_->setWordWrap(true);
-  reason_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  reason_->setReadOnly(true);
+  reason_->setFrameShape(QFrame::NoFrame);
+  reason_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  reason_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  reason_->viewport()->setAutoFillBackground(false);
+  reason_->setCursorWidth(0);
+  reason_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   connect(pane, &QPlainTextEdit::cursorPositionChanged, this, [this, pane] {
     const QString reason = ReasonAt(pane->textCursor().position());
-    reason_->setText(reason);
+    reason_->setPlainText(reason);
     pane->setAccessibleDescription(reason);
   });
 
@@ -132,15 +136,8 @@ AlmanacPage::AlmanacPage() {
   // pane keeps its whole height. Four lines high, so that the glossary does
   // not move as the text changes.
   // A long reason scrolls within its four lines.
-  reason_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  auto* reasonArea = new QScrollArea(this);
-  reasonArea->setObjectName(QStringLiteral("ReasonArea"));
-  reasonArea->setWidget(reason_);
-  reasonArea->setWidgetResizable(true);
-  reasonArea->setFrameShape(QFrame::NoFrame);
-  reasonArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  reasonArea->setFixedHeight(4 * reason_->fontMetrics().lineSpacing() + 6);
-  panes->addWidget(reasonArea, 2, 1);
+  reason_->setFixedHeight(4 * reason_->fontMetrics().lineSpacing() + 8);
+  panes->addWidget(reason_, 2, 1);
   panes->setColumnStretch(0, 1);
   panes->setColumnStretch(1, 1);
 

@@ -14,7 +14,7 @@
 #include "common/notice.h"
 
 class QComboBox;
-class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace vantrel::app {
@@ -36,7 +36,7 @@ class AlmanacPage : public QWidget {
   PlainTextPane& ResultPane() { return *result_; }
   // The line under the pane that says why the day suits or forbids the word
   // the text cursor stands on (read by screen readers).
-  QLabel* ReasonLine() const { return reason_; }
+  QPlainTextEdit* ReasonLine() const { return reason_; }
 
   // Why the shown day suits or forbids the word of its 宜 or 忌 line at a
   // position of the pane's text; empty elsewhere. The pane shows it as the
@@ -54,7 +54,7 @@ class AlmanacPage : public QWidget {
   QComboBox* day_ = nullptr;
   QPushButton* show_ = nullptr;
   std::unique_ptr<PlainTextPane> result_;
-  QLabel* reason_ = nullptr;
+  QPlainTextEdit* reason_ = nullptr;
   ReportIdentity identity_;
   // The shown day and the reasons of its words.
   std::optional<CivilDate> shown_;

@@ -20,7 +20,8 @@ const WordReason* Find(const std::vector<WordReason>& reasons, bool suits, std::
 bool Contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
 bool Lists(const std::vector<std::string>& spirits, std::string_view prefix) {
-  return std::any_of(spirits.begin(), spirits.end(), [&](const std::string& s) { return s.rfind(prefix, 0) == 0; });
+  return std::any_of(spirits.begin(), spirits.end(),
+                     [&](const std::string& s) { return s.rfind(prefix, 0) == 0; });
 }
 
 // 卷十 宜忌等第: "中次" is 凶胜于吉; with a 德 the day takes 从宜亦从忌, so
@@ -81,7 +82,8 @@ TEST(AlmanacExplanation, TheBrokenDayOf2026ForbidsEverything) {
 // Every word of a day's two lines has its reason, in the lines' order, and
 // each reason names a spirit or a rule: over two whole years.
 TEST(AlmanacExplanation, EveryWordOfEveryDayHasAReason) {
-  for (long n = static_cast<long>(EncodeDate(2025, 1, 1)); n <= static_cast<long>(EncodeDate(2026, 12, 31)); ++n) {
+  for (long n = static_cast<long>(EncodeDate(2025, 1, 1)); n <= static_cast<long>(EncodeDate(2026, 12, 31));
+       ++n) {
     const Day day = DayOf(DecodeDate(static_cast<DateTime>(n)));
     const std::vector<WordReason> reasons = ExplainDay(day);
     std::vector<std::string_view> suits, forbids;
