@@ -335,7 +335,16 @@ std::vector<WordReason> ExplainDay(const Day& d) {
   // What each spirit of the day does to one of the book's activities, with a
   // lifted 凶神 forbidding only what it keeps.
   const auto forbidsOf = [&](const book::Spirit& s) {
-    return (s.liftedBy & trace.virtues) ? s.lifted : s.forbids;
+    for (std::size_t k = 0; k < trace.present.size(); ++k)
+      if (trace.present[k] == &s) return trace.forbids[k];
+    return book::DeedSet();
+  };
+  // A 凶神 the book limits on the day ("止忌……余皆不忌") that would otherwise
+  // forbid the activity.
+  const auto limitedAgainst = [&](std::size_t deed) -> std::string_view {
+    for (const book::Spirit* s : trace.present)
+      if (s->onlyWhen && s->forbids.test(deed) && !forbidsOf(*s).test(deed)) return s->onlySaying;
+    return {};
   };
   const auto sides = [&](std::size_t deed, WordReason& r) {
     for (const book::Spirit* s : trace.present) {
@@ -370,6 +379,8 @@ std::vector<WordReason> ExplainDay(const Day& d) {
       r.decision = Joined(vetoes, "、") + "犹忌，" + std::string(rule);
     } else if (!rule.empty()) {
       r.decision = std::string(rule);
+    } else if (suits && !limitedAgainst(deed).empty()) {
+      r.decision = std::string(limitedAgainst(deed));
     } else if (trace.favoured.test(deed) && trace.forbidden.test(deed)) {
       r.decision = std::string(SettlementName(j.settle));
     } else {

@@ -469,12 +469,33 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(FromTable("岁薄"));
   s.push_back(FromTable("逐阵"));
   s.push_back(FromTable("阴阳交破"));
-  // 大时 (大败, 咸池): the triad's decline, 正卯 二子 三酉 四午 ...
-  s.push_back(Bad("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), DeedsOf(deathAndDefeat)));
+  // 大时 (大败, 咸池): the triad's decline, 正卯 二子 三酉 四午 ... 卷十: "寅申巳亥月
+  // 值除日官日辰戌月值执日六合止忌安抚边境选将训兵出师余皆不忌丑未月值执日六害与
+  // 二德并亦止忌安抚边境选将训兵出师余皆不忌不与二德并如常例"; in the 子午卯酉
+  // months (收) the grade settles it.
+  Spirit daShi = Bad("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), DeedsOf(deathAndDefeat));
+  daShi.onlyWhen = [](const Input& in, unsigned virtues) {
+    const int m = in.monthIndex;
+    if (m % 3 == 0 || m == 2 || m == 8) return true;  // 寅巳申亥, 辰戌
+    return (m == 5 || m == 11) && (virtues & (kTianDe | kYueDe));
+  };
+  daShi.only = DeedsOf(kWar);
+  daShi.onlySaying =
+      "卷十：大时寅申巳亥月值除日、辰戌月值执日，丑未月值执日与二德并，「止忌安抚边境选将训兵出师余皆不忌」";
+  s.push_back(std::move(daShi));
   s.push_back(FromTable("大败"));
   s.push_back(FromTable("咸池"));
   // 天吏 (致死): the triad's death, 正酉 二午 三卯 四子 ...
-  s.push_back(Bad("天吏", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), DeedsOf(deathAndDefeat)));
+  // 卷十: "寅申巳亥月值危日与天德月德天德合月德合并止忌安抚边境选将训兵出师求医
+  // 疗病余皆不忌不与德合并如常例"; 辰戌丑未月值闭日 "与德合赦愿并凡所忌者则不注宜
+  // 所宜者亦不注忌" (the settlement, below); 午卯酉 and 子 months follow 平 and 月刑.
+  Spirit tianLi = Bad("天吏", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), DeedsOf(deathAndDefeat));
+  tianLi.onlyWhen = [](const Input& in, unsigned virtues) {
+    return in.monthIndex % 3 == 0 && (virtues & kDeHe);
+  };
+  tianLi.only = DeedsOf(kWarAndHealing);
+  tianLi.onlySaying = "卷十：天吏寅申巳亥月值危日与德合并，「止忌安抚边境选将训兵出师求医疗病余皆不忌」";
+  s.push_back(std::move(tianLi));
   s.push_back(FromTable("致死"));
   s.push_back(FromTable("天罡"));
   s.push_back(FromTable("河魁"));
@@ -704,6 +725,12 @@ int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex) {
   return grade;
 }
 
+DeedSet ForbidsOn(const Spirit& s, const Input& in, unsigned virtues) {
+  if (s.liftedBy & virtues) return s.lifted;
+  if (s.onlyWhen && s.onlyWhen(in, virtues)) return s.only;
+  return s.forbids;
+}
+
 Judgement Judge(const Input& in, Trace* trace) {
   Judgement j;
   std::vector<const Spirit*> present;
@@ -717,27 +744,34 @@ Judgement Judge(const Input& in, Trace* trace) {
     if (s.shown) (s.good ? j.goodSpirits : j.badSpirits).push_back(s.name);
   }
   DeedSet favoured, forbidden, muted;
+  std::vector<DeedSet> forbidsOn;
   for (const Spirit* s : present) {
     favoured |= s->favours;
     muted |= s->mutes;
-    if (s->liftedBy & virtues) {
-      // A lesser 凶神 that a virtue of the day lifts forbids only what it keeps.
-      forbidden |= s->lifted;
-      if (s->liftedMutes) muted |= s->forbids;
-    } else {
-      forbidden |= s->forbids;
-    }
+    // A lesser 凶神 that a virtue of the day lifts forbids only what it
+    // keeps; one the book limits on the day ("止忌") only what it names.
+    const DeedSet forbids = ForbidsOn(*s, in, virtues);
+    forbidden |= forbids;
+    if ((s->liftedBy & virtues) && s->liftedMutes) muted |= s->forbids;
+    if (trace) forbidsOn.push_back(forbids);
   }
   // On 阳错 and 阴错 days a 德 counts as the month's 建, not as a 德.
   const bool de = (virtues & kDeHe) != 0 && !Has(present, "阳错") && !Has(present, "阴错");
   j.grade = GradeOf(names, in.monthIndex);
   // A day outside the table: good and bad that meet cancel (吉凶相抵).
-  const Settlement settle = j.grade < 0 ? Settlement::kNeither
-                            : de        ? kSettleWithDe[j.grade]
-                                        : kSettleWithoutDe[j.grade];
+  Settlement settle = j.grade < 0 ? Settlement::kNeither
+                      : de        ? kSettleWithDe[j.grade]
+                                  : kSettleWithoutDe[j.grade];
+  // 天吏 on the 闭 of a 季 month (中次) "与德合赦愿并凡所忌者则不注宜所宜者亦不注
+  // 忌": 天赦 and 天愿 offset it as a 德 does.
+  if (settle == Settlement::kForbid && j.grade == static_cast<int>(Grade::kZhongCi) &&
+      in.monthIndex % 3 == 2 && in.officer == 11 && (virtues & (kTianShe | kTianYuan)) &&
+      Has(present, "天吏"))
+    settle = Settlement::kNeither;
   j.settle = settle;
   if (trace) {
     trace->present = present;
+    trace->forbids = forbidsOn;
     trace->virtues = virtues;
     trace->de = de;
     trace->favoured = favoured;

@@ -68,7 +68,16 @@ struct Spirit {
   bool liftedMutes = false;  // given way, neither favoured nor forbidden
   DeedSet mutes;             // written neither as 宜 nor as 忌 on its day
   bool firm = false;         // a veto: its forbids stand however the day settles
+  // The book's "止忌……余皆不忌": on the days this says (given the day's
+  // virtues), the spirit forbids only `only`.
+  std::function<bool(const Input&, unsigned virtues)> onlyWhen;
+  DeedSet only;
+  std::string_view onlySaying;  // the book's words for it
 };
+
+// What a spirit forbids on a day with these virtues: its lifted list where a
+// virtue lifts it, its "止忌" list where the book limits it, else all it forbids.
+DeedSet ForbidsOn(const Spirit& spirit, const Input& in, unsigned virtues);
 
 // Every spirit rule, good ones first, in the order the almanac lists them.
 const std::vector<Spirit>& Spirits();
@@ -88,6 +97,7 @@ int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex);
 // (the almanac's explanation; the table is judged without it).
 struct Trace {
   std::vector<const Spirit*> present;  // the spirits in force, in table order
+  std::vector<DeedSet> forbids;        // what each of them forbids on the day (ForbidsOn)
   unsigned virtues = 0;                // the Virtue bits of the day
   bool de = false;                     // a 德 counts on the day (not on 阳错 or 阴错)
   DeedSet favoured, forbidden;         // before the day settled them

@@ -107,3 +107,102 @@ TEST(AlmanacExplanation, EveryWordOfEveryDayHasAReason) {
 
 }  // namespace
 }  // namespace vantrel::almanac
+
+namespace vantrel::almanac {
+namespace {
+
+bool Has(const std::vector<std::string_view>& names, std::string_view name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+bool ForbiddenBy(const std::vector<WordReason>& reasons, std::string_view spirit) {
+  const std::string cited = std::string(spirit) + "（";
+  for (const WordReason& r : reasons)
+    for (const std::string& s : r.forbiddenBy)
+      if (!r.suits && s.rfind(cited, 0) == 0) return true;
+  return false;
+}
+
+// Every day of 2000-2030 whose month (0 = 正月) and spirits pass `keep`.
+template <typename Keep>
+std::vector<Day> DaysWhere(Keep keep) {
+  std::vector<Day> days;
+  for (long n = static_cast<long>(EncodeDate(2000, 1, 1)); n <= static_cast<long>(EncodeDate(2030, 12, 31));
+       ++n) {
+    Day d = DayOf(DecodeDate(static_cast<DateTime>(n)));
+    if (keep(d, Mod(d.facts.month - 2, 12))) days.push_back(std::move(d));
+  }
+  return days;
+}
+
+bool WithTwoDe(const Day& d) {
+  return Has(d.verdict.goodSpirits, "天德") || Has(d.verdict.goodSpirits, "月德");
+}
+
+// 卷十 大时: "寅申巳亥月值除日官日辰戌月值执日六合止忌安抚边境选将训兵出师余皆不忌".
+// None of the glossary's words is war, so 大时 forbids none of them there.
+TEST(AlmanacLimitedSpirits, DashiInTheFirstMonthsOfTheSeasonsAndChenXuForbidsOnlyWar) {
+  const std::vector<Day> days = DaysWhere([](const Day& d, int m) {
+    return Has(d.verdict.badSpirits, "大时") && (m % 3 == 0 || m == 2 || m == 8);
+  });
+  ASSERT_GT(days.size(), 300u);
+  for (const Day& d : days) EXPECT_FALSE(ForbiddenBy(ExplainDay(d), "大时")) << FormatDate(d.dayNumber);
+}
+
+// "丑未月值执日六害与二德并亦止忌安抚边境选将训兵出师余皆不忌不与二德并如常例".
+TEST(AlmanacLimitedSpirits, DashiInChouWeiMonthsForbidsOnlyWarBesideTheTwoDe) {
+  const std::vector<Day> days =
+      DaysWhere([](const Day& d, int m) { return Has(d.verdict.badSpirits, "大时") && (m == 5 || m == 11); });
+  int withDe = 0, without = 0, forbiddingWithout = 0;
+  for (const Day& d : days) {
+    const bool forbids = ForbiddenBy(ExplainDay(d), "大时");
+    if (WithTwoDe(d)) {
+      ++withDe;
+      EXPECT_FALSE(forbids) << FormatDate(d.dayNumber);
+    } else {
+      ++without;
+      forbiddingWithout += forbids;
+    }
+  }
+  EXPECT_GT(withDe, 0);
+  // "如常例": without the two 德 it forbids as it always does, on every such day
+  // the settlement leaves a 忌 to write.
+  EXPECT_GT(forbiddingWithout, without / 2);
+}
+
+// 卷十 天吏: "寅申巳亥月值危日与天德月德天德合月德合并止忌安抚边境选将训兵出师求医疗病
+// 余皆不忌不与德合并如常例".
+TEST(AlmanacLimitedSpirits, TianliOnWeiBesideADeForbidsOnlyWarAndHealing) {
+  const std::vector<Day> days =
+      DaysWhere([](const Day& d, int m) { return Has(d.verdict.badSpirits, "天吏") && m % 3 == 0; });
+  int withDe = 0, forbiddingWithout = 0, without = 0;
+  for (const Day& d : days) {
+    const bool de =
+        WithTwoDe(d) || Has(d.verdict.goodSpirits, "天德合") || Has(d.verdict.goodSpirits, "月德合");
+    const bool forbids = ForbiddenBy(ExplainDay(d), "天吏");
+    if (de) {
+      ++withDe;
+      EXPECT_FALSE(forbids) << FormatDate(d.dayNumber);
+    } else {
+      ++without;
+      forbiddingWithout += forbids;
+    }
+  }
+  EXPECT_GT(withDe, 0);
+  EXPECT_GT(forbiddingWithout, without / 2);
+}
+
+// The words such a day suits, that 大时 alone would have forbidden, say why.
+TEST(AlmanacLimitedSpirits, TheExplanationQuotesTheLimit) {
+  const std::vector<Day> days =
+      DaysWhere([](const Day& d, int m) { return Has(d.verdict.badSpirits, "大时") && m % 3 == 0; });
+  bool quoted = false;
+  for (const Day& d : days)
+    for (const WordReason& r : ExplainDay(d))
+      quoted =
+          quoted || (r.suits && r.decision.find("止忌安抚边境选将训兵出师余皆不忌") != std::string::npos);
+  EXPECT_TRUE(quoted);
+}
+
+}  // namespace
+}  // namespace vantrel::almanac
