@@ -55,12 +55,12 @@ class DayWriter {
         collect_(!output.textPath.empty() || !output.pdfPath.empty()) {}
 
   void Write(CivilDate date, std::optional<long> line = std::nullopt) {
-    const AlmanacDay day = AlmanacDayOfEngine(date);
+    const almanac::Day engineDay = almanac::DayOf(date);
+    const AlmanacDay day = AlmanacDayOfEngine(engineDay);
     if (ctx_.json) {
       json::Json object;
       if (line) object["line"] = *line;
-      const json::Json facts =
-          json::AlmanacDayJson(almanac::DayOf(date), text::Join(AlmanacLines(day), "\n"), explain_);
+      const json::Json facts = json::AlmanacDayJson(engineDay, text::Join(AlmanacLines(day), "\n"), explain_);
       for (const auto& [key, value] : facts.items()) object[key] = value;
       if (!output_.quiet) ctx_.OutJson(object);
       if (collect_) Collect(day);

@@ -64,11 +64,13 @@ std::vector<std::string> AlmanacLines(const AlmanacDay& day) {
   return out;
 }
 
-AlmanacDay AlmanacDayOfEngine(CivilDate date) {
-  const almanac::AlmanacRow row = almanac::RowOf(date);
+AlmanacDay AlmanacDayOfEngine(CivilDate date) { return AlmanacDayOfEngine(almanac::DayOf(date)); }
+
+AlmanacDay AlmanacDayOfEngine(const almanac::Day& engineDay) {
+  const almanac::AlmanacRow row = almanac::RowOf(engineDay);
   AlmanacDay day;
   day.dateText = row.gn;
-  day.date = date;
+  day.date = engineDay.date;
   data::HuangdaoRow& out = day.row.emplace();
   out.nn = row.nn;
   out.suici = row.suici;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac/almanac.h"
 #include "common/datetime.h"
 #include "data/almanac_table.h"
 
@@ -43,6 +44,8 @@ std::vector<std::string> AlmanacLines(const AlmanacDay& day);
 // table: what the range and batch forms print, the date text written
 // "2027-01-01". Throws std::out_of_range outside the engine's days.
 AlmanacDay AlmanacDayOfEngine(CivilDate date);
+// The same for a day the engine has worked out.
+AlmanacDay AlmanacDayOfEngine(const almanac::Day& day);
 
 // Why the day suits and forbids each word of its page: one line a word,
 // the 宜 line's words first ("忌 嫁娶：月厌（卷十一：嫁娶忌月厌）；…").
