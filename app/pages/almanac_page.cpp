@@ -51,7 +51,10 @@ class ReasonTips : public QObject {
       QToolTip::hideText();
       event->ignore();
     } else {
-      QToolTip::showText(help->globalPos(), reason, pane_->viewport());
+      // As rich text, so that a long reason wraps instead of running off the screen.
+      QToolTip::showText(help->globalPos(),
+                         QStringLiteral("<qt>") + reason.toHtmlEscaped() + QStringLiteral("</qt>"),
+                         pane_->viewport());
     }
     return true;
   }
