@@ -1,5 +1,6 @@
 #include "almanac/almanac.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <map>
@@ -292,6 +293,163 @@ AlmanacRow RowOf(const Day& d) {
   // A day on which everything is forbidden (诸事皆忌) says so in one word.
   row.ji = d.verdict.settlement == Settlement::kNothing ? "诸事不宜" : JoinOr(d.verdict.forbids, "诸事不忌");
   return row;
+}
+
+namespace {
+
+// "月厌（卷十一：嫁娶忌月厌）": a spirit with the book's line that gives it the
+// activity; 卷十一 lists under every activity the spirits that favour and
+// forbid it.
+std::string Cited(std::string_view spirit, std::string_view deed, bool favours) {
+  return std::string(spirit) + "（卷十一：" + std::string(deed) + (favours ? "宜" : "忌") +
+         std::string(spirit) + "）";
+}
+
+std::string Joined(const std::vector<std::string>& parts, std::string_view separator) {
+  std::string out;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i) out += separator;
+    out += parts[i];
+  }
+  return out;
+}
+
+// The book's words for each grade of its table.
+std::string_view GradeSaying(Grade grade) {
+  static constexpr std::array<std::string_view, 6> kSayings = {"吉足胜凶", "吉足抵凶", "吉不抵凶",
+                                                               "凶胜于吉", "凶又逢凶", "凶叠大凶"};
+  return kSayings[static_cast<std::size_t>(grade)];
+}
+
+}  // namespace
+
+std::vector<WordReason> ExplainDay(const Day& d) {
+  book::Trace trace;
+  const book::Judgement j = book::Judge(d.facts, &trace);
+  const auto reason = [&](bool suits, std::string_view word) {
+    WordReason r;
+    r.suits = suits;
+    r.word = word;
+    if (j.grade >= 0) r.grade = static_cast<Grade>(j.grade);
+    r.virtue = trace.de;
+    r.settlement = j.settle;
+    return r;
+  };
+  // What each spirit of the day does to one of the book's activities, with a
+  // lifted 凶神 forbidding only what it keeps.
+  const auto forbidsOf = [&](const book::Spirit& s) {
+    for (std::size_t k = 0; k < trace.present.size(); ++k)
+      if (trace.present[k] == &s) return trace.forbids[k];
+    return book::DeedSet();
+  };
+  // A 凶神 the book limits on the day ("止忌……余皆不忌") that would otherwise
+  // forbid the activity.
+  const auto limitedAgainst = [&](std::size_t deed) -> std::string_view {
+    for (const book::Spirit* s : trace.present)
+      if (s->onlyWhen && s->forbids.test(deed) && !forbidsOf(*s).test(deed)) return s->onlySaying;
+    return {};
+  };
+  const auto sides = [&](std::size_t deed, WordReason& r) {
+    for (const book::Spirit* s : trace.present) {
+      if (s->favours.test(deed)) r.favouredBy.push_back(Cited(s->name, book::Deeds[deed], true));
+      if (forbidsOf(*s).test(deed)) r.forbiddenBy.push_back(Cited(s->name, book::Deeds[deed], false));
+    }
+  };
+  std::vector<WordReason> out;
+  if (j.settle == Settlement::kNothing) {
+    // Nothing is noted: the 凶神 of the day, and the grade that forbids all.
+    for (const bool suits : {true, false}) {
+      WordReason r = reason(suits, "诸事不宜");
+      for (const book::Spirit* s : trace.present)
+        if (!s->good && s->shown && forbidsOf(*s).any()) r.forbiddenBy.emplace_back(s->name);
+      r.decision = std::string(SettlementName(j.settle));
+      out.push_back(std::move(r));
+    }
+    return out;
+  }
+  const auto explain = [&](bool suits, std::string_view word) {
+    WordReason r = reason(suits, word);
+    const book::DeedSet deeds = book::DeedOfActivity(word) & (suits ? j.suits : j.forbids);
+    std::size_t deed = 0;
+    while (deed < book::Deeds.size() && !deeds.test(deed)) ++deed;
+    if (deed == book::Deeds.size()) return r;
+    sides(deed, r);
+    const std::string_view rule = suits ? trace.suitRule[deed] : trace.forbidRule[deed];
+    if (!suits && rule == book::kVetoRule) {
+      std::vector<std::string> vetoes;
+      for (const book::Spirit* s : trace.present)
+        if (s->firm && !(s->liftedBy & trace.virtues) && s->forbids.test(deed)) vetoes.emplace_back(s->name);
+      r.decision = Joined(vetoes, "、") + "犹忌，" + std::string(rule);
+    } else if (!rule.empty()) {
+      r.decision = std::string(rule);
+    } else if (suits && !limitedAgainst(deed).empty()) {
+      r.decision = std::string(limitedAgainst(deed));
+    } else if (trace.favoured.test(deed) && trace.forbidden.test(deed)) {
+      r.decision = std::string(SettlementName(j.settle));
+    } else {
+      r.decision = suits ? "有宜无忌" : "有忌无宜";
+    }
+    return r;
+  };
+  if (d.verdict.suits.empty()) {
+    // Nothing suits: what the good spirits favour, word by word, and what
+    // kept each word out of the line, the words grouped by that cause.
+    WordReason r = reason(true, "诸事不宜");
+    std::vector<std::pair<std::string, std::vector<std::string>>> causes;
+    for (const std::string_view word : ActivityNames) {
+      const book::DeedSet deeds = book::DeedOfActivity(word) & trace.favoured;
+      std::size_t deed = 0;
+      while (deed < book::Deeds.size() && !deeds.test(deed)) ++deed;
+      if (deed == book::Deeds.size()) continue;
+      std::string cause;
+      if (trace.vetoed.test(deed)) {
+        std::vector<std::string> vetoes;
+        for (const book::Spirit* s : trace.present)
+          if (s->firm && !(s->liftedBy & trace.virtues) && s->forbids.test(deed))
+            vetoes.emplace_back(s->name);
+        cause = Joined(vetoes, "、") + "犹忌";
+      } else if (!trace.suitRule[deed].empty()) {
+        cause = std::string(trace.suitRule[deed]);
+      } else if (trace.muted.test(deed)) {
+        cause = "分至之日不注";
+      } else {
+        std::vector<std::string> against;
+        for (const book::Spirit* s : trace.present)
+          if (forbidsOf(*s).test(deed)) against.emplace_back(s->name);
+        cause = Joined(against, "、") + "所忌，" + std::string(SettlementName(j.settle));
+      }
+      for (const book::Spirit* s : trace.present) {
+        if (!s->favours.test(deed)) continue;
+        const std::string name(s->name);
+        if (std::find(r.favouredBy.begin(), r.favouredBy.end(), name) == r.favouredBy.end())
+          r.favouredBy.push_back(name);
+      }
+      auto it = std::find_if(causes.begin(), causes.end(), [&](const auto& c) { return c.first == cause; });
+      if (it == causes.end()) it = causes.insert(causes.end(), {cause, {}});
+      it->second.emplace_back(word);
+    }
+    std::vector<std::string> parts;
+    for (const auto& [cause, words] : causes) parts.push_back(Joined(words, "、") + "（" + cause + "）");
+    r.decision = parts.empty() ? std::string("无宜神") : "不注宜：" + Joined(parts, "；");
+    out.push_back(std::move(r));
+  }
+  for (const std::string_view word : d.verdict.suits) out.push_back(explain(true, word));
+  for (const std::string_view word : d.verdict.forbids) out.push_back(explain(false, word));
+  return out;
+}
+
+std::string ReasonLine(const WordReason& r) {
+  const std::vector<std::string>& mine = r.suits ? r.favouredBy : r.forbiddenBy;
+  const std::vector<std::string>& theirs = r.suits ? r.forbiddenBy : r.favouredBy;
+  std::string line = std::string(r.suits ? "宜 " : "忌 ") + std::string(r.word) + "：";
+  line += mine.empty() ? std::string("无") : Joined(mine, "、");
+  if (!theirs.empty()) line += std::string("；") + (r.suits ? "忌神 " : "宜神 ") + Joined(theirs, "、");
+  line += "；等第 ";
+  line += r.grade ? std::string(GradeName(*r.grade)) + "（" + std::string(GradeSaying(*r.grade)) + "）"
+                  : std::string("表外");
+  line += r.virtue ? "，有德" : "，无德";
+  line += " → " + r.decision;
+  return line;
 }
 
 Day DayOf(CivilDate date) {

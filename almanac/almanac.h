@@ -155,6 +155,27 @@ std::string AlmanacMonthName(int month, bool leap);
 // The day's row of table huangdao in words.
 AlmanacRow RowOf(const Day& day);
 
+// Why a day suits or forbids one of its words: the spirits on each side,
+// each with the book's line that gives it the activity, the day's grade and
+// settlement, and the rule that decided.
+struct WordReason {
+  bool suits = false;                    // a word of the 宜 line, or of the 忌 line
+  std::string_view word;                 // the glossary word; "诸事不宜" where the line says so
+  std::vector<std::string> favouredBy;   // "天德（卷十一：嫁娶宜天德）"
+  std::vector<std::string> forbiddenBy;  // "月厌（卷十一：嫁娶忌月厌）"
+  std::optional<Grade> grade;            // none outside the table of grades
+  bool virtue = false;                   // a 德 counts on the day
+  Settlement settlement = Settlement::kNeither;
+  // What decided: the settlement ("从忌不从宜"), a veto ("往亡犹忌"), or a
+  // writing rule, each with the book's words.
+  std::string decision;
+};
+
+// One reason for each word of the 宜 line, then of the 忌 line, in their order.
+std::vector<WordReason> ExplainDay(const Day& day);
+// "忌 嫁娶：月厌（卷十一：嫁娶忌月厌）；等第 下，无德 → 从忌不从宜"
+std::string ReasonLine(const WordReason& reason);
+
 // The almanac of a day kFirstDay..kLastDay, from the compiled-in solar
 // terms. Safe to call from several threads. Throws std::out_of_range for a
 // day outside that range, ConvertError for a date that does not exist.

@@ -470,12 +470,33 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(FromTable("岁薄"));
   s.push_back(FromTable("逐阵"));
   s.push_back(FromTable("阴阳交破"));
-  // 大时 (大败, 咸池): the triad's decline, 正卯 二子 三酉 四午 ...
-  s.push_back(Bad("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), DeedsOf(deathAndDefeat)));
+  // 大时 (大败, 咸池): the triad's decline, 正卯 二子 三酉 四午 ... 卷十: "寅申巳亥月
+  // 值除日官日辰戌月值执日六合止忌安抚边境选将训兵出师余皆不忌丑未月值执日六害与
+  // 二德并亦止忌安抚边境选将训兵出师余皆不忌不与二德并如常例"; in the 子午卯酉
+  // months (收) the grade settles it.
+  Spirit daShi = Bad("大时", ByMonth("卯 子 酉 午 卯 子 酉 午 卯 子 酉 午"), DeedsOf(deathAndDefeat));
+  daShi.onlyWhen = [](const Input& in, unsigned virtues) {
+    const int m = in.monthIndex;
+    if (m % 3 == 0 || m == 2 || m == 8) return true;  // 寅巳申亥, 辰戌
+    return (m == 5 || m == 11) && (virtues & (kTianDe | kYueDe));
+  };
+  daShi.only = DeedsOf(kWar);
+  daShi.onlySaying =
+      "卷十：大时寅申巳亥月值除日、辰戌月值执日，丑未月值执日与二德并，「止忌安抚边境选将训兵出师余皆不忌」";
+  s.push_back(std::move(daShi));
   s.push_back(FromTable("大败"));
   s.push_back(FromTable("咸池"));
   // 天吏 (致死): the triad's death, 正酉 二午 三卯 四子 ...
-  s.push_back(Bad("天吏", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), DeedsOf(deathAndDefeat)));
+  // 卷十: "寅申巳亥月值危日与天德月德天德合月德合并止忌安抚边境选将训兵出师求医
+  // 疗病余皆不忌不与德合并如常例"; 辰戌丑未月值闭日 "与德合赦愿并凡所忌者则不注宜
+  // 所宜者亦不注忌" (the settlement, below); 午卯酉 and 子 months follow 平 and 月刑.
+  Spirit tianLi = Bad("天吏", ByMonth("酉 午 卯 子 酉 午 卯 子 酉 午 卯 子"), DeedsOf(deathAndDefeat));
+  tianLi.onlyWhen = [](const Input& in, unsigned virtues) {
+    return in.monthIndex % 3 == 0 && (virtues & kDeHe);
+  };
+  tianLi.only = DeedsOf(kWarAndHealing);
+  tianLi.onlySaying = "卷十：天吏寅申巳亥月值危日与德合并，「止忌安抚边境选将训兵出师求医疗病余皆不忌」";
+  s.push_back(std::move(tianLi));
   s.push_back(FromTable("致死"));
   s.push_back(FromTable("天罡"));
   s.push_back(FromTable("河魁"));
@@ -705,7 +726,13 @@ int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex) {
   return grade;
 }
 
-Judgement Judge(const Input& in) {
+DeedSet ForbidsOn(const Spirit& s, const Input& in, unsigned virtues) {
+  if (s.liftedBy & virtues) return s.lifted;
+  if (s.onlyWhen && s.onlyWhen(in, virtues)) return s.only;
+  return s.forbids;
+}
+
+Judgement Judge(const Input& in, Trace* trace) {
   Judgement j;
   std::vector<const Spirit*> present;
   std::vector<std::string_view> names;
@@ -718,25 +745,40 @@ Judgement Judge(const Input& in) {
     if (s.shown) (s.good ? j.goodSpirits : j.badSpirits).push_back(s.name);
   }
   DeedSet favoured, forbidden, muted;
+  std::vector<DeedSet> forbidsOn;
   for (const Spirit* s : present) {
     favoured |= s->favours;
     muted |= s->mutes;
-    if (s->liftedBy & virtues) {
-      // A lesser 凶神 that a virtue of the day lifts forbids only what it keeps.
-      forbidden |= s->lifted;
-      if (s->liftedMutes) muted |= s->forbids;
-    } else {
-      forbidden |= s->forbids;
-    }
+    // A lesser 凶神 that a virtue of the day lifts forbids only what it
+    // keeps; one the book limits on the day ("止忌") only what it names.
+    const DeedSet forbids = ForbidsOn(*s, in, virtues);
+    forbidden |= forbids;
+    if ((s->liftedBy & virtues) && s->liftedMutes) muted |= s->forbids;
+    if (trace) forbidsOn.push_back(forbids);
   }
   // On 阳错 and 阴错 days a 德 counts as the month's 建, not as a 德.
   const bool de = (virtues & kDeHe) != 0 && !Has(present, "阳错") && !Has(present, "阴错");
   j.grade = GradeOf(names, in.monthIndex);
   // A day outside the table: good and bad that meet cancel (吉凶相抵).
-  const Settlement settle = j.grade < 0 ? Settlement::kNeither
-                            : de        ? kSettleWithDe[j.grade]
-                                        : kSettleWithoutDe[j.grade];
+  Settlement settle = j.grade < 0 ? Settlement::kNeither
+                      : de        ? kSettleWithDe[j.grade]
+                                  : kSettleWithoutDe[j.grade];
+  // 天吏 on the 闭 of a 季 month (中次) "与德合赦愿并凡所忌者则不注宜所宜者亦不注
+  // 忌": 天赦 and 天愿 offset it as a 德 does.
+  if (settle == Settlement::kForbid && j.grade == static_cast<int>(Grade::kZhongCi) &&
+      in.monthIndex % 3 == 2 && in.officer == 11 && (virtues & (kTianShe | kTianYuan)) &&
+      Has(present, "天吏"))
+    settle = Settlement::kNeither;
   j.settle = settle;
+  if (trace) {
+    trace->present = present;
+    trace->forbids = forbidsOn;
+    trace->virtues = virtues;
+    trace->de = de;
+    trace->favoured = favoured;
+    trace->forbidden = forbidden;
+    trace->muted = muted;
+  }
   if (settle == Settlement::kNothing) {
     j.forbids.set();
     return j;
@@ -745,6 +787,21 @@ Judgement Judge(const Input& in) {
   DeedSet vetoed;
   for (const Spirit* s : present)
     if (s->firm && !(s->liftedBy & virtues)) vetoed |= s->forbids;
+  if (trace) trace->vetoed = vetoed;
+  // Each writing rule below says, for the explanation, what it changed.
+  const auto rule = [&](std::string_view why, const auto& apply) {
+    if (!trace) {
+      apply();
+      return;
+    }
+    const DeedSet suitBefore = favoured, forbidBefore = forbidden;
+    apply();
+    const DeedSet suitChanged = suitBefore ^ favoured, forbidChanged = forbidBefore ^ forbidden;
+    for (std::size_t i = 0; i < Deeds.size(); ++i) {
+      if (suitChanged.test(i)) trace->suitRule[i] = why;
+      if (forbidChanged.test(i)) trace->forbidRule[i] = why;
+    }
+  };
   const DeedSet both = favoured & forbidden;
   if (settle == Settlement::kFavour) forbidden &= ~both;
   if (settle == Settlement::kForbid) favoured &= ~both;
@@ -752,68 +809,92 @@ Judgement Judge(const Input& in) {
     favoured &= ~both;
     forbidden &= ~both;
   }
-  forbidden |= vetoed;
-  favoured &= ~vetoed;
+  rule(kVetoRule, [&] {
+    forbidden |= vetoed;
+    favoured &= ~vetoed;
+  });
   const auto drop = [](DeedSet& set, std::string_view words) { set &= ~Listed(words); };
   const auto isIn = [](const DeedSet& set, std::string_view word) { return (set & Listed(word)).any(); };
   // 德合, 赦愿, 月恩, 四相 and 时德 days note no 忌 for the household's and the
   // trade's business, unless the day follows 忌 over 宜.
-  if ((virtues & kGenerous) && settle != Settlement::kForbid) forbidden &= ~Listed(kTrade);
+  rule("铺注条例：德合赦愿月恩四相时德等日不注忌进人口、安床、经络、酝酿、开市、立券、交易、纳财", [&] {
+    if ((virtues & kGenerous) && settle != Settlement::kForbid) forbidden &= ~Listed(kTrade);
+  });
   // Where worship is forbidden (寅 days, 天狗), neither is 祈福 or 求嗣 noted
   // as 宜; where the journey is (巳), neither is the army's; where the
   // banquet is (酉), neither are the rewards of the court.
-  const auto unless = [&](std::string_view forbiddenDeed, std::string_view notNoted) {
-    if (isIn(vetoed, forbiddenDeed)) drop(favoured, notNoted);
+  const auto unless = [&](std::string_view why, std::string_view forbiddenDeed, std::string_view notNoted) {
+    rule(why, [&] {
+      if (isIn(vetoed, forbiddenDeed)) drop(favoured, notNoted);
+    });
   };
-  unless("祭祀", "祈福 求嗣");
-  unless("遣使", "出师");
-  unless("宴会", "庆赐 赏贺");
+  unless("铺注条例：忌祭祀之日不注宜祈福、求嗣", "祭祀", "祈福 求嗣");
+  unless("铺注条例：忌遣使之日不注宜出师", "遣使", "出师");
+  unless("铺注条例：忌宴会之日不注宜庆赐、赏贺", "宴会", "庆赐 赏贺");
   // Where good and bad offset each other (从宜亦从忌), the activities that
   // go together are left unnoted together.
   if (settle == Settlement::kNeither) {
-    const auto pair = [&](std::string_view one, std::string_view others) {
-      if (!isIn(forbidden, one)) drop(forbidden, others);
-    };
-    pair("祈福", "求嗣");
-    pair("结婚姻", "冠带 纳采问名 嫁娶 进人口");
-    if (!Has(present, "不将")) pair("嫁娶", "冠带 纳采问名 结婚姻 进人口 般移 安床");
-    pair("般移", "安床");
-    pair("安床", "般移");
-    pair("解除", "整容剃头 整手足甲");
-    if (!isIn(forbidden, "兴造动土") || !isIn(forbidden, "竖柱上梁"))
-      drop(forbidden,
-           "修宫室 缮城郭 筑堤防 修仓库 鼓铸 苫盖 修置产室 开渠穿井 安碓硙 补垣塞穴 修饰垣墙 平治道涂 "
-           "破屋坏垣");
-    pair("开市", "立券 交易 纳财 开仓库出货财");
-    pair("纳财", "开市 立券 交易");
-    pair("立券", "开市 纳财 开仓库出货财");
-    pair("牧养", "纳畜");
-    pair("纳畜", "牧养");
-    if (isIn(favoured, "安葬")) drop(forbidden, "启攒");
-    if (isIn(favoured, "启攒")) drop(forbidden, "安葬");
+    rule("铺注条例：吉凶相抵，相连之事并不注忌", [&] {
+      const auto pair = [&](std::string_view one, std::string_view others) {
+        if (!isIn(forbidden, one)) drop(forbidden, others);
+      };
+      pair("祈福", "求嗣");
+      pair("结婚姻", "冠带 纳采问名 嫁娶 进人口");
+      if (!Has(present, "不将")) pair("嫁娶", "冠带 纳采问名 结婚姻 进人口 般移 安床");
+      pair("般移", "安床");
+      pair("安床", "般移");
+      pair("解除", "整容剃头 整手足甲");
+      if (!isIn(forbidden, "兴造动土") || !isIn(forbidden, "竖柱上梁"))
+        drop(forbidden,
+             "修宫室 缮城郭 筑堤防 修仓库 鼓铸 苫盖 修置产室 开渠穿井 安碓硙 补垣塞穴 修饰垣墙 平治道涂 "
+             "破屋坏垣");
+      pair("开市", "立券 交易 纳财 开仓库出货财");
+      pair("纳财", "开市 立券 交易");
+      pair("立券", "开市 纳财 开仓库出货财");
+      pair("牧养", "纳畜");
+      pair("纳畜", "牧养");
+      if (isIn(favoured, "安葬")) drop(forbidden, "启攒");
+      if (isIn(favoured, "启攒")) drop(forbidden, "安葬");
+    });
   }
   // What a veto forbids is noted whatever the rules above left out ("如遇德犹忌
   // …则仍注忌", "遇亥日厌对八专四忌四穷而仍注忌嫁娶者").
-  forbidden |= vetoed;
+  rule(kVetoRule, [&] { forbidden |= vetoed; });
   // 诏命公卿 and 招贤 go with 施恩封拜 and 举正直: one forbidden, the others are
   // not noted as 宜.
-  if (isIn(forbidden, "诏命公卿") || isIn(forbidden, "招贤")) drop(favoured, "施恩封拜 举正直 袭爵受封");
-  if (isIn(forbidden, "施恩封拜") || isIn(forbidden, "举正直")) drop(favoured, "诏命公卿 招贤");
+  rule("铺注条例：忌诏命公卿、招贤之日不注宜施恩封拜、举正直", [&] {
+    if (isIn(forbidden, "诏命公卿") || isIn(forbidden, "招贤")) drop(favoured, "施恩封拜 举正直 袭爵受封");
+  });
+  rule("铺注条例：忌施恩封拜、举正直之日不注宜诏命公卿、招贤", [&] {
+    if (isIn(forbidden, "施恩封拜") || isIn(forbidden, "举正直")) drop(favoured, "诏命公卿 招贤");
+  });
   // On 岁薄 and 逐阵 days nothing 月厌 forbids is noted as suiting the day.
-  if (Has(present, "岁薄") || Has(present, "逐阵")) favoured &= ~SpiritNamed("月厌").forbids;
+  rule("铺注条例：岁薄、逐阵日不注宜月厌所忌之事", [&] {
+    if (Has(present, "岁薄") || Has(present, "逐阵")) favoured &= ~SpiritNamed("月厌").forbids;
+  });
   // 月厌 forbids the progress and the new office: the court's favours are not noted.
-  if (Has(present, "月厌")) drop(favoured, "颁诏 施恩封拜 诏命公卿 招贤 举正直");
+  rule("铺注条例：月厌日不注宜颁诏、施恩封拜、诏命公卿、招贤、举正直", [&] {
+    if (Has(present, "月厌")) drop(favoured, "颁诏 施恩封拜 诏命公卿 招贤 举正直");
+  });
   // 土府, 土符 and 地囊 forbid mending walls and stopping holes.
-  if (Has(present, "土府") || Has(present, "土符") || Has(present, "地囊")) drop(favoured, "补垣塞穴");
+  rule("铺注条例：土府、土符、地囊日不注宜补垣塞穴", [&] {
+    if (Has(present, "土府") || Has(present, "土符") || Has(present, "地囊")) drop(favoured, "补垣塞穴");
+  });
   // 开 notes no burial and no breaking of the ground.
-  if (in.officer == 10) drop(favoured, "破土 安葬 启攒");
+  rule("铺注条例：开日不注宜破土、安葬、启攒", [&] {
+    if (in.officer == 10) drop(favoured, "破土 安葬 启攒");
+  });
   // 四忌 and 四穷 forbid burial only; the ground is not broken either.
-  if (Has(present, "四忌") || Has(present, "四穷")) {
-    forbidden |= Listed("安葬");
-    drop(favoured, "破土 启攒");
-  }
+  rule("铺注条例：四忌、四穷日忌安葬，亦不注宜破土、启攒", [&] {
+    if (Has(present, "四忌") || Has(present, "四穷")) {
+      forbidden |= Listed("安葬");
+      drop(favoured, "破土 启攒");
+    }
+  });
   // Where a 德合 meets 天赦 or 天愿, nothing is forbidden.
-  if ((virtues & (kTianDeHe | kYueDeHe)) && (virtues & (kTianShe | kTianYuan))) forbidden.reset();
+  rule("铺注条例：德合与天赦、天愿并，不注忌", [&] {
+    if ((virtues & (kTianDeHe | kYueDeHe)) && (virtues & (kTianShe | kTianYuan))) forbidden.reset();
+  });
   j.forbids = forbidden & ~muted;
   j.suits = favoured & ~forbidden & ~muted;
   // A day that follows 忌 over 宜, or whose veto forbids all but a few
@@ -822,10 +903,11 @@ Judgement Judge(const Input& in) {
   return j;
 }
 
-Judgement Judge(const DayFacts& facts) {
+Judgement Judge(const DayFacts& facts, Trace* trace) {
   const int monthIndex = facts.month.Next(-2).Index();
   return Judge(
-      Input{facts, monthIndex, monthIndex / 3, static_cast<int>(OfficerOf(facts.month, facts.day.branch))});
+      Input{facts, monthIndex, monthIndex / 3, static_cast<int>(OfficerOf(facts.month, facts.day.branch))},
+      trace);
 }
 
 }  // namespace vantrel::almanac::book

@@ -4,6 +4,7 @@
 // settles what its spirits both favour and forbid. Shared by the spirit
 // tables and the day's judgement (book.cpp) and the almanac engine
 // (almanac.cpp); the rest of the program asks the engine (almanac.h).
+#include <array>
 #include <bitset>
 #include <functional>
 #include <string_view>
@@ -67,7 +68,16 @@ struct Spirit {
   bool liftedMutes = false;  // given way, neither favoured nor forbidden
   DeedSet mutes;             // written neither as 宜 nor as 忌 on its day
   bool firm = false;         // a veto: its forbids stand however the day settles
+  // The book's "止忌……余皆不忌": on the days this says (given the day's
+  // virtues), the spirit forbids only `only`.
+  std::function<bool(const Input&, unsigned virtues)> onlyWhen;
+  DeedSet only;
+  std::string_view onlySaying;  // the book's words for it
 };
+
+// What a spirit forbids on a day with these virtues: its lifted list where a
+// virtue lifts it, its "止忌" list where the book limits it, else all it forbids.
+DeedSet ForbidsOn(const Spirit& spirit, const Input& in, unsigned virtues);
 
 // Every spirit rule, good ones first, in the order the almanac lists them.
 const std::vector<Spirit>& Spirits();
@@ -83,9 +93,27 @@ struct Judgement {
 
 // The grade (等第) of a day with these spirits in the month (0 = 正月).
 int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex);
-Judgement Judge(const Input& in);
+// Why each activity of a judgement came out as it did, filled on request
+// (the almanac's explanation; the table is judged without it).
+struct Trace {
+  std::vector<const Spirit*> present;  // the spirits in force, in table order
+  std::vector<DeedSet> forbids;        // what each of them forbids on the day (ForbidsOn)
+  unsigned virtues = 0;                // the Virtue bits of the day
+  bool de = false;                     // a 德 counts on the day (not on 阳错 or 阴错)
+  DeedSet favoured, forbidden;         // before the day settled them
+  DeedSet vetoed;                      // forbidden by a veto no virtue lifted
+  DeedSet muted;                       // noted neither way on the day
+  // The writing rule that last changed an activity's 宜 or 忌, in the
+  // book's words; empty where none did.
+  std::array<std::string_view, 96> suitRule{}, forbidRule{};
+};
+
+// The rule that keeps a veto's 忌 whatever the day settles.
+inline constexpr std::string_view kVetoRule = "铺注条例：「如遇德犹忌之日则仍注忌」";
+
+Judgement Judge(const Input& in, Trace* trace = nullptr);
 // The same for a day's facts: the month counted from 正月, its season and the
 // day's officer follow from them.
-Judgement Judge(const DayFacts& facts);
+Judgement Judge(const DayFacts& facts, Trace* trace = nullptr);
 
 }  // namespace vantrel::almanac::book

@@ -2,6 +2,7 @@
 
 #include "almanac/almanac.h"
 #include "common/datetime.h"
+#include "reports/almanac.h"
 
 namespace {
 
@@ -35,6 +36,23 @@ void BM_AlmanacEveryDay(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(last - first + 1));
 }
 BENCHMARK(BM_AlmanacEveryDay)->Unit(benchmark::kMillisecond);
+
+// Every day's page as `almanac 1901-01-01 2100-12-31` prints it: the
+// engine's row put into the page's ten lines.
+void BM_AlmanacEveryPage(benchmark::State& state) {
+  const vantrel::DateTime first = vantrel::EncodeDate(1901, 1, 1);
+  const vantrel::DateTime last = vantrel::EncodeDate(2100, 12, 31);
+  for (auto _ : state) {
+    std::size_t bytes = 0;
+    for (vantrel::DateTime x = first; x <= last; x += 1)
+      for (const std::string& line :
+           vantrel::AlmanacLines(vantrel::AlmanacDayOfEngine(vantrel::DecodeDate(x))))
+        bytes += line.size();
+    benchmark::DoNotOptimize(bytes);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(last - first + 1));
+}
+BENCHMARK(BM_AlmanacEveryPage)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The rules alone for the sixty days of a 酉 month round.
 void BM_AlmanacJudgeDay(benchmark::State& state) {

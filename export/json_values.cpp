@@ -410,6 +410,69 @@ Json CalendarDayJson(DateTime date) {
   return j;
 }
 
+namespace {
+
+Json Strings(const std::vector<std::string_view>& words) {
+  Json list = Json::array();
+  for (const std::string_view w : words) list.push_back(std::string(w));
+  return list;
+}
+
+Json Strings(const std::vector<std::string>& words) {
+  Json list = Json::array();
+  for (const std::string& w : words) list.push_back(w);
+  return list;
+}
+
+}  // namespace
+
+Json AlmanacDayJson(const almanac::Day& day, const std::string& text, bool explain) {
+  const almanac::AlmanacRow row = almanac::RowOf(day);
+  const almanac::DayVerdict& v = day.verdict;
+  Json j;
+  j["date"] = FormatDate(static_cast<DateTime>(day.dayNumber));
+  j["lunar"] = LunarDateJson(day.lunar);
+  j["lunar_text"] =
+      almanac::AlmanacMonthName(day.lunar.month, day.lunar.isLeap) + LunarDayName(day.lunar.day);
+  j["pillars"] = {
+      {"year", PillarJson(day.year)}, {"month", PillarJson(day.month)}, {"day", PillarJson(day.day)}};
+  j["nayin"] = almanac::NayinName(day.day);
+  j["officer"] = std::string(almanac::OfficerName(day.officer));
+  j["road_spirit"] = std::string(almanac::RoadSpiritName(day.roadSpirit));
+  j["yellow_road"] = almanac::IsYellowRoad(day.roadSpirit);
+  j["fetal_god"] = row.tszf;
+  j["clash"] = row.cong;
+  j["pengzu"] = row.pzbj;
+  j["good_spirits"] = Strings(v.goodSpirits);
+  j["bad_spirits"] = Strings(v.badSpirits);
+  j["suits"] = Strings(v.suits);
+  j["forbids"] = Strings(v.forbids);
+  // 诸事皆忌: both lines say 诸事不宜 and the lists are empty.
+  j["all_forbidden"] = v.settlement == almanac::Settlement::kNothing;
+  j["rest_omitted"] = v.restOmitted;
+  j["grade"] = v.grade ? Json(std::string(almanac::GradeName(*v.grade))) : Json(nullptr);
+  j["settlement"] = std::string(almanac::SettlementName(v.settlement));
+  j["text"] = text;
+  if (explain) {
+    Json reasons = Json::array();
+    for (const almanac::WordReason& r : almanac::ExplainDay(day)) {
+      Json o;
+      o["line"] = r.suits ? "宜" : "忌";
+      o["word"] = std::string(r.word);
+      o["favoured_by"] = Strings(r.favouredBy);
+      o["forbidden_by"] = Strings(r.forbiddenBy);
+      o["grade"] = r.grade ? Json(std::string(almanac::GradeName(*r.grade))) : Json(nullptr);
+      o["virtue"] = r.virtue;
+      o["settlement"] = std::string(almanac::SettlementName(r.settlement));
+      o["decision"] = r.decision;
+      o["text"] = almanac::ReasonLine(r);
+      reasons.push_back(std::move(o));
+    }
+    j["reasons"] = std::move(reasons);
+  }
+  return j;
+}
+
 Json NumberVerdictJson(const NumberVerdictValue& v) {
   Json j;
   j["number"] = v.number;

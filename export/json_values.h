@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "almanac/almanac.h"
 #include "calendar/lunar.h"
 #include "calendar/month_grid.h"
 #include "calendar/places.h"
@@ -61,6 +62,10 @@ Json NumberVerdictJson(const NumberVerdictValue& value);
 Json NetNameJson(const NetNameValue& value);
 Json SolarTimeCorrectionJson(const SolarTimeCorrection& correction);
 Json PlaceJson(const PlaceRecord& place);
+// The almanac of a day: its facts, what it suits and forbids, its grade and
+// settlement, and the page's text ("text"); with `explain` also "reasons",
+// one object per word of the page.
+Json AlmanacDayJson(const almanac::Day& day, const std::string& text, bool explain);
 
 // Fixed words of the enumerations.
 std::string SexWord(Sex sex);

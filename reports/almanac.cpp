@@ -1,5 +1,6 @@
 #include "reports/almanac.h"
 
+#include "almanac/almanac.h"
 #include "common/datetime.h"
 #include "common/text.h"
 #include "reports/reference_texts.h"
@@ -61,6 +62,35 @@ std::vector<std::string> AlmanacLines(const AlmanacDay& day) {
     out.push_back(std::string(lines[i].label) + lines[i].value);
   }
   return out;
+}
+
+AlmanacDay AlmanacDayOfEngine(CivilDate date) { return AlmanacDayOfEngine(almanac::DayOf(date)); }
+
+AlmanacDay AlmanacDayOfEngine(const almanac::Day& engineDay) {
+  const almanac::AlmanacRow row = almanac::RowOf(engineDay);
+  AlmanacDay day;
+  day.dateText = row.gn;
+  day.date = engineDay.date;
+  data::HuangdaoRow& out = day.row.emplace();
+  out.nn = row.nn;
+  out.suici = row.suici;
+  out.tszf = row.tszf;
+  out.wuhang = row.wuhang;
+  out.cong = row.cong;
+  out.pzbj = row.pzbj;
+  out.jsyq = row.jsyq;
+  out.yi = row.yi;
+  out.xsyq = row.xsyq;
+  out.ji = row.ji;
+  out.columnsRead = static_cast<int>(data::kHuangdaoTextColumns.size());
+  return day;
+}
+
+std::vector<std::string> AlmanacReasonLines(CivilDate date) {
+  std::vector<std::string> lines;
+  for (const almanac::WordReason& reason : almanac::ExplainDay(almanac::DayOf(date)))
+    lines.push_back(almanac::ReasonLine(reason));
+  return lines;
 }
 
 }  // namespace vantrel

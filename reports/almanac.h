@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "almanac/almanac.h"
 #include "common/datetime.h"
 #include "data/almanac_table.h"
 
@@ -38,5 +39,16 @@ AlmanacDay AlmanacDayOf(std::string_view yearText, std::string_view monthText, s
 // the lines before it (with the empty line that came before the missing
 // one). No lines for a notice or a day without a row.
 std::vector<std::string> AlmanacLines(const AlmanacDay& day);
+
+// The page of a day worked out by the almanac engine itself, without the
+// table: what the range and batch forms print, the date text written
+// "2027-01-01". Throws std::out_of_range outside the engine's days.
+AlmanacDay AlmanacDayOfEngine(CivilDate date);
+// The same for a day the engine has worked out.
+AlmanacDay AlmanacDayOfEngine(const almanac::Day& day);
+
+// Why the day suits and forbids each word of its page: one line a word,
+// the 宜 line's words first ("忌 嫁娶：月厌（卷十一：嫁娶忌月厌）；…").
+std::vector<std::string> AlmanacReasonLines(CivilDate date);
 
 }  // namespace vantrel

@@ -4,13 +4,17 @@
 // glossary of almanac terms on the right.
 #include <QWidget>
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "almanac/almanac.h"
 #include "app/panes.h"
 #include "app/report_output.h"
 #include "common/datetime.h"
 #include "common/notice.h"
 
 class QComboBox;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace vantrel::app {
@@ -30,6 +34,19 @@ class AlmanacPage : public QWidget {
 
   QPushButton* ShowButton() const { return show_; }
   PlainTextPane& ResultPane() { return *result_; }
+  // The line under the pane that says why the day suits or forbids the word
+  // the text cursor stands on (read by screen readers).
+  QPlainTextEdit* ReasonLine() const { return reason_; }
+
+  // Why the shown day suits or forbids the word of its 宜 or 忌 line at a
+  // position of the pane's text; empty elsewhere. The pane shows it as the
+  // tooltip of the word under the mouse and in the reason line for the word
+  // at the cursor.
+  QString ReasonAt(int position) const;
+
+  // 导出日历…: asks for the first and the last day (the shown day's month
+  // at first), then for the file, and writes one all-day event a day.
+  void ExportCalendar();
 
  private:
   QComboBox* year_ = nullptr;
@@ -37,7 +54,11 @@ class AlmanacPage : public QWidget {
   QComboBox* day_ = nullptr;
   QPushButton* show_ = nullptr;
   std::unique_ptr<PlainTextPane> result_;
+  QPlainTextEdit* reason_ = nullptr;
   ReportIdentity identity_;
+  // The shown day and the reasons of its words.
+  std::optional<CivilDate> shown_;
+  std::vector<almanac::WordReason> reasons_;
 };
 
 }  // namespace vantrel::app

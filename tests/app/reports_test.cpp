@@ -3,10 +3,14 @@
 // through the notice box.
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <filesystem>
 
 #include "app/unt_index.h"
@@ -168,6 +172,39 @@ class ReportsTest : public QObject {
     Click(w, "BtnHuangli");
     QCOMPARE(recorder.boxes.back().text, QStringLiteral("请选择年!"));
     QCOMPARE(w.MemoHuangli().Text(), shown);  // the checks leave the pane as it was
+  }
+
+  void TheCursorOnAWordOfTheAlmanacSaysWhy() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    testing::SetEntry(w, "SlYear", QStringLiteral("2013"));
+    testing::SetEntry(w, "SlMonth", QStringLiteral("09"));
+    testing::SetEntry(w, "Slday", QStringLiteral("21"));
+    Click(w, "BtnHuangli");
+    auto* pane = testing::Child<QPlainTextEdit>(w, "MemoHuangli");
+    auto* reason = testing::Child<QPlainTextEdit>(w, "MemoReason");
+    QVERIFY(pane && reason);
+    QVERIFY(reason->toPlainText().isEmpty());
+    // "忌:祭祀 移徙 …" is line 18: the cursor inside 移徙 tells why it is forbidden.
+    const QTextBlock forbids = pane->document()->findBlockByNumber(18);
+    QVERIFY(forbids.text().startsWith(QStringLiteral("忌:祭祀 移徙")));
+    QTextCursor cursor(forbids);
+    cursor.setPosition(forbids.position() + 6);  // 忌 : 祭 祀 ␠ 移|徙
+    pane->setTextCursor(cursor);
+    QVERIFY(reason->toPlainText().startsWith(QStringLiteral("忌 移徙：劫煞（卷十一：般移忌劫煞）")));
+    QVERIFY(reason->toPlainText().contains(QStringLiteral("归忌犹忌")));
+    QCOMPARE(pane->accessibleDescription(), reason->toPlainText());
+    // The label is not a word: nothing to say.
+    cursor.setPosition(forbids.position() + 1);
+    pane->setTextCursor(cursor);
+    QVERIFY(reason->toPlainText().isEmpty());
+    // 诸事不宜 on the 宜 line says what the good spirits favoured and why it fell.
+    const QTextBlock suits = pane->document()->findBlockByNumber(14);
+    cursor.setPosition(suits.position() + 3);
+    pane->setTextCursor(cursor);
+    QVERIFY(reason->toPlainText().startsWith(QStringLiteral("宜 诸事不宜：")));
+    QVERIFY(reason->toPlainText().contains(QStringLiteral("安葬")));
+    QVERIFY(recorder.boxes.empty());
   }
 
   void AnAlmanacDayWithoutARowKeepsThePane() {

@@ -92,5 +92,27 @@ with tempfile.TemporaryDirectory() as tmp:
     if leftovers:
         fail("files left beside the calendar: %s" % leftovers)
 
+# almanac --ics: one all-day event a day, the page in the description.
+with tempfile.TemporaryDirectory() as tmp:
+    path = os.path.join(tmp, "almanac.ics")
+    rc, out, err = run("almanac", "2023-03-20", "2023-03-23", "--ics", path, "--quiet")
+    if rc != 0 or out:
+        fail("almanac --ics: exit %d, output %r (%s)" % (rc, out[:80], err))
+    got = events(path)
+    days = [datetime.date(2023, 3, d) for d in range(20, 24)]
+    if [e.decoded("dtstart") for e in got] != days:
+        fail("almanac --ics: days %r" % [e.decoded("dtstart") for e in got])
+    for e, day in zip(got, days):
+        rc, page, _ = run("almanac", day.isoformat())
+        if str(e.get("uid")) != "almanac-%s@vantrel" % day.isoformat():
+            fail("almanac --ics: uid %s" % e.get("uid"))
+        if str(e.get("description")) != page.rstrip("\n"):
+            fail("almanac --ics %s: the description is not the page" % day)
+        lines = page.split("\n")
+        yi, ji = lines[14][len("宜:"):], lines[18][len("忌:"):]
+        lunar = lines[0].split("  ")[1].split(" ")[0]
+        if str(e.get("summary")) != "%s 宜：%s 忌：%s" % (lunar, yi, ji):
+            fail("almanac --ics %s: summary %s" % (day, e.get("summary")))
+
 print("%d failures" % len(failures))
 sys.exit(1 if failures else 0)

@@ -357,11 +357,30 @@ def check_failures():
     same("--encoding gbk --json", json.loads(out)["lunar"]["text"], "癸巳(蛇年)八月十七")
 
 
-for check in [check_lunar, check_solar, check_terms, check_jq, check_calendar_day, check_month, check_bazi,
+def check_almanac():
+    # One object a day; its text is the page the text form prints.
+    for args in (["2013-09-21"], ["2023-03-20", "2023-03-23"], ["2026-12-10", "--explain"]):
+        objects = as_json("almanac", args)
+        pages = as_text("almanac", [a for a in args if a != "--explain"])[0]
+        same("almanac %s text" % args, "\n".join(o["text"] for o in objects) + "\n", pages)
+        for o in objects:
+            suits = o["text"].split("\n")[14][len("宜:"):].split(" ")
+            if not o["all_forbidden"] and o["suits"]:
+                same("almanac %s suits" % o["date"], o["suits"], [w for w in suits if w != "馀事勿取"])
+    explained = as_json("almanac", ["2026-12-10", "--explain"])[0]
+    same("almanac 2026-12-10 settlement", explained["settlement"], "诸事皆忌")
+    same("almanac 2026-12-10 reasons", [r["word"] for r in explained["reasons"]], ["诸事不宜", "诸事不宜"])
+    # -: JSON Lines, each with the line it answers; a bad line is a notice object.
+    objects = as_json("almanac", ["-"], "2013-09-21\n2100-12-31\n2101-01-01\n", code=2)
+    same("almanac - lines", [o.get("line") for o in objects], [1, 2, 3])
+    same("almanac - notice", "notice" in objects[2], True)
+
+
+for check in [check_almanac, check_lunar, check_solar, check_terms, check_jq, check_calendar_day, check_month, check_bazi,
               check_shensha, check_block, lambda: check_person_report("chart"),
               lambda: check_person_report("constellation"), check_marriage, check_number, check_netname,
               check_places, check_solartime, check_failures]:
     check()
 
 print("%d failures; %d schemas used" % (len(failures), len(validators)))
-sys.exit(1 if failures or len(validators) != 16 else 0)
+sys.exit(1 if failures or len(validators) != 17 else 0)

@@ -443,6 +443,61 @@ DEFS["party"] = obj(
 )
 NEEDS["party"] = ["person_facts", "person_chart", "branch"]
 
+# almanac: one object a day (JSON Lines for a range or -).
+GRADE = enum("上", "上次", "中", "中次", "下", "下下")
+SETTLEMENT = enum("从宜不从忌", "从宜亦从忌", "从忌不从宜", "诸事皆忌")
+COMMANDS["almanac"] = (
+    "The almanac of a day: its pillars, officer and spirits, what it suits and forbids "
+    "(glossary words), its grade and settlement, and the page as text; with --explain "
+    "the reason of each word.",
+    result(
+        {
+            "date": ref("date"),
+            "lunar": ref("lunar_date"),
+            "lunar_text": STR,
+            "pillars": obj({"year": ref("pillar"), "month": ref("pillar"), "day": ref("pillar")}),
+            "nayin": STR,
+            "officer": enum("建", "除", "满", "平", "定", "执", "破", "危", "成", "收", "开", "闭"),
+            "road_spirit": enum("青龙", "明堂", "天刑", "朱雀", "金匮", "天德", "白虎", "玉堂", "天牢", "玄武",
+                                "司命", "勾陈"),
+            "yellow_road": BOOL,
+            "fetal_god": STR,
+            "clash": STR,
+            "pengzu": STR,
+            "good_spirits": array(STR),
+            "bad_spirits": array(STR),
+            "suits": array(STR),
+            "forbids": array(STR),
+            "all_forbidden": {"type": "boolean", "description": "诸事皆忌: both lines say 诸事不宜"},
+            "rest_omitted": {"type": "boolean", "description": "the 宜 line ends in 馀事勿取"},
+            "grade": nullable(GRADE),
+            "settlement": SETTLEMENT,
+            "text": {"type": "string", "description": "the page as the text output prints it"},
+            "reasons": array(
+                obj(
+                    {
+                        "line": enum("宜", "忌"),
+                        "word": STR,
+                        "favoured_by": array(STR),
+                        "forbidden_by": array(STR),
+                        "grade": nullable(GRADE),
+                        "virtue": BOOL,
+                        "settlement": SETTLEMENT,
+                        "decision": STR,
+                        "text": STR,
+                    }
+                )
+            ),
+        },
+        [
+            "date", "lunar", "lunar_text", "pillars", "nayin", "officer", "road_spirit", "yellow_road",
+            "fetal_god", "clash", "pengzu", "good_spirits", "bad_spirits", "suits", "forbids",
+            "all_forbidden", "rest_omitted", "grade", "settlement", "text",
+        ],
+    ),
+    ["date", "lunar_date", "pillar"],
+)
+
 # solartime: the correction's fields plus version and text.
 COMMANDS["solartime"] = (
     COMMANDS["solartime"][0],
