@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/artwork.h"
+#include "app/dialogs/choose_day.h"
 #include "app/dialogs/date_win.h"
 #include "app/dialogs/unt_nannv.h"
 #include "app/dialogs/unt_numbers.h"
@@ -214,6 +215,7 @@ void TFrmIndex::ConnectPages() {
       {CatalogueTool::MonthCalendar, &TFrmIndex::OpenMonthCalendar},
       {CatalogueTool::BoyGirlChart, &TFrmIndex::OpenBoyGirlChart},
       {CatalogueTool::SolarTime, &TFrmIndex::OpenSolarTime},
+      {CatalogueTool::ChooseDay, &TFrmIndex::OpenChooseDay},
   };
   for (const auto& [tool, open] : tools) {
     OnClick(catalogue_->ToolButton(tool), this, [this, open = open] { (this->*open)(); });
@@ -338,6 +340,12 @@ void TFrmIndex::OpenSolarTime() {
   TFrmSolarTime dialog(this, [this](BirthTarget target, const SolarTimeCorrection& correction) {
     FillCorrectedBirth(target, correction);
   });
+  dialog.exec();
+}
+
+void TFrmIndex::OpenChooseDay() {
+  TFrmChooseDay dialog(
+      this, [this] { return std::make_pair(marriage_->Man().Texts(), marriage_->Woman().Texts()); });
   dialog.exec();
 }
 

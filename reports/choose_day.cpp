@@ -63,13 +63,8 @@ struct Raise {
   std::string_view spirit;
   int weight;
 };
-constexpr std::array<Raise, 7> kRaising = {{{"天德", 2},
-                                            {"月德", 2},
-                                            {"天德合", 2},
-                                            {"月德合", 2},
-                                            {"天赦", 3},
-                                            {"天愿", 2},
-                                            {"母仓", 1}}};
+constexpr std::array<Raise, 7> kRaising = {
+    {{"天德", 2}, {"月德", 2}, {"天德合", 2}, {"月德合", 2}, {"天赦", 3}, {"天愿", 2}, {"母仓", 1}}};
 
 int GradeWeight(const std::optional<almanac::Grade>& grade) {
   if (!grade) return 1;
@@ -112,7 +107,8 @@ const PersonPillars* Bride(const ChooseResult& context) {
   return nullptr;
 }
 
-std::optional<std::string> PillarsOf(const ChoosePerson& person, const std::string& label, PersonPillars& out) {
+std::optional<std::string> PillarsOf(const ChoosePerson& person, const std::string& label,
+                                     PersonPillars& out) {
   const std::string notice = label + "的出生日期有误，" + kCheckInputNotice;
   std::optional<PersonFacts> facts;
   try {
@@ -192,11 +188,11 @@ std::string ReasonsLine(const std::vector<std::string>& reasons) {
 }
 
 std::optional<std::string> CheckRequest(const ChooseRequest& request) {
-  if (!InAlmanac(request.from) || !InAlmanac(request.to))
-    return "日期范围须在1901-01-01至2100-12-31之间。";
+  if (!InAlmanac(request.from) || !InAlmanac(request.to)) return "日期范围须在1901-01-01至2100-12-31之间。";
   const long from = DayNumberOf(request.from);
   const long to = DayNumberOf(request.to);
-  if (from > to) return "开始日期（" + DateText(request.from) + "）晚于结束日期（" + DateText(request.to) + "）。";
+  if (from > to)
+    return "开始日期（" + DateText(request.from) + "）晚于结束日期（" + DateText(request.to) + "）。";
   if (to - from + 1 > kMaxRangeDays) return "日期范围最多十年。";
   if (!Has(Activities(), request.activity)) return "未知的事项：“" + request.activity + "”。";
   if (IsWedding(request)) {
@@ -285,7 +281,8 @@ DayJudgement JudgeDay(const ChooseResult& context, const Day& day) {
     const bool big = (day.lunar.isLeap ? LeapMonthDays(day.lunar.year)
                                        : LunarMonthDays(day.lunar.year, day.lunar.month)) == 30;
     j.zhouTang = ZhouTangOf(day.lunar.day, big);
-    if (const PersonPillars* bride = Bride(context)) j.brideMonth = BrideMonthName(bride->year.branch, day.facts.month);
+    if (const PersonPillars* bride = Bride(context))
+      j.brideMonth = BrideMonthName(bride->year.branch, day.facts.month);
     if (j.buJiang) {
       score += 3;
       raised.push_back("不将");
@@ -360,6 +357,31 @@ std::string ExplainLine(const ChooseResult& context, const DayJudgement& judgeme
   return date + " 可选" + place + "：" + ReasonsLine(judgement.reasons);
 }
 
+std::vector<std::string> DayDetailLines(const ChooseResult& context, const DayJudgement& judgement) {
+  const Day& d = judgement.day;
+  const almanac::AlmanacRow row = almanac::RowOf(d);
+  std::vector<std::string> lines;
+  lines.push_back(DateText(d.date) + " " + WeekdayText(d.weekday) + "  农历" + LunarDayText(d.lunar));
+  lines.push_back("岁次：" + d.year.Text() + "年 " + d.month.Text() + "月 " + d.day.Text() + "日");
+  lines.push_back("胎神：" + row.tszf);
+  lines.push_back("五行：" + row.wuhang);
+  lines.push_back("冲煞：" + row.cong);
+  lines.push_back("彭祖百忌：" + row.pzbj);
+  lines.push_back("值日：" + std::string(almanac::OfficerName(d.officer)) + "日 " +
+                  std::string(almanac::RoadSpiritName(d.roadSpirit)) +
+                  (almanac::IsYellowRoad(d.roadSpirit) ? "（黄道）" : "（黑道）"));
+  lines.push_back("等第：" +
+                  (d.verdict.grade ? std::string(almanac::GradeName(*d.verdict.grade)) : std::string("—")) +
+                  "  " + std::string(almanac::SettlementName(d.verdict.settlement)));
+  lines.push_back("吉神宜趋：" + row.jsyq);
+  lines.push_back("宜：" + row.yi);
+  lines.push_back("凶神宜忌：" + row.xsyq);
+  lines.push_back("忌：" + row.ji);
+  lines.push_back("");
+  lines.push_back(ExplainLine(context, judgement));
+  return lines;
+}
+
 std::vector<std::string> ChooseLines(const ChooseResult& result, std::size_t limit) {
   std::vector<std::string> lines;
   const ChooseRequest& r = result.request;
@@ -376,14 +398,16 @@ std::vector<std::string> ChooseLines(const ChooseResult& result, std::size_t lim
   if (r.options.xingHai) options += " 兼避刑害";
   if (r.options.popularRules) options += " 采用俗例";
   if (!options.empty()) lines.push_back("选项：" + options.substr(1));
-  lines.push_back("共查" + std::to_string(result.examined) + "天，可选" + std::to_string(result.chosen.size()) + "天");
+  lines.push_back("共查" + std::to_string(result.examined) + "天，可选" +
+                  std::to_string(result.chosen.size()) + "天");
   lines.push_back("");
   std::size_t rank = 0;
   for (const DayJudgement& j : result.chosen) {
     if (limit && rank >= limit) break;
     ++rank;
-    lines.push_back(std::to_string(rank) + ". " + DateText(j.day.date) + " " + WeekdayText(j.day.weekday) + " " +
-                    LunarDayText(j.day.lunar) + " " + j.day.day.Text() + "日 " + ReasonsLine(j.reasons));
+    lines.push_back(std::to_string(rank) + ". " + DateText(j.day.date) + " " + WeekdayText(j.day.weekday) +
+                    " " + LunarDayText(j.day.lunar) + " " + j.day.day.Text() + "日 " +
+                    ReasonsLine(j.reasons));
   }
   return lines;
 }

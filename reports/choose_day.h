@@ -71,9 +71,9 @@ struct DayJudgement {
   int score = 0;
   // Chosen: what raised it and what was checked. Not chosen: every reason.
   std::vector<std::string> reasons;
-  bool buJiang = false;       // 不将 (weddings only)
-  std::string zhouTang;       // the day's place in the 嫁娶周堂 (weddings only)
-  std::string brideMonth;     // "大利月", "小利月", "妨翁姑" ... (weddings only)
+  bool buJiang = false;    // 不将 (weddings only)
+  std::string zhouTang;    // the day's place in the 嫁娶周堂 (weddings only)
+  std::string brideMonth;  // "大利月", "小利月", "妨翁姑" ... (weddings only)
 };
 
 struct ChooseResult {
@@ -100,6 +100,10 @@ DayJudgement JudgeDay(const ChooseResult& context, const almanac::Day& day);
 
 // "2027-05-16 不选：日支申冲男方寅年" or "2027-05-18 可选（第3名）：…".
 std::string ExplainLine(const ChooseResult& context, const DayJudgement& judgement);
+
+// The whole almanac of the judged day, line by line, then its explanation:
+// what the window shows for a selected day.
+std::vector<std::string> DayDetailLines(const ChooseResult& context, const DayJudgement& judgement);
 
 // The activity words a day can be chosen for: the almanac's glossary words.
 const std::vector<std::string_view>& Activities();

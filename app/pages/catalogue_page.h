@@ -18,13 +18,14 @@ enum class CatalogueTool {
   NetName,
   MonthCalendar,
   BoyGirlChart,
-  SolarTime
+  SolarTime,
+  ChooseDay
 };
 
 class CataloguePage : public QWidget {
  public:
   static constexpr int kFolkOmenCount = 7;
-  static constexpr int kToolCount = 7;
+  static constexpr int kToolCount = 8;
 
   CataloguePage();
 
