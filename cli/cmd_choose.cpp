@@ -31,7 +31,8 @@ struct PeopleOptions {
   std::vector<Fields> persons;
 };
 
-bool TakePersonOption(const Context& ctx, std::vector<std::string>& args, std::size_t& i, PeopleOptions& people) {
+bool TakePersonOption(const Context& ctx, std::vector<std::string>& args, std::size_t& i,
+                      PeopleOptions& people) {
   const std::string& arg = args[i];
   for (const char* prefix : {"--man-", "--woman-", "--person-"}) {
     const std::string p(prefix);
@@ -131,16 +132,18 @@ int ChooseDay(Context& ctx, std::vector<std::string> args) {
   }
 
   if (request.activity == choose::kDefaultActivity) {
-    if (!people.persons.empty()) throw UsageError("a wedding takes --man- and --woman- options, not --person-");
+    if (!people.persons.empty())
+      throw UsageError("a wedding takes --man- and --woman- options, not --person-");
     if (!people.man.empty()) request.people.push_back({choose::Role::kMan, EntryOf(people.man), Sex::Man});
-    if (!people.woman.empty()) request.people.push_back({choose::Role::kWoman, EntryOf(people.woman), Sex::Woman});
+    if (!people.woman.empty())
+      request.people.push_back({choose::Role::kWoman, EntryOf(people.woman), Sex::Woman});
   } else {
     if (!people.man.empty() || !people.woman.empty())
       throw UsageError("--man- and --woman- options are for 嫁娶; use --person- options");
     for (const Fields& f : people.persons) {
       const auto sex = f.find("sex");
-      request.people.push_back({choose::Role::kPerson, EntryOf(f),
-                                SexOfText(sex == f.end() ? "男" : text::Trim(sex->second))});
+      request.people.push_back(
+          {choose::Role::kPerson, EntryOf(f), SexOfText(sex == f.end() ? "男" : text::Trim(sex->second))});
     }
   }
 
@@ -157,7 +160,8 @@ int ChooseDay(Context& ctx, std::vector<std::string> args) {
     for (std::size_t i = 0; i < result.chosen.size(); ++i)
       if (result.chosen[i].day.date == date) rank = i + 1;
     if (ctx.json) {
-      ctx.OutJson({{"explain", json::ChosenDayJson(j, rank)}, {"explanation", choose::ExplainLine(result, j)}});
+      ctx.OutJson(
+          {{"explain", json::ChosenDayJson(j, rank)}, {"explanation", choose::ExplainLine(result, j)}});
     } else {
       ctx.Out(choose::ExplainLine(result, j));
     }

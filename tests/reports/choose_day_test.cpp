@@ -2,6 +2,8 @@
 // almanac and the couple's branches on its own, the 不将 days of a month,
 // the days that are always shut, the popular rules only when asked for,
 // the reasons of a worked example, and the messages of bad input.
+#include "reports/choose_day.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +14,6 @@
 
 #include "almanac/almanac.h"
 #include "chart/chart.h"
-#include "reports/choose_day.h"
 #include "reports/entry_texts.h"
 
 namespace vantrel::choose {
@@ -37,7 +38,9 @@ ChooseRequest Wedding(PersonEntry man, PersonEntry woman, CivilDate from, CivilD
 
 // The couple of the worked example: a 寅 year groom (1998-03-05) and a 辰
 // year bride (2000-07-09), in 2027.
-ChooseRequest Example() { return Wedding(Entry(1998, 3, 5), Entry(2000, 7, 9), {2027, 1, 1}, {2027, 12, 31}); }
+ChooseRequest Example() {
+  return Wedding(Entry(1998, 3, 5), Entry(2000, 7, 9), {2027, 1, 1}, {2027, 12, 31});
+}
 
 Pillar YearPillarOf(const PersonEntry& e, Sex sex) {
   const auto facts = DerivePersonFacts(e, 2026);
@@ -58,8 +61,10 @@ bool Has(const std::vector<std::string_view>& list, std::string_view word) {
 TEST(ChooseDayClash, ListedDaysHoldAgainstAnIndependentCheckForRandomCouples) {
   std::mt19937 random(20270101);
   for (int trial = 0; trial < 12; ++trial) {
-    const PersonEntry man = Entry(1950 + static_cast<int>(random() % 55), 1 + random() % 12, 1 + random() % 28);
-    const PersonEntry woman = Entry(1950 + static_cast<int>(random() % 55), 1 + random() % 12, 1 + random() % 28);
+    const PersonEntry man =
+        Entry(1950 + static_cast<int>(random() % 55), 1 + random() % 12, 1 + random() % 28);
+    const PersonEntry woman =
+        Entry(1950 + static_cast<int>(random() % 55), 1 + random() % 12, 1 + random() % 28);
     const int startYear = 1910 + static_cast<int>(random() % 180);
     const CivilDate from{startYear, 1 + static_cast<int>(random() % 12), 1};
     const CivilDate to{startYear + 1, from.month, 1};
@@ -133,11 +138,11 @@ std::set<std::string> BuJiangOf(Branch month) {
 
 TEST(ChooseDayBuJiang, TheDaysOfAMonthAsTheRuleListsThem) {
   // 正月: 月厌 戌; the stems before it (丙 丁 己 庚 辛) with the branches after it (亥 子 丑 寅 卯).
-  EXPECT_EQ(BuJiangOf(2), (std::set<std::string>{"丙子", "丙寅", "丁亥", "丁丑", "丁卯", "己亥", "己丑", "己卯",
-                                                  "庚子", "庚寅", "辛亥", "辛丑", "辛卯"}));
+  EXPECT_EQ(BuJiangOf(2), (std::set<std::string>{"丙子", "丙寅", "丁亥", "丁丑", "丁卯", "己亥", "己丑",
+                                                 "己卯", "庚子", "庚寅", "辛亥", "辛丑", "辛卯"}));
   // 七月: 月厌 辰; 戊 lodged at 艮 lies before it ("夏秋戊不将").
-  EXPECT_EQ(BuJiangOf(8), (std::set<std::string>{"甲午", "甲申", "乙巳", "乙未", "乙酉", "戊午", "戊申", "壬午",
-                                                  "壬申", "癸巳", "癸未", "癸酉"}));
+  EXPECT_EQ(BuJiangOf(8), (std::set<std::string>{"甲午", "甲申", "乙巳", "乙未", "乙酉", "戊午", "戊申",
+                                                 "壬午", "壬申", "癸巳", "癸未", "癸酉"}));
   // 月厌 and 厌对 themselves are never 不将.
   for (int m = 0; m < 12; ++m) {
     for (const std::string& d : BuJiangOf(m)) {
@@ -226,7 +231,8 @@ TEST(ChooseDayPopular, ChangeTheListOnlyWhenTurnedOn) {
   for (const DayJudgement& j : off.chosen) {
     offDays.insert(j.day.dayNumber);
     EXPECT_TRUE(Mentions(j, "未采用"));
-    offUsesBadMonth = offUsesBadMonth || j.brideMonth.rfind("妨", 0) == 0 || j.zhouTang == "夫" || j.zhouTang == "妇";
+    offUsesBadMonth =
+        offUsesBadMonth || j.brideMonth.rfind("妨", 0) == 0 || j.zhouTang == "夫" || j.zhouTang == "妇";
   }
   EXPECT_TRUE(offUsesBadMonth) << "off, the popular marks are shown but do not exclude";
   ASSERT_FALSE(on.chosen.empty());
