@@ -51,7 +51,8 @@ QString Cell(const QTableWidget* table, int row, int column) {
 
 }  // namespace
 
-TFrmChooseDay::TFrmChooseDay(QWidget* parent, CoupleSource couple) : QDialog(parent), couple_(std::move(couple)) {
+TFrmChooseDay::TFrmChooseDay(QWidget* parent, CoupleSource couple)
+    : QDialog(parent), couple_(std::move(couple)) {
   setObjectName(QStringLiteral("FrmChooseDay"));
   setWindowTitle(QStringLiteral("择日"));
   resize(900, 640);
@@ -161,7 +162,8 @@ TFrmChooseDay::TFrmChooseDay(QWidget* parent, CoupleSource couple) : QDialog(par
   listText_->hide();
   AttachReportActions(listText_, this, [this] {
     const QString activity = result_ ? Qt8(result_->request.activity) : activity_->currentText();
-    return ReportIdentity{QStringLiteral("择日"), activity,
+    return ReportIdentity{QStringLiteral("择日"),
+                          activity,
                           {QStringLiteral("择日"), activity, QDate::currentDate().toString(Qt::ISODate)}};
   });
 
@@ -179,6 +181,17 @@ TFrmChooseDay::TFrmChooseDay(QWidget* parent, CoupleSource couple) : QDialog(par
   });
   connect(list_, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     QMenu* menu = MakeReportMenu(listText_);
+    // The list is not the text pane: copying and selecting its hidden text
+    // would do nothing the user could see.
+    const QList<QAction*> actions = menu->actions();
+    for (QAction* action : actions) {
+      if (action->text() == QStringLiteral("复制") || action->text() == QStringLiteral("全选")) {
+        menu->removeAction(action);
+      } else if (action->isSeparator()) {
+        menu->removeAction(action);
+        break;
+      }
+    }
     menu->addSeparator();
     QAction* ics = menu->addAction(QStringLiteral("导出日历…"), this, [this] { ExportCalendar(); });
     ics->setObjectName(QStringLiteral("ExportCalendar"));
@@ -191,20 +204,21 @@ TFrmChooseDay::TFrmChooseDay(QWidget* parent, CoupleSource couple) : QDialog(par
 }
 
 void TFrmChooseDay::SetPersonRow(int row, const QString& role, const EntryTexts& texts, const QString& sex) {
-  const QString values[kColumnCount] = {role,
-                                        Qt8(texts.name),
-                                        texts.calendar == CalendarKind::Lunar ? QStringLiteral("农历")
-                                                                              : QStringLiteral("公历"),
-                                        Qt8(texts.year),
-                                        Qt8(texts.month),
-                                        Qt8(texts.day),
-                                        Qt8(texts.hour),
-                                        Qt8(texts.minute),
-                                        sex};
+  const QString values[kColumnCount] = {
+      role,
+      Qt8(texts.name),
+      texts.calendar == CalendarKind::Lunar ? QStringLiteral("农历") : QStringLiteral("公历"),
+      Qt8(texts.year),
+      Qt8(texts.month),
+      Qt8(texts.day),
+      Qt8(texts.hour),
+      Qt8(texts.minute),
+      sex};
   for (int c = 0; c < kColumnCount; ++c) {
     auto* item = new QTableWidgetItem(values[c]);
     // The role and, in a couple, the sex are fixed.
-    if (c == kRole || (c == kSex && role != QStringLiteral("当事人"))) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+    if (c == kRole || (c == kSex && role != QStringLiteral("当事人")))
+      item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     people_->setItem(row, c, item);
   }
 }
@@ -256,7 +270,8 @@ choose::ChooseRequest TFrmChooseDay::Request() const {
   for (int row = 0; row < people_->rowCount(); ++row) {
     EntryTexts t;
     t.name = Cell(people_, row, kName).toStdString();
-    t.calendar = Cell(people_, row, kCalendar) == QStringLiteral("农历") ? CalendarKind::Lunar : CalendarKind::Solar;
+    t.calendar =
+        Cell(people_, row, kCalendar) == QStringLiteral("农历") ? CalendarKind::Lunar : CalendarKind::Solar;
     t.year = Cell(people_, row, kYear).toStdString();
     t.month = Cell(people_, row, kMonth).toStdString();
     t.day = Cell(people_, row, kDay).toStdString();
@@ -264,16 +279,17 @@ choose::ChooseRequest TFrmChooseDay::Request() const {
     const QString hour = Cell(people_, row, kHour);
     bool number = false;
     const int h = hour.toInt(&number);
-    t.hour = number && h >= 0 && h <= 23 ? std::string(kHourItems[static_cast<std::size_t>(h)]) : hour.toStdString();
+    t.hour = number && h >= 0 && h <= 23 ? std::string(kHourItems[static_cast<std::size_t>(h)])
+                                         : hour.toStdString();
     t.minute = Cell(people_, row, kMinute).toStdString();
     const QString role = Cell(people_, row, kRole);
     const choose::Role r2 = role == QStringLiteral("男方")   ? choose::Role::kMan
                             : role == QStringLiteral("女方") ? choose::Role::kWoman
                                                              : choose::Role::kPerson;
-    const Sex sex = r2 == choose::Role::kWoman                                  ? Sex::Woman
-                    : r2 == choose::Role::kMan                                  ? Sex::Man
+    const Sex sex = r2 == choose::Role::kWoman                         ? Sex::Woman
+                    : r2 == choose::Role::kMan                         ? Sex::Man
                     : Cell(people_, row, kSex) == QStringLiteral("女") ? Sex::Woman
-                                                                                : Sex::Man;
+                                                                       : Sex::Man;
     r.people.push_back({r2, ReadMarriagePerson(t), sex});
   }
   return r;
@@ -300,8 +316,9 @@ void TFrmChooseDay::Choose() {
   for (const choose::DayJudgement& j : result_->chosen) {
     const CivilDate& d = j.day.date;
     auto* item = new QTreeWidgetItem(
-        list_, {QString::number(++rank), ToQDate(d).toString(Qt::ISODate), Qt8(choose::WeekdayText(j.day.weekday)),
-                Qt8(choose::LunarDayText(j.day.lunar)), Qt8(j.day.day.Text()), Qt8(choose::ReasonsLine(j.reasons))});
+        list_,
+        {QString::number(++rank), ToQDate(d).toString(Qt::ISODate), Qt8(choose::WeekdayText(j.day.weekday)),
+         Qt8(choose::LunarDayText(j.day.lunar)), Qt8(j.day.day.Text()), Qt8(choose::ReasonsLine(j.reasons))});
     item->setToolTip(5, item->text(5));
   }
   for (int c = 0; c < 5; ++c) list_->resizeColumnToContents(c);
@@ -329,13 +346,15 @@ void TFrmChooseDay::ExplainWhy() {
 
 void TFrmChooseDay::ExportCalendar() {
   if (!result_ || result_->chosen.empty()) return;
-  const QString name =
-      QStringLiteral("择日_%1_%2.ics").arg(Qt8(result_->request.activity), QDate::currentDate().toString(Qt::ISODate));
-  const QString path = AskOutputFile(this, QStringLiteral("导出日历"), name, {QStringLiteral("日历文件 (*.ics)")});
+  const QString name = QStringLiteral("择日_%1_%2.ics")
+                           .arg(Qt8(result_->request.activity), QDate::currentDate().toString(Qt::ISODate));
+  const QString path =
+      AskOutputFile(this, QStringLiteral("导出日历"), name, {QStringLiteral("日历文件 (*.ics)")});
   if (path.isEmpty()) return;
   const choose::ChooseResult result = *result_;
   WriteOrSayError(this, path, [&] {
-    WriteCalendarFile(QFile::encodeName(path).toStdString(), ChosenDayCalendarInfo(result), ChosenDayEvents(result));
+    WriteCalendarFile(QFile::encodeName(path).toStdString(), ChosenDayCalendarInfo(result),
+                      ChosenDayEvents(result));
   });
 }
 

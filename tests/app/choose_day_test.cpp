@@ -2,6 +2,8 @@
 // couple, the same list as the command line for the same input, the day's
 // almanac and reasons, the answer for any date, bad input told without a
 // half-shown list, and the calendar export.
+#include "app/dialogs/choose_day.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,7 +20,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "app/dialogs/choose_day.h"
 #include "app/pages/catalogue_page.h"
 #include "app/report_output.h"
 #include "app/unt_index.h"
@@ -45,13 +46,17 @@ std::pair<EntryTexts, EntryTexts> Couple() {
 // The command line's output for the same couple and range.
 QStringList CliLines(const QStringList& extra) {
   QProcess cli;
-  QStringList args = {QStringLiteral("choose-day"), QStringLiteral("--from"), QStringLiteral("2027-01-01"),
-                      QStringLiteral("--to"), QStringLiteral("2027-12-31"), QStringLiteral("--man-name"),
-                      QStringLiteral("张伟"), QStringLiteral("--man-year"), QStringLiteral("1998"),
-                      QStringLiteral("--man-month"), QStringLiteral("3"), QStringLiteral("--man-day"),
-                      QStringLiteral("5"), QStringLiteral("--woman-name"), QStringLiteral("李娜"),
-                      QStringLiteral("--woman-year"), QStringLiteral("2000"), QStringLiteral("--woman-month"),
-                      QStringLiteral("7"), QStringLiteral("--woman-day"), QStringLiteral("9")};
+  QStringList args = {QStringLiteral("choose-day"), QStringLiteral("--from"),
+                      QStringLiteral("2027-01-01"), QStringLiteral("--to"),
+                      QStringLiteral("2027-12-31"), QStringLiteral("--man-name"),
+                      QStringLiteral("张伟"),       QStringLiteral("--man-year"),
+                      QStringLiteral("1998"),       QStringLiteral("--man-month"),
+                      QStringLiteral("3"),          QStringLiteral("--man-day"),
+                      QStringLiteral("5"),          QStringLiteral("--woman-name"),
+                      QStringLiteral("李娜"),       QStringLiteral("--woman-year"),
+                      QStringLiteral("2000"),       QStringLiteral("--woman-month"),
+                      QStringLiteral("7"),          QStringLiteral("--woman-day"),
+                      QStringLiteral("9")};
   cli.start(QStringLiteral(VANTREL_BIN_DIR "/vantrel-cli"), args + extra);
   cli.waitForFinished(30000);
   QStringList lines = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'));
@@ -75,8 +80,14 @@ class ChooseDayTest : public QObject {
   void TheTileOpensTheDialogWithTheMarriagePagesCouple() {
     TFrmIndex window;
     window.show();
-    testing::SetEntries(window, {{"Xing", "张伟"}, {"SYear", "1998"}, {"SMonth", "3"}, {"Sday", "5"},
-                                 {"Xing3", "李娜"}, {"SYear3", "2000"}, {"SMonth3", "7"}, {"Sday3", "9"}});
+    testing::SetEntries(window, {{"Xing", "张伟"},
+                                 {"SYear", "1998"},
+                                 {"SMonth", "3"},
+                                 {"Sday", "5"},
+                                 {"Xing3", "李娜"},
+                                 {"SYear3", "2000"},
+                                 {"SMonth3", "7"},
+                                 {"Sday3", "9"}});
     window.RzToolButton8Click();
     QAbstractButton* tile = Child<CataloguePage>(window, "TabSheet5")->ToolButton(CatalogueTool::ChooseDay);
     QCOMPARE(tile->objectName(), QStringLiteral("BtnZeri"));
@@ -113,7 +124,8 @@ class ChooseDayTest : public QObject {
     dialog.Option(3)->setChecked(true);
     Child<QPushButton>(dialog, "BtnChoose")->click();
     QCOMPARE(PaneLines(dialog.ListText()),
-             CliLines({QStringLiteral("--day-branch"), QStringLiteral("--xing-hai"), QStringLiteral("--popular-rules")}));
+             CliLines({QStringLiteral("--day-branch"), QStringLiteral("--xing-hai"),
+                       QStringLiteral("--popular-rules")}));
   }
 
   void SelectingADayShowsItsAlmanacAndReasonsAndAnyDateIsAnswered() {
@@ -127,7 +139,8 @@ class ChooseDayTest : public QObject {
     QVERIFY(shown.contains(QStringLiteral("可选（第2名）：")));
     dialog.WhyDate()->setDate(QDate(2027, 5, 29));
     Child<QPushButton>(dialog, "BtnWhy")->click();
-    QVERIFY(dialog.DayDetail()->toPlainText().endsWith(QStringLiteral("2027-05-29 不选：黄历不宜嫁娶；日支申冲男方寅年")));
+    QVERIFY(dialog.DayDetail()->toPlainText().endsWith(
+        QStringLiteral("2027-05-29 不选：黄历不宜嫁娶；日支申冲男方寅年")));
   }
 
   void BadInputIsToldAndNothingIsHalfShown() {
@@ -179,6 +192,13 @@ class ChooseDayTest : public QObject {
     QTimer::singleShot(0, [&] {
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
       if (!menu) return;
+      QStringList enabled;
+      for (QAction* action : menu->actions()) {
+        if (action->isEnabled() && !action->isSeparator()) enabled << action->text();
+      }
+      QCOMPARE(enabled, QStringList({QStringLiteral("另存为文本…"), QStringLiteral("导出PDF…"),
+                                     QStringLiteral("打印预览…"), QStringLiteral("打印…"),
+                                     QStringLiteral("导出日历…")}));
       for (QAction* action : menu->actions()) {
         if (action->text() != QStringLiteral("导出日历…")) continue;
         action->trigger();
@@ -189,8 +209,19 @@ class ChooseDayTest : public QObject {
     QWidget* viewport = dialog.DayList()->viewport();
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), viewport->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(viewport, &event);
-    SetSaveFileHook(nullptr);
     QVERIFY(exported);
+    // Ctrl+S saves the list as the command line prints it.
+    const QString saved = dir.filePath(QStringLiteral("days.txt"));
+    SetSaveFileHook([&](const QString&, const QStringList&, QString*) { return saved; });
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    dialog.DayList()->setFocus();
+    QTest::keyClick(dialog.DayList(), Qt::Key_S, Qt::ControlModifier);
+    SetSaveFileHook(nullptr);
+    QFile savedFile(saved);
+    QVERIFY(savedFile.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(savedFile.readAll()).split(QLatin1Char('\n')).mid(0, 7),
+             PaneLines(dialog.ListText()).mid(0, 7));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
