@@ -176,8 +176,11 @@ TFrmChooseDay::TFrmChooseDay(QWidget* parent, CoupleSource couple)
   connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
     if (!item || !result_) return;
     const int index = list_->indexOfTopLevelItem(item);
-    if (index >= 0 && index < static_cast<int>(result_->chosen.size()))
-      ShowDay(*result_, result_->chosen[static_cast<std::size_t>(index)]);
+    if (index < 0 || index >= static_cast<int>(result_->chosen.size())) return;
+    const choose::DayJudgement& day = result_->chosen[static_cast<std::size_t>(index)];
+    ShowDay(*result_, day);
+    // The question below starts from the day shown.
+    whyDate_->setDate(ToQDate(day.day.date));
   });
   connect(list_, &QTreeWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     QMenu* menu = MakeReportMenu(listText_);
