@@ -8,6 +8,7 @@
 
 #include "cli/cli.h"
 #include "cli/report_output.h"
+#include "cli/solar_option.h"
 #include "common/datetime.h"
 #include "common/text.h"
 #include "export/choose_calendar.h"
@@ -95,6 +96,9 @@ CivilDate DateOption(const std::string& name, const std::string& text) {
 
 int ChooseDay(Context& ctx, std::vector<std::string> args) {
   const ReportOutput output = TakeReportOutput(ctx, args);
+  // The couple's birthplaces, as the marriage command takes them.
+  const SolarOption manSolar = TakeSolarOption(ctx, args, "man-");
+  const SolarOption womanSolar = TakeSolarOption(ctx, args, "woman-");
   PeopleOptions people;
   std::vector<std::string> rest;
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -134,11 +138,16 @@ int ChooseDay(Context& ctx, std::vector<std::string> args) {
   if (request.activity == choose::kDefaultActivity) {
     if (!people.persons.empty())
       throw UsageError("a wedding takes --man- and --woman- options, not --person-");
-    if (!people.man.empty()) request.people.push_back({choose::Role::kMan, EntryOf(people.man), Sex::Man});
-    if (!people.woman.empty())
+    if (!people.man.empty()) {
+      request.people.push_back({choose::Role::kMan, EntryOf(people.man), Sex::Man});
+      CorrectEntry(request.people.back().entry, manSolar);
+    }
+    if (!people.woman.empty()) {
       request.people.push_back({choose::Role::kWoman, EntryOf(people.woman), Sex::Woman});
+      CorrectEntry(request.people.back().entry, womanSolar);
+    }
   } else {
-    if (!people.man.empty() || !people.woman.empty())
+    if (!people.man.empty() || !people.woman.empty() || manSolar.given || womanSolar.given)
       throw UsageError("--man- and --woman- options are for 嫁娶; use --person- options");
     for (const Fields& f : people.persons) {
       const auto sex = f.find("sex");
@@ -201,7 +210,8 @@ VANTREL_CLI_COMMAND(
                  "  --explain DATE     say why DATE is chosen or not, and nothing else\n"
                  "  --limit N          list the N best days only\n"
                  "  --ics FILE         also write the listed days as all-day calendar events\n") +
-         kReportOutputUsage,
+         "  The couple's birthplaces, as the marriage command takes them (prefix man- or woman-):\n" +
+         kSolarOptionUsage + kReportOutputUsage,
      [](Context& ctx, const std::vector<std::string>& args) { return ChooseDay(ctx, args); }, true});
 
 }  // namespace

@@ -47,3 +47,8 @@ expect_fail 2 "结束日期“2027-13-01”不是有效的日期。" choose-day 
 got=$("$CLI" choose-day --from 2027-02-01 --to 2027-01-01 --man-year 1990 --woman-year 1991 2>/dev/null)
 check "a notice prints nothing" "$([ -z "$got" ]; echo $?)"
 expect_fail 2 "" choose-day --activity 入宅 --man-year 1990
+# The couple's birthplace moves a birth just after midnight back a day.
+got=$("$CLI" choose-day --from 2027-01-01 --to 2027-01-31 --man-year 1998 --man-month 3 --man-day 5 --man-hour 0 \
+  --man-minute 10 --man-place 喀什 --woman-year 2000 --woman-month 7 --woman-day 9 | sed -n 3p)
+check "--man-place corrects the birth" "$([ "$got" = "男方：年柱戊寅 日柱庚戌" ]; echo $?)"
+expect_fail 2 "" choose-day --activity 入宅 --man-place 喀什
