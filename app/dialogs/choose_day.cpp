@@ -312,9 +312,13 @@ void TFrmChooseDay::Choose() {
     return;
   }
   result_ = std::move(result);
-  ShowMessage(QStringLiteral("共查%1天，可选%2天。选中一天可看当日黄历与理由。")
+  QString people;
+  for (const choose::PersonPillars& p : result_->people)
+    people += QStringLiteral("%1：年柱%2 日柱%3。").arg(Qt8(p.label), Qt8(p.year.Text()), Qt8(p.day.Text()));
+  ShowMessage(QStringLiteral("共查%1天，可选%2天。%3选中一天可看当日黄历与理由。")
                   .arg(result_->examined)
-                  .arg(result_->chosen.size()));
+                  .arg(result_->chosen.size())
+                  .arg(people));
   int rank = 0;
   for (const choose::DayJudgement& j : result_->chosen) {
     const CivilDate& d = j.day.date;
