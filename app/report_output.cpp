@@ -93,6 +93,16 @@ void SetSaveFileHook(SaveFileHook hook) { Hook() = std::move(hook); }
 
 QString LastOutputFolder() { return LastFolder(); }
 
+QString AskOutputFile(QWidget* parent, const QString& caption, const QString& name,
+                      const QStringList& filters) {
+  QString filter = filters.value(0);
+  return ChooseFile(parent, caption, name, filters, &filter);
+}
+
+void WriteOrSayError(QWidget* parent, const QString& path, const std::function<void()>& write) {
+  WriteOrSay(parent, path, write);
+}
+
 QStringList PaneLines(const QPlainTextEdit* pane) {
   QStringList lines;
   if (IsEmpty(pane)) return lines;

@@ -57,6 +57,15 @@ using SaveFileHook =
     std::function<QString(const QString& suggested, const QStringList& filters, QString* filter)>;
 void SetSaveFileHook(SaveFileHook hook);
 
+// Asks for a file to write through the same chooser (and test hook) as the
+// report actions, starting in LastOutputFolder with `name`; an empty result
+// means the user cancelled. For outputs of other kinds (a calendar file).
+QString AskOutputFile(QWidget* parent, const QString& caption, const QString& name,
+                      const QStringList& filters);
+
+// Runs a write; a file that cannot be written is told in a box in Chinese.
+void WriteOrSayError(QWidget* parent, const QString& path, const std::function<void()>& write);
+
 // The folder the next file dialog opens in: the last one used, remembered
 // from run to run (app/settings.h), at first the home folder.
 QString LastOutputFolder();

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/artwork.h"
+#include "app/dialogs/choose_day.h"
 #include "app/dialogs/date_win.h"
 #include "app/dialogs/settings_dialog.h"
 #include "app/dialogs/unt_nannv.h"
@@ -215,6 +216,7 @@ void TFrmIndex::ConnectPages() {
       {CatalogueTool::MonthCalendar, &TFrmIndex::OpenMonthCalendar},
       {CatalogueTool::BoyGirlChart, &TFrmIndex::OpenBoyGirlChart},
       {CatalogueTool::SolarTime, &TFrmIndex::OpenSolarTime},
+      {CatalogueTool::ChooseDay, &TFrmIndex::OpenChooseDay},
       {CatalogueTool::Settings, &TFrmIndex::OpenSettings},
   };
   for (const auto& [tool, open] : tools) {
@@ -342,6 +344,12 @@ void TFrmIndex::OpenSolarTime() {
   TFrmSolarTime dialog(this, [this](BirthTarget target, const SolarTimeCorrection& correction) {
     FillCorrectedBirth(target, correction);
   });
+  dialog.exec();
+}
+
+void TFrmIndex::OpenChooseDay() {
+  TFrmChooseDay dialog(
+      this, [this] { return std::make_pair(marriage_->Man().Texts(), marriage_->Woman().Texts()); });
   dialog.exec();
 }
 

@@ -83,6 +83,8 @@ class TFrmIndex : public QWidget {
   void OpenMonthCalendar();
   void OpenBoyGirlChart();
   void OpenSolarTime();
+  // 择日: the couple of the marriage page offered for a wedding.
+  void OpenChooseDay();
   void OpenSettings();
 
   // Writes a Gregorian birth into the marriage page's man or woman row or the

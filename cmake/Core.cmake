@@ -32,7 +32,7 @@ vantrel_core_layer(data LINKS vantrel_calendar_lib vantrel_common_lib SQLite::SQ
 vantrel_core_layer(chart LINKS vantrel_data_lib vantrel_calendar_lib vantrel_common_lib)
 vantrel_core_layer(almanac LINKS vantrel_calendar_lib vantrel_common_lib)
 vantrel_core_layer(divination LINKS vantrel_data_lib vantrel_common_lib)
-vantrel_core_layer(reports LINKS vantrel_chart_lib vantrel_data_lib vantrel_calendar_lib vantrel_common_lib)
+vantrel_core_layer(reports LINKS vantrel_almanac_lib vantrel_chart_lib vantrel_data_lib vantrel_calendar_lib vantrel_common_lib)
 
 # The whole core for the programs, the tests and the benchmarks.
 add_library(vantrel_core INTERFACE)

@@ -528,4 +528,48 @@ Json PlaceJson(const PlaceRecord& p) {
           {"zone", p.zone}};
 }
 
+Json ChooseResultJson(const choose::ChooseResult& r, std::size_t limit) {
+  const auto date = [](const CivilDate& d) { return DateJson(EncodeDate(d.year, d.month, d.day)); };
+  Json j;
+  j["activity"] = r.request.activity;
+  j["from"] = date(r.request.from);
+  j["to"] = date(r.request.to);
+  j["options"] = {{"not_forbidden_enough", r.request.options.notForbiddenEnough},
+                  {"day_branch", r.request.options.dayBranch},
+                  {"xing_hai", r.request.options.xingHai},
+                  {"popular_rules", r.request.options.popularRules}};
+  Json people = Json::array();
+  for (const choose::PersonPillars& p : r.people) {
+    people.push_back(
+        {{"label", p.label}, {"name", p.name}, {"year", PillarJson(p.year)}, {"day", PillarJson(p.day)}});
+  }
+  j["people"] = std::move(people);
+  j["examined"] = r.examined;
+  j["chosen_count"] = r.chosen.size();
+  Json days = Json::array();
+  std::size_t rank = 0;
+  for (const choose::DayJudgement& d : r.chosen) {
+    if (limit && rank >= limit) break;
+    days.push_back(ChosenDayJson(d, ++rank));
+  }
+  j["days"] = std::move(days);
+  return j;
+}
+
+Json ChosenDayJson(const choose::DayJudgement& d, std::size_t rank) {
+  Json j;
+  j["date"] = DateJson(EncodeDate(d.day.date.year, d.day.date.month, d.day.date.day));
+  j["rank"] = rank ? Json(rank) : Json(nullptr);
+  j["chosen"] = d.chosen;
+  j["score"] = d.score;
+  j["weekday"] = choose::WeekdayText(d.day.weekday);
+  j["lunar"] = LunarDateJson(d.day.lunar);
+  j["pillar"] = PillarJson(d.day.day);
+  j["bu_jiang"] = d.buJiang;
+  j["zhou_tang"] = TextOrNull(d.zhouTang);
+  j["bride_month"] = TextOrNull(d.brideMonth);
+  j["reasons"] = d.reasons;
+  return j;
+}
+
 }  // namespace vantrel::json

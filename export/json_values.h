@@ -17,6 +17,7 @@
 #include "divination/numbers.h"
 #include "divination/pinyin.h"
 #include "reports/chart_report.h"
+#include "reports/choose_day.h"
 #include "reports/marriage_report.h"
 
 namespace vantrel::json {
@@ -59,6 +60,11 @@ Json MonthGridJson(const MonthGrid& grid);
 // The month calendar's texts of one day (calendar/cn_calendar.h).
 Json CalendarDayJson(DateTime date);
 Json NumberVerdictJson(const NumberVerdictValue& value);
+// A 择日: the request, the people's pillars and the chosen days in rank
+// order (at most `limit`, 0 for all).
+Json ChooseResultJson(const choose::ChooseResult& result, std::size_t limit = 0);
+// One day's judgement; `rank` 0 (null) for a day that was not chosen.
+Json ChosenDayJson(const choose::DayJudgement& day, std::size_t rank);
 Json NetNameJson(const NetNameValue& value);
 Json SolarTimeCorrectionJson(const SolarTimeCorrection& correction);
 Json PlaceJson(const PlaceRecord& place);

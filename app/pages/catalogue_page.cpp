@@ -33,7 +33,7 @@ struct ToolButton {
 constexpr ToolButton kToolButtons[CataloguePage::kToolCount] = {
     {"BtnShouji", "手机号码", "机"},    {"BtnQQ", "QQ号分析", "QQ"},       {"BtnNumber", "更多数字", "数"},
     {"BtnWangming", "网名分析", "网"},  {"BtnCalendar", "万年历法", "历"}, {"BtnNanNv", "生男生女", "孕"},
-    {"BtnSolarTime", "真太阳时", "晷"}, {"BtnSettings", "设置", "设"},
+    {"BtnSolarTime", "真太阳时", "晷"}, {"BtnZeri", "择日", "择"},         {"BtnSettings", "设置", "设"},
 };
 
 constexpr int kButtonSize = 71;

@@ -19,13 +19,14 @@ enum class CatalogueTool {
   MonthCalendar,
   BoyGirlChart,
   SolarTime,
+  ChooseDay,
   Settings
 };
 
 class CataloguePage : public QWidget {
  public:
   static constexpr int kFolkOmenCount = 7;
-  static constexpr int kToolCount = 8;
+  static constexpr int kToolCount = 9;
 
   CataloguePage();
 

@@ -330,6 +330,22 @@ def check_solartime():
     same("solartime gap", "notice" in o, True)
 
 
+def check_choose_day():
+    args = ["--from", "2027-01-01", "--to", "2027-06-30", "--man-year", "1998", "--man-month", "3", "--man-day", "5",
+            "--woman-year", "2000", "--woman-month", "7", "--woman-day", "9", "--limit", "5"]
+    (o,) = as_json("choose-day", args)
+    text = as_text("choose-day", args)[0].splitlines()
+    same("choose-day days", len(o["days"]), 5)
+    for day, line in zip(o["days"], text[6:]):
+        same("choose-day line %d" % day["rank"], line.split(" ")[1], day["date"])
+        same("choose-day reasons %d" % day["rank"], line.endswith("；".join(day["reasons"])), True)
+    (o,) = as_json("choose-day", args + ["--explain", "2027-05-29"])
+    same("choose-day --explain", (o["explain"]["chosen"], o["explanation"]),
+         (False, as_text("choose-day", args + ["--explain", "2027-05-29"])[0].strip()))
+    (o,) = as_json("choose-day", ["--activity", "飞升"], code=2)
+    same("choose-day notice", o.get("notice"), "未知的事项：“飞升”。")
+
+
 def check_failures():
     # Usage errors: an error object, exit 2, as in text.
     for command, args in [("lunar", []), ("terms", ["1899"]), ("jq", ["20x3"]), ("month", ["2013", "13"]),
@@ -379,8 +395,8 @@ def check_almanac():
 for check in [check_almanac, check_lunar, check_solar, check_terms, check_jq, check_calendar_day, check_month, check_bazi,
               check_shensha, check_block, lambda: check_person_report("chart"),
               lambda: check_person_report("constellation"), check_marriage, check_number, check_netname,
-              check_places, check_solartime, check_failures]:
+              check_places, check_solartime, check_choose_day, check_failures]:
     check()
 
 print("%d failures; %d schemas used" % (len(failures), len(validators)))
-sys.exit(1 if failures or len(validators) != 17 else 0)
+sys.exit(1 if failures or len(validators) != 18 else 0)

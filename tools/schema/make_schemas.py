@@ -498,6 +498,45 @@ COMMANDS["almanac"] = (
     ["date", "lunar_date", "pillar"],
 )
 
+# choose-day: the chosen days, or with --explain the judgement of one day.
+CHOSEN_DAY = obj(
+    {
+        "date": ref("date"),
+        "rank": nullable({"type": "integer", "minimum": 1}),
+        "chosen": BOOL,
+        "score": INT,
+        "weekday": STR,
+        "lunar": ref("lunar_date"),
+        "pillar": ref("pillar"),
+        "bu_jiang": BOOL,
+        "zhou_tang": nullable(enum("夫", "姑", "堂", "翁", "第", "灶", "妇", "厨")),
+        "bride_month": nullable(enum("大利月", "小利月", "妨翁姑", "妨父母", "妨夫主", "妨女身")),
+        "reasons": array(STR),
+    }
+)
+COMMANDS["choose-day"] = (
+    "The days of a range chosen for an activity, best first, with their reasons;"
+    " with --explain, one object holding the judgement of that day and its line.",
+    result(
+        {
+            "activity": STR,
+            "from": ref("date"),
+            "to": ref("date"),
+            "options": obj(
+                {"not_forbidden_enough": BOOL, "day_branch": BOOL, "xing_hai": BOOL, "popular_rules": BOOL}
+            ),
+            "people": array(obj({"label": STR, "name": STR, "year": ref("pillar"), "day": ref("pillar")})),
+            "examined": INT,
+            "chosen_count": INT,
+            "days": array(CHOSEN_DAY),
+            "explain": CHOSEN_DAY,
+            "explanation": STR,
+        },
+        [],
+    ),
+    ["date", "lunar_date", "pillar"],
+)
+
 # solartime: the correction's fields plus version and text.
 COMMANDS["solartime"] = (
     COMMANDS["solartime"][0],

@@ -15,11 +15,13 @@
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryFile>
 #include <cstdio>
 #include <functional>
 #include <memory>
 
+#include "app/dialogs/choose_day.h"
 #include "app/dialogs/date_win.h"
 #include "app/dialogs/true_solar_time.h"
 #include "app/dialogs/unt_nannv.h"
@@ -35,6 +37,7 @@
 
 namespace {
 
+using vantrel::app::TFrmChooseDay;
 using vantrel::app::TFrmIndex;
 
 QString g_folder;
@@ -235,6 +238,17 @@ int main(int argc, char** argv) {
     d.HourEntry()->setValue(6);
     d.MinuteEntry()->setValue(30);
     d.PlaceEntry()->setText(QStringLiteral("乌鲁木齐"));
+  });
+  SaveDialog<TFrmChooseDay>(&window, QStringLiteral("dialog_choose_day"), [](TFrmChooseDay& d) {
+    d.FromDate()->setDate(QDate(2027, 1, 1));
+    d.ToDate()->setDate(QDate(2027, 12, 31));
+    const char* const couple[2][4] = {{"张伟", "1998", "3", "5"}, {"李娜", "2000", "7", "9"}};
+    for (int row = 0; row < 2; ++row) {
+      d.PeopleTable()->item(row, 1)->setText(QString::fromUtf8(couple[row][0]));
+      for (int c = 1; c < 4; ++c)
+        d.PeopleTable()->item(row, c + 2)->setText(QString::fromUtf8(couple[row][c]));
+    }
+    d.Choose();
   });
   return g_failures == 0 ? 0 : 1;
 }
