@@ -11,6 +11,7 @@
 
 #include "common/errors.h"
 #include "common/text.h"
+#include "data/file_stamp.h"
 
 namespace vantrel::data {
 namespace {
@@ -40,28 +41,6 @@ constexpr long kMaxChecksPerStatement = 100000;  // 100 million steps
 thread_local long g_checks = 0;
 
 extern "C" int StopRunawayStatement(void*) { return ++g_checks > kMaxChecksPerStatement ? 1 : 0; }
-
-// What identifies the contents of a file: a connection opened on it stays
-// valid only while none of these change.
-struct FileStamp {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  long long modified_ns = 0;
-  long long changed_ns = 0;
-  friend bool operator==(const FileStamp&, const FileStamp&) = default;
-};
-
-bool StampOf(const std::string& path, FileStamp& stamp) {
-  struct stat st;
-  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-  stamp.device = st.st_dev;
-  stamp.inode = st.st_ino;
-  stamp.size = st.st_size;
-  stamp.modified_ns = st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
-  stamp.changed_ns = st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
-  return true;
-}
 
 // Opening a database file and reading its schema costs far more than a
 // lookup itself, and a report makes a hundred lookups. So the connections
@@ -95,8 +74,9 @@ class ConnectionPool {
 
   // The connection for the file; throws DatabaseError when it cannot be opened.
   sqlite3* Get(const std::string& path) {
-    FileStamp stamp;
-    const bool exists = StampOf(path, stamp);
+    const std::optional<FileStamp> found = StampOf(path);
+    const bool exists = found.has_value();
+    const FileStamp stamp = found.value_or(FileStamp{});
     for (auto it = entries_.begin(); it != entries_.end(); ++it) {
       if (it->path != path) continue;
       if (exists && it->stamp == stamp) return it->db;

@@ -15,6 +15,7 @@
 #include "common/errors.h"
 #include "common/paths.h"
 #include "common/text.h"
+#include "data/file_stamp.h"
 
 namespace vantrel::data {
 namespace {
@@ -80,41 +81,26 @@ bool Occurs(const std::string& needle, const std::string& haystack) {
   return !needle.empty() && haystack.find(needle) != std::string::npos;
 }
 
-// What identifies a rule file's contents; the rules read from it are used
-// again only while none of these change.
-struct RuleFileStamp {
-  dev_t device = 0;
-  ino_t inode = 0;
-  off_t size = 0;
-  long long modified_ns = 0;
-  long long changed_ns = 0;
-  friend bool operator==(const RuleFileStamp&, const RuleFileStamp&) = default;
-};
-
 // The rules of a rule file, one per line. A chart asks each file seven
 // times or more, so the rules are read and parsed once and kept while the
 // file stays exactly the same; anything but an unchanged regular file is
 // read afresh (and refused as reading it says).
 std::shared_ptr<const std::vector<ShenshaRule>> RulesOf(const char* file) {
   struct Entry {
-    RuleFileStamp stamp;
+    FileStamp stamp;
     std::shared_ptr<const std::vector<ShenshaRule>> rules;
   };
   thread_local std::map<std::string, Entry> cache;
   const std::string path = ProgramFile(std::string("shensha/") + file);
-  struct stat st {};
-  const bool regular = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-  const RuleFileStamp stamp{st.st_dev, st.st_ino, st.st_size,
-                            st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
-                            st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec};
-  if (regular) {
+  const std::optional<FileStamp> stamp = StampOf(path);
+  if (stamp) {
     const auto hit = cache.find(path);
-    if (hit != cache.end() && hit->second.stamp == stamp) return hit->second.rules;
+    if (hit != cache.end() && hit->second.stamp == *stamp) return hit->second.rules;
   }
   cache.erase(path);
   auto rules = std::make_shared<std::vector<ShenshaRule>>();
   for (const std::string& line : LoadShenshaFile(file)) rules->push_back(ParseShenshaLine(line));
-  if (regular) cache[path] = {stamp, rules};
+  if (stamp) cache[path] = {*stamp, rules};
   return rules;
 }
 

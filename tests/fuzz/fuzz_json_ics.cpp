@@ -15,21 +15,9 @@
 #include "reports/chart_report.h"
 #include "reports/entry_texts.h"
 #include "reports/marriage_report.h"
+#include "tests/fuzz/fuzz_fields.h"
 
 namespace {
-
-std::vector<std::string> Fields(const std::uint8_t* data, std::size_t size, std::size_t count) {
-  std::vector<std::string> fields(count);
-  std::size_t k = 0;
-  for (std::size_t i = 0; i < size && k < count; ++i) {
-    if (data[i] == '\n') {
-      ++k;
-    } else {
-      fields[k].push_back(static_cast<char>(data[i]));
-    }
-  }
-  return fields;
-}
 
 vantrel::EntryTexts Person(const std::vector<std::string>& f, std::size_t at) {
   vantrel::EntryTexts e;
@@ -55,7 +43,7 @@ void RoundTrip(const vantrel::json::Json& j) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vantrel;
-  const std::vector<std::string> f = Fields(data, size, 14);
+  const std::vector<std::string> f = vantrel::fuzz::Fields(data, size, 14);
 
   try {
     const MarriageEntry couple{ReadMarriagePerson(Person(f, 0)), ReadMarriagePerson(Person(f, 6))};

@@ -15,22 +15,9 @@
 #include "reports/chart_report.h"
 #include "reports/entry_texts.h"
 #include "reports/marriage_report.h"
+#include "tests/fuzz/fuzz_fields.h"
 
 namespace {
-
-// The input's fields, separated by line breaks; missing ones stay empty.
-std::vector<std::string> Fields(const std::uint8_t* data, std::size_t size, std::size_t count) {
-  std::vector<std::string> fields(count);
-  std::size_t k = 0;
-  for (std::size_t i = 0; i < size && k < count; ++i) {
-    if (data[i] == '\n') {
-      ++k;
-    } else {
-      fields[k].push_back(static_cast<char>(data[i]));
-    }
-  }
-  return fields;
-}
 
 // The row at `at`, as typed.
 vantrel::EntryTexts Person(const std::vector<std::string>& f, std::size_t at) {
@@ -51,7 +38,7 @@ vantrel::EntryTexts Person(const std::vector<std::string>& f, std::size_t at) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace vantrel;
-  const std::vector<std::string> f = Fields(data, size, 16);
+  const std::vector<std::string> f = vantrel::fuzz::Fields(data, size, 16);
   const MarriageEntry couple{ReadMarriagePerson(Person(f, 0)), ReadMarriagePerson(Person(f, 7))};
   const MarriageReport marriage = BuildMarriageReport(couple, 2024);
   const std::string shown = RenderMarriageReport(marriage);

@@ -18,25 +18,9 @@ namespace {
 
 using testing::CoupleRows;
 using testing::FixtureDir;
+using testing::Person;
 
-EntryTexts Person(const std::string& name, const std::string& year, const std::string& month,
-                  const std::string& day, const std::string& hour, const std::string& minute,
-                  int calendar = 0) {
-  EntryTexts e;
-  e.name = name;
-  e.calendar = calendar == 0 ? CalendarKind::Solar : CalendarKind::Lunar;
-  e.year = year;
-  e.month = month;
-  e.day = day;
-  e.hour = hour;
-  e.minute = minute;
-  return e;
-}
-
-// The couple of the reviewed report kept beside this test.
-CoupleRows Couple() {
-  return {Person("张三", "1985", "6", "15", "巳 10", "30"), Person("李四", "1987", "3", "8", "子 23", "5")};
-}
+CoupleRows Couple() { return testing::ReviewedCouple(); }
 
 struct MarriageRun {
   TextPane report;

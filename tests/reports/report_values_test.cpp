@@ -18,22 +18,9 @@ namespace {
 using testing::ChartRow;
 using testing::CoupleRows;
 using testing::FixtureDir;
+using testing::Person;
 
-EntryTexts Person(const char* name, const char* year, const char* month, const char* day, const char* hour,
-                  const char* minute) {
-  EntryTexts e;
-  e.name = name;
-  e.year = year;
-  e.month = month;
-  e.day = day;
-  e.hour = hour;
-  e.minute = minute;
-  return e;
-}
-
-CoupleRows Couple() {
-  return {Person("张三", "1985", "6", "15", "巳 10", "30"), Person("李四", "1987", "3", "8", "子 23", "5")};
-}
+CoupleRows Couple() { return testing::ReviewedCouple(); }
 
 bool HasLine(const std::string& text, const std::string& line) {
   for (const std::string& l : text::SplitLines(text)) {
