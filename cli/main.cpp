@@ -55,7 +55,11 @@ void HoldClosedStandardStreams() {
 int CheckStandardOutput(int rc) {
   errno = 0;
   std::cout.flush();
-  const bool failed = !std::cout.good() | (std::fflush(stdout) != 0) | (std::ferror(stdout) != 0);
+  // Each check runs, whatever the one before found: the flush must happen.
+  const bool streamFailed = !std::cout.good();
+  const bool flushFailed = std::fflush(stdout) != 0;
+  const bool fileFailed = std::ferror(stdout) != 0;
+  const bool failed = streamFailed || flushFailed || fileFailed;
   if (!failed) return rc;
   const int error = vantrel::cli::OutputError() != 0 ? vantrel::cli::OutputError() : errno;
   std::cerr << "vantrel-cli: cannot write to standard output"
