@@ -29,7 +29,10 @@ class Converter {
       throw Error(std::string("OpenCC cannot open ") + config_ + ": " + opencc_error());
     }
     char* converted = opencc_convert_utf8(handle_, utf8.data(), utf8.size());
-    if (converted == nullptr) throw Error(std::string("OpenCC failed: ") + opencc_error());
+    // A text that is not UTF-8 (half a character typed or pasted) cannot be
+    // converted; it goes on as it is, and what reads it next refuses or
+    // replaces it as it would any such text.
+    if (converted == nullptr) return std::string(utf8);
     std::string result(converted);
     opencc_convert_utf8_free(converted);
     return result;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "calendar/places.h"
+#include "common/errors.h"
 
 namespace vantrel {
 namespace {
@@ -35,6 +36,15 @@ TEST(Script, TypedTraditionalTextReadsAsSimplified) {
   EXPECT_EQ(FindPlace("臺北市")->name, "台北");
   EXPECT_EQ(ParseBirthplace(" 廣州 ").name, "广州");
   EXPECT_FALSE(FindPlace("烏托邦").has_value());
+}
+
+// Half a character cannot be converted: it goes on unchanged, and a
+// birthplace made of it is refused as unknown, never a crash.
+TEST(Script, TextThatIsNotUtf8GoesOnUnchanged) {
+  const std::string half = "\xe5\x8c";
+  EXPECT_EQ(ToSimplified(half), half);
+  EXPECT_EQ(ToScript("甲" + half, Script::Taiwan), "甲" + half);
+  EXPECT_THROW(ParseBirthplace(half), ConvertError);
 }
 
 }  // namespace
