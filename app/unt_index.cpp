@@ -83,9 +83,7 @@ class TitleStrip : public QWidget {
 }  // namespace
 
 TFrmIndex::TFrmIndex(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      adoquery1_(data::Database::Main),
-      exit_([](int code) { std::_Exit(code); }) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), exit_([](int code) { std::_Exit(code); }) {
   setObjectName(QStringLiteral("FrmIndex"));
   setWindowTitle(Qt8(kAppTitle));
   setFixedSize(800, 590);
@@ -294,7 +292,6 @@ void TFrmIndex::RzToolButton10Click() {
 void TFrmIndex::RzToolButton11Click() { showMinimized(); }
 
 void TFrmIndex::RzToolButton12Click() {
-  CloseQueries();
   DeleteLockFile("Tgcode.ldb");
   DeleteLockFile("KelFile.ldb");
   QCoreApplication::quit();
@@ -372,17 +369,14 @@ void TFrmIndex::FillCorrectedBirth(BirthTarget target, const SolarTimeCorrection
   ShowRowOf(target).ShowCorrectedBirth(correction);
 }
 
-void TFrmIndex::CloseQueries() { adoquery1_.Close(); }
-
 void TFrmIndex::paintEvent(QPaintEvent*) {
   QPainter p(this);
   PaintMainBackground(p, size());
 }
 
 void TFrmIndex::closeEvent(QCloseEvent* event) {
-  // The window system's close: the queries are closed and the window goes
-  // the normal way; the lock files are left alone.
-  CloseQueries();
+  // The window system's close: the window goes the normal way; the lock
+  // files are left alone.
   QWidget::closeEvent(event);
 }
 

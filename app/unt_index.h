@@ -17,7 +17,6 @@
 #include "app/dialogs/true_solar_time.h"
 #include "app/panes.h"
 #include "common/pane.h"
-#include "data/query.h"
 
 class QAbstractButton;
 class QStackedWidget;
@@ -118,7 +117,6 @@ class TFrmIndex : public QWidget {
   void ConnectPages();
   // Shows the page of a birth row and gives the row.
   EntryRow& ShowRowOf(BirthTarget target);
-  void CloseQueries();
   // Creates the dialog, shows it modally and destroys it when it closes.
   template <typename Dialog>
   void OpenModal() {
@@ -134,9 +132,6 @@ class TFrmIndex : public QWidget {
   AlmanacPage* almanac_ = nullptr;
   EncyclopediaPage* encyclopedia_ = nullptr;
   CataloguePage* catalogue_ = nullptr;
-
-  // ADOQuery1 on the main file (the almanac); bound at creation, opened only when used.
-  data::Query adoquery1_;
 
   ExitFunction exit_;
 };

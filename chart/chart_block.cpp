@@ -40,7 +40,7 @@ std::string HiddenStemAt(const std::string& hidden, int p) { return text::GbkCop
 
 }  // namespace
 
-std::string YearPillarText(int y) { return text::GbkCopy(CycleYearText(CycleIndexOfYear(y)), 1, 4); }
+std::string YearPillarText(int y) { return Pillar::FromIndex(CycleIndexOfYear(y)).Text(); }
 
 std::string AgeText(int n) {
   std::string age = n <= 9 ? "0" : "";

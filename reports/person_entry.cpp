@@ -24,7 +24,7 @@ std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int curre
   if (f.lunar.year == 0) return std::nullopt;
   const std::string yearWords = CycleYearText(CycleIndexOfYear(f.lunar.year));
   f.lunarText = yearWords + LunarMonthName(f.lunar.month, f.lunar.isLeap) + LunarDayName(f.lunar.day);
-  f.animal = text::GbkCopy(yearWords, 6, 2);
+  f.animal = std::string(Branch(CycleIndexOfYear(f.lunar.year)).Animal());
   f.constellation = ConstellationOf(f.solarDate);
   f.hourText = entry.hourText;
   f.hour = entry.hour;

@@ -53,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int people = static_cast<int>(flags >> 4 & 3u);
   for (int k = 0; k < people && k < 2; ++k) {
     choose::ChoosePerson p;
-    p.role = request.activity == "嫁娶" ? (k == 0 ? choose::Role::kMan : choose::Role::kWoman) : choose::Role::kPerson;
+    p.role = request.activity == "嫁娶" ? (k == 0 ? choose::Role::kMan : choose::Role::kWoman)
+                                        : choose::Role::kPerson;
     p.sex = k == 0 ? Sex::Man : Sex::Woman;
     p.entry = Entry(f, 5 + 5 * static_cast<std::size_t>(k));
     request.people.push_back(p);
@@ -80,6 +81,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string text =
       json::ChooseResultJson(result).dump(-1, ' ', false, json::Json::error_handler_t::replace);
-  if (json::Json::parse(text).dump(-1, ' ', false, json::Json::error_handler_t::replace) != text) std::abort();
+  if (json::Json::parse(text).dump(-1, ' ', false, json::Json::error_handler_t::replace) != text)
+    std::abort();
   return 0;
 }
