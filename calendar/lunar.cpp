@@ -141,13 +141,18 @@ DateTime SolarTermInstant(int year, int n) {
   return static_cast<double>(day) + static_cast<double>(rest) / kMsPerDay;
 }
 
-std::string SolarTermOfDate(DateTime x) {
+std::optional<int> SolarTermOnDate(DateTime x) {
   const CivilDate d = DecodeDate(x);
-  if (d.month < 1) return {};
+  if (d.month < 1) return std::nullopt;
   const int i = 2 * (d.month - 1);
-  if (x == std::floor(SolarTermInstant(d.year, i))) return std::string(SolarTermNames[i]);
-  if (x == std::floor(SolarTermInstant(d.year, i + 1))) return std::string(SolarTermNames[i + 1]);
-  return {};
+  if (x == std::floor(SolarTermInstant(d.year, i))) return i;
+  if (x == std::floor(SolarTermInstant(d.year, i + 1))) return i + 1;
+  return std::nullopt;
+}
+
+std::string SolarTermOfDate(DateTime x) {
+  const std::optional<int> term = SolarTermOnDate(x);
+  return term ? std::string(SolarTermNames[static_cast<std::size_t>(*term)]) : std::string();
 }
 
 }  // namespace vantrel

@@ -2,6 +2,7 @@
 // Gregorian / Chinese lunar conversion for the lunar years 1900..2100, and the
 // 24 solar terms of any year by the mean-year formula.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,5 +41,8 @@ DateTime SolarTermInstant(int year, int n);
 // The name of the term that falls on this date, or the empty text. A value
 // that carries a time of day never matches.
 std::string SolarTermOfDate(DateTime x);
+// The same term as its number 0..23 in SolarTermNames (0 小寒, 2 立春, ...):
+// the even numbers are the twelve jie that open the months.
+std::optional<int> SolarTermOnDate(DateTime x);
 
 }  // namespace vantrel

@@ -51,7 +51,8 @@ Branch MonthBranchOfCode(int code) {
 // (step -1); `d0` itself is never examined.
 int DaysToJie(DateTime d0, int step) {
   for (int j = 1; j <= 32; ++j) {
-    if (IsJieTerm(text::Trim(SolarTermOfDate(d0 + step * j)))) return j;
+    const std::optional<int> term = SolarTermOnDate(d0 + step * j);
+    if (term && *term % 2 == 0) return j;  // a jie
   }
   return 32;  // jie dates never lie further apart than this
 }

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "chart/chart.h"
+
 namespace vantrel {
 namespace {
 
@@ -137,6 +139,11 @@ TEST(SolarTerms, TermOfDate) {
   EXPECT_EQ(SolarTermOfDate(D(2000, 2, 19)), "雨水");
   EXPECT_EQ(SolarTermOfDate(D(2013, 12, 21)), "冬至");
   EXPECT_EQ(SolarTermOfDate(D(2000, 2, 4) + 0.5), "");  // a time of day never matches
+  // By number: 立春 (2) and 惊蛰 (4) are jie, 雨水 (3) is not.
+  EXPECT_EQ(SolarTermOnDate(D(2000, 2, 4)), 2);
+  EXPECT_EQ(SolarTermOnDate(D(2000, 2, 19)), 3);
+  EXPECT_EQ(SolarTermOnDate(D(2013, 2, 4)), std::nullopt);
+  for (int t = 0; t < 24; t += 2) EXPECT_TRUE(IsJieTerm(SolarTermNames[static_cast<std::size_t>(t)])) << t;
   // Each month holds exactly its two terms.
   for (int m = 1; m <= 12; ++m) {
     int found = 0;
