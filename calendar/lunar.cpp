@@ -113,8 +113,10 @@ bool IsValidLunarDate(const LunarDate& d) {
   return LunarMonthDays(d.year, d.month) >= d.day;
 }
 
-DateTime LunarToSolar(const LunarDate& d) {
-  if (!IsValidLunarDate(d)) return kNoDate;
+DateTime LunarToSolar(const LunarDate& d) { return TryLunarToSolar(d).value_or(kNoDate); }
+
+std::optional<DateTime> TryLunarToSolar(const LunarDate& d) {
+  if (!IsValidLunarDate(d)) return std::nullopt;
   const int leap = LeapMonthOf(d.year);
   int days = 0;
   for (int k = 1; k < d.month; ++k) {

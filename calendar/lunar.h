@@ -34,6 +34,8 @@ LunarDate SolarToLunar(DateTime x);
 bool IsValidLunarDate(const LunarDate& d);
 // The Gregorian date, or kNoDate (0001-01-01) for a lunar date that is not valid.
 DateTime LunarToSolar(const LunarDate& d);
+// The same, with nothing for a lunar date that is not valid.
+std::optional<DateTime> TryLunarToSolar(const LunarDate& d);
 
 // The instant of term n (0 = 小寒 .. 23 = 冬至) of a Gregorian year, by the
 // mean tropical year counted from 小寒 1900.

@@ -17,8 +17,9 @@ std::optional<PersonFacts> DerivePersonFacts(const PersonEntry& entry, int curre
   if (entry.calendar == CalendarKind::Solar) {
     f.solarDate = EncodeDate(d.year, d.month, d.day);
   } else {
-    f.solarDate = LunarToSolar(LunarDate{d.year, d.month, d.day, false});
-    if (f.solarDate == kNoDate) return std::nullopt;
+    const std::optional<DateTime> solar = TryLunarToSolar(LunarDate{d.year, d.month, d.day, false});
+    if (!solar) return std::nullopt;
+    f.solarDate = *solar;
   }
   f.lunar = SolarToLunar(f.solarDate);
   if (f.lunar.year == 0) return std::nullopt;

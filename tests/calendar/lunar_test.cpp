@@ -95,6 +95,8 @@ TEST(IsValidLunarDate, RejectsEveryImpossibleField) {
   EXPECT_FALSE(IsValidLunarDate({2013, 1, 1, true}));  // 2013 has no leap month
   EXPECT_EQ(LunarToSolar({2013, 0, 1, false}), kNoDate);
   EXPECT_EQ(LunarToSolar({2013, 1, 0, false}), kNoDate);
+  EXPECT_FALSE(TryLunarToSolar({2013, 1, 0, false}).has_value());
+  EXPECT_EQ(TryLunarToSolar({2013, 1, 1, false}), LunarToSolar({2013, 1, 1, false}));
 }
 
 // Every day of lunar 1901..2099 converts to its lunar date and back.
