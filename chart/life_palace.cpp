@@ -1,5 +1,7 @@
 #include "chart/life_palace.h"
 
+#include <array>
+
 #include "calendar/ganzhi.h"
 #include "common/text.h"
 #include "data/lookups.h"
@@ -21,13 +23,26 @@ Branch LifePalace(Branch month, Branch hour) {
   return *BranchOfOrdinal(s < 14 ? 14 - s : 26 - s);
 }
 
-bool IsEastLife(const std::string& numeral) {
-  return numeral == "一" || numeral == "三" || numeral == "四" || numeral == "九";
+namespace {
+constexpr std::array<std::string_view, 9> kNumerals = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+}  // namespace
+
+std::optional<LifeGua> LifeGuaOfNumeral(std::string_view numeral) {
+  for (std::size_t k = 0; k < kNumerals.size(); ++k) {
+    if (kNumerals[k] == numeral) return static_cast<LifeGua>(k + 1);
+  }
+  return std::nullopt;
 }
 
-std::string MatchingNumeral(const std::string& numeral, Sex sex) {
-  if (numeral != "五") return numeral;
-  return sex == Sex::Woman ? "八" : "二";
+std::string_view LifeGuaNumeral(LifeGua gua) { return kNumerals[static_cast<std::size_t>(gua) - 1]; }
+
+bool IsEastLife(std::optional<LifeGua> gua) {
+  return gua == LifeGua::One || gua == LifeGua::Three || gua == LifeGua::Four || gua == LifeGua::Nine;
+}
+
+std::optional<LifeGua> MatchingGua(std::optional<LifeGua> gua, Sex sex) {
+  if (gua != LifeGua::Five) return gua;
+  return sex == Sex::Woman ? LifeGua::Eight : LifeGua::Two;
 }
 
 std::string MarriageGrade(const std::string& dj) {
@@ -44,13 +59,18 @@ std::string ElementGrade(const std::string& fs) {
   return "不合";
 }
 
-std::string LifeGuaLookup(int year, Sex sex) {
-  return data::LifeGuaRowText(year,
-                              sex == Sex::Woman ? data::LifeGuaColumn::Woman : data::LifeGuaColumn::Man);
+LifeGuaFacts LifeGuaOf(int year, Sex sex) {
+  const data::LifeGuaRow row =
+      data::LifeGuaRowOf(year, sex == Sex::Woman ? data::LifeGuaColumn::Woman : data::LifeGuaColumn::Man);
+  return {LifeGuaOfNumeral(row.numeral), row.yearElement, row.animalElement};
 }
 
-std::string LifeGuaMatch(const std::string& man, const std::string& woman) {
-  const data::LifeGuaPair pair = data::LifeGuaPairOf(man, woman);
+std::string LifeGuaMatch(std::optional<LifeGua> man, std::optional<LifeGua> woman) {
+  // The pair table is keyed by the numerals; a year without a row has none.
+  const auto key = [](std::optional<LifeGua> g) {
+    return g ? std::string(LifeGuaNumeral(*g)) : std::string();
+  };
+  const data::LifeGuaPair pair = data::LifeGuaPairOf(key(man), key(woman));
   return pair.name + "(" + MarriageGrade(pair.gradeCode) + ")" + data::LifeGuaAnalysis(pair.name);
 }
 

@@ -3,6 +3,7 @@
 // two match grades of a couple: the life-gua pair and the year elements.
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "calendar/ganzhi.h"
 #include "chart/birth.h"
@@ -16,12 +17,18 @@ std::optional<Branch> BranchOfOrdinal(int ordinal);
 // The life palace of a month branch and an hour branch.
 Branch LifePalace(Branch month, Branch hour);
 
-// The East four lives are the numerals 一 三 四 九; every other numeral, and
-// the empty text of a year without a row, belongs to the West four lives.
-bool IsEastLife(const std::string& numeral);
-// The numeral under which a person is matched: a man's 五 counts as 二, a
-// woman's 五 as 八. The group is decided on the numeral before this.
-std::string MatchingNumeral(const std::string& numeral, Sex sex);
+// The nine life-gua numbers, written 一 .. 九.
+enum class LifeGua { One = 1, Two, Three, Four, Five, Six, Seven, Eight, Nine };
+// The number of a numeral; none for any other text (a year without a row).
+std::optional<LifeGua> LifeGuaOfNumeral(std::string_view numeral);
+// "一" .. "九".
+std::string_view LifeGuaNumeral(LifeGua gua);
+// The East four lives are 一 三 四 九; every other number, and a year
+// without a row, belongs to the West four lives.
+bool IsEastLife(std::optional<LifeGua> gua);
+// The number under which a person is matched: a man's 五 counts as 二, a
+// woman's 五 as 八. The group is decided on the number before this.
+std::optional<LifeGua> MatchingGua(std::optional<LifeGua> gua, Sex sex);
 
 // Grade of a life-gua pair by its code `dj`: "1" 上等婚, "2" 中等婚, anything
 // else 下等婚. Grade of a year-element pair by its score `fs`: "5" 非常合,
@@ -32,12 +39,16 @@ std::string ElementGrade(const std::string& fs);
 // The following three read the second file (Tgcode.dll). A database error
 // propagates (DatabaseError naming the file).
 
-// The row of a lunar year in table mg: its mg text, the man's (or the
-// woman's) numeral, the year element and the zodiac element, joined with
-// nothing between them. A year without a row gives the empty text.
-std::string LifeGuaLookup(int year, Sex sex);
-// Pair name + "(" + grade + ")" + analysis text of two matching numerals.
-std::string LifeGuaMatch(const std::string& man, const std::string& woman);
+// A person's life gua and the elements of the year and its animal, read
+// from the year's row in table mg; all empty without a row.
+struct LifeGuaFacts {
+  std::optional<LifeGua> gua;
+  std::string yearElement;
+  std::string animalElement;
+};
+LifeGuaFacts LifeGuaOf(int year, Sex sex);
+// Pair name + "(" + grade + ")" + analysis text of two matching numbers.
+std::string LifeGuaMatch(std::optional<LifeGua> man, std::optional<LifeGua> woman);
 // "(" + grade + ")" + note of the man's and the woman's year elements.
 std::string ElementMatch(const std::string& man, const std::string& woman);
 

@@ -75,13 +75,13 @@ std::optional<DateTime> JieInstantOn(int year, DateTime day) {
   return q.DateTimeValue("SJ");
 }
 
-std::string LifeGuaRowText(int year, LifeGuaColumn column) {
+LifeGuaRow LifeGuaRowOf(int year, LifeGuaColumn column) {
   Query q(Database::Second);
   q.SetSql("select * from mg where Year = ? limit 1");
   q.AddParam(static_cast<std::int64_t>(year));
   q.Open();
-  return q.Text("mg") + q.Text(column == LifeGuaColumn::Woman ? "nv" : "nan") + q.Text("wuhang") +
-         q.Text("sxwuhang");
+  return {q.Text("mg"), q.Text(column == LifeGuaColumn::Woman ? "nv" : "nan"), q.Text("wuhang"),
+          q.Text("sxwuhang")};
 }
 
 namespace {

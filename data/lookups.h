@@ -51,7 +51,13 @@ std::optional<DateTime> JieInstantOn(int year, DateTime day);
 // element, joined with nothing between them; the empty text without a row.
 // A database error propagates.
 enum class LifeGuaColumn { Man, Woman };
-std::string LifeGuaRowText(int year, LifeGuaColumn column);
+struct LifeGuaRow {
+  std::string mg;             // the year's pillar as the table writes it
+  std::string numeral;        // 一 .. 九 of the man's or the woman's column
+  std::string yearElement;    // of the year's nayin
+  std::string animalElement;  // of the year's animal
+};
+LifeGuaRow LifeGuaRowOf(int year, LifeGuaColumn column);
 // The life-gua pair of the man's and the woman's matching numerals (table
 // mghp): its grade code and its name; then the analysis of that name (mgfx).
 struct LifeGuaPair {

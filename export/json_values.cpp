@@ -310,7 +310,7 @@ Json MarriageReportJson(const MarriageReport& r) {
     Json j;
     j["name"] = p.name;
     j["facts"] = PersonFactsJson(p.facts);
-    j["life_gua"] = TextOrNull(p.lifeGua);
+    j["life_gua"] = p.lifeGua ? Json(std::string(LifeGuaNumeral(*p.lifeGua))) : Json(nullptr);
     j["year_element"] = TextOrNull(p.yearElement);
     j["animal_element"] = TextOrNull(p.animalElement);
     j["chart"] = OptionalJson(p.chart, PersonChartJson);

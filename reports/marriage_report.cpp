@@ -102,13 +102,10 @@ std::optional<MarriageParty> DeriveParty(const PersonEntry& e, const Side& side,
   p.name = text::Trim(e.name);
   p.facts = std::move(*facts);
   // A year without a row leaves that person's fields empty.
-  const std::vector<std::string> chars = text::Characters(LifeGuaLookup(p.facts.lunar.year, side.sex));
-  auto at = [&](std::size_t position) {
-    return position <= chars.size() ? chars[position - 1] : std::string();
-  };
-  p.lifeGua = at(3);
-  p.yearElement = at(4);
-  p.animalElement = at(5);
+  const LifeGuaFacts gua = LifeGuaOf(p.facts.lunar.year, side.sex);
+  p.lifeGua = gua.gua;
+  p.yearElement = gua.yearElement;
+  p.animalElement = gua.animalElement;
   return p;
 }
 
@@ -134,8 +131,7 @@ MarriageComparison Compare(const MarriageParty& man, const MarriageParty& woman,
   c.womanPalace = LifePalace(woman.chart->chart.monthPillar.branch, woman.chart->chart.hourPillar.branch);
   c.manEast = IsEastLife(man.lifeGua);
   c.womanEast = IsEastLife(woman.lifeGua);
-  c.lifeGuaMatch =
-      LifeGuaMatch(MatchingNumeral(man.lifeGua, Sex::Man), MatchingNumeral(woman.lifeGua, Sex::Woman));
+  c.lifeGuaMatch = LifeGuaMatch(MatchingGua(man.lifeGua, Sex::Man), MatchingGua(woman.lifeGua, Sex::Woman));
   c.elementMatch = ElementMatch(man.yearElement, woman.yearElement);
   c.sharedShensha = SharedShensha(man.chart->shensha->names, woman.chart->shensha->names);
   try {

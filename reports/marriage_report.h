@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/life_palace.h"
 #include "reports/person_entry.h"
 
 namespace vantrel {
@@ -34,10 +35,9 @@ extern const std::vector<std::string> kSharedShenshaNames;
 struct MarriageParty {
   std::string name;  // trimmed
   PersonFacts facts;
-  // The fields of the person's row in the life-gua table: the numeral
-  // 一..九, the year's nayin element and the animal's element; empty
-  // without a row.
-  std::string lifeGua;
+  // The fields of the person's row in the life-gua table: the life gua, the
+  // year's nayin element and the animal's element; none or empty without a row.
+  std::optional<LifeGua> lifeGua;
   std::string yearElement;
   std::string animalElement;
   // Absent when the report stopped before the chart was cast.

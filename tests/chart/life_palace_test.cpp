@@ -46,12 +46,17 @@ TEST(LifePalace, FromTheMonthAndHourBranches) {
 }
 
 TEST(LifeGua, EastAndWestGroupsAndTheFiveReplacement) {
-  for (const char* east : {"一", "三", "四", "九"}) EXPECT_TRUE(IsEastLife(east)) << east;
-  for (const char* west : {"二", "五", "六", "七", "八", ""}) EXPECT_FALSE(IsEastLife(west)) << west;
-  EXPECT_EQ(MatchingNumeral("五", Sex::Man), "二");
-  EXPECT_EQ(MatchingNumeral("五", Sex::Woman), "八");
-  EXPECT_EQ(MatchingNumeral("三", Sex::Man), "三");
-  EXPECT_EQ(MatchingNumeral("七", Sex::Woman), "七");
+  for (const char* east : {"一", "三", "四", "九"}) EXPECT_TRUE(IsEastLife(LifeGuaOfNumeral(east))) << east;
+  for (const char* west : {"二", "五", "六", "七", "八", ""})
+    EXPECT_FALSE(IsEastLife(LifeGuaOfNumeral(west))) << west;
+  EXPECT_EQ(MatchingGua(LifeGua::Five, Sex::Man), LifeGua::Two);
+  EXPECT_EQ(MatchingGua(LifeGua::Five, Sex::Woman), LifeGua::Eight);
+  EXPECT_EQ(MatchingGua(LifeGua::Three, Sex::Man), LifeGua::Three);
+  EXPECT_EQ(MatchingGua(std::nullopt, Sex::Woman), std::nullopt);
+  for (int g = 1; g <= 9; ++g) {
+    EXPECT_EQ(LifeGuaOfNumeral(LifeGuaNumeral(static_cast<LifeGua>(g))), static_cast<LifeGua>(g));
+  }
+  EXPECT_EQ(LifeGuaOfNumeral("十"), std::nullopt);
 }
 
 TEST(LifeGua, GradeWords) {
@@ -84,18 +89,23 @@ constexpr const char* kTables =
 TEST(LifeGua, LookupReadsTheYearRowForTheManOrTheWoman) {
   FixtureDir dir;
   dir.WriteDatabase("Tgcode.dll", kTables);
-  EXPECT_EQ(LifeGuaLookup(1980, Sex::Man), "庚申二木金");
-  EXPECT_EQ(LifeGuaLookup(1980, Sex::Woman), "庚申八木金");
-  EXPECT_EQ(LifeGuaLookup(1900, Sex::Man), "");  // no row: every column is empty, and that is a result
+  const LifeGuaFacts man = LifeGuaOf(1980, Sex::Man);
+  EXPECT_EQ(man.gua, LifeGua::Two);
+  EXPECT_EQ(man.yearElement, "木");
+  EXPECT_EQ(man.animalElement, "金");
+  EXPECT_EQ(LifeGuaOf(1980, Sex::Woman).gua, LifeGua::Eight);
+  // No row: every field is empty, and that is a result.
+  EXPECT_EQ(LifeGuaOf(1900, Sex::Man).gua, std::nullopt);
+  EXPECT_EQ(LifeGuaOf(1900, Sex::Man).yearElement, "");
 }
 
 TEST(LifeGua, MatchesOfTheNumeralPairAndTheElementPair) {
   FixtureDir dir;
   dir.WriteDatabase("Tgcode.dll", kTables);
-  EXPECT_EQ(LifeGuaMatch("二", "八"), "生气(上等婚)夫妻和睦，家道兴旺。");
-  EXPECT_EQ(LifeGuaMatch("九", "六"), "绝命(下等婚)");
+  EXPECT_EQ(LifeGuaMatch(LifeGua::Two, LifeGua::Eight), "生气(上等婚)夫妻和睦，家道兴旺。");
+  EXPECT_EQ(LifeGuaMatch(LifeGua::Nine, LifeGua::Six), "绝命(下等婚)");
   // No pair row: an empty name and the analysis stored for it.
-  EXPECT_EQ(LifeGuaMatch("一", "一"), "(下等婚)无解");
+  EXPECT_EQ(LifeGuaMatch(LifeGua::One, LifeGua::One), "(下等婚)无解");
 
   EXPECT_EQ(ElementMatch("木", "水"), "(非常合)水生木，相得益彰。");
   EXPECT_EQ(ElementMatch("金", "木"), "(不合)金克木。");
@@ -104,15 +114,15 @@ TEST(LifeGua, MatchesOfTheNumeralPairAndTheElementPair) {
 
 TEST(LifeGua, ADatabaseErrorIsAnErrorNamingTheFile) {
   FixtureDir dir;  // no file
-  EXPECT_THROW(LifeGuaLookup(1980, Sex::Man), DatabaseError);
-  EXPECT_THROW(LifeGuaMatch("二", "八"), DatabaseError);
+  EXPECT_THROW(LifeGuaOf(1980, Sex::Man), DatabaseError);
+  EXPECT_THROW(LifeGuaMatch(LifeGua::Two, LifeGua::Eight), DatabaseError);
   EXPECT_THROW(ElementMatch("木", "水"), DatabaseError);
 
   // A missing analysis table fails after the pair was read; the other
   // tables still answer.
   dir.WriteDatabase("Tgcode.dll", std::string(kTables) + "drop table mgfx;");
   try {
-    LifeGuaMatch("二", "八");
+    LifeGuaMatch(LifeGua::Two, LifeGua::Eight);
     ADD_FAILURE() << "no error";
   } catch (const DatabaseError& e) {
     EXPECT_NE(std::string(e.what()).find("Tgcode.dll"), std::string::npos) << e.what();
