@@ -35,42 +35,6 @@ std::vector<PlaceRecord> ParseTable() {
   return places;
 }
 
-// Whether the bytes are well-formed UTF-8 (no cut character, no overlong
-// or surrogate form).
-bool IsUtf8(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    std::size_t length = 0;
-    unsigned long code = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    if (c >= 0xc2 && c <= 0xdf) {
-      length = 2, code = c & 0x1f;
-    } else if (c >= 0xe0 && c <= 0xef) {
-      length = 3, code = c & 0x0f;
-    } else if (c >= 0xf0 && c <= 0xf4) {
-      length = 4, code = c & 0x07;
-    } else {
-      return false;
-    }
-    if (i + length > s.size()) return false;
-    for (std::size_t k = 1; k < length; ++k) {
-      const auto cont = static_cast<unsigned char>(s[i + k]);
-      if ((cont & 0xc0) != 0x80) return false;
-      code = (code << 6) | (cont & 0x3f);
-    }
-    if ((length == 3 && (code < 0x800 || (code >= 0xd800 && code <= 0xdfff))) ||
-        (length == 4 && (code < 0x10000 || code > 0x10ffff))) {
-      return false;
-    }
-    i += length;
-  }
-  return true;
-}
-
 }  // namespace
 
 const std::vector<PlaceRecord>& Places() {
@@ -94,7 +58,8 @@ std::optional<PlaceRecord> FindPlace(std::string_view name) {
 
 std::vector<std::string> PlaceNamesStartingWith(std::string_view prefix) {
   const std::string key = text::Trim(prefix);
-  if (!IsUtf8(key)) throw ConvertError("'" + key + "' is not a whole text: it holds broken UTF-8");
+  if (!text::IsWellFormedUtf8(key))
+    throw ConvertError("'" + key + "' is not a whole text: it holds broken UTF-8");
   std::vector<std::string> names;
   for (const PlaceRecord& p : Places()) {
     if (p.name.rfind(key, 0) == 0) names.push_back(p.name);

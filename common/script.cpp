@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "common/errors.h"
+#include "common/text.h"
 
 namespace vantrel {
 namespace {
@@ -23,16 +24,18 @@ class Converter {
 
   std::string Convert(std::string_view utf8) {
     if (utf8.empty()) return {};
+    // A text that is not UTF-8 (half a character typed or pasted) is not
+    // handed to OpenCC, which reads past the end of a cut character; it
+    // goes on as it is, and what reads it next refuses or replaces it as it
+    // would any such text.
+    if (!text::IsWellFormedUtf8(utf8)) return std::string(utf8);
     std::lock_guard<std::mutex> lock(mutex_);
     if (handle_ == nullptr) handle_ = opencc_open(config_);
     if (handle_ == reinterpret_cast<opencc_t>(-1)) {
       throw Error(std::string("OpenCC cannot open ") + config_ + ": " + opencc_error());
     }
     char* converted = opencc_convert_utf8(handle_, utf8.data(), utf8.size());
-    // A text that is not UTF-8 (half a character typed or pasted) cannot be
-    // converted; it goes on as it is, and what reads it next refuses or
-    // replaces it as it would any such text.
-    if (converted == nullptr) return std::string(utf8);
+    if (converted == nullptr) throw Error(std::string("OpenCC failed: ") + opencc_error());
     std::string result(converted);
     opencc_convert_utf8_free(converted);
     return result;

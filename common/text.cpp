@@ -251,6 +251,16 @@ std::size_t Utf8CharLength(std::string_view s, char32_t& code) {
 
 }  // namespace
 
+bool IsWellFormedUtf8(std::string_view s) {
+  while (!s.empty()) {
+    char32_t code = 0;
+    const std::size_t length = Utf8CharLength(s, code);
+    if (length == 0) return false;
+    s.remove_prefix(length);
+  }
+  return true;
+}
+
 std::string TerminalSafe(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());

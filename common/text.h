@@ -56,4 +56,8 @@ std::string Join(const std::vector<std::string>& parts, std::string_view sep);
 // character becomes U+FFFD. Printable text, Chinese included, is unchanged.
 std::string TerminalSafe(std::string_view utf8);
 
+// Whether the bytes are well-formed UTF-8: no cut character, no overlong or
+// surrogate form.
+bool IsWellFormedUtf8(std::string_view s);
+
 }  // namespace vantrel::text

@@ -45,6 +45,11 @@ TEST(Script, TextThatIsNotUtf8GoesOnUnchanged) {
   EXPECT_EQ(ToSimplified(half), half);
   EXPECT_EQ(ToScript("甲" + half, Script::Taiwan), "甲" + half);
   EXPECT_THROW(ParseBirthplace(half), ConvertError);
+  // A cut character at the very end, after whole ones (found by fuzzing:
+  // OpenCC read past the end of such a text).
+  const std::string cut = std::string("东经116.4东经").substr(0, 16);
+  EXPECT_EQ(ToSimplified(cut), cut);
+  EXPECT_THROW(ParseBirthplace(cut), ConvertError);
 }
 
 }  // namespace

@@ -107,3 +107,18 @@ TEST(TerminalSafe, EscapesControlsAndReplacesBrokenUtf8) {
 
 }  // namespace
 }  // namespace vantrel::text
+
+namespace vantrel {
+namespace {
+
+TEST(Text, WellFormedUtf8) {
+  EXPECT_TRUE(text::IsWellFormedUtf8(""));
+  EXPECT_TRUE(text::IsWellFormedUtf8("乌鲁木齐 87.6"));
+  EXPECT_FALSE(text::IsWellFormedUtf8("\xe5\x8c"));      // half a character
+  EXPECT_FALSE(text::IsWellFormedUtf8("\xc0\xaf"));      // overlong
+  EXPECT_FALSE(text::IsWellFormedUtf8("\xed\xa0\x80"));  // a surrogate
+  EXPECT_FALSE(text::IsWellFormedUtf8("甲\xe4\xb8"));    // cut at the end
+}
+
+}  // namespace
+}  // namespace vantrel
