@@ -184,8 +184,10 @@ class ConveniencesTest : public QObject {
 
   void ADamagedSettingsFileGivesTheDefaults() {
     BoxRecorder recorder;
+    // NUL bytes and bytes that are no text, then a broken group.
+    static constexpr char kGarbage[] = "\x00\xff\xfe[[[window\n\x01\x02page=\xff\n";
     const QByteArray damaged[] = {
-        QByteArray("\x00\xff\xfe[[[window\n\x01\x02page=\xff\n", 26),
+        QByteArray(kGarbage, sizeof kGarbage - 1),
         QByteArray("[window]\npage=RzToolButton99\n[output]\nfolder=/no/such/folder\n"
                    "[solar_time]\nbirthplace=\"unclosed\n"),
         QByteArray("[window]\npage=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x1f)\n"),
