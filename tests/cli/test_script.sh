@@ -18,7 +18,7 @@ couple=(marriage --man-name 张伟 --woman-name 李娜 --woman-year 1982)
 "$CLI" --script tw "${couple[@]}" --quiet --output "$dir/m-tw.txt"
 check "the written file is converted" "$(cmp -s "$dir/m-tw.txt" <(opencc -c s2tw.json -i "$dir/m.txt"); echo $?)"
 # Under --encoding gbk the typed names are GBK too.
-gbk=(marriage --man-name "$(printf 张伟 | iconv -t GBK)" --woman-name "$(printf 李娜 | iconv -t GBK)" --woman-year 1982)
+gbk=(marriage --man-name "$(printf 张伟 | iconv -f UTF-8 -t GBK)" --woman-name "$(printf 李娜 | iconv -f UTF-8 -t GBK)" --woman-year 1982)
 "$CLI" --encoding gbk --script tw "${gbk[@]}" --quiet --output "$dir/m-gbk.txt" 2>/dev/null
 check "GBK holds the traditional report" \
   "$(cmp -s <(iconv -f GBK -t UTF-8 "$dir/m-gbk.txt" | tr -d '\r') "$dir/m-tw.txt"; echo $?)"
