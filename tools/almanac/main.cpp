@@ -21,23 +21,7 @@ int main(int argc, char** argv) {
   }
   const std::string output = argv[1];
   if (!tools::IsOutputPath("vantrel-almanac-gen", output)) return 2;
-  // Written beside the output and renamed at the end, so that a failed run
-  // never leaves a table that looks complete.
-  const std::string partial = output + ".partial";
-  try {
-    {
-      std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-      if (!out) throw std::runtime_error("cannot write " + partial);
-      tools::WriteAlmanacTable(almanac::kFirstDay, almanac::kLastDay, out);
-      out.flush();
-      if (!out) throw std::runtime_error("cannot write " + partial);
-    }
-    if (std::rename(partial.c_str(), output.c_str()) != 0)
-      throw std::runtime_error("cannot rename " + partial);
-  } catch (const std::exception& e) {
-    std::remove(partial.c_str());
-    std::cerr << "vantrel-almanac-gen: " << e.what() << "\n";
-    return 1;
-  }
-  return 0;
+  return tools::WriteWhole("vantrel-almanac-gen", output, [](std::ostream& out) {
+    tools::WriteAlmanacTable(almanac::kFirstDay, almanac::kLastDay, out);
+  });
 }
