@@ -198,11 +198,13 @@ class ReportsTest : public QObject {
     cursor.setPosition(forbids.position() + 1);
     pane->setTextCursor(cursor);
     QVERIFY(reason->toPlainText().isEmpty());
-    // 诸事不宜 on the 宜 line says what the good spirits favoured and why it fell.
+    // 馀事勿取 at the end of the short 宜 line says what the good spirits
+    // favoured that the line leaves out, and why.
     const QTextBlock suits = pane->document()->findBlockByNumber(14);
-    cursor.setPosition(suits.position() + 3);
+    QVERIFY(suits.text().endsWith(QStringLiteral("馀事勿取")));
+    cursor.setPosition(suits.position() + suits.text().size() - 1);
     pane->setTextCursor(cursor);
-    QVERIFY(reason->toPlainText().startsWith(QStringLiteral("宜 诸事不宜：")));
+    QVERIFY(reason->toPlainText().startsWith(QStringLiteral("宜 馀事勿取：")));
     QVERIFY(reason->toPlainText().contains(QStringLiteral("安葬")));
     QVERIFY(recorder.boxes.empty());
   }
