@@ -18,7 +18,7 @@ ZiRule TakeZiOption(const Context& ctx, std::vector<std::string>& args) {
 }
 
 void PrintWarnings(const Context& ctx, const std::vector<std::string>& warnings, const std::string& prefix) {
-  for (const std::string& w : warnings) ctx.Err(prefix + w);
+  for (const std::string& w : warnings) ctx.Warn(prefix + w);
 }
 
 }  // namespace vantrel::cli

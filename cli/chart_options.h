@@ -17,7 +17,8 @@ ZiRule TakeZiOption(const Context& ctx, std::vector<std::string>& args);
 // The usage line of --zi.
 extern const char* const kZiOptionUsage;
 
-// Prints each warning of a chart on standard error, after `prefix` ("男方：").
+// Prints each warning of a chart on standard error, after `prefix` ("男方：")
+// and, while a line of standard input is answered, after its number.
 void PrintWarnings(const Context& ctx, const std::vector<std::string>& warnings,
                    const std::string& prefix = "");
 
