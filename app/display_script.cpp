@@ -108,6 +108,14 @@ QString Shown(const QString& text) {
 
 std::string Shown(std::string_view utf8) { return ToScript(utf8, Current()); }
 
+QString ShownPart(const QString& part, const QString& whole) {
+  const qsizetype at = part.isEmpty() ? -1 : whole.indexOf(part);
+  const QString shown = Shown(whole);
+  // OpenCC's conversions keep the length, so the part is where it was.
+  if (at < 0 || shown.size() != whole.size()) return Shown(part);
+  return shown.mid(at, part.size());
+}
+
 QString Unshown(const QString& text) {
   if (Current() == Script::Simplified) return text;
   return QString::fromStdString(ToSimplified(text.toStdString()));
@@ -124,6 +132,9 @@ void SetDisplayScript(Script script) {
   Current() = script;
   for (QWidget* window : QApplication::topLevelWidgets()) {
     ShowInScript(window);
+    // What a window paints itself (the main window's motto and footer) is
+    // painted again, not only where a widget changed its text.
+    window->update();
     // The report panes hold what was written in the script of then.
     for (QPlainTextEdit* pane : window->findChildren<QPlainTextEdit*>()) {
       if (!pane->property("vantrelReportPane").toBool() || pane->document()->isEmpty()) continue;

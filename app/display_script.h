@@ -25,6 +25,12 @@ void SetDisplayScript(Script script);
 QString Shown(const QString& text);
 std::string Shown(std::string_view utf8);
 
+// A part of a text (the sign on an icon, taken from its caption) as it reads
+// inside that text in the display script: a character alone may convert
+// otherwise than in its word (历 alone is 歷, history; in 万年历 it is 曆,
+// calendar). A part the text does not hold is converted alone.
+QString ShownPart(const QString& part, const QString& whole);
+
 // A text read back from a control that the program filled (an item of a
 // list), in Simplified Chinese again.
 QString Unshown(const QString& text);

@@ -10,13 +10,15 @@
 
 namespace vantrel::cli {
 
-// Takes --zi same-day|next-day|late out of the arguments (same-day when absent).
+// Takes --zi same-day|spec|next-day|late out of the arguments (same-day, also
+// called spec, when absent).
 ZiRule TakeZiOption(const Context& ctx, std::vector<std::string>& args);
 
 // The usage line of --zi.
 extern const char* const kZiOptionUsage;
 
-// Prints each warning of a chart on standard error, after `prefix` ("男方：").
+// Prints each warning of a chart on standard error, after `prefix` ("男方：")
+// and, while a line of standard input is answered, after its number.
 void PrintWarnings(const Context& ctx, const std::vector<std::string>& warnings,
                    const std::string& prefix = "");
 

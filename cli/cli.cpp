@@ -29,6 +29,12 @@ void Context::Out(std::string_view line) const {
 
 void Context::Err(std::string_view line) const { WriteLine(err, InScript(line), gbk, safeErr); }
 
+void Context::Warn(std::string_view line) const { Err(inputLine > 0 ? LineMessage(inputLine, line) : line); }
+
+std::string LineMessage(long number, std::string_view message) {
+  return "line " + std::to_string(number) + ": " + std::string(message);
+}
+
 std::string Context::InScript(std::string_view line) const { return ToScript(line, script); }
 
 std::string Context::Input(std::string_view raw) const { return gbk ? text::FromGbk(raw) : std::string(raw); }
@@ -140,10 +146,16 @@ int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t
         return;
       }
       ctx.Out("");
-      if (say) ctx.Err("line " + std::to_string(number) + ": " + message);
+      if (say) ctx.Err(LineMessage(number, message));
     };
+    // What the command warns of while it answers a line names the line.
+    struct Answering {
+      Context& ctx;
+      ~Answering() { ctx.inputLine = 0; }
+    } answering{ctx};
     while (ReadBoundedLine(ctx.in, raw, tooLong)) {
       ++number;
+      ctx.inputLine = number;
       std::string line = tooLong ? std::string() : ctx.Input(raw);
       if (!line.empty() && line.back() == '\r') line.pop_back();
       std::vector<std::string> words =

@@ -49,10 +49,16 @@ struct Context {
   // is redirected stays byte for byte what the program wrote.
   bool safeOut = false;
   bool safeErr = false;
+  // While a command answers the lines of standard input ("-"): the number of
+  // the line being answered, 0 otherwise.
+  long inputLine = 0;
 
   // Writes one line (a line break is added) in the chosen encoding.
   void Out(std::string_view line) const;
   void Err(std::string_view line) const;
+  // Writes a warning on standard error; while a line of standard input is
+  // answered, after the number of that line, as its failures are.
+  void Warn(std::string_view line) const;
   // Writes one JSON object on a line of its own, "version" first.
   void OutJson(const json::Json& object) const;
   // A line as it is written out, in the chosen script (still UTF-8).
@@ -90,7 +96,8 @@ const std::map<std::string, Command>& Commands();
 // argument "-" it reads one input per line from standard input (the words
 // separated by blanks) and prints one result line per input, in order; an
 // input that fails prints an empty line and its message on stderr, and the
-// exit code is the worst one seen. A line that holds a NUL character, or is
+// exit code is the worst one seen; the message, and any warning the command
+// gives (Context::Warn) while it answers the line, names the line. A line that holds a NUL character, or is
 // longer than kMaxInputLine bytes, fails as a usage error without being
 // read as an input. Otherwise the arguments are the input.
 inline constexpr std::size_t kMaxInputLine = 64 * 1024;
@@ -101,6 +108,9 @@ int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t
 // failed input of "-" is then the object {"line": n, "notice"|"error": ...}.
 int ForEachInput(Context& ctx, const std::vector<std::string>& args, std::size_t fields, const LinesFn& fn,
                  const JsonFn& toJson);
+
+// A message about one line of standard input: "line 3: ...".
+std::string LineMessage(long number, std::string_view message);
 
 // The error of an action that ended without a message of its own (a data
 // file that could not be read), as --json reports it.

@@ -119,13 +119,13 @@ int FromInput(Context& ctx, DayWriter& writer) {
       if (ctx.json)
         ctx.OutJson({{"line", number}, {"notice", e.what()}});
       else
-        ctx.Err("line " + std::to_string(number) + ": " + e.what());
+        ctx.Err(LineMessage(number, e.what()));
     } catch (const UsageError& e) {
       rc = std::max(rc, 2);
       if (ctx.json)
         ctx.OutJson({{"line", number}, {"error", e.what()}});
       else
-        ctx.Err("line " + std::to_string(number) + ": " + e.what());
+        ctx.Err(LineMessage(number, e.what()));
     }
     if (ctx.out.fail()) return std::max(rc, 1);
   }

@@ -123,6 +123,8 @@ std::vector<std::string> AtTrueSolarTime(std::vector<std::string> in, const Sola
 
 // What every chart command's object begins with: the birth the chart was
 // cast for and, with --longitude or --place, the correction that made it.
+// Each ends with "warnings", the chart's boundary notices (empty when none),
+// which standard error tells as well.
 json::Json BirthJson(const Birth& b, const std::optional<SolarTimeCorrection>& correction) {
   return {{"birth",
            {{"date", FormatDate(EncodeDate(b.date.year, b.date.month, b.date.day))},
@@ -138,14 +140,16 @@ json::Json BaziJson(const Context& ctx, const Birth& b,
   const ChartResult chart = Cast(ctx, b);
   json::Json j = BirthJson(b, correction);
   j.update(json::ChartResultJson(chart));
+  j["warnings"] = chart.warnings;
   return j;
 }
 
 json::Json ShenshaJson(const Context& ctx, const Birth& b,
                        const std::optional<SolarTimeCorrection>& correction) {
-  const ShenshaBlock block = ShenshaOf(Cast(ctx, b));
+  const ChartResult chart = Cast(ctx, b);
   json::Json j = BirthJson(b, correction);
-  j.update(json::ShenshaBlockJson(block));
+  j.update(json::ShenshaBlockJson(ShenshaOf(chart)));
+  j["warnings"] = chart.warnings;
   return j;
 }
 
@@ -158,6 +162,7 @@ json::Json BlockJson(const Context& ctx, const Birth& b,
   std::string text;
   for (const std::string& line : BlockLines(block)) text += line + "\n";
   j["text"] = text;
+  j["warnings"] = block.chart.warnings;
   return j;
 }
 

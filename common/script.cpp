@@ -53,6 +53,29 @@ Converter& ConverterFor(const char* config) {
   return c == "s2tw.json" ? taiwan : c == "s2hk.json" ? hongKong : simplified;
 }
 
+// 丑 is the earthly branch wherever the program writes it, but OpenCC reads
+// it as the word 醜 (ugly): alone ("男命宫：丑", "子丑寅卯") and at the head of
+// phrases such as 丑相 ("丑相合"). The text is converted around each 丑, which
+// stays as it is (丑 is written so in Traditional Chinese too); a phrase that
+// holds no 丑 converts as before.
+std::string ToTraditional(Converter& converter, std::string_view utf8) {
+  constexpr std::string_view kChou = "丑";
+  // Only a whole text is cut: in UTF-8 the bytes of 丑 begin a character
+  // wherever they are found, and a text that is not UTF-8 goes on as it is.
+  if (utf8.find(kChou) == std::string_view::npos || !text::IsWellFormedUtf8(utf8)) {
+    return converter.Convert(utf8);
+  }
+  std::string result;
+  std::size_t start = 0;
+  for (std::size_t at = utf8.find(kChou); at != std::string_view::npos; at = utf8.find(kChou, start)) {
+    result += converter.Convert(utf8.substr(start, at - start));
+    result += kChou;
+    start = at + kChou.size();
+  }
+  result += converter.Convert(utf8.substr(start));
+  return result;
+}
+
 constexpr std::array<std::pair<Script, std::string_view>, 3> kNames = {
     {{Script::Simplified, "simplified"}, {Script::Taiwan, "tw"}, {Script::HongKong, "hk"}}};
 
@@ -75,9 +98,9 @@ std::optional<Script> ScriptOfName(std::string_view name) {
 std::string ToScript(std::string_view utf8, Script script) {
   switch (script) {
     case Script::Taiwan:
-      return ConverterFor("s2tw.json").Convert(utf8);
+      return ToTraditional(ConverterFor("s2tw.json"), utf8);
     case Script::HongKong:
-      return ConverterFor("s2hk.json").Convert(utf8);
+      return ToTraditional(ConverterFor("s2hk.json"), utf8);
     case Script::Simplified:
       break;
   }

@@ -17,8 +17,9 @@ enum class Script { Simplified, Taiwan, HongKong };
 std::string_view ScriptName(Script script);
 std::optional<Script> ScriptOfName(std::string_view name);
 
-// A UTF-8 text in the script; Simplified returns it unchanged. Raises Error
-// when OpenCC's dictionaries cannot be opened.
+// A UTF-8 text in the script; Simplified returns it unchanged. The branch 丑
+// stays 丑 (OpenCC would make it 醜, ugly). Raises Error when OpenCC's
+// dictionaries cannot be opened.
 std::string ToScript(std::string_view utf8, Script script);
 
 // A UTF-8 text typed in either script, in Simplified Chinese.

@@ -335,6 +335,7 @@ Json MarriageReportJson(const MarriageReport& r) {
   j["man"] = OptionalJson(r.man, party);
   j["woman"] = OptionalJson(r.woman, party);
   j["comparison"] = OptionalJson(r.comparison, comparison);
+  j["warnings"] = r.warnings;
   if (r.notice) {
     j["notice"] = *r.notice;
     j["focus"] = FocusWord(r.focus);
@@ -356,6 +357,7 @@ Json ChartReportJson(const ChartReport& r) {
       return Json{{"emotional_intelligence", t[0]}, {"love_and_strength", t[1]}, {"famous_people", t[2]}};
     });
   }
+  j["warnings"] = r.warnings;
   if (r.notice) j["notice"] = *r.notice;
   j["text"] = r.Complete() ? ReportText(RenderChartReport(r)) : std::string();
   return j;

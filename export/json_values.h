@@ -53,7 +53,8 @@ Json ShenshaBlockJson(const ShenshaBlock& block);
 Json BoneWeightJson(const BoneWeightLines& lines);
 Json PersonFactsJson(const PersonFacts& facts);
 Json PersonChartJson(const PersonChart& chart);
-// The report's facts, its notice and its rendered text ("text").
+// The report's facts, the boundary notices of its births ("warnings", empty
+// when none), its notice and its rendered text ("text").
 Json MarriageReportJson(const MarriageReport& report);
 Json ChartReportJson(const ChartReport& report);
 Json MonthGridJson(const MonthGrid& grid);

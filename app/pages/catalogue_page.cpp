@@ -59,7 +59,7 @@ QAbstractButton* AddButton(QHBoxLayout* row, QWidget* page, int group, const QSt
                            const QString& sign) {
   auto* button =
       new PaintedButton(page, [group, sign, caption](QPainter& p, const QRectF& r, const ButtonLook& look) {
-        PaintCatalogueButton(p, r, look, group, Shown(sign), Shown(caption));
+        PaintCatalogueButton(p, r, look, group, ShownPart(sign, caption), Shown(caption));
       });
   button->setText(caption);
   button->setToolTip(caption);

@@ -7,8 +7,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QRegion>
 #include <QTest>
 
 #include "app/dialogs/settings_dialog.h"
@@ -40,6 +42,18 @@ void ChartOf(TFrmIndex& w, const char* year, const char* month, const char* day,
       w, {{"SYear2", year}, {"SMonth2", month}, {"Sday2", day}, {"Shour2", hour}, {"CBFen2", minute}});
   Click(w, "RzButton2");
 }
+
+// The union of the regions a widget is asked to paint while it lives.
+class PaintedRegion : public QObject {
+ public:
+  explicit PaintedRegion(QWidget* w) { w->installEventFilter(this); }
+  QRegion region;
+  bool Covers(const QRect& rect) const { return QRegion(rect).subtracted(region).isEmpty(); }
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(e)->region();
+    return false;
+  }
+};
 
 QString OpenCC(const QString& config, const QString& text) {
   QProcess p;
@@ -187,6 +201,37 @@ class SettingsTest : public QObject {
     SetDisplayScript(Script::Simplified);
     QCOMPARE(calendar->itemText(1), QStringLiteral("农历(阴历)"));
     QVERIFY(Report(w).contains(QStringLiteral("时辰不详")));
+  }
+
+  // The window paints its motto and footer itself: a change of script
+  // paints them again, not only the widgets whose text changed.
+  void AChangeOfScriptRepaintsWhatTheWindowPaints() {
+    TFrmIndex w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCoreApplication::processEvents();
+    PaintedRegion painted(&w);
+    SetDisplayScript(Script::Taiwan);
+    // The repaint the change asked for (without waiting for a later one).
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(painted.Covers(QRect(520, 36, 190, 48)));                     // the motto
+    QVERIFY(painted.Covers(QRect(0, 566, w.width(), w.height() - 566)));  // the footer
+  }
+
+  // The sign on an icon reads as in its caption: 历 of 万年历法 is 曆
+  // (calendar), though alone OpenCC makes it 歷 (history).
+  void ASignReadsAsInItsCaption() {
+    SetDisplayScript(Script::Taiwan);
+    QCOMPARE(Shown(QStringLiteral("历")), QStringLiteral("歷"));
+    QCOMPARE(ShownPart(QStringLiteral("历"), QStringLiteral("万年历法")), QStringLiteral("曆"));
+    QCOMPARE(ShownPart(QStringLiteral("网"), QStringLiteral("网名分析")), QStringLiteral("網"));
+    QCOMPARE(ShownPart(QStringLiteral("QQ"), QStringLiteral("QQ号分析")), QStringLiteral("QQ"));
+    // A sign its caption does not hold is converted alone.
+    QCOMPARE(ShownPart(QStringLiteral("晷"), QStringLiteral("真太阳时")), QStringLiteral("晷"));
+    QCOMPARE(ShownPart(QStringLiteral("历"), QStringLiteral("设置")), QStringLiteral("歷"));
+    SetDisplayScript(Script::Simplified);
+    QCOMPARE(ShownPart(QStringLiteral("历"), QStringLiteral("万年历法")), QStringLiteral("历"));
   }
 };
 

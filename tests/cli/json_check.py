@@ -275,6 +275,39 @@ def check_marriage():
     same("marriage error partial text", o["text"], text)
 
 
+LICHUN = "出生时刻距立春仅 5 分钟，月柱取决于准确时刻"
+
+
+def check_warnings():
+    # 立春 2024 fell at 16:27 Beijing time: 16:22 warns, 15:57 does not; the
+    # object holds what standard error tells.
+    for hour, minute, expected in (("16", "22", [LICHUN]), ("15", "57", [])):
+        birth = ["2024-02-04", hour, minute, "男"]
+        for command in ("bazi", "shensha", "block"):
+            (o,) = as_json(command, birth)
+            same("%s %s warnings" % (command, birth), o["warnings"], expected)
+            same("%s %s warnings on stderr" % (command, birth), as_text(command, birth)[1].splitlines(), expected)
+        person = ["--year", "2024", "--month", "2", "--day", "4", "--hour", hour, "--minute", minute]
+        (o,) = as_json("chart", person)
+        same("chart %s warnings" % person, o["warnings"], expected)
+        same("chart %s warnings on stderr" % person, as_text("chart", person)[1].splitlines(), expected)
+        couple = ["--man-name", "甲", "--man-hour", "12", "--woman-name", "乙", "--woman-year", "2024",
+                  "--woman-month", "2", "--woman-day", "4", "--woman-hour", hour, "--woman-minute", minute]
+        (o,) = as_json("marriage", couple)
+        same("marriage %s warnings" % couple, o["warnings"], ["女方：" + w for w in expected])
+        same("marriage %s warnings on stderr" % couple, as_text("marriage", couple)[1].splitlines(),
+             o["warnings"])
+    # The constellation report casts no chart: none, but the field is there.
+    (o,) = as_json("constellation", ["--year", "2024", "--month", "2", "--day", "4", "--hour", "16", "--minute", "22"])
+    same("constellation warnings", o["warnings"], [])
+    # A report that stopped: its notice and no warnings.
+    (o,) = as_json("chart", ["--hour", " "], code=2)
+    same("chart notice warnings", o["warnings"], [])
+    # From "-": each object the warnings of its own line.
+    objects = as_json("bazi", ["-"], stdin="2024-02-04 15 57 男\n2024-02-04 16 22 女\n")
+    same("bazi - warnings", [(o["line"], o["warnings"]) for o in objects], [(1, []), (2, [LICHUN])])
+
+
 def check_number():
     cases = [("qq", "81"), ("qq", "123456789012345678"), ("any", "-1"), ("any", "0082"),
              ("mobile", "13912345678"), ("mobile", "13912340080"), ("mobile", "139")]
@@ -394,7 +427,7 @@ def check_almanac():
 
 for check in [check_almanac, check_lunar, check_solar, check_terms, check_jq, check_calendar_day, check_month, check_bazi,
               check_shensha, check_block, lambda: check_person_report("chart"),
-              lambda: check_person_report("constellation"), check_marriage, check_number, check_netname,
+              lambda: check_person_report("constellation"), check_marriage, check_warnings, check_number, check_netname,
               check_places, check_solartime, check_choose_day, check_failures]:
     check()
 

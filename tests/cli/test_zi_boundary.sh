@@ -6,6 +6,21 @@ check "zi default" "$([ "$("$CLI" bazi --zi same-day 2024-01-01 23 30 男)" = "$
 check "zi next-day" "$([ "$("$CLI" bazi --zi next-day 2024-01-01 23 30 男 | cut -f3,4)" = "乙丑${T}丙子" ]; echo $?)"
 check "zi late" "$([ "$("$CLI" bazi --zi late 2024-01-01 23 30 男 | cut -f3,4)" = "甲子${T}丙子" ]; echo $?)"
 expect_fail 2 "--zi is same-day, next-day or late, not early" bazi --zi early 2024-01-01 23 30 男
+# spec is another name of same-day: the same bytes as the default, in every command that casts.
+same_as_default() {
+  local with without
+  with=$("$CLI" "$@" --zi spec 2>&1; echo "exit $?")
+  without=$("$CLI" "$@" 2>&1; echo "exit $?")
+  [ "$with" = "$without" ] && [ "${with%exit 0}" != "$with" ]
+}
+check "--zi spec: bazi" "$(same_as_default bazi 2024-01-01 23 30 男; echo $?)"
+check "--zi spec: block" "$(same_as_default block 2024-01-01 23 30 男; echo $?)"
+check "--zi spec: chart" "$(same_as_default chart --year 2024 --month 1 --day 1 --hour 23 --minute 30; echo $?)"
+check "--zi spec: marriage" "$(same_as_default marriage --man-name 甲 --woman-name 乙 --man-year 2024 --man-hour 23 --man-minute 55; echo $?)"
+check "--zi spec: the batch" "$([ "$(printf '2024-01-01 23 30 男\n2023-12-31 23 30 女\n' | "$CLI" bazi --zi=spec -)" = \
+  "$(printf '2024-01-01 23 30 男\n2023-12-31 23 30 女\n' | "$CLI" bazi -)" ]; echo $?)"
+check "--zi spec is not next-day" "$([ "$("$CLI" bazi --zi spec 2024-01-01 23 30 男)" != "$("$CLI" bazi --zi next-day 2024-01-01 23 30 男)" ]; echo $?)"
+check "--zi help names spec" "$("$CLI" bazi --help | grep -q 'same-day (alias spec'; echo $?)"
 # The reports name the rule for a birth in that hour, and only then.
 check "chart names 子时换日" "$("$CLI" chart --zi next-day --year 2024 --month 1 --day 1 --hour 23 --minute 30 |
   grep -qx '子时：按子时换日，23点起日柱取次日，时柱为次日子时'; echo $?)"
@@ -27,6 +42,21 @@ err=$("$CLI" chart --year 2024 --month 2 --day 4 --hour 16 --minute 22 2>&1 >/de
 check "the chart report warns" "$([ "$err" = "出生时刻距立春仅 5 分钟，月柱取决于准确时刻" ]; echo $?)"
 err=$("$CLI" marriage --man-name 甲 --woman-name 乙 --woman-year 2024 --woman-month 2 --woman-day 4 --woman-hour 16 --woman-minute 22 2>&1 >/dev/null)
 check "the marriage report says whose birth" "$(printf '%s\n' "$err" | grep -qx '女方：出生时刻距立春仅 5 分钟，月柱取决于准确时刻'; echo $?)"
+# From standard input each warning names its line, as the line's failures do;
+# the results stay one a line.
+births=$'2024-02-04 15 57 男\n2024-02-04 16 22 女\n2013-2-30 1 1 男\n2024-06-10 23 50 男\n'
+for command in bazi shensha block; do
+  err=$(printf '%s' "$births" | "$CLI" $command - 2>&1 >/dev/null)
+  check "$command -: the warnings name their lines" "$([ "$err" = "line 2: 出生时刻距立春仅 5 分钟，月柱取决于准确时刻
+line 3: 请检查输入数据是否出错！
+line 4: 出生时刻距午夜（0点）仅 10 分钟，日柱和时柱取决于准确时刻" ]; echo $?)"
+  check "$command -: one result a line" "$([ "$(printf '%s' "$births" | "$CLI" $command - 2>/dev/null | wc -l)" -eq 4 ]; echo $?)"
+done
+err=$(printf '%s' "$births" | "$CLI" --json bazi - 2>&1 >/dev/null)
+check "bazi - --json: the warnings on stderr name their lines" "$([ "$err" = "line 2: 出生时刻距立春仅 5 分钟，月柱取决于准确时刻
+line 4: 出生时刻距午夜（0点）仅 10 分钟，日柱和时柱取决于准确时刻" ]; echo $?)"
+err=$(printf '2024-02-04 16 22 女\n' | "$CLI" --script tw bazi - 2>&1 >/dev/null)
+check "bazi - in 繁體" "$([ "$err" = "line 1: 出生時刻距立春僅 5 分鐘，月柱取決於準確時刻" ]; echo $?)"
 # True solar time moves 11:20 Beijing time at 114°E to 10:45: 15 minutes before 午.
 err=$("$CLI" bazi 2024-03-10 11 20 男 2>&1 >/dev/null)
 check "11:20 by the clock is quiet" "$([ -z "$err" ]; echo $?)"

@@ -28,6 +28,22 @@ TEST(Script, OpenCCsTaiwanAndHongKongForms) {
   EXPECT_EQ(ToScript("起运：10岁\n   \n", Script::HongKong), "起運：10歲\n   \n");
 }
 
+// 丑 is the earthly branch in every text the program writes; OpenCC alone
+// would make it 醜 (ugly), by itself and in phrases such as 丑相.
+TEST(Script, TheBranchChouStaysChou) {
+  for (Script s : {Script::Taiwan, Script::HongKong}) {
+    EXPECT_EQ(ToScript("丑", s), "丑");
+    EXPECT_EQ(ToScript("男命宫：丑 属于东四命", s), "男命宮：丑 屬於東四命");
+    EXPECT_EQ(ToScript("子丑寅卯辰巳午未申酉戌亥", s), "子丑寅卯辰巳午未申酉戌亥");
+    EXPECT_EQ(ToScript("子本与丑相合，而未与丑相冲", s), "子本與丑相合，而未與丑相沖");
+    EXPECT_EQ(ToScript("丑丑\n丑时 己丑 辛丑条约", s), "丑丑\n丑時 己丑 辛丑條約");
+    EXPECT_EQ(ToScript("冲牛(丁丑)煞西", s), "衝牛(丁丑)煞西");
+  }
+  // Text that is not UTF-8 still goes on as it is, 丑 or not.
+  const std::string half = "\xe5\x8c";
+  EXPECT_EQ(ToScript("丑" + half + "丑农历", Script::Taiwan), "丑" + half + "丑农历");
+}
+
 TEST(Script, TypedTraditionalTextReadsAsSimplified) {
   EXPECT_EQ(ToSimplified("烏魯木齊"), "乌鲁木齐");
   EXPECT_EQ(ToSimplified("乌鲁木齐"), "乌鲁木齐");

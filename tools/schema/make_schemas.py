@@ -200,9 +200,19 @@ def result(props, required=None):
     return obj(p, req)
 
 
+WARNINGS = {
+    "type": "array",
+    "items": STR,
+    "description": "the boundary notices of the birth moment (within 15 minutes of a jie, of a double-hour"
+    " boundary or of midnight) as standard error tells them, in the marriage report after 男方： or 女方：;"
+    " empty when none",
+}
+
+
 def birth_result(extra):
     p = {"birth": ref("birth"), "solar_time": nullable(ref("solar_time"))}
     p.update(extra)
+    p["warnings"] = WARNINGS
     return result(p)
 
 
@@ -331,9 +341,10 @@ COMMANDS = {
                 name=STR,
                 facts=nullable(ref("person_facts")),
                 chart=nullable(ref("person_chart")),
+                warnings=WARNINGS,
                 **REPORT_COMMON,
             ),
-            ["version", "kind", "complete", "name", "facts", "chart", "text"],
+            ["version", "kind", "complete", "name", "facts", "chart", "warnings", "text"],
         ),
         ["person_facts", "person_chart"],
     ),
@@ -347,9 +358,10 @@ COMMANDS = {
                 name=STR,
                 facts=nullable(ref("person_facts")),
                 topics=nullable(obj({"emotional_intelligence": STR, "love_and_strength": STR, "famous_people": STR})),
+                warnings=WARNINGS,
                 **REPORT_COMMON,
             ),
-            ["version", "kind", "complete", "name", "facts", "topics", "text"],
+            ["version", "kind", "complete", "name", "facts", "topics", "warnings", "text"],
         ),
         ["person_facts"],
     ),
@@ -375,10 +387,11 @@ COMMANDS = {
                         }
                     )
                 ),
+                warnings=WARNINGS,
                 focus=enum("none", "man_name", "woman_name"),
                 **REPORT_COMMON,
             ),
-            ["version", "complete", "names", "man", "woman", "comparison", "text"],
+            ["version", "complete", "names", "man", "woman", "comparison", "warnings", "text"],
         ),
         ["party"],
     ),
