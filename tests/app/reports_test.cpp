@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <filesystem>
 
+#include "app/display_script.h"
 #include "app/unt_index.h"
 #include "app_test.h"
 #include "common/datetime.h"
@@ -207,6 +208,32 @@ class ReportsTest : public QObject {
     QVERIFY(reason->toPlainText().startsWith(QStringLiteral("宜 馀事勿取：")));
     QVERIFY(reason->toPlainText().contains(QStringLiteral("安葬")));
     QVERIFY(recorder.boxes.empty());
+  }
+
+  // In 繁體 the pane shows 齋醮 for 斋醮: the word under the cursor still
+  // finds its reason, told in the same script.
+  void TheReasonOfAWordInTraditionalScript() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    SetDisplayScript(Script::Taiwan);
+    testing::SetEntry(w, "SlYear", QStringLiteral("2013"));
+    testing::SetEntry(w, "SlMonth", QStringLiteral("09"));
+    testing::SetEntry(w, "Slday", QStringLiteral("21"));
+    Click(w, "BtnHuangli");
+    auto* pane = testing::Child<QPlainTextEdit>(w, "MemoHuangli");
+    auto* reason = testing::Child<QPlainTextEdit>(w, "MemoReason");
+    QVERIFY(pane && reason);
+    const QTextBlock forbids = pane->document()->findBlockByNumber(18);
+    const qsizetype at = forbids.text().indexOf(QStringLiteral("齋醮"));
+    SetDisplayScript(Script::Simplified);
+    QVERIFY2(at > 0, qPrintable(forbids.text()));
+    SetDisplayScript(Script::Taiwan);
+    QTextCursor cursor(forbids);
+    cursor.setPosition(forbids.position() + static_cast<int>(at) + 1);
+    pane->setTextCursor(cursor);
+    const QString told = reason->toPlainText();
+    SetDisplayScript(Script::Simplified);
+    QVERIFY2(told.startsWith(QStringLiteral("忌 齋醮：寅日")), qPrintable(told));
   }
 
   void AnAlmanacDayWithoutARowKeepsThePane() {
