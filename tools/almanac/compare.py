@@ -246,6 +246,25 @@ def decision_detail(d):
     return d.split('，', 1)[0]
 
 
+# The families of our decisions, for the table of differences: a veto is
+# named by the first family one of its spirits belongs to.
+VETO_FAMILIES = (('月破 大耗', '月破, 大耗 犹忌'), ('往亡 气往亡', '往亡, 气往亡 犹忌'),
+                 ('土符 地囊', '土符, 地囊 犹忌'), ('四离 四绝', '四离, 四绝 犹忌'), ('游祸', '游祸 犹忌'))
+
+
+def decision_family(d):
+    head = decision_detail(d)
+    if head.endswith('犹忌'):
+        names = head[:-2].split('、')
+        for members, family in VETO_FAMILIES:
+            if any(n in members.split() for n in names):
+                return family
+        return '其他犹忌 (归忌 八专 复日 九焦 四废 四忌 四穷 天贼 …)'
+    if '止忌' in d:
+        return '止忌 (a limited great 凶神)'
+    return head
+
+
 def iter_ours_lines(args):
     if args.cli:
         cmd = [args.cli, 'almanac', args.from_, args.to, '--json', '--explain']
@@ -376,6 +395,7 @@ def analyse(args):
             'exact': Counter(), 'kinds': Counter(), 'kind_words': {k: Counter() for k in KINDS},
             'we_ji_spirits': Counter(), 'we_ji_kind': Counter(), 'we_ji_detail': Counter(),
             'we_ji_detail_days': {}, 'we_ji_unopposed': Counter(),
+            'we_ji_family': Counter(), 'we_ji_family_days': {}, 'kind_days': {k: set() for k in KINDS},
             'their_bad': {k: Counter() for k in KINDS[1:3]}, 'their_bad_days': {k: {} for k in KINDS[1:3]},
             'they_yi_grade': Counter(), 'they_yi_bad_spirits': Counter(),
         }
@@ -413,6 +433,7 @@ def analyse(args):
                 for kind in kinds_of(ov, rv):
                     B['kinds'][kind] += 1
                     B['kind_words'][kind][w] += 1
+                    B['kind_days'][kind].add(date)
                     # Where their 忌 or their missing 宜 may come from: the
                     # second reference's bad spirits that ours never lists.
                     if kind in B['their_bad']:
@@ -435,6 +456,8 @@ def analyse(args):
                         B['we_ji_kind'][decision_kind(decision)] += 1
                         B['we_ji_detail'][decision_detail(decision)] += 1
                         B['we_ji_detail_days'].setdefault(decision_detail(decision), set()).add(date)
+                        B['we_ji_family'][decision_family(decision)] += 1
+                        B['we_ji_family_days'].setdefault(decision_family(decision), set()).add(date)
                         if decision == '有忌无宜':
                             for n in set(names):
                                 B['we_ji_unopposed'][n] += 1
@@ -496,12 +519,14 @@ def analyse(args):
             'cells_ours_differs': B['cells_ours_differs'],
             'exact (ours/refs)': {f'{CELL_NAME[a]}/{CELL_NAME[b]}': v for (a, b), v in B['exact'].most_common()},
             'kinds': {k: B['kinds'][k] for k in KINDS},
+            'kind_days': {k: len(B['kind_days'][k]) for k in KINDS},
             'kind_words': {k: dict(B['kind_words'][k].most_common()) for k in KINDS},
             'we_ji_they_not': {
                 'by_spirit': dict(B['we_ji_spirits'].most_common(top)),
                 'by_decision_kind': dict(B['we_ji_kind'].most_common(top)),
                 'by_decision': dict(B['we_ji_detail'].most_common(top)),
                 'unopposed_by_spirit': dict(B['we_ji_unopposed'].most_common(top)),
+                'by_family': {k: [v, len(B['we_ji_family_days'][k])] for k, v in B['we_ji_family'].most_common()},
                 'days_by_decision': {k: len(B['we_ji_detail_days'][k]) for k, _ in B['we_ji_detail'].most_common(top)},
             },
             'their_bad_spirits_unknown_to_ours': {
@@ -646,10 +671,13 @@ def print_report(R):
         p('   exact (ours/refs): ' + '  '.join(f'{k} {v}' for k, v in B['exact (ours/refs)'].items()))
         for k in KINDS:
             words = B['kind_words'][k]
-            p(f"   {k}: {B['kinds'][k]}   words: " + ' '.join(f'{w} {n}' for w, n in list(words.items())[:12]))
+            p(f"   {k}: {B['kinds'][k]} cells, {B['kind_days'][k]} days   words: " +
+              ' '.join(f'{w} {n}' for w, n in list(words.items())[:12]))
         we = B['we_ji_they_not']
         p('   we 忌 / they not, by spirit on our reason: ' + '  '.join(f'{k} {v}' for k, v in we['by_spirit'].items()))
         p('   we 忌 / they not, by decision kind: ' + '  '.join(f'{k} {v}' for k, v in we['by_decision_kind'].items()))
+        p('   we 忌 / they not, by family (cells/days): ' +
+          '  '.join(f'{k} {c}/{d}' for k, (c, d) in we['by_family'].items()))
         p('   we 忌 / they not, by decision (cells/days): ' +
           '  '.join(f"{k} {v}/{we['days_by_decision'][k]}" for k, v in we['by_decision'].items()))
         p('   we 忌 / they not, 有忌无宜, by spirit: ' + '  '.join(f'{k} {v}' for k, v in we['unopposed_by_spirit'].items()))
