@@ -38,6 +38,14 @@ EntryTexts Person(const char* name, const char* year, const char* month, const c
   return EntryTexts{name, CalendarKind::Solar, year, month, day, hour, "0"};
 }
 
+// The almanac page shows the day typed into its pickers.
+void ShowAlmanacOf(TFrmIndex& w, const QString& year, const QString& month, const QString& day) {
+  testing::SetEntry(w, "SlYear", year);
+  testing::SetEntry(w, "SlMonth", month);
+  testing::SetEntry(w, "Slday", day);
+  Click(w, "BtnHuangli");
+}
+
 }  // namespace
 
 class ReportsTest : public QObject {
@@ -178,10 +186,7 @@ class ReportsTest : public QObject {
   void TheCursorOnAWordOfTheAlmanacSaysWhy() {
     BoxRecorder recorder;
     TFrmIndex w;
-    testing::SetEntry(w, "SlYear", QStringLiteral("2013"));
-    testing::SetEntry(w, "SlMonth", QStringLiteral("09"));
-    testing::SetEntry(w, "Slday", QStringLiteral("21"));
-    Click(w, "BtnHuangli");
+    ShowAlmanacOf(w, QStringLiteral("2013"), QStringLiteral("09"), QStringLiteral("21"));
     auto* pane = testing::Child<QPlainTextEdit>(w, "MemoHuangli");
     auto* reason = testing::Child<QPlainTextEdit>(w, "MemoReason");
     QVERIFY(pane && reason);
@@ -216,10 +221,7 @@ class ReportsTest : public QObject {
     BoxRecorder recorder;
     TFrmIndex w;
     SetDisplayScript(Script::Taiwan);
-    testing::SetEntry(w, "SlYear", QStringLiteral("2013"));
-    testing::SetEntry(w, "SlMonth", QStringLiteral("09"));
-    testing::SetEntry(w, "Slday", QStringLiteral("21"));
-    Click(w, "BtnHuangli");
+    ShowAlmanacOf(w, QStringLiteral("2013"), QStringLiteral("09"), QStringLiteral("21"));
     auto* pane = testing::Child<QPlainTextEdit>(w, "MemoHuangli");
     auto* reason = testing::Child<QPlainTextEdit>(w, "MemoReason");
     QVERIFY(pane && reason);
@@ -239,10 +241,7 @@ class ReportsTest : public QObject {
   void AnAlmanacDayWithoutARowKeepsThePane() {
     BoxRecorder recorder;
     TFrmIndex w;
-    testing::SetEntry(w, "SlYear", QStringLiteral("2013"));
-    testing::SetEntry(w, "SlMonth", QStringLiteral("09"));
-    testing::SetEntry(w, "Slday", QStringLiteral("21"));
-    Click(w, "BtnHuangli");
+    ShowAlmanacOf(w, QStringLiteral("2013"), QStringLiteral("09"), QStringLiteral("21"));
     const std::string shown = w.MemoHuangli().Text();
     QCOMPARE(w.MemoHuangli().LineCount(), 19);
     testing::SetEntry(w, "SlYear", QStringLiteral("2101"));  // past the table's last day
