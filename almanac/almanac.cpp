@@ -48,17 +48,28 @@ const std::vector<std::vector<std::string_view>>& ActivityRecords() {
   return records;
 }
 
+// resources/almanac/lesser.tsv: the lesser words, the same way.
+const std::vector<std::vector<std::string_view>>& LesserRecords() {
+  static const std::vector<std::vector<std::string_view>> records =
+      tables::Records(tables::kLesser, "word", 3);
+  return records;
+}
+
+std::vector<std::string_view> FirstColumn(const std::vector<std::vector<std::string_view>>& records) {
+  std::vector<std::string_view> words;
+  for (const auto& record : records) words.push_back(record[0]);
+  return words;
+}
+
 }  // namespace
 
-const std::vector<std::string_view> ActivityNames = [] {
-  std::vector<std::string_view> words;
-  for (const auto& record : ActivityRecords()) words.push_back(record[0]);
-  return words;
-}();
+const std::vector<std::string_view> ActivityNames = FirstColumn(ActivityRecords());
+const std::vector<std::string_view> LesserActivityNames = FirstColumn(LesserRecords());
 
 std::string_view ActivityParent(std::string_view activity) {
-  for (const auto& record : ActivityRecords())
-    if (record[0] == activity) return record[1];
+  for (const auto* records : {&ActivityRecords(), &LesserRecords()})
+    for (const auto& record : *records)
+      if (record[0] == activity) return record[1];
   throw std::logic_error("almanac rules: no activity behind " + std::string(activity));
 }
 
@@ -110,10 +121,11 @@ constexpr std::array<std::string_view, 12> kShaDirection = {"南", "东", "北",
 constexpr std::array<std::string_view, 7> kWeekdays = {"星期日", "星期一", "星期二", "星期三",
                                                        "星期四", "星期五", "星期六"};
 
-// The glossary words whose activity is in `deeds`, in the glossary's order.
-std::vector<std::string_view> ActivityList(const book::DeedSet& deeds) {
+// The words of `names` whose activity is in `deeds`, in their order.
+std::vector<std::string_view> ActivityList(const book::DeedSet& deeds,
+                                           const std::vector<std::string_view>& names = ActivityNames) {
   std::vector<std::string_view> out;
-  for (const std::string_view word : ActivityNames) {
+  for (const std::string_view word : names) {
     if ((book::DeedOfActivity(word) & deeds).any()) out.push_back(word);
   }
   return out;
@@ -179,6 +191,12 @@ DayVerdict JudgeDay(const DayFacts& facts) {
   v.suits = ActivityList(j.suits);
   v.forbids = ActivityList(j.forbids);
   v.restOmitted = j.restOmitted && !v.suits.empty();
+  if (v.suits.empty()) {
+    // Nothing of the glossary suits: the small business the book still
+    // leaves to the day, and no more.
+    v.suits = ActivityList(j.suits, LesserActivityNames);
+    v.restOmitted = !v.suits.empty();
+  }
   return v;
 }
 
@@ -343,11 +361,19 @@ std::vector<WordReason> ExplainDay(const Day& d) {
     return book::DeedSet();
   };
   // A 凶神 the book limits on the day ("止忌……余皆不忌") that would otherwise
-  // forbid the activity.
-  const auto limitedAgainst = [&](std::size_t deed) -> std::string_view {
-    for (const book::Spirit* s : trace.present)
-      if (s->onlyWhen && s->forbids.test(deed) && !forbidsOf(*s).test(deed)) return s->onlySaying;
+  // forbid the activity, or that still forbids it.
+  const auto limitedAgainst = [&](std::size_t deed, bool kept) -> std::string_view {
+    for (std::size_t k = 0; k < trace.present.size(); ++k)
+      if (!trace.limits[k].empty() && trace.present[k]->forbids.test(deed) &&
+          trace.forbids[k].test(deed) == kept)
+        return trace.limits[k];
     return {};
+  };
+  const auto vetoesOf = [&](std::size_t deed) {
+    std::vector<std::string> names;
+    for (const book::Spirit* s : trace.vetoes)
+      if (s->forbids.test(deed)) names.emplace_back(s->name);
+    return Joined(names, "、");
   };
   const auto sides = [&](std::size_t deed, WordReason& r) {
     for (const book::Spirit* s : trace.present) {
@@ -376,14 +402,15 @@ std::vector<WordReason> ExplainDay(const Day& d) {
     sides(deed, r);
     const std::string_view rule = suits ? trace.suitRule[deed] : trace.forbidRule[deed];
     if (!suits && rule == book::kVetoRule) {
-      std::vector<std::string> vetoes;
-      for (const book::Spirit* s : trace.present)
-        if (s->firm && !(s->liftedBy & trace.virtues) && s->forbids.test(deed)) vetoes.emplace_back(s->name);
-      r.decision = Joined(vetoes, "、") + "犹忌，" + std::string(rule);
+      r.decision = vetoesOf(deed) + "犹忌，" + std::string(rule);
+    } else if (!suits && rule == book::kLimitRule) {
+      r.decision = std::string(limitedAgainst(deed, true));
     } else if (!rule.empty()) {
       r.decision = std::string(rule);
-    } else if (suits && !limitedAgainst(deed).empty()) {
-      r.decision = std::string(limitedAgainst(deed));
+    } else if (!suits && !limitedAgainst(deed, true).empty()) {
+      r.decision = std::string(limitedAgainst(deed, true));
+    } else if (suits && !limitedAgainst(deed, false).empty()) {
+      r.decision = std::string(limitedAgainst(deed, false));
     } else if (trace.favoured.test(deed) && trace.forbidden.test(deed)) {
       r.decision = std::string(SettlementName(j.settle));
     } else {
@@ -391,23 +418,25 @@ std::vector<WordReason> ExplainDay(const Day& d) {
     }
     return r;
   };
-  if (d.verdict.suits.empty()) {
-    // Nothing suits: what the good spirits favour, word by word, and what
-    // kept each word out of the line, the words grouped by that cause.
-    WordReason r = reason(true, "诸事不宜");
+  // A 宜 line of 诸事不宜, or one that ends in 馀事勿取: what the good spirits
+  // favour, word by word, that the line leaves out, and what kept each word
+  // out of it, the words grouped by that cause.
+  const bool leftOut = d.verdict.suits.empty() || d.verdict.restOmitted;
+  WordReason rest = reason(true, d.verdict.suits.empty() ? "诸事不宜" : "馀事勿取");
+  if (leftOut) {
+    WordReason& r = rest;
     std::vector<std::pair<std::string, std::vector<std::string>>> causes;
     for (const std::string_view word : ActivityNames) {
+      if (std::find(d.verdict.suits.begin(), d.verdict.suits.end(), word) != d.verdict.suits.end()) continue;
       const book::DeedSet deeds = book::DeedOfActivity(word) & trace.favoured;
       std::size_t deed = 0;
       while (deed < book::Deeds.size() && !deeds.test(deed)) ++deed;
       if (deed == book::Deeds.size()) continue;
       std::string cause;
       if (trace.vetoed.test(deed)) {
-        std::vector<std::string> vetoes;
-        for (const book::Spirit* s : trace.present)
-          if (s->firm && !(s->liftedBy & trace.virtues) && s->forbids.test(deed))
-            vetoes.emplace_back(s->name);
-        cause = Joined(vetoes, "、") + "犹忌";
+        cause = vetoesOf(deed) + "犹忌";
+      } else if (trace.limited.test(deed)) {
+        cause = std::string(limitedAgainst(deed, true));
       } else if (!trace.suitRule[deed].empty()) {
         cause = std::string(trace.suitRule[deed]);
       } else if (trace.muted.test(deed)) {
@@ -430,10 +459,13 @@ std::vector<WordReason> ExplainDay(const Day& d) {
     }
     std::vector<std::string> parts;
     for (const auto& [cause, words] : causes) parts.push_back(Joined(words, "、") + "（" + cause + "）");
-    r.decision = parts.empty() ? std::string("无宜神") : "不注宜：" + Joined(parts, "；");
-    out.push_back(std::move(r));
+    r.decision = !parts.empty()            ? "不注宜：" + Joined(parts, "；")
+                 : d.verdict.suits.empty() ? std::string("无宜神")
+                                           : std::string("馀事无宜神");
   }
+  if (leftOut && d.verdict.suits.empty()) out.push_back(rest);
   for (const std::string_view word : d.verdict.suits) out.push_back(explain(true, word));
+  if (leftOut && !d.verdict.suits.empty()) out.push_back(rest);
   for (const std::string_view word : d.verdict.forbids) out.push_back(explain(false, word));
   return out;
 }

@@ -79,8 +79,12 @@ std::string_view SettlementName(Settlement settlement);
 // words of the glossary, each the almanac's name for one of the book's
 // activities (see ActivityParent).
 extern const std::vector<std::string_view> ActivityNames;
-// The book's activity (用事) a glossary word stands for: "出行" is the book's
-// 遣使, the folk word "入宅" follows 般移.
+// The household's lesser business in the common almanac's words (沐浴, 扫舍宇,
+// 裁衣 ...): the 宜 line names these only on a day that suits none of the
+// glossary's words.
+extern const std::vector<std::string_view> LesserActivityNames;
+// The book's activity (用事) a glossary or lesser word stands for: "出行" is
+// the book's 遣使, the folk word "入宅" follows 般移.
 std::string_view ActivityParent(std::string_view activity);
 
 // What the rules of the officers and the day spirits look at.
@@ -99,13 +103,16 @@ struct DayFacts {
 struct DayVerdict {
   std::vector<std::string_view> goodSpirits;  // in the order of the rule tables
   std::vector<std::string_view> badSpirits;
-  std::vector<std::string_view> suits;  // glossary words, in the order of ActivityNames
+  // Glossary words, in the order of ActivityNames; where none suits, the
+  // lesser words that do (LesserActivityNames), and the line ends in 馀事勿取.
+  std::vector<std::string_view> suits;
   std::vector<std::string_view> forbids;
   // The day's grade; none for a day outside the table, on which good and
   // bad that meet cancel.
   std::optional<Grade> grade;
   Settlement settlement = Settlement::kNeither;
-  // The day follows 忌 over 宜 and notes a few things: 宜 ends in 馀事勿取.
+  // The day follows 忌 over 宜 and notes a few things, or notes only lesser
+  // business: 宜 ends in 馀事勿取.
   bool restOmitted = false;
 };
 

@@ -200,6 +200,20 @@ DeedSet ShaForbids() {
                 "陈词讼 远回 苫盖 针刺 乘船渡水 修筑园圃 安神 修祠宇");
 }
 
+// The activities of a constant list.
+const DeedSet& Listed(std::string_view words) { return ReadOnce<DeedSet>(words, DeedsOf); }
+
+bool MonthIn(std::string_view months, int monthIndex) {
+  const std::uint16_t mask = ReadOnce<std::uint16_t>(months, [](std::string_view m) {
+    std::uint16_t bits = 0;
+    for (const std::string& c : text::Characters(std::string(m)))
+      if (const std::optional<Branch> b = Branch::FromName(c))
+        bits |= static_cast<std::uint16_t>(1u << b->Index());
+    return bits;
+  });
+  return (mask >> Branch(monthIndex + 2).Index()) & 1u;
+}
+
 Spirit Good(std::string_view name, Predicate p, std::string_view favours, unsigned virtue = 0) {
   Spirit s;
   s.name = name;
@@ -246,6 +260,15 @@ Spirit Muting(Spirit s, std::string_view mutes) {
 // forbidden however the day settles, and is not noted as 宜.
 Spirit Firm(Spirit s) {
   s.firm = true;
+  return s;
+}
+
+// A great 凶神 of the table of grades, or its companion: on a day that
+// follows 宜 over 忌 it forbids only `keep` and nothing else.
+Spirit Graded(Spirit s, std::string_view keep, std::string_view saying) {
+  s.graded = true;
+  s.gradedOnly = s.forbids & DeedsOf(keep);
+  s.gradedSaying = saying;
   return s;
 }
 
@@ -408,29 +431,54 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Hidden(Good("亥子日", OnDays("亥子"), "沐浴")));
 
   // ---- 凶神 -----------------------------------------------------------------
+  // The great 凶神 of the table of grades: where the day follows 宜 over 忌
+  // (吉足胜凶, or a 德 beside 吉足抵凶 and 吉不抵凶) the book lists, case by
+  // case, war and healing as all they still forbid: "止忌安抚边境选将训兵出师求医
+  // 疗病余皆不忌" (平日, 收日, 劫煞, 灾煞, 月煞, 月刑, 月害, 天吏).
+  const auto graded = [](Spirit spirit) {
+    return Graded(std::move(spirit), kWarAndHealing,
+                  "卷十：吉足胜凶，从宜不从忌，「止忌安抚边境选将训兵出师求医疗病余皆不忌」");
+  };
   // What the great 凶神 forbid is noted or not as the day's grade settles it
   // (see GradeRules in the judgement below).
   // 月建 (小时, 土府): the month's own branch, the officer 建.
-  s.push_back(Bad(
-      "月建", OnOfficer(0),
-      DeedsOf("祈福 求嗣 上册进表章 结婚姻 纳采问名 解除 整容剃头 整手足甲 求医疗病 营建宫室 修宫室 "
-              "缮城郭 兴造动土 竖柱上梁 修仓库 开仓库出货财 修置产室 破屋坏垣 伐木 栽种 破土 安葬 启攒")));
+  // 卷十: "与天德月德天德合月德合天赦月恩四相并止忌营建宫室……伐木栽种破土余皆
+  // 不忌", except where 月厌 (子午) or 月刑 (辰午酉亥) stands on the 建.
+  // "正月建日又忌出师".
+  Spirit yueJian =
+      Bad("月建", OnOfficer(0),
+          DeedsOf("祈福 求嗣 上册进表章 结婚姻 纳采问名 解除 整容剃头 整手足甲 求医疗病 营建宫室 修宫室 "
+                  "缮城郭 兴造动土 竖柱上梁 修仓库 开仓库出货财 修置产室 破屋坏垣 伐木 栽种 破土 安葬 启攒"));
+  s.push_back(Hidden(Bad(
+      "正月建日", [](const Input& in) { return in.officer == 0 && in.monthIndex == 0; }, "出师")));
+  yueJian.onlyWhen = [](const Input& in, unsigned virtues) {
+    return (virtues & (kDeHe | kTianShe | kYueEn | kSiXiang)) && !MonthIn("子午辰酉亥", in.monthIndex);
+  };
+  yueJian.only = yueJian.forbids & (DeedsOf(kEarthWorks) | DeedsOf("伐木"));
+  yueJian.onlySaying =
+      "卷十：月建与天德月德天德合月德合天赦月恩四相并，「止忌营建宫室修宫室缮城郭筑隄防兴造动土修仓库修置产室"
+      "开渠穿井安碓硙补垣修饰垣墙平治道涂破屋坏垣伐木栽种破土余皆不忌」";
+  s.push_back(std::move(yueJian));
   s.push_back(Bad("小时", OnOfficer(0), ""));
   s.push_back(Bad("土府", OnOfficer(0), kEarthWorks));
   // 月破 (大耗): the branch that clashes the month's; it spares healing and
   // pulling down.
-  s.push_back(Bad("月破", OnOfficer(6), poForbids));
-  s.push_back(Bad("大耗", OnOfficer(6), kStores));
+  // 卷十: "与天德月德天德合月德合并犹忌之": a 德 does not lift it.
+  s.push_back(Firm(Bad("月破", OnOfficer(6), poForbids)));
+  s.push_back(Firm(Bad("大耗", OnOfficer(6), kStores)));
   // 平 (死神): the month's yin spent.
-  s.push_back(Hidden(Bad("平日", OnOfficer(3), pingForbids)));
-  s.push_back(
-      Bad("死神", OnOfficer(3), "安抚边境 选将训兵 出师 进人口 解除 求医疗病 修置产室 栽种 牧养 纳畜"));
+  s.push_back(Hidden(graded(Bad("平日", OnOfficer(3), pingForbids))));
+  s.push_back(graded(
+      Bad("死神", OnOfficer(3), "安抚边境 选将训兵 出师 进人口 解除 求医疗病 修置产室 栽种 牧养 纳畜")));
   // 收: the month's yang spent.
-  s.push_back(Hidden(Bad("收日", OnOfficer(9), shouForbids)));
-  // 满: the full day.
-  s.push_back(
-      Hidden(Bad("满日", OnOfficer(2),
-                 DeedsOf("施恩封拜 诏命公卿 招贤 举正直 上官赴任 临政亲民 结婚姻 纳采问名 求医疗病"))));
+  s.push_back(Hidden(graded(Bad("收日", OnOfficer(9), shouForbids))));
+  // 满: the full day. 卷十: "寅申月值守日子午卯酉月值相日与月德天德合月德合月恩四相
+  // 并则不忌"; in the 辰戌丑未 months it follows 灾煞, in 巳 and 亥 月厌.
+  Spirit man =
+      Bad("满日", OnOfficer(2), "施恩封拜 诏命公卿 招贤 举正直 上官赴任 临政亲民 结婚姻 纳采问名 求医疗病",
+          kYueDe | kTianDeHe | kYueDeHe | kYueEn | kSiXiang);
+  man.notLiftedIn = "辰戌丑未巳亥";
+  s.push_back(Hidden(std::move(man)));
   // 天狗: only the 满 that falls on 戌 (in the 申 month), when the month's
   // metal is at its fullest; it forbids worship whatever else the day holds.
   s.push_back(Firm(Bad(
@@ -447,26 +495,35 @@ std::vector<Spirit> BuildSpirits() {
   // The three sha of the month's triad: 劫煞 灾煞 月煞, the three branches
   // before the triad's first (寅午戌月 亥子丑, 亥卯未月 申酉戌, 申子辰月 巳午未,
   // 巳酉丑月 寅卯辰).
-  s.push_back(Bad("劫煞", ByMonth("亥 申 巳 寅 亥 申 巳 寅 亥 申 巳 寅"), sha));
+  s.push_back(graded(Bad("劫煞", ByMonth("亥 申 巳 寅 亥 申 巳 寅 亥 申 巳 寅"), sha)));
   // 灾煞: the triad's clash. 天火 lies with it: 正子, backward through the
   // middle branches.
-  s.push_back(Bad("灾煞", ByMonth("子 酉 午 卯 子 酉 午 卯 子 酉 午 卯"), sha));
-  s.push_back(FromTable("天火"));
+  s.push_back(graded(Bad("灾煞", ByMonth("子 酉 午 卯 子 酉 午 卯 子 酉 午 卯"), sha)));
+  s.push_back(graded(FromTable("天火")));
   // 月煞 (月虚): the triad's end.
-  s.push_back(Bad("月煞", ByMonth("丑 戌 未 辰 丑 戌 未 辰 丑 戌 未 辰"), sha));
-  s.push_back(FromTable("月虚"));
+  s.push_back(graded(Bad("月煞", ByMonth("丑 戌 未 辰 丑 戌 未 辰 丑 戌 未 辰"), sha)));
+  s.push_back(graded(FromTable("月虚")));
   // 月刑: the branch the month branch punishes (寅巳 卯子 辰辰 巳申 午午 未丑
   // 申寅 酉酉 戌未 亥亥 子卯 丑戌).
-  s.push_back(Bad("月刑", ByMonth("巳 子 辰 申 午 丑 寅 酉 未 亥 卯 戌"), sha));
+  s.push_back(graded(Bad("月刑", ByMonth("巳 子 辰 申 午 丑 寅 酉 未 亥 卯 戌"), sha)));
   // 月害: the branch that harms the month branch (寅巳 卯辰 申亥 酉戌 子未 丑午).
-  s.push_back(
+  s.push_back(graded(
       Bad("月害", ByMonth("巳 辰 卯 寅 丑 子 亥 戌 酉 申 未 午"),
           DeedsOf("祈福 求嗣 上册进表章 庆赐 赏贺 宴会 安抚边境 选将训兵 出师 结婚姻 纳采问名 嫁娶 进人口 "
                   "求医疗病 修仓库 "
-                  "经络 酝酿 开市 立券 交易 纳财 开仓库出货财 修置产室 牧养 纳畜 破土 安葬 启攒")));
+                  "经络 酝酿 开市 立券 交易 纳财 开仓库出货财 修置产室 牧养 纳畜 破土 安葬 启攒"))));
   // 月厌 (地火): 正月戌, backward through the branches, the yin 建.
-  s.push_back(Bad("月厌", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), yanForbids));
-  s.push_back(FromTable("地火"));
+  // 卷十: "寅申月值成日丑未月值开日与月德天德合月德合并止忌行幸遣使……栽种余皆不忌".
+  const auto yanGraded = [](Spirit spirit) {
+    return Graded(
+        std::move(spirit),
+        "行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 求医疗病 般移 远回 "
+        "栽种",
+        "卷十：月厌寅申月值成日丑未月值开日与德合并，「止忌行幸遣使安抚边境选将训兵出师上官赴任临政亲民"
+        "结婚姻纳采问名嫁娶求医疗病般移远回栽种余皆不忌」");
+  };
+  s.push_back(yanGraded(Bad("月厌", ByMonth("戌 酉 申 未 午 巳 辰 卯 寅 丑 子 亥"), yanForbids)));
+  s.push_back(yanGraded(FromTable("地火")));
   s.push_back(FromTable("岁薄"));
   s.push_back(FromTable("逐阵"));
   s.push_back(FromTable("阴阳交破"));
@@ -483,9 +540,12 @@ std::vector<Spirit> BuildSpirits() {
   daShi.only = DeedsOf(kWar);
   daShi.onlySaying =
       "卷十：大时寅申巳亥月值除日、辰戌月值执日，丑未月值执日与二德并，「止忌安抚边境选将训兵出师余皆不忌」";
-  s.push_back(std::move(daShi));
-  s.push_back(FromTable("大败"));
-  s.push_back(FromTable("咸池"));
+  const auto daShiGraded = [](Spirit spirit) {
+    return Graded(std::move(spirit), kWar, "卷十：大时吉足胜凶，「止忌安抚边境选将训兵出师余皆不忌」");
+  };
+  s.push_back(daShiGraded(std::move(daShi)));
+  s.push_back(daShiGraded(FromTable("大败")));
+  s.push_back(daShiGraded(FromTable("咸池")));
   // 天吏 (致死): the triad's death, 正酉 二午 三卯 四子 ...
   // 卷十: "寅申巳亥月值危日与天德月德天德合月德合并止忌安抚边境选将训兵出师求医
   // 疗病余皆不忌不与德合并如常例"; 辰戌丑未月值闭日 "与德合赦愿并凡所忌者则不注宜
@@ -496,8 +556,8 @@ std::vector<Spirit> BuildSpirits() {
   };
   tianLi.only = DeedsOf(kWarAndHealing);
   tianLi.onlySaying = "卷十：天吏寅申巳亥月值危日与德合并，「止忌安抚边境选将训兵出师求医疗病余皆不忌」";
-  s.push_back(std::move(tianLi));
-  s.push_back(FromTable("致死"));
+  s.push_back(graded(std::move(tianLi)));
+  s.push_back(graded(FromTable("致死")));
   s.push_back(FromTable("天罡"));
   s.push_back(FromTable("河魁"));
   // 四废: the pillars of the element dead in the season: 春庚申辛酉 夏壬子癸亥
@@ -519,10 +579,16 @@ std::vector<Spirit> BuildSpirits() {
   // 游祸: 正巳 二寅 三亥 四申, three times round.
   s.push_back(Firm(Bad("游祸", ByMonth("巳 寅 亥 申 巳 寅 亥 申 巳 寅 亥 申"), "祈福 求嗣 解除 求医疗病")));
   // 死气: 正月午, forward.
-  s.push_back(Bad("死气", ByMonth("午 未 申 酉 戌 亥 子 丑 寅 卯 辰 巳"),
-                  "安抚边境 选将训兵 出师 解除 求医疗病 修置产室 栽种", kDeHe, kWarAndHealing));
+  // 卷十: "辰戌月值月厌虽与德合并犹忌".
+  Spirit siQi = Bad("死气", ByMonth("午 未 申 酉 戌 亥 子 丑 寅 卯 辰 巳"),
+                    "安抚边境 选将训兵 出师 解除 求医疗病 修置产室 栽种", kDeHe, kWarAndHealing);
+  siQi.notLiftedIn = "辰戌";
+  s.push_back(std::move(siQi));
   // 小耗: the branch before 月破.
-  s.push_back(Bad("小耗", ByMonth("未 申 酉 戌 亥 子 丑 寅 卯 辰 巳 午"), kStores, kDeHe | kTianYuan));
+  // 卷十: "子午卯酉月值刼煞虽与德合并犹忌".
+  Spirit xiaoHao = Bad("小耗", ByMonth("未 申 酉 戌 亥 子 丑 寅 卯 辰 巳 午"), kStores, kDeHe | kTianYuan);
+  xiaoHao.notLiftedIn = "子午卯酉";
+  s.push_back(std::move(xiaoHao));
   // 天贼: 正月丑, running backward through the branches month by month.
   s.push_back(
       Firm(Bad("天贼", ByMonth("丑 子 亥 戌 酉 申 未 午 巳 辰 卯 寅"), "行幸 遣使 修仓库 开仓库出货财")));
@@ -541,12 +607,14 @@ std::vector<Spirit> BuildSpirits() {
   // 五虚: the triad the season's element overcomes: 春巳酉丑 夏申子辰 秋亥卯未 冬寅午戌.
   s.push_back(Bad("五虚", BySeason("巳酉丑 申子辰 亥卯未 寅午戌"), "修仓库 开仓库出货财", kDeHe | kLiuHe));
   // 五墓: the season's strong stem on its grave: 正二月乙未 四五月丙戌
-  // 七八月辛丑 十十一月壬辰, the last month of each season 戊辰.
+  // 七八月辛丑 十十一月壬辰, the last month of each season 戊辰. "五月十一月与月德
+  // 并则不忌" (the only months where 月德 meets it).
   s.push_back(
       Bad("五墓", ByMonthPillar("乙未 乙未 戊辰 丙戌 丙戌 戊辰 辛丑 辛丑 戊辰 壬辰 壬辰 戊辰"),
           "冠带 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 纳采问名 嫁娶 进人口 般移 安床 "
           "解除 求医疗病 营建宫室 修宫室 缮城郭 兴造动土 竖柱上梁 开市 立券 交易 修置产室 栽种 牧养 纳畜 "
-          "破土 安葬 启攒"));
+          "破土 安葬 启攒",
+          kYueDe));
   // 九空: 正月辰, backward through the four 季 branches: the clash of the triad's store.
   s.push_back(Bad("九空", ByMonth("辰 丑 戌 未 辰 丑 戌 未 辰 丑 戌 未"), "进人口 " + std::string(kStores),
                   kYueDe | kTianDeHe | kYueDeHe));
@@ -647,20 +715,6 @@ std::vector<Spirit> BuildSpirits() {
   return s;
 }
 
-// The activities of a constant list.
-const DeedSet& Listed(std::string_view words) { return ReadOnce<DeedSet>(words, DeedsOf); }
-
-bool MonthIn(std::string_view months, int monthIndex) {
-  const std::uint16_t mask = ReadOnce<std::uint16_t>(months, [](std::string_view m) {
-    std::uint16_t bits = 0;
-    for (const std::string& c : text::Characters(std::string(m)))
-      if (const std::optional<Branch> b = Branch::FromName(c))
-        bits |= static_cast<std::uint16_t>(1u << b->Index());
-    return bits;
-  });
-  return (mask >> Branch(monthIndex + 2).Index()) & 1u;
-}
-
 }  // namespace
 
 const std::vector<Spirit>& Spirits() {
@@ -726,10 +780,25 @@ int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex) {
   return grade;
 }
 
-DeedSet ForbidsOn(const Spirit& s, const Input& in, unsigned virtues) {
-  if (s.liftedBy & virtues) return s.lifted;
-  if (s.onlyWhen && s.onlyWhen(in, virtues)) return s.only;
+bool LiftedOn(const Spirit& s, const Input& in, unsigned virtues) {
+  return (s.liftedBy & virtues) && !MonthIn(s.notLiftedIn, in.monthIndex);
+}
+
+const DeedSet* LimitOn(const Spirit& s, const Input& in, const Standing& day) {
+  if (day.unlimited && (s.name == "大时" || s.name == "天吏")) return nullptr;
+  if (s.onlyWhen && s.onlyWhen(in, day.virtues)) return &s.only;
+  if (s.graded && day.settle == Settlement::kFavour) return &s.gradedOnly;
+  return nullptr;
+}
+
+DeedSet ForbidsOn(const Spirit& s, const Input& in, const Standing& day) {
+  if (LiftedOn(s, in, day.virtues)) return s.lifted;
+  if (const DeedSet* limit = LimitOn(s, in, day)) return *limit;
   return s.forbids;
+}
+
+bool VetoesOn(const Spirit& s, const Input& in, unsigned virtues) {
+  return s.firm && !LiftedOn(s, in, virtues);
 }
 
 Judgement Judge(const Input& in, Trace* trace) {
@@ -744,32 +813,46 @@ Judgement Judge(const Input& in, Trace* trace) {
     virtues |= s.virtue;
     if (s.shown) (s.good ? j.goodSpirits : j.badSpirits).push_back(s.name);
   }
-  DeedSet favoured, forbidden, muted;
-  std::vector<DeedSet> forbidsOn;
-  for (const Spirit* s : present) {
-    favoured |= s->favours;
-    muted |= s->mutes;
-    // A lesser 凶神 that a virtue of the day lifts forbids only what it
-    // keeps; one the book limits on the day ("止忌") only what it names.
-    const DeedSet forbids = ForbidsOn(*s, in, virtues);
-    forbidden |= forbids;
-    if ((s->liftedBy & virtues) && s->liftedMutes) muted |= s->forbids;
-    if (trace) forbidsOn.push_back(forbids);
-  }
-  // On 阳错 and 阴错 days a 德 counts as the month's 建, not as a 德.
-  const bool de = (virtues & kDeHe) != 0 && !Has(present, "阳错") && !Has(present, "阴错");
+  // On 阳错 and 阴错 days a 德 counts as the month's 建, not as a 德
+  // ("德作建论不作德论"): it neither settles the day nor lifts a 凶神.
+  if (Has(present, "阳错") || Has(present, "阴错")) virtues &= ~kDeHe;
+  const bool de = (virtues & kDeHe) != 0;
   j.grade = GradeOf(names, in.monthIndex);
   // A day outside the table: good and bad that meet cancel (吉凶相抵).
   Settlement settle = j.grade < 0 ? Settlement::kNeither
                       : de        ? kSettleWithDe[j.grade]
                                   : kSettleWithoutDe[j.grade];
-  // 天吏 on the 闭 of a 季 month (中次) "与德合赦愿并凡所忌者则不注宜所宜者亦不注
-  // 忌": 天赦 and 天愿 offset it as a 德 does.
+  // 闭 with 王日 in the 子午卯酉 months and with 官日 and 天吏 in the 辰戌丑未
+  // months (中次): "与天德月德天德合月德合天赦天愿并凡所忌者则不注宜所宜者亦不注忌":
+  // 天赦 and 天愿 offset it as a 德 does.
   if (settle == Settlement::kForbid && j.grade == static_cast<int>(Grade::kZhongCi) &&
-      in.monthIndex % 3 == 2 && in.officer == 11 && (virtues & (kTianShe | kTianYuan)) &&
-      Has(present, "天吏"))
+      in.monthIndex % 3 != 0 && in.officer == 11 && (virtues & (kTianShe | kTianYuan)))
     settle = Settlement::kNeither;
+  // 卷十, 四废: "与月破并诸事皆忌".
+  if (Has(present, "四废") && Has(present, "月破")) settle = Settlement::kNothing;
   j.settle = settle;
+  // 卷十, 铺注条例: "凡天吏大时不以死败论者遇四废嵗薄逐阵仍以死败论".
+  const Standing standing{virtues, settle,
+                          Has(present, "四废") || Has(present, "岁薄") || Has(present, "逐阵")};
+  DeedSet favoured, forbidden, muted, limited;
+  std::vector<DeedSet> forbidsOn;
+  for (const Spirit* s : present) {
+    favoured |= s->favours;
+    muted |= s->mutes;
+    // A lesser 凶神 that a virtue of the day lifts forbids only what it
+    // keeps; one the book limits on the day ("止忌") only what it names,
+    // and that stands whatever the day favours.
+    const DeedSet forbids = ForbidsOn(*s, in, standing);
+    forbidden |= forbids;
+    const DeedSet* limit = LiftedOn(*s, in, virtues) ? nullptr : LimitOn(*s, in, standing);
+    if (limit) limited |= forbids;
+    if (trace)
+      trace->limits.push_back(!limit              ? std::string_view()
+                              : limit == &s->only ? s->onlySaying
+                                                  : s->gradedSaying);
+    if (LiftedOn(*s, in, virtues) && s->liftedMutes) muted |= s->forbids;
+    if (trace) forbidsOn.push_back(forbids);
+  }
   if (trace) {
     trace->present = present;
     trace->forbids = forbidsOn;
@@ -786,8 +869,14 @@ Judgement Judge(const Input& in, Trace* trace) {
   // The vetoes, unless a virtue lifted them, stand however the day settles.
   DeedSet vetoed;
   for (const Spirit* s : present)
-    if (s->firm && !(s->liftedBy & virtues)) vetoed |= s->forbids;
-  if (trace) trace->vetoed = vetoed;
+    if (VetoesOn(*s, in, virtues)) {
+      vetoed |= s->forbids;
+      if (trace) trace->vetoes.push_back(s);
+    }
+  if (trace) {
+    trace->vetoed = vetoed;
+    trace->limited = limited;
+  }
   // Each writing rule below says, for the explanation, what it changed.
   const auto rule = [&](std::string_view why, const auto& apply) {
     if (!trace) {
@@ -812,6 +901,10 @@ Judgement Judge(const Input& in, Trace* trace) {
   rule(kVetoRule, [&] {
     forbidden |= vetoed;
     favoured &= ~vetoed;
+  });
+  rule(kLimitRule, [&] {
+    forbidden |= limited;
+    favoured &= ~limited;
   });
   const auto drop = [](DeedSet& set, std::string_view words) { set &= ~Listed(words); };
   const auto isIn = [](const DeedSet& set, std::string_view word) { return (set & Listed(word)).any(); };
@@ -860,6 +953,7 @@ Judgement Judge(const Input& in, Trace* trace) {
   // What a veto forbids is noted whatever the rules above left out ("如遇德犹忌
   // …则仍注忌", "遇亥日厌对八专四忌四穷而仍注忌嫁娶者").
   rule(kVetoRule, [&] { forbidden |= vetoed; });
+  rule(kLimitRule, [&] { forbidden |= limited; });
   // 诏命公卿 and 招贤 go with 施恩封拜 and 举正直: one forbidden, the others are
   // not noted as 宜.
   rule("铺注条例：忌诏命公卿、招贤之日不注宜施恩封拜、举正直", [&] {

@@ -65,6 +65,8 @@ struct Spirit {
   // `lifted` (often nothing at all). Zero: it forbids whatever comes.
   unsigned liftedBy = 0;
   DeedSet lifted;
+  // Months (their branches) in which the lifting virtues do not lift it.
+  std::string_view notLiftedIn;
   bool liftedMutes = false;  // given way, neither favoured nor forbidden
   DeedSet mutes;             // written neither as 宜 nor as 忌 on its day
   bool firm = false;         // a veto: its forbids stand however the day settles
@@ -73,11 +75,33 @@ struct Spirit {
   std::function<bool(const Input&, unsigned virtues)> onlyWhen;
   DeedSet only;
   std::string_view onlySaying;  // the book's words for it
+  // A great 凶神 of the table of grades (or its companion): on a day that
+  // follows 宜 over 忌 it forbids only `graded` ("止忌……余皆不忌").
+  bool graded = false;
+  DeedSet gradedOnly;
+  std::string_view gradedSaying;
 };
 
-// What a spirit forbids on a day with these virtues: its lifted list where a
-// virtue lifts it, its "止忌" list where the book limits it, else all it forbids.
-DeedSet ForbidsOn(const Spirit& spirit, const Input& in, unsigned virtues);
+// What a day holds that changes what its spirits forbid.
+struct Standing {
+  unsigned virtues = 0;                      // the Virtue bits that count on the day
+  Settlement settle = Settlement::kNeither;  // how the day's grade settles
+  bool unlimited = false;                    // 四废, 岁薄 or 逐阵: 大时 and 天吏 are not limited
+};
+
+// Whether one of the day's virtues lifts this lesser 凶神.
+bool LiftedOn(const Spirit& spirit, const Input& in, unsigned virtues);
+
+// A 凶神 the book limits on the day ("止忌……余皆不忌"): its few remaining
+// prohibitions stand whatever good the day holds. Null where none applies.
+const DeedSet* LimitOn(const Spirit& spirit, const Input& in, const Standing& day);
+
+// What a spirit forbids on the day: its lifted list where a virtue lifts it,
+// its "止忌" list where the book limits it, else all it forbids.
+DeedSet ForbidsOn(const Spirit& spirit, const Input& in, const Standing& day);
+
+// A veto in force on the day: a firm spirit no virtue lifts.
+bool VetoesOn(const Spirit& spirit, const Input& in, unsigned virtues);
 
 // Every spirit rule, good ones first, in the order the almanac lists them.
 const std::vector<Spirit>& Spirits();
@@ -96,13 +120,16 @@ int GradeOf(const std::vector<std::string_view>& spirits, int monthIndex);
 // Why each activity of a judgement came out as it did, filled on request
 // (the almanac's explanation; the table is judged without it).
 struct Trace {
-  std::vector<const Spirit*> present;  // the spirits in force, in table order
-  std::vector<DeedSet> forbids;        // what each of them forbids on the day (ForbidsOn)
-  unsigned virtues = 0;                // the Virtue bits of the day
-  bool de = false;                     // a 德 counts on the day (not on 阳错 or 阴错)
-  DeedSet favoured, forbidden;         // before the day settled them
-  DeedSet vetoed;                      // forbidden by a veto no virtue lifted
-  DeedSet muted;                       // noted neither way on the day
+  std::vector<const Spirit*> present;    // the spirits in force, in table order
+  std::vector<DeedSet> forbids;          // what each of them forbids on the day (ForbidsOn)
+  std::vector<std::string_view> limits;  // for each, the book's "止忌" limit in force, if any
+  unsigned virtues = 0;                  // the Virtue bits of the day
+  bool de = false;                       // a 德 counts on the day (not on 阳错 or 阴错)
+  DeedSet favoured, forbidden;           // before the day settled them
+  DeedSet vetoed;                        // forbidden by a veto no virtue lifted
+  std::vector<const Spirit*> vetoes;     // the vetoes in force
+  DeedSet limited;                       // kept by a "止忌" limit whatever the day favours
+  DeedSet muted;                         // noted neither way on the day
   // The writing rule that last changed an activity's 宜 or 忌, in the
   // book's words; empty where none did.
   std::array<std::string_view, 96> suitRule{}, forbidRule{};
@@ -110,6 +137,8 @@ struct Trace {
 
 // The rule that keeps a veto's 忌 whatever the day settles.
 inline constexpr std::string_view kVetoRule = "铺注条例：「如遇德犹忌之日则仍注忌」";
+// The rule that keeps what a limited 凶神 still forbids.
+inline constexpr std::string_view kLimitRule = "卷十：「止忌……余皆不忌」，所止忌者虽有宜神仍注忌";
 
 Judgement Judge(const Input& in, Trace* trace = nullptr);
 // The same for a day's facts: the month counted from 正月, its season and the

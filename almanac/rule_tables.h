@@ -14,6 +14,8 @@ extern const std::string_view kActivities;
 extern const std::string_view kGrades;
 // resources/almanac/spirits.tsv: spirit, side, by, days, deeds, book.
 extern const std::string_view kSpirits;
+// resources/almanac/lesser.tsv: word, activity, note.
+extern const std::string_view kLesser;
 
 // The records of a table, each with exactly `columns` fields (missing
 // trailing fields read as empty). Throws std::logic_error for a record with

@@ -60,17 +60,21 @@ add_custom_command(
 target_sources(vantrel_almanac_lib PRIVATE ${VANTREL_SOLAR_TERM_TABLE})
 
 # The almanac's rule tables (the glossary words with the book's activities,
-# the grades of the days, the spirits placed by plain tables), compiled in
+# the grades of the days, the spirits placed by plain tables, the lesser
+# business of the household), compiled in
 # from their reviewable files.
 set(VANTREL_ALMANAC_ACTIVITIES_TSV ${CMAKE_SOURCE_DIR}/resources/almanac/activities.tsv)
 set(VANTREL_ALMANAC_GRADES_TSV ${CMAKE_SOURCE_DIR}/resources/almanac/grades.tsv)
 set(VANTREL_ALMANAC_SPIRITS_TSV ${CMAKE_SOURCE_DIR}/resources/almanac/spirits.tsv)
+set(VANTREL_ALMANAC_LESSER_TSV ${CMAKE_SOURCE_DIR}/resources/almanac/lesser.tsv)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VANTREL_ALMANAC_ACTIVITIES_TSV}
                                                                ${VANTREL_ALMANAC_GRADES_TSV}
-                                                               ${VANTREL_ALMANAC_SPIRITS_TSV})
+                                                               ${VANTREL_ALMANAC_SPIRITS_TSV}
+                                                               ${VANTREL_ALMANAC_LESSER_TSV})
 file(READ ${VANTREL_ALMANAC_ACTIVITIES_TSV} VANTREL_ALMANAC_ACTIVITIES)
 file(READ ${VANTREL_ALMANAC_GRADES_TSV} VANTREL_ALMANAC_GRADES)
 file(READ ${VANTREL_ALMANAC_SPIRITS_TSV} VANTREL_ALMANAC_SPIRITS)
+file(READ ${VANTREL_ALMANAC_LESSER_TSV} VANTREL_ALMANAC_LESSER)
 configure_file(${CMAKE_SOURCE_DIR}/almanac/rule_tables.cpp.in ${VANTREL_GENERATED_DIR}/almanac_rule_tables.cpp
                @ONLY)
 target_sources(vantrel_almanac_lib PRIVATE ${VANTREL_GENERATED_DIR}/almanac_rule_tables.cpp)

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <exception>
 
+#include "app/display_script.h"
 #include "app/file_dialog.h"
 #include "app/pages/controls.h"
 #include "export/almanac_calendar.h"
@@ -200,9 +201,11 @@ QString AlmanacPage::ReasonAt(int position) const {
   while (start > labelLength && line[start - 1] != QLatin1Char(' ')) --start;
   int end = column;
   while (end < line.size() && line[end] != QLatin1Char(' ')) ++end;
-  const std::string word = line.mid(start, end - start).toStdString();
+  // The pane shows the words in the script chosen; the reasons are kept in
+  // the program's own, and told in the script chosen.
+  const std::string word = Unshown(line.mid(start, end - start)).toStdString();
   for (const almanac::WordReason& r : reasons_)
-    if (r.suits == suits && r.word == word) return QString::fromStdString(almanac::ReasonLine(r));
+    if (r.suits == suits && r.word == word) return Shown(QString::fromStdString(almanac::ReasonLine(r)));
   return {};
 }
 

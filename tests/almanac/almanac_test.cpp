@@ -471,10 +471,12 @@ book::Judgement BookJudge(std::string_view month, std::string_view day) {
 bool Holds(const book::DeedSet& set, std::string_view deed) { return (set & book::DeedsOf(deed)).any(); }
 
 TEST(AlmanacVerdict, TheActivityIndexOfTheBookInItsOwnWords) {
-  // 正月丁卯 (天德): the army may march, but no hunting or fishing; the
-  // common almanac's 上表章 and 袭爵受封 follow the court's words.
+  // 正月丁卯 (天德): no hunting or fishing; the common almanac's 上表章 and
+  // 袭爵受封 follow the court's words. The day is also 除 with 大时, which
+  // "止忌安抚边境选将训兵出师": the army stays home though 天德 favours it.
   book::Judgement j = BookJudge("寅", "丁卯");
-  EXPECT_TRUE(Holds(j.suits, "出师"));
+  EXPECT_TRUE(Holds(j.forbids, "出师"));
+  EXPECT_FALSE(Holds(j.suits, "出师"));
   for (const auto deed : {"畋猎", "取鱼"}) EXPECT_TRUE(Holds(j.forbids, deed)) << deed;
   for (const auto deed : {"上册进表章", "上表章", "施恩封拜", "袭爵受封"})
     EXPECT_TRUE(Holds(j.suits, deed)) << deed;
@@ -509,12 +511,12 @@ TEST(AlmanacVerdict, TheGradeAndTheVirtuesSettleEachConflict) {
     EXPECT_TRUE(Has(v.suits, word)) << word;
     EXPECT_FALSE(Has(v.forbids, word)) << word;
   }
-  // A 破 day outside the table: good and bad offset each other. 驿马 favours
-  // the journey that 月破 forbids, so it is written neither way.
+  // A 破 day outside the table: 月破 "与天德月德天德合月德合并犹忌之", so what
+  // it forbids stays forbidden though 驿马 favours the journey.
   v = Judge("寅", "甲申");
   EXPECT_EQ(SettlementName(v.settlement), "从宜亦从忌");
   EXPECT_FALSE(Has(v.suits, "出行"));
-  EXPECT_FALSE(Has(v.forbids, "出行"));
+  EXPECT_TRUE(Has(v.forbids, "出行"));
   EXPECT_TRUE(Has(v.forbids, "嫁娶"));
 }
 
@@ -542,6 +544,68 @@ TEST(AlmanacVerdict, VetoesStandWhateverTheDaySettles) {
   // 天狗 is the 满 day on 戌, in the 申 month only.
   EXPECT_TRUE(Has(Judge("申", "甲戌").forbids, "祭祀"));
   EXPECT_FALSE(Has(Judge("酉", "乙亥").forbids, "祭祀"));
+}
+
+// What one 凶神 forbids on a day of the given month and pillar, with the
+// day's other spirits and virtues in force.
+book::DeedSet SpiritForbids(std::string_view month, std::string_view day, std::string_view spirit) {
+  book::Trace trace;
+  book::Judge(Facts(month, day), &trace);
+  for (std::size_t k = 0; k < trace.present.size(); ++k)
+    if (!trace.present[k]->good && trace.present[k]->name == spirit) return trace.forbids[k];
+  ADD_FAILURE() << spirit << " is not on " << day << " of the " << month << " month";
+  return {};
+}
+
+TEST(AlmanacBookRules, AGreatSpiritOnADayThatFollowsTheGoodForbidsOnlyWarAndHealing) {
+  // 卷十 平日: "寅申巳亥月值相日亥月又值时德六合止忌安抚边境选将训兵出师求医疗病余皆不忌":
+  // 平 of the 亥 month (丙寅) is 上, and what 平 still forbids stands even
+  // where a good spirit favours it.
+  const book::DeedSet war = book::DeedsOf("安抚边境 选将训兵 出师 求医疗病");
+  EXPECT_EQ(SpiritForbids("亥", "丙寅", "平日"), war);
+  EXPECT_FALSE(Holds(SpiritForbids("亥", "丙寅", "平日"), "嫁娶"));
+  // 劫煞 of the 寅 month on 收 and 六合 (亥): "止忌……余皆不忌", so 嫁娶 is left;
+  // 求医疗病 is still forbidden though nothing there lifts it.
+  const book::Judgement j = BookJudge("寅", "丁亥");
+  EXPECT_TRUE(Holds(j.forbids, "求医疗病"));
+  EXPECT_FALSE(Holds(SpiritForbids("寅", "丁亥", "劫煞"), "结婚姻"));
+  // 月厌: "寅申月值成日丑未月值开日与月德天德合月德合并止忌行幸遣使……嫁娶……栽种余皆不忌":
+  // on 成 of the 申 month beside 天德合 (戊辰) marriage stays forbidden, building does not.
+  EXPECT_TRUE(Holds(SpiritForbids("申", "戊辰", "月厌"), "嫁娶"));
+  EXPECT_FALSE(Holds(SpiritForbids("申", "戊辰", "月厌"), "兴造动土"));
+  // 月建: "与天德月德天德合月德合天赦月恩四相并止忌营建宫室……伐木栽种破土余皆不忌"
+  // (正月丙寅, 月德); "子午月值月厌……从刑厌论": not on 壬子 of the 子 month.
+  EXPECT_FALSE(Holds(SpiritForbids("寅", "丙寅", "月建"), "祈福"));
+  EXPECT_TRUE(Holds(SpiritForbids("寅", "丙寅", "月建"), "兴造动土"));
+  EXPECT_TRUE(Holds(SpiritForbids("子", "壬子", "月建"), "祈福"));
+}
+
+TEST(AlmanacBookRules, WhatAVirtueDoesNotLift) {
+  // 月破: "与天德月德天德合月德合并犹忌之": 丙申 of the 寅 month (月德) forbids marriage.
+  EXPECT_TRUE(Holds(BookJudge("寅", "丙申").forbids, "嫁娶"));
+  // 死气: "辰戌月值月厌虽与德合并犹忌": 壬申 of the 辰 month (月德) forbids
+  // planting; 乙酉 of the 巳 month (月德合) forbids only war and healing.
+  EXPECT_TRUE(Holds(SpiritForbids("辰", "壬申", "死气"), "栽种"));
+  EXPECT_FALSE(Holds(SpiritForbids("巳", "乙酉", "死气"), "栽种"));
+  EXPECT_TRUE(Holds(SpiritForbids("巳", "乙酉", "死气"), "出师"));
+  // 小耗: "子午卯酉月值刼煞虽与德合并犹忌": 丁巳 of the 子 month (月德合) keeps
+  // the market forbidden; 庚午 of the 丑 month (月德) lifts it.
+  EXPECT_TRUE(Holds(SpiritForbids("子", "丁巳", "小耗"), "开市"));
+  EXPECT_TRUE(SpiritForbids("丑", "庚午", "小耗").none());
+  // 四废: "与月破并诸事皆忌": 庚申 of the 寅 month.
+  EXPECT_EQ(BookJudge("寅", "庚申").settle, Settlement::kNothing);
+}
+
+TEST(AlmanacBookRules, WhatAVirtueLifts) {
+  // 五墓: "五月十一月与月德并则不忌": 丙戌 of the 午 month.
+  EXPECT_TRUE(SpiritForbids("午", "丙戌", "五墓").none());
+  EXPECT_TRUE(Holds(SpiritForbids("巳", "丙戌", "五墓"), "嫁娶"));
+  // 满日: "寅申月值守日……与月德天德合月德合月恩四相并则不忌": 丙辰 of the 寅 month.
+  EXPECT_TRUE(SpiritForbids("寅", "丙辰", "满日").none());
+  // 闭日: "子午卯酉月值王日辰戌丑未月值官日天吏与……天赦天愿并凡所忌者则不注宜所宜者亦不注忌":
+  // 戊寅 of the 卯 month (天赦) and 甲子 of the 丑 month (天愿, 天赦).
+  EXPECT_EQ(BookJudge("卯", "戊寅").settle, Settlement::kNeither);
+  EXPECT_EQ(BookJudge("丑", "甲子").settle, Settlement::kNeither);
 }
 
 TEST(AlmanacVerdict, ADayWithoutBadSpiritsForbidsNothing) {
@@ -587,8 +651,8 @@ TEST_F(RealAlmanac, MidAutumn2013) {
   // way, so the burial 鸣吠 favours and the betrothal 五合 favours are not
   // written as suited, nor is what 劫煞 forbids written as forbidden; where
   // the contract is not forbidden, the market and the money are not either.
-  // Nothing is left that suits the day; the 寅 day still forbids worship and
-  // 归忌 the move.
+  // None of the glossary's words is left that suits the day, only the small
+  // business of 解神 and 执; the 寅 day still forbids worship and 归忌 the move.
   const AlmanacRow r = Row(2013, 9, 21);
   EXPECT_EQ(r.gn, "2013-09-21");
   EXPECT_EQ(r.nn, "八月十七 星期六 青龙黄道日");
@@ -598,7 +662,7 @@ TEST_F(RealAlmanac, MidAutumn2013) {
   EXPECT_EQ(r.cong, "冲猴(甲申)煞北");
   EXPECT_EQ(r.pzbj, "庚不经络织机虚张 寅不祭祀神鬼不尝");
   EXPECT_EQ(r.jsyq, "月德 解神 五合 鸣吠 青龙");
-  EXPECT_EQ(r.yi, "诸事不宜");
+  EXPECT_EQ(r.yi, "陈词讼 沐浴 捕捉 馀事勿取");
   EXPECT_EQ(r.xsyq, "劫煞 小耗 归忌");
   EXPECT_EQ(r.ji, "祭祀 移徙 入宅 移柩 斋醮");
 }

@@ -94,7 +94,10 @@ TEST(RunTimeAlmanac, TheDayAsTypedFacts) {
   ASSERT_TRUE(d.verdict.grade.has_value());
   EXPECT_EQ(GradeName(*d.verdict.grade), "中次");
   EXPECT_EQ(d.verdict.settlement, Settlement::kNeither);
-  EXPECT_TRUE(d.verdict.suits.empty());
+  // Of the glossary's words none suits: the line names the small business
+  // 解神 still favours (the lawsuit, the bath) and 执 (the catch), and no more.
+  EXPECT_EQ(d.verdict.suits, (std::vector<std::string_view>{"陈词讼", "沐浴", "捕捉"}));
+  EXPECT_TRUE(d.verdict.restOmitted);
   EXPECT_EQ(d.verdict.forbids, (std::vector<std::string_view>{"祭祀", "移徙", "入宅", "移柩", "斋醮"}));
   // 2026-12-10: 月破 with 灾煞 in a 子 month and no 德: 下下, nothing is done.
   const Day broken = DayOf({2026, 12, 10});

@@ -13,6 +13,7 @@
 #include <QTextCursor>
 #include <filesystem>
 
+#include "app/display_script.h"
 #include "app/unt_index.h"
 #include "app_test.h"
 #include "common/datetime.h"
@@ -35,6 +36,14 @@ void Click(QWidget& w, const char* name) {
 
 EntryTexts Person(const char* name, const char* year, const char* month, const char* day, const char* hour) {
   return EntryTexts{name, CalendarKind::Solar, year, month, day, hour, "0"};
+}
+
+// The almanac page shows the day typed into its pickers.
+void ShowAlmanacOf(TFrmIndex& w, const QString& year, const QString& month, const QString& day) {
+  testing::SetEntry(w, "SlYear", year);
+  testing::SetEntry(w, "SlMonth", month);
+  testing::SetEntry(w, "Slday", day);
+  Click(w, "BtnHuangli");
 }
 
 }  // namespace
@@ -177,10 +186,7 @@ class ReportsTest : public QObject {
   void TheCursorOnAWordOfTheAlmanacSaysWhy() {
     BoxRecorder recorder;
     TFrmIndex w;
-    testing::SetEntry(w, "SlYear", QStringLiteral("2013"));
-    testing::SetEntry(w, "SlMonth", QStringLiteral("09"));
-    testing::SetEntry(w, "Slday", QStringLiteral("21"));
-    Click(w, "BtnHuangli");
+    ShowAlmanacOf(w, QStringLiteral("2013"), QStringLiteral("09"), QStringLiteral("21"));
     auto* pane = testing::Child<QPlainTextEdit>(w, "MemoHuangli");
     auto* reason = testing::Child<QPlainTextEdit>(w, "MemoReason");
     QVERIFY(pane && reason);
@@ -198,22 +204,44 @@ class ReportsTest : public QObject {
     cursor.setPosition(forbids.position() + 1);
     pane->setTextCursor(cursor);
     QVERIFY(reason->toPlainText().isEmpty());
-    // 诸事不宜 on the 宜 line says what the good spirits favoured and why it fell.
+    // 馀事勿取 at the end of the short 宜 line says what the good spirits
+    // favoured that the line leaves out, and why.
     const QTextBlock suits = pane->document()->findBlockByNumber(14);
-    cursor.setPosition(suits.position() + 3);
+    QVERIFY(suits.text().endsWith(QStringLiteral("馀事勿取")));
+    cursor.setPosition(suits.position() + suits.text().size() - 1);
     pane->setTextCursor(cursor);
-    QVERIFY(reason->toPlainText().startsWith(QStringLiteral("宜 诸事不宜：")));
+    QVERIFY(reason->toPlainText().startsWith(QStringLiteral("宜 馀事勿取：")));
     QVERIFY(reason->toPlainText().contains(QStringLiteral("安葬")));
     QVERIFY(recorder.boxes.empty());
+  }
+
+  // In 繁體 the pane shows 齋醮 for 斋醮: the word under the cursor still
+  // finds its reason, told in the same script.
+  void TheReasonOfAWordInTraditionalScript() {
+    BoxRecorder recorder;
+    TFrmIndex w;
+    SetDisplayScript(Script::Taiwan);
+    ShowAlmanacOf(w, QStringLiteral("2013"), QStringLiteral("09"), QStringLiteral("21"));
+    auto* pane = testing::Child<QPlainTextEdit>(w, "MemoHuangli");
+    auto* reason = testing::Child<QPlainTextEdit>(w, "MemoReason");
+    QVERIFY(pane && reason);
+    const QTextBlock forbids = pane->document()->findBlockByNumber(18);
+    const qsizetype at = forbids.text().indexOf(QStringLiteral("齋醮"));
+    SetDisplayScript(Script::Simplified);
+    QVERIFY2(at > 0, qPrintable(forbids.text()));
+    SetDisplayScript(Script::Taiwan);
+    QTextCursor cursor(forbids);
+    cursor.setPosition(forbids.position() + static_cast<int>(at) + 1);
+    pane->setTextCursor(cursor);
+    const QString told = reason->toPlainText();
+    SetDisplayScript(Script::Simplified);
+    QVERIFY2(told.startsWith(QStringLiteral("忌 齋醮：寅日")), qPrintable(told));
   }
 
   void AnAlmanacDayWithoutARowKeepsThePane() {
     BoxRecorder recorder;
     TFrmIndex w;
-    testing::SetEntry(w, "SlYear", QStringLiteral("2013"));
-    testing::SetEntry(w, "SlMonth", QStringLiteral("09"));
-    testing::SetEntry(w, "Slday", QStringLiteral("21"));
-    Click(w, "BtnHuangli");
+    ShowAlmanacOf(w, QStringLiteral("2013"), QStringLiteral("09"), QStringLiteral("21"));
     const std::string shown = w.MemoHuangli().Text();
     QCOMPARE(w.MemoHuangli().LineCount(), 19);
     testing::SetEntry(w, "SlYear", QStringLiteral("2101"));  // past the table's last day

@@ -29,7 +29,7 @@ expect_out "当日统览:2013-9-21  八月十七 星期六 青龙黄道日
 
 吉神宜趋:月德 解神 五合 鸣吠 青龙
 
-宜:诸事不宜
+宜:陈词讼 沐浴 捕捉 馀事勿取
 
 凶神宜忌:劫煞 小耗 归忌
 
@@ -63,7 +63,7 @@ expect_fail 2 "1901-01-01" almanac 1900-12-31
 got=$("$CLI" almanac 2013 9 21 --explain)
 check "--explain: the page first" "$([ "$(printf '%s\n' "$got" | head -19)" = "$("$CLI" almanac 2013 9 21)" ]; echo $?)"
 check "--explain: no burial on 2013-09-21, for 劫煞 and the settlement" \
-  "$(printf '%s\n' "$got" | grep '^宜 诸事不宜：' | grep -q '安葬.*（劫煞所忌，从宜亦从忌）'; echo $?)"
+  "$(printf '%s\n' "$got" | grep '^宜 馀事勿取：' | grep -q '安葬.*（劫煞所忌，从宜亦从忌）'; echo $?)"
 check "--explain: one line per forbidden word" "$([ "$(printf '%s\n' "$got" | grep -c '^忌 ')" = 5 ]; echo $?)"
 check "--explain: 2026-12-10 诸事皆忌 for 月破" \
   "$("$CLI" almanac 2026-12-10 --explain | grep -q '^忌 诸事不宜：月破.*无德 → 诸事皆忌$'; echo $?)"

@@ -461,7 +461,8 @@ GRADE = enum("上", "上次", "中", "中次", "下", "下下")
 SETTLEMENT = enum("从宜不从忌", "从宜亦从忌", "从忌不从宜", "诸事皆忌")
 COMMANDS["almanac"] = (
     "The almanac of a day: its pillars, officer and spirits, what it suits and forbids "
-    "(glossary words), its grade and settlement, and the page as text; with --explain "
+    "(glossary words; where none suits, the lesser business the day still suits), its grade "
+    "and settlement, and the page as text; with --explain "
     "the reason of each word.",
     result(
         {
@@ -479,7 +480,8 @@ COMMANDS["almanac"] = (
             "pengzu": STR,
             "good_spirits": array(STR),
             "bad_spirits": array(STR),
-            "suits": array(STR),
+            "suits": {**array(STR), "description": "the glossary's words; on a day that suits none of them, "
+                      "the household's lesser business it does suit (沐浴, 扫舍宇 ...)"},
             "forbids": array(STR),
             "all_forbidden": {"type": "boolean", "description": "诸事皆忌: both lines say 诸事不宜"},
             "rest_omitted": {"type": "boolean", "description": "the 宜 line ends in 馀事勿取"},
