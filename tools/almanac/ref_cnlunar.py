@@ -10,7 +10,7 @@ from.
 one line per day, for compare.py to set beside our almanac.  The words are
 printed as cnlunar returns them (goodThing / badThing), nothing mapped.
 
-    python3 ref_cnlunar.py --lib PATH [--corrected] [--spirits] [--out FILE] [FROM [TO]]
+    python3 ref_cnlunar.py --lib PATH [--corrected [--sanhe]] [--spirits] [--out FILE] [FROM [TO]]
 
 --lib PATH    the cnlunar checkout (the directory holding the cnlunar package)
 --corrected   two corrections towards the book's rules:
@@ -22,6 +22,9 @@ printed as cnlunar returns them (goodThing / badThing), nothing mapped.
               * no year spirits (岁德, 岁德合 ...): constructed with
                 yeargod='noduty'.
               Without it cnlunar runs as published, with default arguments.
+--sanhe       with --corrected, a third: no 三合 on the month's own branch
+              (cnlunar's test "(day - month) % 4 == 0" also holds on the 建
+              day, where the book has no 三合), made the same way.
 FROM TO       dates as YYYY-MM-DD, default 1901-01-01 2100-12-31.
 
 The words of a line come in cnlunar's order; it depends on the string hash,
@@ -39,9 +42,20 @@ import types
 
 TIANDE_PUBLISHED = "['巳辰','庚','丁','申未','壬','辛','亥戌','甲','癸','寅丑','丙','乙']"
 TIANDE_CORRECTED = "['空','庚','丁','空','壬','辛','空','甲','癸','空','丙','乙']"
+# cnlunar's 三合 test also holds on the month's own branch (the 建 day); the
+# triad's 三合 days are the other two branches.
+SANHE_PUBLISHED = "('三合', (den - men) % 4 == 0,"
+SANHE_CORRECTED = "('三合', (den - men) % 4 == 0 and den != men,"
 
 
-def load_lunar_module(lib, corrected):
+def replace_once(src, published, corrected, path, what):
+    count = src.count(published)
+    if count != 1:
+        sys.exit(f'ref_cnlunar: expected {what} exactly once in {path}, found {count}')
+    return src.replace(published, corrected)
+
+
+def load_lunar_module(lib, corrected, sanhe=False):
     lib = os.path.abspath(lib)
     pkg_dir = os.path.join(lib, 'cnlunar')
     if not os.path.isfile(os.path.join(pkg_dir, 'lunar.py')):
@@ -51,15 +65,15 @@ def load_lunar_module(lib, corrected):
     got = os.path.dirname(os.path.abspath(pkg.__file__))
     if got != pkg_dir:
         sys.exit(f'ref_cnlunar: cnlunar was imported from {got}, not from {pkg_dir}')
-    if not corrected:
+    if not corrected and not sanhe:
         return importlib.import_module('cnlunar.lunar')
     path = os.path.join(pkg_dir, 'lunar.py')
     with open(path, encoding='utf-8') as f:
         src = f.read()
-    count = src.count(TIANDE_PUBLISHED)
-    if count != 1:
-        sys.exit(f'ref_cnlunar: expected the 天德 month table exactly once in {path}, found {count}')
-    src = src.replace(TIANDE_PUBLISHED, TIANDE_CORRECTED)
+    if corrected:
+        src = replace_once(src, TIANDE_PUBLISHED, TIANDE_CORRECTED, path, 'the 天德 month table')
+    if sanhe:
+        src = replace_once(src, SANHE_PUBLISHED, SANHE_CORRECTED, path, 'the 三合 test')
     mod = types.ModuleType('cnlunar.lunar_corrected')
     mod.__file__ = path
     mod.__package__ = 'cnlunar'
@@ -79,6 +93,8 @@ def main(argv=None):
     ap.add_argument('--lib', required=True, help='cnlunar checkout (holds the cnlunar package)')
     ap.add_argument('--corrected', action='store_true',
                     help='no 天德 on branches in 卯午酉子 months, no year spirits')
+    ap.add_argument('--sanhe', action='store_true',
+                    help="with --corrected: no 三合 on the month's own branch (the 建 day)")
     ap.add_argument('--spirits', action='store_true', help='add the good and bad spirits as two more fields')
     ap.add_argument('--out', help='output file (default standard output)')
     ap.add_argument('dates', nargs='*', type=parse_date, metavar='DATE',
@@ -91,7 +107,9 @@ def main(argv=None):
     if last < first:
         ap.error('TO is before FROM')
 
-    mod = load_lunar_module(a.lib, a.corrected)
+    if a.sanhe and not a.corrected:
+        ap.error('--sanhe goes with --corrected')
+    mod = load_lunar_module(a.lib, a.corrected, a.sanhe)
     kwargs = {'godType': '8char'}
     if a.corrected:
         kwargs['yeargod'] = 'noduty'
