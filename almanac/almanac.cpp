@@ -251,6 +251,9 @@ Day Compute(long today, const TermDays& terms, const TermDays& lastYear) {
     // 土王用事: the eighteen days before each 立.
     f.earthKing = f.earthKing || (li - 18 <= today && today < li);
   }
+  // 霜降 (term 19) to 立春 (term 2), 雨水 (term 3) to 立夏 (term 8).
+  f.huntSeason = today >= terms[19] || today < terms[2];
+  f.fishSeason = terms[3] <= today && today < terms[8];
   d.verdict = JudgeDay(f);
   return d;
 }

@@ -97,6 +97,8 @@ struct DayFacts {
   bool eveOfLi = false;      // the day before 立春, 立夏, 立秋 or 立冬
   bool fenZhiDay = false;    // the day of 春分, 夏至, 秋分 or 冬至
   bool earthKing = false;    // 土王用事: from the sun at 27° before a 立 to its eve
+  bool huntSeason = false;   // from 霜降 to the eve of 立春
+  bool fishSeason = false;   // from 雨水 to the eve of 立夏
 };
 
 // The spirits in force on a day and what the day suits and forbids.

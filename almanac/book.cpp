@@ -676,6 +676,14 @@ std::vector<Spirit> BuildSpirits() {
   s.push_back(Muting(Hidden(Bad("分至", fenZhiDay, "")),
                      "上册进表章 庆赐 赏贺 宴会 行幸 遣使 安抚边境 选将训兵 出师 上官赴任 临政亲民 结婚姻 "
                      "纳采问名 嫁娶 进人口 般移 开市 立券 交易 捕捉 畋猎 取鱼"));
+  // 执, 危 and 收: "霜降后立春前宜畋猎雨水后立夏前宜取鱼".
+  const auto gathering = [](const Input& in) {
+    return in.officer == 5 || in.officer == 7 || in.officer == 9;
+  };
+  s.push_back(Hidden(Good(
+      "畋猎日", [gathering](const Input& in) { return gathering(in) && in.f.huntSeason; }, "畋猎")));
+  s.push_back(Hidden(Good(
+      "取鱼日", [gathering](const Input& in) { return gathering(in) && in.f.fishSeason; }, "取鱼")));
   // Trees are felled from 立冬 to 立春, on the 危 days and the 午 and 申 days.
   s.push_back(Hidden(Good(
       "伐木日",

@@ -608,6 +608,24 @@ TEST(AlmanacBookRules, WhatAVirtueLifts) {
   EXPECT_EQ(BookJudge("丑", "甲子").settle, Settlement::kNeither);
 }
 
+TEST(AlmanacBookRules, TheHuntAndTheCatchInTheirSeasons) {
+  // 执, 危 and 收: "霜降后立春前宜畋猎雨水后立夏前宜取鱼". 丙辰 is the 执 of the 亥
+  // month, 丙申 that of the 卯 month.
+  DayFacts hunt = Facts("亥", "丙辰");
+  EXPECT_FALSE(Holds(book::Judge(hunt).suits, "畋猎"));
+  hunt.huntSeason = true;
+  EXPECT_TRUE(Holds(book::Judge(hunt).suits, "畋猎"));
+  DayFacts catchDay = Facts("卯", "丙申");
+  catchDay.fishSeason = true;
+  EXPECT_TRUE(Holds(book::Judge(catchDay).suits, "取鱼"));
+  EXPECT_FALSE(Holds(book::Judge(catchDay).suits, "畋猎"));
+  // On the calendar: 2026-12-10 falls after 霜降, 2026-06-10 after 立夏.
+  EXPECT_TRUE(DayOf({2026, 12, 10}).facts.huntSeason);
+  EXPECT_FALSE(DayOf({2026, 12, 10}).facts.fishSeason);
+  EXPECT_FALSE(DayOf({2026, 6, 10}).facts.huntSeason);
+  EXPECT_TRUE(DayOf({2026, 3, 10}).facts.fishSeason);
+}
+
 TEST(AlmanacVerdict, ADayWithoutBadSpiritsForbidsNothing) {
   // A 甲午 day of the 戌 month: 成, with 天喜 and 天医 (九月午), 三合 (戌: 寅午)
   // and 鸣吠对 (甲午); no listed 凶神 falls on it.
