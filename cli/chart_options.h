@@ -10,8 +10,7 @@
 
 namespace vantrel::cli {
 
-// Takes --zi same-day|spec|next-day|late out of the arguments (same-day, also
-// called spec, when absent).
+// Takes --zi same-day|next-day|late out of the arguments (same-day when absent).
 ZiRule TakeZiOption(const Context& ctx, std::vector<std::string>& args);
 
 // The usage line of --zi.
