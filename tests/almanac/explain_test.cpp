@@ -172,48 +172,43 @@ TEST(AlmanacLimitedSpirits, DashiInTheFirstMonthsOfTheSeasonsAndChenXuForbidsOnl
   EXPECT_GT(unlimited, 0);
 }
 
-// "丑未月值执日六害与二德并亦止忌安抚边境选将训兵出师余皆不忌不与二德并如常例".
-TEST(AlmanacLimitedSpirits, DashiInChouWeiMonthsForbidsOnlyWarBesideTheTwoDe) {
-  const std::vector<Day> days =
-      DaysWhere([](const Day& d, int m) { return Has(d.verdict.badSpirits, "大时") && (m == 5 || m == 11); });
-  int withDe = 0, without = 0, forbiddingWithout = 0;
+// Over `days`, `spirit` forbids none of the glossary's words where `limited`
+// holds, and "如常例" elsewhere forbids as it always does: on every such day
+// the settlement leaves a 忌 to write, more than half of them. Days of 四废,
+// 岁薄 and 逐阵 count it in full and are left out.
+template <typename Limited>
+void ExpectLimitedWhere(const std::vector<Day>& days, std::string_view spirit, Limited limited) {
+  int within = 0, without = 0, forbiddingWithout = 0;
   for (const Day& d : days) {
-    const bool forbids = ForbiddenBy(ExplainDay(d), "大时");
-    if (WithTwoDe(d)) {
-      ++withDe;
+    if (DeathAndDefeatStand(d)) continue;
+    const bool forbids = ForbiddenBy(ExplainDay(d), spirit);
+    if (limited(d)) {
+      ++within;
       EXPECT_FALSE(forbids) << FormatDate(d.dayNumber);
     } else {
       ++without;
       forbiddingWithout += forbids;
     }
   }
-  EXPECT_GT(withDe, 0);
-  // "如常例": without the two 德 it forbids as it always does, on every such day
-  // the settlement leaves a 忌 to write.
+  EXPECT_GT(within, 0);
   EXPECT_GT(forbiddingWithout, without / 2);
+}
+
+// "丑未月值执日六害与二德并亦止忌安抚边境选将训兵出师余皆不忌不与二德并如常例".
+TEST(AlmanacLimitedSpirits, DashiInChouWeiMonthsForbidsOnlyWarBesideTheTwoDe) {
+  ExpectLimitedWhere(
+      DaysWhere([](const Day& d, int m) { return Has(d.verdict.badSpirits, "大时") && (m == 5 || m == 11); }),
+      "大时", WithTwoDe);
 }
 
 // 卷十 天吏: "寅申巳亥月值危日与天德月德天德合月德合并止忌安抚边境选将训兵出师求医疗病
 // 余皆不忌不与德合并如常例".
 TEST(AlmanacLimitedSpirits, TianliOnWeiBesideADeForbidsOnlyWarAndHealing) {
-  const std::vector<Day> days =
-      DaysWhere([](const Day& d, int m) { return Has(d.verdict.badSpirits, "天吏") && m % 3 == 0; });
-  int withDe = 0, forbiddingWithout = 0, without = 0;
-  for (const Day& d : days) {
-    const bool de =
-        WithTwoDe(d) || Has(d.verdict.goodSpirits, "天德合") || Has(d.verdict.goodSpirits, "月德合");
-    const bool forbids = ForbiddenBy(ExplainDay(d), "天吏");
-    if (DeathAndDefeatStand(d)) continue;
-    if (de) {
-      ++withDe;
-      EXPECT_FALSE(forbids) << FormatDate(d.dayNumber);
-    } else {
-      ++without;
-      forbiddingWithout += forbids;
-    }
-  }
-  EXPECT_GT(withDe, 0);
-  EXPECT_GT(forbiddingWithout, without / 2);
+  ExpectLimitedWhere(
+      DaysWhere([](const Day& d, int m) { return Has(d.verdict.badSpirits, "天吏") && m % 3 == 0; }), "天吏",
+      [](const Day& d) {
+        return WithTwoDe(d) || Has(d.verdict.goodSpirits, "天德合") || Has(d.verdict.goodSpirits, "月德合");
+      });
 }
 
 // The words such a day suits, that 大时 alone would have forbidden, say why.

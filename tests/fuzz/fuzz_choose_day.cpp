@@ -18,13 +18,7 @@
 namespace {
 
 vantrel::PersonEntry Entry(const std::vector<std::string>& f, std::size_t at) {
-  vantrel::EntryTexts e;
-  e.name = f[at];
-  e.year = f[at + 1];
-  e.month = f[at + 2];
-  e.day = f[at + 3];
-  e.hour = f[at + 4];
-  return vantrel::ReadMarriagePerson(e);
+  return vantrel::ReadMarriagePerson(vantrel::fuzz::SolarRowAt(f, at, false));
 }
 
 long DayNumber(const vantrel::CivilDate& d) {

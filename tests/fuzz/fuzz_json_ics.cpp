@@ -19,17 +19,6 @@
 
 namespace {
 
-vantrel::EntryTexts Person(const std::vector<std::string>& f, std::size_t at) {
-  vantrel::EntryTexts e;
-  e.name = f[at];
-  e.year = f[at + 1];
-  e.month = f[at + 2];
-  e.day = f[at + 3];
-  e.hour = f[at + 4];
-  e.minute = f[at + 5];
-  return e;
-}
-
 void RoundTrip(const vantrel::json::Json& j) {
   // Texts that are not UTF-8 are replaced, never passed on as they are.
   const std::string text = j.dump(-1, ' ', false, vantrel::json::Json::error_handler_t::replace);
@@ -46,10 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> f = vantrel::fuzz::Fields(data, size, 14);
 
   try {
-    const MarriageEntry couple{ReadMarriagePerson(Person(f, 0)), ReadMarriagePerson(Person(f, 6))};
+    const MarriageEntry couple{ReadMarriagePerson(fuzz::SolarRowAt(f, 0)),
+                               ReadMarriagePerson(fuzz::SolarRowAt(f, 6))};
     RoundTrip(json::MarriageReportJson(BuildMarriageReport(couple, 2024)));
     ChartEntry single;
-    single.person = ReadChartPerson(Person(f, 0));
+    single.person = ReadChartPerson(fuzz::SolarRowAt(f, 0));
     RoundTrip(json::ChartReportJson(BuildChartReport(single, 2024)));
   } catch (const Error&) {
   } catch (const SilentCancel&) {
