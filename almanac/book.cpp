@@ -444,13 +444,10 @@ std::vector<Spirit> BuildSpirits() {
   // 月建 (小时, 土府): the month's own branch, the officer 建.
   // 卷十: "与天德月德天德合月德合天赦月恩四相并止忌营建宫室……伐木栽种破土余皆
   // 不忌", except where 月厌 (子午) or 月刑 (辰午酉亥) stands on the 建.
-  // "正月建日又忌出师".
   Spirit yueJian =
       Bad("月建", OnOfficer(0),
           DeedsOf("祈福 求嗣 上册进表章 结婚姻 纳采问名 解除 整容剃头 整手足甲 求医疗病 营建宫室 修宫室 "
                   "缮城郭 兴造动土 竖柱上梁 修仓库 开仓库出货财 修置产室 破屋坏垣 伐木 栽种 破土 安葬 启攒"));
-  s.push_back(Hidden(Bad(
-      "正月建日", [](const Input& in) { return in.officer == 0 && in.monthIndex == 0; }, "出师")));
   yueJian.onlyWhen = [](const Input& in, unsigned virtues) {
     return (virtues & (kDeHe | kTianShe | kYueEn | kSiXiang)) && !MonthIn("子午辰酉亥", in.monthIndex);
   };
@@ -459,6 +456,9 @@ std::vector<Spirit> BuildSpirits() {
       "卷十：月建与天德月德天德合月德合天赦月恩四相并，「止忌营建宫室修宫室缮城郭筑隄防兴造动土修仓库修置产室"
       "开渠穿井安碓硙补垣修饰垣墙平治道涂破屋坏垣伐木栽种破土余皆不忌」";
   s.push_back(std::move(yueJian));
+  // "正月建日又忌出师".
+  s.push_back(Hidden(Bad(
+      "正月建日", [](const Input& in) { return in.officer == 0 && in.monthIndex == 0; }, "出师")));
   s.push_back(Bad("小时", OnOfficer(0), ""));
   s.push_back(Bad("土府", OnOfficer(0), kEarthWorks));
   // 月破 (大耗): the branch that clashes the month's; it spares healing and
@@ -543,6 +543,7 @@ std::vector<Spirit> BuildSpirits() {
   const auto daShiGraded = [](Spirit spirit) {
     return Graded(std::move(spirit), kWar, "卷十：大时吉足胜凶，「止忌安抚边境选将训兵出师余皆不忌」");
   };
+  daShi.deathOrDefeat = true;
   s.push_back(daShiGraded(std::move(daShi)));
   s.push_back(daShiGraded(FromTable("大败")));
   s.push_back(daShiGraded(FromTable("咸池")));
@@ -556,6 +557,7 @@ std::vector<Spirit> BuildSpirits() {
   };
   tianLi.only = DeedsOf(kWarAndHealing);
   tianLi.onlySaying = "卷十：天吏寅申巳亥月值危日与德合并，「止忌安抚边境选将训兵出师求医疗病余皆不忌」";
+  tianLi.deathOrDefeat = true;
   s.push_back(graded(std::move(tianLi)));
   s.push_back(graded(FromTable("致死")));
   s.push_back(FromTable("天罡"));
@@ -793,7 +795,7 @@ bool LiftedOn(const Spirit& s, const Input& in, unsigned virtues) {
 }
 
 const DeedSet* LimitOn(const Spirit& s, const Input& in, const Standing& day) {
-  if (day.unlimited && (s.name == "大时" || s.name == "天吏")) return nullptr;
+  if (day.unlimited && s.deathOrDefeat) return nullptr;
   if (s.onlyWhen && s.onlyWhen(in, day.virtues)) return &s.only;
   if (s.graded && day.settle == Settlement::kFavour) return &s.gradedOnly;
   return nullptr;

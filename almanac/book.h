@@ -75,6 +75,8 @@ struct Spirit {
   std::function<bool(const Input&, unsigned virtues)> onlyWhen;
   DeedSet only;
   std::string_view onlySaying;  // the book's words for it
+  // 大时 (败) and 天吏 (死): their limits lapse beside 四废, 岁薄 and 逐阵.
+  bool deathOrDefeat = false;
   // A great 凶神 of the table of grades (or its companion): on a day that
   // follows 宜 over 忌 it forbids only `graded` ("止忌……余皆不忌").
   bool graded = false;

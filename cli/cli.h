@@ -97,9 +97,10 @@ const std::map<std::string, Command>& Commands();
 // separated by blanks) and prints one result line per input, in order; an
 // input that fails prints an empty line and its message on stderr, and the
 // exit code is the worst one seen; the message, and any warning the command
-// gives (Context::Warn) while it answers the line, names the line. A line that holds a NUL character, or is
-// longer than kMaxInputLine bytes, fails as a usage error without being
-// read as an input. Otherwise the arguments are the input.
+// gives (Context::Warn) while it answers the line, names the line. A line
+// that holds a NUL character, or is longer than kMaxInputLine bytes, fails as
+// a usage error without being read as an input. Otherwise the arguments are
+// the input.
 inline constexpr std::size_t kMaxInputLine = 64 * 1024;
 using LinesFn = std::function<std::vector<std::string>(const std::vector<std::string>&)>;
 using JsonFn = std::function<json::Json(const std::vector<std::string>&)>;
